@@ -1,0 +1,85 @@
+// The main window's logic: it owns the rule, its undo history, the images and pens, the
+// gesture state and the training state for the whole run, and handles every event and
+// command. It knows nothing of the toolkit: the window it lives in is an IWindowHost.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "input/gesture.h"
+#include "model/rule_state.h"
+#include "model/undo_history.h"
+#include "platform/host.h"
+#include "platform/surface.h"
+#include "training/training_state.h"
+#include "view/image_set.h"
+#include "view/rule_painter.h"
+
+constexpr int kClientWidth = 240;
+constexpr int kClientHeight = 268;
+
+// Enable and check state of one command, as its update rule sets it.
+struct CCmdUI {
+    bool enabled = true;
+    bool checked = false;
+    void Enable(bool on = true) { enabled = on; }
+    void SetCheck(bool on) { checked = on; }
+};
+
+class CMainFrame : public CRuleState,
+                   public CUndoHistory,
+                   public CGestureState,
+                   public CTrainingState {
+public:
+    explicit CMainFrame(IWindowHost& host);
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
+    ~CMainFrame();
+
+    // Window events.
+    void OnPaint(CSurface& window);  // compose a frame and copy it to the window's surface
+    bool OnEraseBkgnd() { return true; }  // the frame covers everything: nothing to erase
+    void OnLButtonDown(unsigned flags, CPoint point);
+    void OnMouseMove(unsigned flags, CPoint point);
+    void OnLButtonUp(unsigned flags, CPoint point);
+    void OnLButtonDblClk(unsigned flags, CPoint point);
+    void OnTimer(int id);
+
+    // Commands, routed through the command map. OnCommand carries out a command only while
+    // its update rule enables it, and only IDOK with notification code 0; it returns whether
+    // the command ran. CommandState is the update rule's verdict; nullopt for an id the map
+    // does not know.
+    bool OnCommand(int id, int notifyCode = 0);
+    std::optional<CCmdUI> CommandState(int id) const;
+
+    void OnSide1();
+    void OnSide2();
+    void OnUndo();
+    void OnClamp();
+    void OnTraining();
+    void OnAbout();
+    void OnExit();
+
+    void OnUpdateSide1(CCmdUI& ui) const;
+    void OnUpdateSide2(CCmdUI& ui) const;
+    void OnUpdateUndo(CCmdUI& ui) const;
+    void OnUpdateClamp(CCmdUI& ui) const;
+    void OnUpdateTraining(CCmdUI& ui) const;
+    void OnUpdateAlways(CCmdUI& ui) const;
+
+    bool Blocked() const { return m_nLesson > 0 || m_bListOpen; }
+    const CImageSet& Images() const { return m_images; }
+    const CSurface* Buffer() const { return m_bmpBuffer ? &*m_bmpBuffer : nullptr; }
+
+    // Presses that training takes before the rule sees them.
+    void OnChooserPress(CPoint point);
+    void OnLessonPress(CPoint point);
+
+private:
+    IWindowHost& m_host;
+    CImageSet m_images;
+    const CRulePens m_pens;
+    std::optional<CSurface> m_bmpBuffer;  // the off-screen frame, made at the first paint
+    CRect m_rcClient;
+    int32_t m_bBufferReady = 0;
+};

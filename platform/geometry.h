@@ -1,0 +1,26 @@
+// Points and rectangles in client coordinates (pixels, origin top left, y downward).
+#pragma once
+
+#include <cstdint>
+
+struct CPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// left, top, right, bottom; whether right and bottom belong to the rectangle is said where
+// a rectangle is used.
+struct CRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    int32_t Width() const { return right - left; }
+    int32_t Height() const { return bottom - top; }
+};
+
+// Colours are 0xAARRGGBB with alpha 0xFF, the layout of the pixels in a CPixmap.
+using Colour = uint32_t;
+constexpr Colour Rgb(int r, int g, int b) {
+    return 0xFF000000u | (uint32_t(r) << 16) | (uint32_t(g) << 8) | uint32_t(b);
+}

@@ -1,0 +1,45 @@
+// What the program's logic asks of the window it lives in: the few platform roles of a
+// frame window. The Qt window and the headless test window implement it.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/geometry.h"
+
+// A single-selection list control that keeps a 32-bit value with each item and inserts at a
+// given position without sorting.
+class IListBox {
+public:
+    virtual ~IListBox() = default;
+    virtual int InsertString(int position, const char* text) = 0;  // returns the index
+    virtual void SetItemData(int index, int32_t data) = 0;
+    virtual void SetCurSel(int index) = 0;
+    virtual int GetCurSel() const = 0;                 // -1 when nothing is selected
+    virtual int32_t GetItemData(int index) const = 0;  // -1 for an invalid index
+};
+
+class IWindowHost {
+public:
+    virtual ~IWindowHost() = default;
+
+    // Invalidate the whole client area, with erase; the paint comes later.
+    virtual void Invalidate() = 0;
+    virtual CRect GetClientRect() const = 0;
+
+    // Stylus capture.
+    virtual void SetCapture() = 0;
+    virtual bool HasCapture() const = 0;  // this window holds the capture
+    virtual void ReleaseCapture() = 0;
+
+    // Window timers: starting a running timer restarts its period.
+    virtual void SetTimer(int id, int periodMs) = 0;
+    virtual void KillTimer(int id) = 0;
+
+    virtual void PostClose() = 0;  // the close request; the window goes when it is handled
+    virtual void MessageBox(const char* caption, const char* text) = 0;  // modal, OK only
+
+    // The child list box in rect; one at a time. Destroying a list box that does not exist
+    // does nothing.
+    virtual IListBox* CreateListBox(const CRect& rect, int controlId) = 0;
+    virtual void DestroyListBox() = 0;
+};

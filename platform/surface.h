@@ -1,0 +1,62 @@
+// The drawing surface: a 32-bit image with a selected pen, brush and font, drawing with the
+// program's conventions, implemented here once:
+//  - a fill is a corner, a width and a height;
+//  - rectangle fills and ellipses exclude their right and bottom bounds;
+//  - a line stops before its end point.
+// Fills, copies and lines touch the pixels directly (they are the whole of an ordinary
+// frame); ellipses and text go through QPainter, used only by the training overlays.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/pixmap.h"
+
+struct CPen {
+    Colour colour;
+    int width;  // pixels; an even width puts the extra pixel above or left of the line
+};
+
+struct CBrush {
+    Colour colour;
+    bool hollow;  // a hollow brush fills nothing
+};
+
+struct CFont {
+    int height;  // cell height in pixels, as the platform's font height
+    // The face is "Arial" (Liberation Sans, its metric twin), weight 400, always.
+};
+
+// Text formats of DrawText.
+constexpr unsigned DT_LEFT = 0x0;
+constexpr unsigned DT_CENTER = 0x1;
+constexpr unsigned DT_VCENTER = 0x4;  // only single-line text is centred vertically
+constexpr unsigned DT_WORDBREAK = 0x10;
+
+class CSurface : public CPixmap {
+public:
+    CSurface(int width, int height) : CPixmap(width, height) {}
+
+    void FillSolidRect(int x, int y, int width, int height, Colour colour);
+    // Plain copy: source replaces destination. Parts of the rectangle that fall outside the
+    // source or this surface are left unchanged.
+    void BitBlt(int x, int y, int width, int height, const CPixmap& source, int sx, int sy);
+
+    const CPen* SelectPen(const CPen* pen);  // returns the previous one
+    const CBrush* SelectBrush(const CBrush* brush);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);  // with the selected pen, stopping before (x, y)
+    // Outlined with the selected pen and filled with the selected brush, in the box
+    // (left, top, right, bottom) without its right column and bottom row.
+    void Ellipse(int left, int top, int right, int bottom);
+    // Transparent background; black by default.
+    void SetTextColour(Colour colour) { m_textColour = colour; }
+    // UTF-8 text in the rectangle, clipped to it, in the given format.
+    void DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font);
+
+private:
+    void Plot(int x, int y);  // one pen-sized dot
+
+    const CPen* m_pPen = nullptr;
+    const CBrush* m_pBrush = nullptr;
+    CPoint m_ptCurrent;
+    Colour m_textColour = Rgb(0, 0, 0);
+};

@@ -1,0 +1,15 @@
+# Writes OUT, a C++ file holding every <id>.bmp of DIR as a byte array, and the lookup table.
+# Run as: cmake -DDIR=... -DOUT=... -DIDS="133;134;..." -P embed.cmake
+set(arrays "")
+set(table "")
+foreach(id IN LISTS IDS)
+  file(READ "${DIR}/${id}.bmp" hex HEX)
+  string(LENGTH "${hex}" n)
+  math(EXPR size "${n} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x..,){32})" "\\1\n" bytes "${bytes}")
+  string(APPEND arrays "const unsigned char kImage${id}[${size}] = {\n${bytes}\n};\n")
+  string(APPEND table "    {${id}, kImage${id}, ${size}},\n")
+endforeach()
+file(WRITE "${OUT}.tmp" "// Generated from the output of skalor-artwork. Do not edit.\n#include \"resources/images.h\"\n\nnamespace {\n${arrays}\nconst EmbeddedImage kImages[] = {\n${table}};\n}  // namespace\n\nconst EmbeddedImage* FindEmbeddedImage(int id) {\n    for (const EmbeddedImage& image : kImages)\n        if (image.id == id) return &image;\n    return nullptr;\n}\n")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)

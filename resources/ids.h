@@ -1,0 +1,47 @@
+// Numeric ids of the program's commands, images and texts. They are fixed: the lesson
+// records, the menu tables and the image set all name things by these numbers.
+#pragma once
+
+// Commands.
+constexpr int IDOK = 1;  // the platform's OK command; the lesson list box shares id 1
+constexpr int ID_UNDO = 32781;
+constexpr int ID_EXIT = 32782;
+constexpr int ID_SIDE1 = 32783;
+constexpr int ID_SIDE2 = 32784;
+constexpr int ID_CLAMP = 32786;
+constexpr int ID_TB_BUTTON1 = 32790;
+constexpr int ID_TB_UNDO = 32791;
+constexpr int ID_ABOUT = 32793;
+constexpr int ID_TRAINING = 32797;
+
+// Resources.
+constexpr int IDR_MAINFRAME = 128;  // menu, menu bar template and title string
+constexpr int IDR_TOOLBAR = 151;    // the toolbar strip, two 16x15 buttons
+constexpr int kToolbarButtonWidth = 16;
+constexpr int kToolbarButtonHeight = 15;
+
+// Images, by side. Their ids are their names.
+constexpr int IDB_BOTTOM1 = 133;
+constexpr int IDB_SLIDE1 = 134;
+constexpr int IDB_TOP1 = 135;
+constexpr int IDB_BOTTOM2 = 136;
+constexpr int IDB_SLIDE2 = 137;
+constexpr int IDB_TOP2 = 138;
+constexpr int IDB_CURSOR_GRIP = 139;
+constexpr int IDB_CURSOR_CAP = 140;
+constexpr int IDB_MINI_BOTTOM1 = 141;
+constexpr int IDB_MINI_SLIDE1 = 142;
+constexpr int IDB_MINI_TOP1 = 143;
+constexpr int IDB_MINI_BOTTOM2 = 144;
+constexpr int IDB_MINI_SLIDE2 = 145;
+constexpr int IDB_MINI_TOP2 = 146;
+constexpr int IDB_TOOLBAR = 151;
+
+// Timers of the main window.
+constexpr int TIMER_HOLD = 1;    // 300 ms after a press: start repeating
+constexpr int TIMER_REPEAT = 2;  // every 10 ms while held
+constexpr int kHoldPeriodMs = 300;
+constexpr int kRepeatPeriodMs = 10;
+
+// The lesson list box is child control 1.
+constexpr int IDC_LESSON_LIST = 1;
