@@ -76,6 +76,11 @@ public:
     void OnLessonPress(CPoint point);
 
 private:
+    // Training's part of a paint: the chooser panel and the step box over the composed rule,
+    // then, after the frame is on the window, the chooser's list box at its first paint.
+    void PaintTraining(CSurface& dc);
+    void AfterPaintTraining();
+
     IWindowHost& m_host;
     CImageSet m_images;
     const CRulePens m_pens;

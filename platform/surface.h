@@ -51,6 +51,9 @@ public:
     void SetTextColour(Colour colour) { m_textColour = colour; }
     // UTF-8 text in the rectangle, clipped to it, in the given format.
     void DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font);
+    // The rectangle DrawText would fill with the text, not clipped: how far it runs down.
+    static CRect MeasureText(const char* text, const CRect& rect, unsigned format,
+                             const CFont& font);
 
 private:
     void Plot(int x, int y);  // one pen-sized dot

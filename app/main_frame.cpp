@@ -1,0 +1,137 @@
+#include "app/main_frame.h"
+
+#include "resources/ids.h"
+#include "resources/menus.h"
+
+namespace {
+
+// The command routing table: handler and update rule of every command.
+struct CommandRoute {
+    int id;
+    void (CMainFrame::*handler)();
+    void (CMainFrame::*update)(CCmdUI&) const;
+};
+
+const CommandRoute kCommandMap[] = {
+    {ID_SIDE1, &CMainFrame::OnSide1, &CMainFrame::OnUpdateSide1},
+    {ID_SIDE2, &CMainFrame::OnSide2, &CMainFrame::OnUpdateSide2},
+    {ID_UNDO, &CMainFrame::OnUndo, &CMainFrame::OnUpdateUndo},
+    {ID_TB_UNDO, &CMainFrame::OnUndo, &CMainFrame::OnUpdateUndo},
+    {ID_CLAMP, &CMainFrame::OnClamp, &CMainFrame::OnUpdateClamp},
+    {ID_TRAINING, &CMainFrame::OnTraining, &CMainFrame::OnUpdateTraining},
+    {ID_ABOUT, &CMainFrame::OnAbout, &CMainFrame::OnUpdateAlways},
+    {ID_EXIT, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
+    {IDOK, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
+    {ID_TB_BUTTON1, nullptr, nullptr},  // a blank button: no action, shown greyed
+};
+
+const CommandRoute* FindRoute(int id) {
+    for (const CommandRoute& route : kCommandMap)
+        if (route.id == id) return &route;
+    return nullptr;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {
+    m_images.LoadSide(0);
+    m_images.LoadCursor();
+}
+
+CMainFrame::~CMainFrame() {
+    if (m_wndLessonList) m_host.DestroyListBox();
+}
+
+void CMainFrame::OnPaint(CSurface& window) {
+    if (!m_bBufferReady) {
+        m_rcClient = m_host.GetClientRect();
+        m_bmpBuffer.emplace(m_rcClient.Width(), m_rcClient.Height());
+    }
+    CSurface& dc = *m_bmpBuffer;
+    ComposeRule(dc, *this, m_images, m_pens);
+    PaintTraining(dc);
+    window.BitBlt(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), dc,
+                  0, 0);
+    AfterPaintTraining();
+    m_bBufferReady = 1;
+}
+
+bool CMainFrame::OnCommand(int id, int notifyCode) {
+    // Id 1 is both the OK command and the lesson list box, whose notifications carry
+    // non-zero codes and must not close the program.
+    if (id == IDOK && notifyCode != 0) return false;
+    const CommandRoute* route = FindRoute(id);
+    if (!route || !route->handler) return false;
+    CCmdUI ui;
+    (this->*route->update)(ui);
+    if (!ui.enabled) return false;
+    (this->*route->handler)();
+    return true;
+}
+
+std::optional<CCmdUI> CMainFrame::CommandState(int id) const {
+    const CommandRoute* route = FindRoute(id);
+    if (!route) return std::nullopt;
+    CCmdUI ui;
+    if (route->update)
+        (this->*route->update)(ui);
+    else
+        ui.Enable(false);
+    return ui;
+}
+
+void CMainFrame::OnSide1() {
+    if (m_nSide != 1) return;
+    m_nSide = 0;
+    m_images.LoadSide(0);
+    m_host.Invalidate();
+}
+
+void CMainFrame::OnSide2() {
+    if (m_nSide != 0) return;
+    m_nSide = 1;
+    m_images.LoadSide(1);
+    m_host.Invalidate();
+}
+
+void CMainFrame::OnUndo() {
+    StepBack(*this);
+    m_host.Invalidate();
+}
+
+void CMainFrame::OnClamp() {
+    m_bClamp = 1 - m_bClamp;
+    m_host.Invalidate();
+}
+
+void CMainFrame::OnAbout() { m_host.MessageBox(kAboutCaption, kAboutText); }
+
+void CMainFrame::OnExit() { m_host.PostClose(); }
+
+void CMainFrame::OnUpdateSide1(CCmdUI& ui) const {
+    ui.Enable(!Blocked());
+    ui.SetCheck(1 - m_nSide);
+}
+
+void CMainFrame::OnUpdateSide2(CCmdUI& ui) const {
+    ui.Enable(!Blocked());
+    ui.SetCheck(m_nSide);
+}
+
+void CMainFrame::OnUpdateUndo(CCmdUI& ui) const {
+    if (m_nLesson > 0)
+        ui.Enable(false);
+    else if (m_bListOpen)
+        ui.Enable(false);
+    else
+        ui.Enable(m_nUndoCount != 0);
+}
+
+void CMainFrame::OnUpdateClamp(CCmdUI& ui) const {
+    ui.Enable(!Blocked());
+    ui.SetCheck(m_bClamp != 0);
+}
+
+void CMainFrame::OnUpdateTraining(CCmdUI& ui) const { ui.Enable(!m_bListOpen); }
+
+void CMainFrame::OnUpdateAlways(CCmdUI& ui) const { ui.Enable(true); }

@@ -1,0 +1,77 @@
+// A window without a screen, for tests and the replay tool: a virtual clock drives the
+// timers, capture is a flag, repaint requests are counted and message boxes logged.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/host.h"
+
+class CHeadlessListBox : public IListBox {
+public:
+    int InsertString(int position, const char* text) override;
+    void SetItemData(int index, int32_t data) override;
+    void SetCurSel(int index) override;
+    int GetCurSel() const override { return m_nSel; }
+    int32_t GetItemData(int index) const override;
+
+    int Count() const { return int(m_items.size()); }
+    const std::string& Text(int index) const { return m_items[index].first; }
+
+private:
+    std::vector<std::pair<std::string, int32_t>> m_items;
+    int m_nSel = -1;
+};
+
+class CHeadlessHost : public IWindowHost {
+public:
+    void Invalidate() override;
+    CRect GetClientRect() const override { return {0, 0, 240, 268}; }
+    void SetCapture() override { m_bCapture = true; }
+    bool HasCapture() const override { return m_bCapture; }
+    void ReleaseCapture() override { m_bCapture = false; }
+    void SetTimer(int id, int periodMs) override;
+    void KillTimer(int id) override { m_timers.erase(id); }
+    void PostClose() override { m_bClosed = true; }
+    void MessageBox(const char* caption, const char* text) override;
+    IListBox* CreateListBox(const CRect& rect, int controlId) override;
+    void DestroyListBox() override { m_list.reset(); }
+
+    // Another window takes the capture.
+    void StealCapture() { m_bCapture = false; }
+
+    // The virtual clock. NextTick moves the clock to the earliest timer tick due at or
+    // before until and gives its id; false when none is due (the clock stays).
+    int64_t Now() const { return m_nNow; }
+    bool NextTick(int64_t until, int& id);
+    void SetNow(int64_t now) { m_nNow = now; }
+    bool TimerRunning(int id) const { return m_timers.count(id) != 0; }
+
+    // A repaint has been asked for since the last TakeInvalid.
+    bool TakeInvalid();
+    int RepaintRequests() const { return m_nRepaints; }
+    bool Closed() const { return m_bClosed; }
+    CHeadlessListBox* ListBox() { return m_list.get(); }
+    const CRect& ListBoxRect() const { return m_rcList; }
+    int MessageBoxes() const { return int(m_messages.size()); }
+    const std::string& LastMessageBox() const { return m_messages.back(); }
+
+private:
+    struct Timer {
+        int64_t due;
+        int period;
+    };
+    std::map<int, Timer> m_timers;
+    int64_t m_nNow = 0;
+    bool m_bCapture = false;
+    bool m_bInvalid = false;
+    bool m_bClosed = false;
+    int m_nRepaints = 0;
+    std::unique_ptr<CHeadlessListBox> m_list;
+    CRect m_rcList;
+    std::vector<std::string> m_messages;  // caption, then the lines, joined by " | "
+};
