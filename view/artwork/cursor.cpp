@@ -1,0 +1,54 @@
+// The cursor runner: a silver body with a black outline, drawn so that column 19 lies on the
+// hairline and columns 7 and 31 on the grey edge lines.
+#include "view/artwork/image_set.h"
+
+namespace artwork {
+
+// 140: the upper cap, 39x4. Bevelled corners step down one column a row.
+Canvas DrawCursorCap() {
+    Canvas cap(39, 4, kSilver);
+    cap.HLine(3, 35, 0, kBlack);
+    for (int row = 0; row < 4; ++row) {
+        const int left = 3 - row, right = 35 + row;  // the bevel's black step in this row
+        if (row > 0) {
+            cap.Set(left, row, kBlack);
+            cap.Set(right, row, kBlack);
+        }
+        for (int x = 0; x < left; ++x) cap.Set(x, row, kGrey);
+        for (int x = right + 1; x < 39; ++x) cap.Set(x, row, kGrey);
+    }
+    cap.Set(7, 3, kGrey);
+    cap.Set(31, 3, kGrey);
+    return cap;
+}
+
+// 139: the lower grip, 39x14, with two studs to take hold of.
+Canvas DrawCursorGrip() {
+    Canvas grip(39, 14, kSilver);
+    grip.VLine(0, 0, 8, kBlack);
+    grip.VLine(38, 0, 8, kBlack);
+    for (int row = 9; row <= 12; ++row) {
+        const int left = row - 8, right = 46 - row;  // the bevel's black step in this row
+        grip.Set(left, row, kBlack);
+        grip.Set(right, row, kBlack);
+        for (int x = 0; x < left; ++x) grip.Set(x, row, kGrey);
+        for (int x = right + 1; x < 39; ++x) grip.Set(x, row, kGrey);
+    }
+    grip.Fill(0, 13, 4, 13, kGrey);
+    grip.HLine(5, 33, 13, kBlack);
+    grip.Fill(34, 13, 38, 13, kGrey);
+    for (int row = 0; row <= 1; ++row) {
+        grip.Set(7, row, kGrey);
+        grip.Set(31, row, kGrey);
+    }
+    for (int left : {4, 31}) {  // a 4x4 ring with a highlight at its upper left
+        grip.HLine(left + 1, left + 2, 6, kBlack);
+        grip.HLine(left + 1, left + 2, 9, kBlack);
+        grip.VLine(left, 7, 8, kBlack);
+        grip.VLine(left + 3, 7, 8, kBlack);
+        grip.Set(left + 1, 7, kWhite);
+    }
+    return grip;
+}
+
+}  // namespace artwork
