@@ -7,6 +7,7 @@
 void CSurface::FillSolidRect(int x, int y, int width, int height, Colour colour) {
     const int x0 = std::max(x, 0), x1 = std::min(x + width, Width());
     const int y0 = std::max(y, 0), y1 = std::min(y + height, Height());
+    if (x0 >= x1) return;
     for (int row = y0; row < y1; ++row) std::fill(Row(row) + x0, Row(row) + x1, colour);
 }
 
