@@ -1,0 +1,105 @@
+// skalor-lesson-placer: derives the step table's numbers from the lesson notes.
+//
+//   skalor-lesson-placer                 print every derived record as a table line
+//   skalor-lesson-placer --check         compare the table with the derivation; 1 if they differ
+//   skalor-lesson-placer --rewrite FILE  write the derived numbers into the table's source
+//
+// The lessons given in full from the start (1, 2 and 23) are kept as they stand.
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <regex>
+#include <sstream>
+
+#include "tools/lesson_placer/placer.h"
+
+namespace {
+
+bool Given(uint32_t key) { return key == 1 || key == 2 || key == 23; }
+
+bool Same(const LessonStep& a, const LessonStep& b) {
+    return a.key == b.key && a.bArrow == b.bArrow && a.ptArrow.x == b.ptArrow.x && a.ptArrow.y == b.ptArrow.y &&
+           a.bState == b.bState && a.nScroll == b.nScroll && a.nSlide == b.nSlide && a.nCursor == b.nCursor &&
+           a.nSide == b.nSide && a.bClamp == b.bClamp && a.rcBox.left == b.rcBox.left &&
+           a.rcBox.top == b.rcBox.top && a.rcBox.right == b.rcBox.right && a.rcBox.bottom == b.rcBox.bottom &&
+           std::strcmp(a.pszText, b.pszText) == 0;
+}
+
+int Rewrite(const char* path, const std::vector<LessonStep>& records) {
+    std::ifstream in(path);
+    if (!in) {
+        std::cerr << "cannot read " << path << "\n";
+        return 2;
+    }
+    std::ostringstream out;
+    const std::regex record(R"(^    \{(\d+), .*\},$)");
+    std::string line;
+    size_t next = 0;
+    while (std::getline(in, line)) {
+        std::smatch m;
+        if (std::regex_match(line, m, record) && std::stoul(m[1]) != 0) {
+            if (next >= records.size() || records[next].key != std::stoul(m[1])) {
+                std::cerr << "the source's records do not follow the notes at record " << next << "\n";
+                return 2;
+            }
+            if (!Given(records[next].key)) line = catalogue::RecordLine(records[next]);
+            ++next;
+        }
+        out << line << "\n";
+    }
+    std::ofstream(path) << out.str();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    // The step box's text: the height-14 "Arial" cell, word-wrapped from the box's left + 10.
+    QImage image(240, 268, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QFont font("Arial");
+    font.setPixelSize(12);
+    painter.setFont(font);
+    const catalogue::TextHeight measure = [&](const char* text, int width) {
+        return painter.boundingRect(QRect(0, 0, width, 4000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                    QString::fromUtf8(text))
+            .height();
+    };
+
+    if (catalogue::kStepNoteCount != kStepCount) {
+        std::cerr << "the table has " << kStepCount << " records and the notes " << catalogue::kStepNoteCount << "\n";
+        return 2;
+    }
+    const catalogue::Placement placed =
+        catalogue::PlaceAll(catalogue::kStepNotes, catalogue::kStepNoteCount, kStepTable, measure);
+    for (const std::string& e : placed.errors) std::cerr << e << "\n";
+
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--rewrite" && argc > 2) return Rewrite(argv[2], placed.records) ? 2 : (placed.errors.empty() ? 0 : 1);
+
+    int differ = 0;
+    uint32_t key = 0;
+    for (size_t i = 0; i < placed.records.size(); ++i) {
+        const LessonStep& r = placed.records[i];
+        if (mode == "--check") {
+            if (!Given(r.key) && !Same(r, kStepTable[i])) {
+                std::cout << "record " << i << " differs; derived:\n" << catalogue::RecordLine(r) << "\n";
+                ++differ;
+            }
+            continue;
+        }
+        if (r.key != key) std::cout << "\n    // " << (key = r.key) << "\n";
+        std::cout << catalogue::RecordLine(Given(r.key) ? kStepTable[i] : r) << "\n";
+    }
+    if (mode == "--check") std::cout << differ << " records differ from their derivation\n";
+    return differ || !placed.errors.empty() ? 1 : 0;
+}

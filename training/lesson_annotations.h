@@ -1,0 +1,84 @@
+// What every step of every lesson does, and to which marks of the rule: one note per record of
+// the step table, in the same order. The lesson placer derives a record's numbers from its
+// note; the catalogue tests check the records against the notes and the position rules. Not
+// compiled into the program.
+#pragma once
+
+#include <cstdint>
+
+#include "view/artwork/position_rules.h"
+
+namespace catalogue {
+
+using artwork::Scale;
+
+// The index marks the lessons name, each drawn at a fixed strip column.
+enum class Index { None, Ten, Circle, Triangle2, Triangle4, R, T360, Hundred14, AM, MM, Feet };
+
+// A mark of the rule: a value on a scale, or an index mark (then value is unused).
+struct Mark {
+    Scale scale = Scale::S1;
+    double value = 0.0;
+    Index index = Index::None;
+};
+
+enum class Act {
+    Text,         // text only: no pointer, no state
+    ShowSide,     // the tour shows a side with all offsets 0
+    PointScale,   // the tour points at a scale as a whole
+    Find,         // find `mark`; the pointer rings it
+    FindCursor,   // find `mark` and set the hairline on it
+    Bring,        // bring slide mark `mark` against body mark `other`
+    BringUnder,   // bring slide mark `mark` under the hairline
+    CursorBring,  // set the hairline on body mark `other`, then bring slide mark `mark` under it
+    Read,         // read `mark` (the result on its scale) opposite `other`
+    ReadUnder,    // read `mark` (the result on its scale) under the hairline
+    CursorRead,   // set the hairline on body mark `other` and read `mark` under it
+};
+
+constexpr int kAuto = -100000;  // no fixed value: the placer chooses
+
+struct StepNote {
+    uint32_t key = 0;
+    int step = 0;        // 1-based within the lesson
+    Act act = Act::Text;
+    bool state = false;  // the step carries a rule state (kinds s and ps)
+    Mark mark;
+    Mark other;
+    const char* stated = nullptr;  // the result as the text states it, for reads
+    int side = 0;                  // 0 side 1, 1 side 2
+    int scroll = kAuto;            // a view the lesson must show
+    int y = 0;                     // pointer line when not the scale's own; 0: the scale's
+    uint32_t sameKey = 0;          // the record is the same as this lesson's...
+    int sameStep = 0;              // ...step (shared steps)
+};
+
+extern const StepNote kStepNotes[];
+extern const int kStepNoteCount;
+
+// Strip column of an index mark, exact; and its scale.
+int IndexColumn(Index index);
+Scale IndexScale(Index index);
+
+// Strip column of a mark as a real number, by the position rules.
+double MarkColumn(const Mark& mark);
+
+// The scale is drawn on the slide (otherwise on a body strip).
+bool OnSlide(Scale scale);
+
+// The side that carries the scale: 0 or 1.
+int SideOf(Scale scale);
+
+// The client y that the lessons use for a pointer on this scale, and the band of y that
+// counts as the scale's line.
+int PointerLine(Scale scale);
+void LineBand(Scale scale, int& lo, int& hi);
+
+// Where a mark of scale 4 meets scale 5, and scale 2 meets scale 1.
+constexpr int kBorder45 = 194;
+constexpr int kBorder12 = 105;
+
+// The columns a scale's graduation covers, for the tour's pointers.
+void ScaleColumns(Scale scale, int& first, int& last);
+
+}  // namespace catalogue
