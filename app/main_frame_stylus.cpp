@@ -1,5 +1,9 @@
-// The stylus handlers of the main window.
+// The stylus handlers of the main window: the order of a gesture's steps, its capture, timers
+// and undo entry. Where a press lands and how each step moves the rule live in input/.
 #include "app/main_frame.h"
+#include "input/hit_regions.h"
+#include "input/rule_moves.h"
+#include "resources/ids.h"
 
 void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
     m_nLastX = point.x;
@@ -11,12 +15,69 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
         OnLessonPress(point);
         return;
     }
+    if (const std::optional<CHit> hit = HitTest(*this, point)) {
+        m_nDragMode = hit->mode;
+        // Both flags are set afresh: a gesture whose capture was taken away keeps its flags,
+        // and they must not nudge (or cancel the nudge of) this one.
+        m_bNudgeLeft = hit->nudgeLeft;
+        m_bNudgeRight = hit->nudgeRight;
+        m_host.SetCapture();
+    }
+    // A press on no region keeps the last mode: held still, it repeats that mode uncaptured.
+    m_bRepeating = 0;
+    m_host.SetTimer(TIMER_HOLD, kHoldPeriodMs);
+    m_ptTap = point;
 }
 
-void CMainFrame::OnMouseMove(unsigned /*flags*/, CPoint /*point*/) {}
+void CMainFrame::OnMouseMove(unsigned /*flags*/, CPoint point) {
+    if (m_bRepeating) {
+        m_ptTap = point;  // steers the repeat; nothing is dragged for the rest of this press
+        return;
+    }
+    // Any move, even a vertical one, ends press-and-hold for the rest of the press.
+    m_host.KillTimer(TIMER_HOLD);
+    m_host.KillTimer(TIMER_REPEAT);
+    if (!m_host.HasCapture()) return;
+    if (point.x == m_nLastX) return;  // vertical only: a tap's nudge survives it
+    m_bNudgeRight = 0;
+    m_bNudgeLeft = 0;
+    if (DragStep(*this, m_nDragMode, int64_t(m_nLastX) - point.x)) m_host.Invalidate();
+    // Taken also when the step was refused, so a refused step is lost, not caught up later.
+    m_nLastX = point.x;
+}
 
-void CMainFrame::OnLButtonUp(unsigned /*flags*/, CPoint /*point*/) {}
+void CMainFrame::OnLButtonUp(unsigned /*flags*/, CPoint /*point*/) {
+    m_host.KillTimer(TIMER_HOLD);
+    m_host.KillTimer(TIMER_REPEAT);
+    m_bRepeating = 0;
+    if (!m_host.HasCapture()) return;  // no region hit, or another window took the capture
+    if (NudgeStep(*this, m_nDragMode, m_bNudgeLeft, m_bNudgeRight)) m_host.Invalidate();
+    m_bNudgeLeft = 0;
+    m_bNudgeRight = 0;
+    PushUndo(m_nSlide, m_nScroll, m_nCursor);  // one entry per captured gesture, moved or not
+    m_host.ReleaseCapture();
+}
 
-void CMainFrame::OnLButtonDblClk(unsigned /*flags*/, CPoint /*point*/) {}
+void CMainFrame::OnTimer(int id) {
+    if (id == TIMER_HOLD) {
+        m_host.SetTimer(TIMER_REPEAT, kRepeatPeriodMs);
+        return;
+    }
+    if (id != TIMER_REPEAT) return;
+    m_host.KillTimer(TIMER_HOLD);
+    m_bRepeating = 1;
+    if (RepeatStep(*this, m_nDragMode, m_ptTap.x)) m_host.Invalidate();
+}
 
-void CMainFrame::OnTimer(int /*id*/) {}
+void CMainFrame::OnLButtonDblClk(unsigned flags, CPoint point) {
+    // Fetching an out-of-sight cursor works in training too; it is the only thing that does.
+    if (const std::optional<int32_t> cursor = FetchCursor(*this, point)) {
+        m_nCursor = *cursor;
+        PushUndo(m_nSlide, m_nScroll, m_nCursor);
+        m_host.Invalidate();
+        return;
+    }
+    // The double tap stands in for the second press of two taps.
+    OnLButtonDown(flags, point);
+    OnLButtonUp(flags, point);
+}

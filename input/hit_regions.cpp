@@ -1,0 +1,100 @@
+#include "input/hit_regions.h"
+
+#include <limits>
+
+#include "view/rule_painter.h"
+
+namespace {
+
+// How a region measures the press's x.
+enum class Columns {
+    Window,     // window x
+    Hairline,   // x - h; only while the cursor is unclamped and on screen (a clamped
+                // cursor has no grip drawn)
+    ViewFrame,  // window x, counted from the view frame's left and right edges
+};
+
+// How a tap on the region nudges its part at the release.
+enum class Nudge {
+    None,
+    Left,
+    Right,
+    ByHalf,  // left of the hairline's home column (x <= 118) left, x >= 121 right, else none
+};
+
+constexpr int64_t kFar = std::numeric_limits<int32_t>::max() + int64_t(1);
+
+struct HitRegion {
+    Columns columns;
+    int64_t from, to;  // columns, both included
+    int32_t top, bottom;  // rows, both included
+    DragMode mode;
+    Nudge nudge;
+};
+
+// In order of precedence. The mini slide's band lies inside the view frame's rows and comes
+// first, so a press on the mini slide within the frame moves the slide, not the view. The
+// view frame counts only its interior: from one column right of its left edge to one column
+// left of its right edge.
+constexpr HitRegion kHitRegions[] = {
+    //  columns           from   to      rows       mode            nudge
+    {Columns::Window,     3,     235,    59, 104,   DRAG_BODY,      Nudge::None},    // top body strip
+    {Columns::Window,     3,     235,    106, 193,  DRAG_SLIDE,     Nudge::ByHalf},  // slide
+    {Columns::Window,     3,     235,    196, 249,  DRAG_BODY,      Nudge::None},    // bottom body strip
+    {Columns::Hairline,   -19,   19,     252, 264,  DRAG_CURSOR,    Nudge::None},    // cursor grip
+    {Columns::Hairline,   -kFar, -21,    252, 264,  NUDGE_CURSOR,   Nudge::Left},    // left of the grip
+    {Columns::Hairline,   21,    kFar,   252, 264,  NUDGE_CURSOR,   Nudge::Right},   // right of the grip
+    {Columns::Window,     2,     238,    20, 34,    DRAG_MAPSLIDE,  Nudge::None},    // mini slide
+    {Columns::ViewFrame,  +1,    -1,     6, 49,     DRAG_MAPWINDOW, Nudge::None},    // inside the view frame
+};
+
+constexpr int32_t kLastNudgeLeftX = 118;
+constexpr int32_t kFirstNudgeRightX = 121;
+
+bool Matches(const HitRegion& region, const CRuleState& rule, int64_t x, int64_t y) {
+    if (y < region.top || y > region.bottom) return false;
+    switch (region.columns) {
+        case Columns::Window:
+            return x >= region.from && x <= region.to;
+        case Columns::Hairline: {
+            if (rule.m_bClamp || !CursorOnScreen(rule)) return false;
+            const int64_t dx = x - Hairline(rule);
+            return dx >= region.from && dx <= region.to;
+        }
+        case Columns::ViewFrame:
+            return x >= ViewFrameLeft(rule.m_nScroll) + region.from &&
+                   x <= ViewFrameRight(rule.m_nScroll) + region.to;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<CHit> HitTest(const CRuleState& rule, CPoint point) {
+    for (const HitRegion& region : kHitRegions) {
+        if (!Matches(region, rule, point.x, point.y)) continue;
+        CHit hit;
+        hit.mode = region.mode;
+        switch (region.nudge) {
+            case Nudge::None: break;
+            case Nudge::Left: hit.nudgeLeft = 1; break;
+            case Nudge::Right: hit.nudgeRight = 1; break;
+            case Nudge::ByHalf:
+                hit.nudgeLeft = point.x <= kLastNudgeLeftX;
+                hit.nudgeRight = point.x >= kFirstNudgeRightX;
+                break;
+        }
+        return hit;
+    }
+    return std::nullopt;
+}
+
+bool CursorOnScreen(const CRuleState& rule) {
+    const int64_t h = Hairline(rule);
+    return h >= -19 && h <= 258;
+}
+
+bool CursorOutOfSight(const CRuleState& rule) {
+    const int64_t h = Hairline(rule);
+    return h <= -21 || h >= 260;
+}
