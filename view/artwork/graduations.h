@@ -1,0 +1,19 @@
+// The ticks of every scale: where they stand and which of them are drawn longer.
+#pragma once
+
+#include <vector>
+
+#include "view/artwork/position_rules.h"
+
+namespace artwork {
+
+struct Tick {
+    double value;
+    int column;
+    bool longer;  // labelled, half-way, index or end mark: runs across the baseline
+};
+
+// Every tick of scale s in the order of its values.
+std::vector<Tick> Ticks(Scale s);
+
+}  // namespace artwork

@@ -1,0 +1,142 @@
+#include "view/artwork/numerals.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "view/artwork/anchors.h"
+#include "view/artwork/catalogue.h"
+
+namespace artwork {
+namespace {
+
+std::string Plain(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
+std::vector<Numeral> Numbers(std::initializer_list<double> values) {
+    std::vector<Numeral> out;
+    for (double v : values) out.push_back({v, Plain(v)});
+    return out;
+}
+
+// 1 to 10, 20 to 100 by tens, 150, 200 to 1000 by hundreds.
+std::vector<Numeral> ThreeDecades(bool with15) {
+    std::vector<Numeral> out = Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    if (with15) out.push_back({15, "15"});
+    for (double v : {20, 30, 40, 50, 60, 70, 80, 90, 100, 150, 200, 300, 400, 500, 600, 700, 800})
+        out.push_back({v, Plain(v)});
+    // 900 and 1000 stand 18 columns apart: each gives way by one.
+    out.push_back({900, "900", Frame::None, -1});
+    out.push_back({1000, "1000", Frame::None, +1});
+    return out;
+}
+
+// The hundreds of the speed scales, with 1000 framed.
+std::vector<Numeral> Hundreds(double last) {
+    std::vector<Numeral> out = Numbers({100, 150});
+    for (double v = 200; v <= last; v += 100) out.push_back({v, Plain(v), v == 1000 ? Frame::Box : Frame::None});
+    return out;
+}
+
+// The small second numerals of the speed scales: 11 + v/100 at every hundred v.
+std::vector<Numeral> HeightKeys(double last) {
+    std::vector<Numeral> out;
+    for (double v = 100; v <= last; v += 100) out.push_back({v, Plain(11 + v / 100)});
+    return out;
+}
+
+std::vector<NumeralLine> BuildLines() {
+    constexpr std::uint8_t k = kBlack;
+    return {
+        // scale      labels  face           side             row  ink      numerals
+        {Scale::S1a, true,  Face::Small,   VAlign::Top,     16,  k, {{30, "30°"}, {40, "40°"}, {50, "50°"}, {60, "60°"}, {90, "90°"},
+                                                                     {120, "120°"}, {150, "150°"}, {180, "180°"}, {210, "210°"},
+                                                                     {240, "240°"}, {270, "270°"}, {300, "300°"}, {360, "360°"}}},
+        {Scale::S1,  true,  Face::Numeral, VAlign::Bottom,  35,  k, ThreeDecades(false)},
+        // Scale 2: minutes (the circular index stands at 36 and the triangular at 60 in place of
+        // numerals), then the hours.
+        {Scale::S2,  true,  Face::Numeral, VAlign::Top,     15,  k, {{1, "1"}, {2, "2"}, {3, "3"}, {4, "4"}, {5, "5"}, {6, "6"},
+                                                                     {7, "7"}, {8, "8"}, {9, "9"}, {10, "10", Frame::Box},
+                                                                     {20, "20"}, {30, "30"}, {40, "40"}, {50, "50"}, {70, "70"},
+                                                                     {80, "80"}, {90, "90"}, {100, "100", Frame::Box},
+                                                                     {120, "2"}, {180, "3"}, {240, "4"}, {300, "5"}, {360, "6"},
+                                                                     {420, "7"}, {480, "8"}, {540, "9"}, {600, "10"}, {900, "15"}}},
+        // Scale 3: the angle below the axis, its supplement above.
+        {Scale::S3,  true,  Face::Numeral, VAlign::Top,     56,  k, {{5, "5°"}, {6, "6°"}, {7, "7°"}, {10, "10°"}, {15, "15°"}, {20, "20°"},
+                                                                     {30, "30°"}, {40, "40°"}, {50, "50°"}, {60, "60°"}, {90, "90°"}}},
+        {Scale::S3,  false, Face::Numeral, VAlign::Bottom,  36,  k, {{5, "175°"}, {6, "174°"}, {7, "173°"}, {10, "170°"}, {15, "165°"},
+                                                                     {20, "160°"}, {30, "150°"}, {40, "140°"}, {50, "130°"},
+                                                                     {60, "120°"}, {90, "90°"}}},
+        // Scale 4: the 45° triangle stands in place of a numeral.
+        {Scale::S4,  true,  Face::Numeral, VAlign::Bottom,  76,  k, {{0.5, "0.5°"}, {1, "1°"}, {2, "2°"}, {3, "3°"}, {4, "4°"}, {5, "5°"},
+                                                                     {6, "6°"}, {7, "7°"}, {8, "8°"}, {9, "9"}, {10, "10°"},
+                                                                     {15, "15°"}, {20, "20°"}, {30, "30°"}, {40, "40°"}, {50, "50°"},
+                                                                     {60, "60°"}, {70, "70°"}, {80, "80°"}, {85, "85°"}}},
+        {Scale::S4,  false, Face::Numeral, VAlign::Bottom,  67,  k, {{0.5, "179.5°"}, {1, "179°"}, {2, "178°"}, {3, "177°"}, {4, "176°"}}},
+        {Scale::S5,  true,  Face::Numeral, VAlign::Top,     14,  k, ThreeDecades(true)},
+        {Scale::S6,  true,  Face::Numeral, VAlign::Bottom,  45,  k, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 15, 20, 25, 30})},
+        // Scale 7: negative left of 0, and a "+" after the last (drawn with the captions).
+        {Scale::S7,  true,  Face::Numeral, VAlign::Bottom,  34,  k, {{-120, "−120°"}, {-80, "80°"}, {-40, "40°"}, {0, "0°"},
+                                                                     {40, "40°"}, {80, "80°"}}},
+        {Scale::S8,  true,  Face::Numeral, VAlign::Bottom,  34,  k, {{0.5, "0.5"}, {1, "1"}, {1.5, "1.5"}, {2, "2"}, {3, "3"}, {4, "4"},
+                                                                     {5, "5"}, {6, "6"}, {7, "7"}, {8, "8"}, {9, "9"}, {10, "10"},
+                                                                     {11, "11"}, {12, "12"}}},
+        {Scale::S9,  true,  Face::Numeral, VAlign::Top,     13,  k, {{0.5, "0.5"}, {1, "1"}, {1.5, "1.5"}, {2, "2"}, {3, "3"}, {4, "4"},
+                                                                     {5, "5"}, {6, "6"}, {7, "7"}, {8, "8"}, {9, "9"}, {10, "10"},
+                                                                     {11, "11"}, {12, "12"}}},
+        // Scale 16: speeds above the axis, the thermometer correction below every tick.
+        {Scale::S16, true,  Face::Numeral, VAlign::Bottom,  26,  k, Numbers({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000,
+                                                                              1100, 1200, 1300, 1400})},
+        {Scale::S16, false, Face::Small,   VAlign::Top,     40,  k, {{100, "0°"}, {200, "1°"}, {300, "2°"}, {400, "4°"}, {500, "7°"},
+                                                                     {550, "8°"}, {600, "10°"}, {650, "11°"}, {700, "13°"},
+                                                                     {750, "15°"}, {800, "17°"}, {850, "19°"}, {900, "21°"},
+                                                                     {950, "24°"}, {1000, "26°"}, {1050, "29°"}, {1100, "32°"},
+                                                                     {1150, "35°"}, {1200, "38°"}, {1250, "40°"}, {1300, "42°"},
+                                                                     {1350, "46°"}, {1400, "51°"}}},
+        {Scale::S10, true,  Face::Small,   VAlign::Bottom,  74,  k, {{-70, "−70°"}, {-50, "−50°"}, {-30, "−30°"}}},
+        {Scale::S11, true,  Face::Small,   VAlign::Bottom,  74,  k, {{-60, "−60°"}, {-30, "−30°"}, {0, "0°"}, {30, "+30°"}}},
+        {Scale::S14, true,  Face::Numeral, VAlign::Bottom,  73,  k, Hundreds(1400)},
+        {Scale::S14, false, Face::Small,   VAlign::Bottom,  64,  k, HeightKeys(1400)},
+        // Scale 12: the 12 is drawn inside its diamond with the index marks.
+        {Scale::S12, true,  Face::Numeral, VAlign::Top,     14,  k, Numbers({11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0})},
+        {Scale::S15, true,  Face::Numeral, VAlign::Top,     15,  k, Hundreds(1200)},
+        {Scale::S15, false, Face::Small,   VAlign::Top,     25,  k, HeightKeys(1200)},
+        // Scale 13 is 45 columns long: its 11 steps aside to the left of the tick.
+        {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -2}, {10, "10"}, {8, "8"},
+                                                                            {6, "6"}, {4, "4"}, {2, "2"}, {0, "0"}}},
+    };
+}
+
+}  // namespace
+
+const std::vector<NumeralLine>& NumeralLines() {
+    static const std::vector<NumeralLine> lines = BuildLines();
+    return lines;
+}
+
+std::vector<double> LabelledValues(Scale s) {
+    std::vector<double> values;
+    for (const NumeralLine& line : NumeralLines())
+        if (line.scale == s && line.labels)
+            for (const Numeral& n : line.numerals) values.push_back(n.value);
+    return values;
+}
+
+void DrawNumerals(Canvas& strip, int image) {
+    for (const NumeralLine& line : NumeralLines()) {
+        if (BandOf(line.scale).image != image) continue;
+        TextStyle style;
+        style.face = line.face;
+        style.v = line.v;
+        style.ink = line.ink;
+        for (const Numeral& n : line.numerals) {
+            const int x = MarkColumn(line.scale, n.value) + n.dx;
+            const InkBox box = DrawText(strip, n.text.c_str(), style, x, line.row);
+            if (n.frame == Frame::Box) strip.Box(box.left - 2, box.top - 1, box.right + 2, box.bottom + 1, kBlack);
+        }
+    }
+}
+
+}  // namespace artwork

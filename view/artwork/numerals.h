@@ -1,0 +1,40 @@
+// The numbers printed along each scale.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "view/artwork/canvas.h"
+#include "view/artwork/lettering.h"
+#include "view/artwork/position_rules.h"
+
+namespace artwork {
+
+enum class Frame { None, Box };
+
+struct Numeral {
+    double value;
+    std::string text;
+    Frame frame = Frame::None;
+    int dx = 0;  // nudge off the tick where two numbers would touch
+};
+
+// One line of numbers along a scale, each centred on the column of its value.
+struct NumeralLine {
+    Scale scale;
+    bool labels;   // the scale's own numbering (it decides which ticks are drawn longer)
+    Face face;
+    VAlign v;      // Top: the line hangs below `row`; Bottom: it stands on `row`
+    int row;
+    std::uint8_t ink;
+    std::vector<Numeral> numerals;
+};
+
+const std::vector<NumeralLine>& NumeralLines();
+
+// The values scale s carries a number for (its own numbering line).
+std::vector<double> LabelledValues(Scale s);
+
+void DrawNumerals(Canvas& strip, int image);
+
+}  // namespace artwork
