@@ -49,12 +49,12 @@ const Caption kCaptions[] = {
     {kSlide2,  "более 12 000 м.",                            45, 123,     62,   Layout::Centred,  Face::Caption,  k},
     {kSlide2,  "температура на высоте",                      130, 285,    65,   Layout::Centred,  Face::Caption,  k},
     {kSlide2,  "для скорости",                               285, 355,    65,   Layout::Centred,  Face::Caption,  k},
-    {kSlide2,  "ИСПРАВЛЕННЫЕ ВЫСОТА И СКОРОСТЬ",             820, 1170,   56,   Layout::Spaced,   Face::Caption,  k},
+    {kSlide2,  "ИСПРАВЛЕННЫЕ ВЫСОТА И СКОРОСТЬ",             820, 1170,   55,   Layout::Spaced,   Face::Caption,  k},
 
     {kBottom2, "высоты по прибору (км)",                     96, 242,     30,   Layout::Centred,  Face::Caption,  k},
     {kBottom2, "для КУС",                                    242, 287,    42,   Layout::Centred,  Face::Caption,  kMaroon},
     {kBottom2, "ВЫСОТА И СКОРОСТЬ ПО ПРИБОРУ",               558, 915,    42,   Layout::Spaced,   Face::Caption,  k},
-    {kBottom2, "Skalor",                                     1054, 1134,  45,   Layout::Centred,  Face::Large,    k},
+    {kBottom2, "Skalor",                                     1054, 1134,  51,   Layout::Centred,  Face::Large,    k},
 };
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 namespace artwork {
 
-// Labelled and half-way ticks run three rows past the ordinary ones, across the baseline
-// toward the numerals; on scale 3 and scale 16 (free axes) two rows each way, on scale 13
+// Labelled and half-way ticks run two or three rows past the ordinary ones, across the
+// baseline toward the numerals; on the free axes of scales 3 and 16 both ways, on scale 13
 // below the axis only.
 const ScaleBand kScaleBands[17] = {
     // scale      image    band            base  ticks    labelled  columns      maroon
@@ -16,8 +16,8 @@ const ScaleBand kScaleBands[17] = {
     {Scale::S6,  kBottom1, Band::Standing, 50,  51, 54,  47, 54,     54, 1229,   false},
     {Scale::S7,  kTop2,    Band::Standing, 39,  40, 47,  36, 47,     84, 201,    false},
     {Scale::S8,  kTop2,    Band::Standing, 39,  40, 47,  36, 47,    235, 1200,   false},
-    {Scale::S9,  kSlide2,  Band::Hanging,   8,   1, 7,    1, 11,    195, 1198,   false},
-    {Scale::S16, kSlide2,  Band::FreeAxis, 33,  30, 36,  28, 38,    418, 782,    false},
+    {Scale::S9,  kSlide2,  Band::Hanging,   8,   1, 7,    1, 10,    195, 1198,   false},
+    {Scale::S16, kSlide2,  Band::FreeAxis, 33,  30, 36,  29, 37,    418, 782,    false},
     {Scale::S10, kSlide2,  Band::Standing, 79,  80, 88,  76, 88,     55, 120,    false},
     {Scale::S11, kSlide2,  Band::Standing, 79,  80, 88,  76, 88,    288, 352,    false},
     {Scale::S14, kSlide2,  Band::Standing, 79,  80, 88,  76, 88,    418, 1248,   false},

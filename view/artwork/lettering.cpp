@@ -53,9 +53,9 @@ QFont FontFor(Face face) {
 
 // Darkness of a smoothed pixel (0..255) turned into ink: full ink, grey, silver or nothing.
 int Level(int darkness) {
-    if (darkness >= 128) return 3;
-    if (darkness >= 80) return 2;
-    if (darkness >= 36) return 1;
+    if (darkness >= 110) return 3;
+    if (darkness >= 65) return 2;
+    if (darkness >= 30) return 1;
     return 0;
 }
 
@@ -73,39 +73,87 @@ struct Rendered {
     int width = 0, height = 0, baseline = 0;
     std::vector<int> level;
     InkBox box;  // in the grid's coordinates
+    // The columns a centred number is centred by: its digits, without a trailing degree sign
+    // (which hangs to the right of the number, as on the printed rule).
+    int centreLeft = 0, centreRight = -1;
 };
 
-Rendered Render(const char* text, const TextStyle& style) {
-    QFont font = FontFor(style.face);
-    const QString s = QString::fromUtf8(text);
-    const QFontMetrics metrics(font);
-    const int pad = 4;
-    Rendered r;
-    r.width = metrics.horizontalAdvance(s) + 2 * pad + 8;
-    r.height = metrics.height() + 2 * pad;
-    r.baseline = pad + metrics.ascent();
-    QImage img(r.width, r.height, QImage::Format_RGB32);
+// Rasterises `s` with its pen at (x, baseline) of a white image and reads the levels back.
+std::vector<int> Rasterise(const QFont& font, const QString& s, int width, int height, int x, int baseline) {
+    QImage img(width, height, QImage::Format_RGB32);
     img.fill(Qt::white);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(pad, r.baseline, s);
+        p.drawText(x, baseline, s);
     }
-    r.level.resize(static_cast<std::size_t>(r.width) * r.height);
-    r.box = InkBox{r.width, r.height, -1, -1};
-    for (int y = 0; y < r.height; ++y) {
+    std::vector<int> level(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < r.width; ++x) {
-            const int lv = Level(255 - qGray(line[x]));
-            r.level[static_cast<std::size_t>(y) * r.width + x] = lv;
-            if (lv == 0) continue;
-            if (x < r.box.left) r.box.left = x;
-            if (x > r.box.right) r.box.right = x;
-            if (y < r.box.top) r.box.top = y;
-            if (y > r.box.bottom) r.box.bottom = y;
+        for (int px = 0; px < width; ++px) level[static_cast<std::size_t>(y) * width + px] = Level(255 - qGray(line[px]));
+    }
+    return level;
+}
+
+// Numbers are set glyph by glyph, each drawn from a whole-pixel origin and placed one clear
+// column after the ink of the one before: at nine pixels and less, the font's own advances
+// would let digits touch or smear their stems across two columns.
+bool SetByGlyph(Face face) { return face == Face::Numeral || face == Face::Small; }
+
+Rendered Render(const char* text, const TextStyle& style) {
+    const QFont font = FontFor(style.face);
+    const QString s = QString::fromUtf8(text);
+    const QFontMetrics metrics(font);
+    const int pad = 4;
+    Rendered r;
+    r.height = metrics.height() + 2 * pad;
+    r.baseline = pad + metrics.ascent();
+    if (!SetByGlyph(style.face)) {
+        r.width = metrics.horizontalAdvance(s) + 2 * pad + 8;
+        r.level = Rasterise(font, s, r.width, r.height, pad, r.baseline);
+    } else {
+        const int cell = metrics.maxWidth() + 2 * pad;
+        r.width = pad + static_cast<int>(s.size()) * (cell + 1) + pad;
+        r.level.assign(static_cast<std::size_t>(r.width) * r.height, 0);
+        int x = pad;
+        r.centreLeft = x;
+        for (const QChar ch : s) {
+            if (ch.isSpace()) {
+                x += 2;
+                continue;
+            }
+            const bool degree = ch == QChar(0x00B0);
+            if (degree) x -= 1;  // the degree sign sits high and needs no clear column
+            const std::vector<int> glyph = Rasterise(font, QString(ch), cell, r.height, pad, r.baseline);
+            int left = cell, right = -1;
+            for (int gy = 0; gy < r.height; ++gy)
+                for (int gx = 0; gx < cell; ++gx)
+                    if (glyph[static_cast<std::size_t>(gy) * cell + gx] > 0) {
+                        left = std::min(left, gx);
+                        right = std::max(right, gx);
+                    }
+            if (right < left) continue;
+            for (int gy = 0; gy < r.height; ++gy)
+                for (int gx = left; gx <= right; ++gx)
+                    r.level[static_cast<std::size_t>(gy) * r.width + x + gx - left] = glyph[static_cast<std::size_t>(gy) * cell + gx];
+            if (!degree) r.centreRight = x + right - left;
+            x += right - left + 2;
         }
+    }
+    r.box = InkBox{r.width, r.height, -1, -1};
+    for (int y = 0; y < r.height; ++y)
+        for (int x = 0; x < r.width; ++x) {
+            if (r.level[static_cast<std::size_t>(y) * r.width + x] == 0) continue;
+            r.box.left = std::min(r.box.left, x);
+            r.box.right = std::max(r.box.right, x);
+            r.box.top = std::min(r.box.top, y);
+            r.box.bottom = std::max(r.box.bottom, y);
+        }
+    if (r.centreRight < r.centreLeft) {
+        r.centreLeft = r.box.left;
+        r.centreRight = r.box.right;
     }
     return r;
 }
@@ -114,7 +162,7 @@ Rendered Render(const char* text, const TextStyle& style) {
 void Offset(const Rendered& r, const TextStyle& style, int x, int y, int& dx, int& dy) {
     switch (style.h) {
         case HAlign::Left: dx = x - r.box.left; break;
-        case HAlign::Centre: dx = x - (r.box.left + r.box.right) / 2; break;
+        case HAlign::Centre: dx = x - (r.centreLeft + r.centreRight) / 2; break;
         case HAlign::Right: dx = x - r.box.right; break;
     }
     switch (style.v) {
@@ -146,8 +194,9 @@ InkBox DrawText(Canvas& canvas, const char* text, const TextStyle& style, int x,
     const Rendered r = Render(text, style);
     int dx = 0, dy = 0;
     Offset(r, style, x, y, dx, dy);
-    // Maroon lettering keeps its colour in the core and smooths with silver only.
-    const std::uint8_t levels[4] = {kWhite, kSilver, style.ink == kMaroon ? kSilver : kGrey, style.ink};
+    // Maroon lettering has no darker shade to smooth with: its half-tones stay maroon and
+    // only the faintest edge turns silver.
+    const std::uint8_t levels[4] = {kWhite, kSilver, style.ink == kMaroon ? kMaroon : kGrey, style.ink};
     for (int gy = 0; gy < r.height; ++gy)
         for (int gx = 0; gx < r.width; ++gx) {
             const int lv = r.level[static_cast<std::size_t>(gy) * r.width + gx];

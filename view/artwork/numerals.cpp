@@ -53,7 +53,7 @@ std::vector<NumeralLine> BuildLines() {
         // scale      labels  face           side             row  ink      numerals
         {Scale::S1a, true,  Face::Small,   VAlign::Top,     16,  k, {{30, "30°"}, {40, "40°"}, {50, "50°"}, {60, "60°"}, {90, "90°"},
                                                                      {120, "120°"}, {150, "150°"}, {180, "180°"}, {210, "210°"},
-                                                                     {240, "240°"}, {270, "270°"}, {300, "300°"}, {360, "360°"}}},
+                                                                     {240, "240°"}, {270, "270°"}, {300, "300°", Frame::None, +1}, {360, "360°"}}},
         {Scale::S1,  true,  Face::Numeral, VAlign::Bottom,  35,  k, ThreeDecades(false)},
         // Scale 2: minutes (the circular index stands at 36 and the triangular at 60 in place of
         // numerals), then the hours.
@@ -83,13 +83,13 @@ std::vector<NumeralLine> BuildLines() {
         {Scale::S8,  true,  Face::Numeral, VAlign::Bottom,  34,  k, {{0.5, "0.5"}, {1, "1"}, {1.5, "1.5"}, {2, "2"}, {3, "3"}, {4, "4"},
                                                                      {5, "5"}, {6, "6"}, {7, "7"}, {8, "8"}, {9, "9"}, {10, "10"},
                                                                      {11, "11"}, {12, "12"}}},
-        {Scale::S9,  true,  Face::Numeral, VAlign::Top,     13,  k, {{0.5, "0.5"}, {1, "1"}, {1.5, "1.5"}, {2, "2"}, {3, "3"}, {4, "4"},
+        {Scale::S9,  true,  Face::Numeral, VAlign::Top,     12,  k, {{0.5, "0.5"}, {1, "1"}, {1.5, "1.5"}, {2, "2"}, {3, "3"}, {4, "4"},
                                                                      {5, "5"}, {6, "6"}, {7, "7"}, {8, "8"}, {9, "9"}, {10, "10"},
                                                                      {11, "11"}, {12, "12"}}},
         // Scale 16: speeds above the axis, the thermometer correction below every tick.
-        {Scale::S16, true,  Face::Numeral, VAlign::Bottom,  26,  k, Numbers({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000,
+        {Scale::S16, true,  Face::Numeral, VAlign::Bottom,  27,  k, Numbers({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000,
                                                                               1100, 1200, 1300, 1400})},
-        {Scale::S16, false, Face::Small,   VAlign::Top,     40,  k, {{100, "0°"}, {200, "1°"}, {300, "2°"}, {400, "4°"}, {500, "7°"},
+        {Scale::S16, false, Face::Small,   VAlign::Top,     39,  k, {{100, "0°"}, {200, "1°"}, {300, "2°"}, {400, "4°"}, {500, "7°"},
                                                                      {550, "8°"}, {600, "10°"}, {650, "11°"}, {700, "13°"},
                                                                      {750, "15°"}, {800, "17°"}, {850, "19°"}, {900, "21°"},
                                                                      {950, "24°"}, {1000, "26°"}, {1050, "29°"}, {1100, "32°"},
@@ -98,13 +98,13 @@ std::vector<NumeralLine> BuildLines() {
         {Scale::S10, true,  Face::Small,   VAlign::Bottom,  74,  k, {{-70, "−70°"}, {-50, "−50°"}, {-30, "−30°"}}},
         {Scale::S11, true,  Face::Small,   VAlign::Bottom,  74,  k, {{-60, "−60°"}, {-30, "−30°"}, {0, "0°"}, {30, "+30°"}}},
         {Scale::S14, true,  Face::Numeral, VAlign::Bottom,  73,  k, Hundreds(1400)},
-        {Scale::S14, false, Face::Small,   VAlign::Bottom,  64,  k, HeightKeys(1400)},
+        {Scale::S14, false, Face::Small,   VAlign::Bottom,  62,  k, HeightKeys(1400)},
         // Scale 12: the 12 is drawn inside its diamond with the index marks.
         {Scale::S12, true,  Face::Numeral, VAlign::Top,     14,  k, Numbers({11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0})},
         {Scale::S15, true,  Face::Numeral, VAlign::Top,     15,  k, Hundreds(1200)},
         {Scale::S15, false, Face::Small,   VAlign::Top,     25,  k, HeightKeys(1200)},
-        // Scale 13 is 45 columns long: its 11 steps aside to the left of the tick.
-        {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -2}, {10, "10"}, {8, "8"},
+        // Scale 13 is 45 columns long: its 11 and 10 step apart, off their ticks.
+        {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -4}, {10, "10", Frame::None, +1}, {8, "8"},
                                                                             {6, "6"}, {4, "4"}, {2, "2"}, {0, "0"}}},
     };
 }
@@ -133,8 +133,15 @@ void DrawNumerals(Canvas& strip, int image) {
         style.ink = line.ink;
         for (const Numeral& n : line.numerals) {
             const int x = MarkColumn(line.scale, n.value) + n.dx;
-            const InkBox box = DrawText(strip, n.text.c_str(), style, x, line.row);
-            if (n.frame == Frame::Box) strip.Box(box.left - 2, box.top - 1, box.right + 2, box.bottom + 1, kBlack);
+            if (n.frame == Frame::None) {
+                DrawText(strip, n.text.c_str(), style, x, line.row);
+                continue;
+            }
+            // A framed numeral keeps one clear pixel inside its frame and steps one row away
+            // from the ticks, so that the frame does not run into them.
+            const int away = line.v == VAlign::Top ? 1 : -1;
+            const InkBox box = DrawText(strip, n.text.c_str(), style, x, line.row + away);
+            strip.Box(box.left - 2, box.top - 2, box.right + 2, box.bottom + 2, kBlack);
         }
     }
 }
