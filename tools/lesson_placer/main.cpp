@@ -5,10 +5,7 @@
 //   skalor-lesson-placer --rewrite FILE  write the derived numbers into the table's source
 //
 // The lessons given in full from the start (1, 2 and 23) are kept as they stand.
-#include <QFont>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 
 #include <cstdio>
 #include <cstring>
@@ -17,6 +14,7 @@
 #include <regex>
 #include <sstream>
 
+#include "platform/surface.h"
 #include "tools/lesson_placer/placer.h"
 
 namespace {
@@ -63,16 +61,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    // The step box's text: the height-14 "Arial" cell, word-wrapped from the box's left + 10.
-    QImage image(240, 268, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QFont font("Arial");
-    font.setPixelSize(12);
-    painter.setFont(font);
-    const catalogue::TextHeight measure = [&](const char* text, int width) {
-        return painter.boundingRect(QRect(0, 0, width, 4000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                    QString::fromUtf8(text))
-            .height();
+    // The step box's text: the height-14 "Arial" cell, word-wrapped from the box's left + 10
+    // to its right edge, measured as the drawing surface draws it.
+    const catalogue::TextHeight measure = [](const char* text, int width) {
+        const CRect r = CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK, CFont{14});
+        return r.bottom - r.top;
     };
 
     if (catalogue::kStepNoteCount != kStepCount) {
