@@ -307,37 +307,6 @@ Scale IndexScale(Index index) {
     return Scale::S1;
 }
 
-namespace {
-// Values whose marks the artwork puts at exactly these columns.
-struct Anchor {
-    Scale scale;
-    double value;
-    int column;
-};
-const Anchor kAnchors[] = {
-    {S::S1a, 30, 550}, {S::S1a, 60, 667}, {S::S1a, 90, 738}, {S::S1a, 180, 856}, {S::S1a, 360, 973},
-    {S::S1, 1, 51}, {S::S1, 2, 169}, {S::S1, 10, 442}, {S::S1, 100, 834}, {S::S1, 1000, 1227},
-    {S::S2, 1, 52}, {S::S2, 2, 170}, {S::S2, 10, 443}, {S::S2, 100, 836}, {S::S2, 1000, 1228},
-    {S::S3, 5, 420}, {S::S3, 10, 537}, {S::S3, 30, 718}, {S::S3, 90, 836},
-    {S::S4, 0.5, 29}, {S::S4, 1, 147}, {S::S4, 5, 421}, {S::S4, 10, 540}, {S::S4, 45, 836}, {S::S4, 85, 1251},
-    {S::S5, 1, 54}, {S::S5, 2, 171}, {S::S5, 10, 445}, {S::S5, 100, 837}, {S::S5, 1000, 1229},
-    {S::S6, 1, 54}, {S::S6, 2, 289}, {S::S6, 10, 836}, {S::S6, 30, 1211},
-    {S::S8, 0.5, 297}, {S::S8, 1, 494}, {S::S8, 2, 691}, {S::S8, 5, 951}, {S::S8, 10, 1148}, {S::S8, 12, 1200},
-    {S::S9, 0.5, 256}, {S::S9, 1, 455}, {S::S9, 2, 655}, {S::S9, 5, 925}, {S::S9, 10, 1139}, {S::S9, 12, 1198},
-    {S::S11, -70, 288}, {S::S11, -60, 296}, {S::S11, -30, 317}, {S::S11, 0, 336}, {S::S11, 30, 352},
-    {S::S12, 12, 84}, {S::S12, 9, 156}, {S::S12, 6, 224}, {S::S12, 3, 286}, {S::S12, 0, 344},
-    {S::S14, 100, 418}, {S::S14, 200, 636}, {S::S14, 500, 924}, {S::S14, 1000, 1142}, {S::S14, 1400, 1248},
-    {S::S15, 100, 418}, {S::S15, 200, 636}, {S::S15, 500, 924}, {S::S15, 1000, 1142}, {S::S15, 1200, 1199},
-};
-}  // namespace
-
-double MarkColumn(const Mark& mark) {
-    if (mark.index != Index::None) return IndexColumn(mark.index);
-    for (const Anchor& a : kAnchors)
-        if (a.scale == mark.scale && std::fabs(a.value - mark.value) < 1e-9) return a.column;
-    return artwork::Column(mark.scale, mark.value);
-}
-
 bool OnSlide(Scale scale) {
     switch (scale) {
         case S::S2: case S::S3: case S::S4:

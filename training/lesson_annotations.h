@@ -60,9 +60,6 @@ extern const int kStepNoteCount;
 int IndexColumn(Index index);
 Scale IndexScale(Index index);
 
-// Strip column of a mark as a real number, by the position rules.
-double MarkColumn(const Mark& mark);
-
 // The scale is drawn on the slide (otherwise on a body strip).
 bool OnSlide(Scale scale);
 

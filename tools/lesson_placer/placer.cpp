@@ -5,6 +5,8 @@
 #include <map>
 #include <sstream>
 
+#include "view/artwork/anchors.h"
+
 namespace catalogue {
 
 namespace {
@@ -22,11 +24,14 @@ struct RuleState {
     int scroll = 0, slide = 0, cursor = 0, side = 0;
 };
 
-int Round(double v) { return int(std::lround(v)); }
+// The column the artwork draws a mark on.
+int MarkColumn(const Mark& m) {
+    return m.index != Index::None ? IndexColumn(m.index) : artwork::MarkColumn(m.scale, m.value);
+}
 
 // The body column that a mark stands over in the given slide position.
 int BodyColumn(const Mark& m, int slide) {
-    const int c = Round(MarkColumn(m));
+    const int c = MarkColumn(m);
     return OnSlide(m.scale) ? c - slide : c;
 }
 
@@ -98,18 +103,18 @@ private:
             }
             case Act::Bring: {
                 const int c = BodyColumn(n.other, 0);
-                s.slide = Round(MarkColumn(n.mark)) - c;
+                s.slide = MarkColumn(n.mark) - c;
                 return c;
             }
             case Act::BringUnder: {
                 const int h = 117 - s.cursor;
-                s.slide = Round(MarkColumn(n.mark)) - h;
+                s.slide = MarkColumn(n.mark) - h;
                 return h;
             }
             case Act::CursorBring: {
                 const int h = BodyColumn(n.other, 0);
                 s.cursor = 117 - h;
-                s.slide = Round(MarkColumn(n.mark)) - h;
+                s.slide = MarkColumn(n.mark) - h;
                 return h;
             }
             case Act::Read: return BodyColumn(n.other, s.slide);
