@@ -1,0 +1,54 @@
+#include "platform/qt/list_box.h"
+
+#include <QAbstractItemView>
+#include <QFrame>
+#include <QString>
+
+int CQtListBox::InsertString(int position, const char* text) {
+    if (!m_widget) return -1;
+    const int count = m_widget->count();
+    // As the platform's list: a position past the end (or -1) appends.
+    if (position < 0 || position > count) position = count;
+    m_widget->insertItem(position, QString::fromUtf8(text));
+    return position;
+}
+
+void CQtListBox::SetItemData(int index, int32_t data) {
+    if (!m_widget) return;
+    if (QListWidgetItem* item = m_widget->item(index)) item->setData(Qt::UserRole, int(data));
+}
+
+void CQtListBox::SetCurSel(int index) {
+    if (!m_widget) return;
+    if (index >= 0 && index < m_widget->count())
+        m_widget->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    else
+        m_widget->clearSelection();
+}
+
+int CQtListBox::GetCurSel() const {
+    if (!m_widget) return -1;
+    // The current row can exist without a selection (keyboard focus); only a selected
+    // item counts.
+    const QList<QListWidgetItem*> selected = m_widget->selectedItems();
+    return selected.isEmpty() ? -1 : m_widget->row(selected.first());
+}
+
+int32_t CQtListBox::GetItemData(int index) const {
+    if (!m_widget) return -1;
+    const QListWidgetItem* item = m_widget->item(index);
+    return item ? int32_t(item->data(Qt::UserRole).toInt()) : -1;
+}
+
+QListWidget* MakeLessonListWidget(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("LessonList"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setDragEnabled(false);
+    list->setSortingEnabled(false);
+    list->setFrameShape(QFrame::Box);  // a plain one-pixel border
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    return list;
+}

@@ -1,0 +1,85 @@
+// The program window on Qt 6 Widgets: the menu bar and toolbar of the command bar, the
+// enlarged client area, and the platform roles its logic asks for (IWindowHost). It creates
+// that logic, CMainFrame, and keeps it for its whole life.
+#pragma once
+
+#include <QBasicTimer>
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/main_frame.h"
+#include "platform/host.h"
+#include "platform/qt/scale.h"
+
+class QAction;
+class QListWidget;
+class QToolBar;
+class CClientView;
+class CQtListBox;
+
+class CQtMainWindow : public QMainWindow, public IWindowHost {
+  public:
+    // startFactor 0: pick the largest that fits the screen.
+    explicit CQtMainWindow(int startFactor = 0);
+    ~CQtMainWindow() override;
+
+    CMainFrame& Frame() { return *m_frame; }
+    CClientView& View() { return *m_view; }
+    QToolBar& CommandBar() { return *m_toolBar; }
+    QListWidget* ListWidget() const;
+    bool TimerRunning(int id) const;
+
+    // Paint at once, not when the event loop gets to it.
+    void UpdateWindow();
+    // Ask the logic's update rules for every menu item and toolbar button.
+    void RefreshCommandUi();
+
+    // The start factor for this screen, counting the window's chrome around the client area.
+    int FitToScreen() const;
+
+    // IWindowHost.
+    void Invalidate() override;
+    CRect GetClientRect() const override { return {0, 0, kFramePixelsWide, kFramePixelsHigh}; }
+    void SetCapture() override { m_bCapture = true; }
+    bool HasCapture() const override { return m_bCapture; }
+    void ReleaseCapture() override { m_bCapture = false; }
+    void SetTimer(int id, int periodMs) override;
+    void KillTimer(int id) override;
+    void PostClose() override;
+    void MessageBox(const char* caption, const char* text) override;
+    IListBox* CreateListBox(const CRect& rect, int controlId) override;
+    void DestroyListBox() override;
+
+    // From the client view.
+    void PaintClient(CSurface& surface);
+    void StylusDown(unsigned flags, CPoint point);
+    void StylusMove(unsigned flags, CPoint point);
+    void StylusUp(unsigned flags, CPoint point);
+    void StylusDoubleTap(unsigned flags, CPoint point);
+    void ClientLayoutChanged();
+    // The window has lost the pointer in mid-gesture: the stylus capture is gone.
+    void LoseCapture() { m_bCapture = false; }
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+  private:
+    void BuildMenuBar();
+    void BuildToolBar(int factor);
+    void Command(int id);
+
+    CClientView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    std::vector<std::pair<QAction*, int>> m_commands;  // every menu item and toolbar button
+    std::map<int, QBasicTimer> m_timers;
+    bool m_bCapture = false;
+    std::unique_ptr<CQtListBox> m_listBox;
+    CRect m_rcList;
+    std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above
+};

@@ -1,0 +1,32 @@
+#include "platform/qt/scale.h"
+
+#include <algorithm>
+#include <cmath>
+
+int ScaleForScreen(QSize available, const CWindowChrome& chrome) {
+    const int byWidth = (available.width() - chrome.width) / kFramePixelsWide;
+    const int byHeight =
+        (available.height() - chrome.height) / (kFramePixelsHigh + chrome.heightPerFactor);
+    return std::max(1, std::min(byWidth, byHeight));
+}
+
+int ScaleForView(QSize view) {
+    return std::max(1, std::min(view.width() / kFramePixelsWide, view.height() / kFramePixelsHigh));
+}
+
+QPoint FrameOrigin(QSize view, int factor) {
+    return {std::max(0, (view.width() - kFramePixelsWide * factor) / 2),
+            std::max(0, (view.height() - kFramePixelsHigh * factor) / 2)};
+}
+
+CPoint MapToClient(QPointF pos, QPoint origin, int factor) {
+    // A view pixel is the unit square from its integer corner; flooring keeps -0.5 at -1.
+    const double x = std::floor(pos.x()) - origin.x();
+    const double y = std::floor(pos.y()) - origin.y();
+    return {int32_t(std::floor(x / factor)), int32_t(std::floor(y / factor))};
+}
+
+QRect MapToView(const CRect& rect, QPoint origin, int factor) {
+    return QRect(origin.x() + rect.left * factor, origin.y() + rect.top * factor,
+                 rect.Width() * factor, rect.Height() * factor);
+}

@@ -1,0 +1,39 @@
+// How the 240x268 client frame sits in the window: enlarged by a whole factor with nearest
+// neighbour, so every client pixel stays a sharp square, and centred in the space it gets.
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+
+#include "platform/geometry.h"
+
+constexpr int kFramePixelsWide = 240;
+constexpr int kFramePixelsHigh = 268;
+
+// The parts of the window around the client area: what keeps its size (title bar, borders,
+// menu bar, the toolbar's padding) and the toolbar's icon rows, which grow with the factor.
+struct CWindowChrome {
+    int width = 0;
+    int height = 0;
+    int heightPerFactor = 0;
+};
+
+// The largest whole factor at which the whole window fits into the screen's available area;
+// 1 when not even that fits.
+int ScaleForScreen(QSize available, const CWindowChrome& chrome);
+
+// The largest whole factor at which the frame fits into a client area of this size; at least 1.
+int ScaleForView(QSize view);
+
+// Top left corner of the enlarged frame, centred in the view; never negative.
+QPoint FrameOrigin(QSize view, int factor);
+
+// A point of the view in client coordinates: floor((pos - origin) / factor) on each axis, so
+// that every client pixel owns exactly factor x factor view pixels, also left of and above the
+// frame. Points outside the frame are not clamped.
+CPoint MapToClient(QPointF pos, QPoint origin, int factor);
+
+// A client rectangle (right and bottom exclusive) in view coordinates.
+QRect MapToView(const CRect& rect, QPoint origin, int factor);
