@@ -22,7 +22,8 @@ enum class Nudge {
     ByHalf,  // left of the hairline's home column (x <= 118) left, x >= 121 right, else none
 };
 
-constexpr int64_t kFar = std::numeric_limits<int32_t>::max() + int64_t(1);
+// Beyond any x - h: x is 32-bit, h a sum of 32-bit offsets.
+constexpr int64_t kFar = std::numeric_limits<int64_t>::max();
 
 struct HitRegion {
     Columns columns;
