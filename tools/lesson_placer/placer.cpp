@@ -236,20 +236,37 @@ private:
         static const int kWidths[][2] = {{20, 220}, {12, 228}, {8, 235}};
         const bool below = p.y <= 130;
         if (p.y > 130 && p.y < 139) Error(n, "pointer between the lines that place boxes");
-        for (int tight = 0; tight < 2; ++tight) {
+        // A result read opposite a mark of the scale above it leaves that mark in sight
+        // where the text leaves room for it.
+        const int clear = n.act == Act::Read && !below ? ClearAbove(n.other) : 1000;
+        for (int tight = 0; tight < 3; ++tight) {
             for (const auto& w : kWidths) {
                 const int height = std::max(75, Needed(text, w[0], w[1]));
                 if (below) {
-                    const int top = p.y + (tight ? kMinGapBelow : kGapBelow);
+                    const int top = p.y + (tight == 2 ? kMinGapBelow : kGapBelow);
                     if (top + height <= 265) return CRect{w[0], top, w[1], top + height};
                 } else {
-                    const int bottom = p.y - (tight ? kMinGapAbove : kGapAbove);
+                    const int gap = p.y - (tight == 2 ? kMinGapAbove : kGapAbove);
+                    const int bottom = tight == 0 ? std::min(gap, clear) : gap;
                     if (bottom - height >= 10) return CRect{w[0], bottom - height, w[1], bottom};
                 }
             }
         }
         Error(n, "text too long for the room beside its pointer");
         return CRect{20, 10, 220, 265};
+    }
+
+    // The lowest client y above which a mark still shows whole: its label or numeral
+    // stands over its tick on the standing bands of the lower slide.
+    static int ClearAbove(const Mark& m) {
+        switch (m.index) {
+            case Index::AM: case Index::MM: case Index::Feet: return 146;  // labels over the dotted lines
+            case Index::Hundred14: return 158;                            // the numeral 100 and its 12
+            case Index::Triangle4: case Index::R: return 168;
+            default: break;
+        }
+        if (m.index == Index::None && (m.scale == Scale::S4 || m.scale == Scale::S14)) return 168;
+        return 1000;
     }
 
     const StepNote* m_notes;

@@ -1,0 +1,113 @@
+// skalor-lesson-album: plays every lesson on the real main window, as a user who picks it in
+// the chooser and taps the step box's button, and writes each lesson's frames, one per step,
+// side by side into one PNG per lesson, for review.
+//
+//   skalor-lesson-album [DIR]    writes DIR/lesson-01.png ... DIR/lesson-36.png (default: .)
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/replay/replay_session.h"
+#include "training/lesson_list.h"
+#include "training/step_table.h"
+
+namespace {
+
+constexpr int kFrameWidth = 240, kFrameHeight = 268;
+constexpr int kColumns = 3;
+constexpr int kZoom = 2;  // the frames enlarged, so that graduations and numerals can be read
+constexpr int kCaption = 18;  // a line over each frame: step, kind and the rule's position
+constexpr int kGap = 8;
+
+QImage Grab(const CSurface& window) {
+    QImage image(kFrameWidth, kFrameHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kFrameHeight; ++y)
+        for (int x = 0; x < kFrameWidth; ++x) image.setPixel(x, y, window.Pixel(x, y));
+    return image;
+}
+
+std::string Field(const std::string& state, const std::string& key) {
+    const size_t at = state.find(" " + key + "=");
+    if (at == std::string::npos) return "?";
+    const size_t from = at + key.size() + 2;
+    return state.substr(from, state.find(' ', from) - from);
+}
+
+std::string Caption(int number, int step, const std::string& state) {
+    const LessonStep& s = kStepTable[step];
+    std::ostringstream o;
+    o << "Шаг " << number << " (" << (s.bArrow ? "p" : "") << (s.bState ? "s" : "") << (s.bArrow || s.bState ? "" : "t")
+      << ")  " << Field(state, "scroll") << " / " << Field(state, "slide") << " / " << Field(state, "cursor")
+      << "  сторона " << (Field(state, "side") == "1" ? 2 : 1);
+    return o.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(dir);
+
+    int problems = 0;
+    for (int position = 0; kLessonList[position].key != 0; ++position) {
+        const uint32_t key = kLessonList[position].key;
+        CReplaySession session;
+        std::ostringstream log;
+        session.RunLine("cmd ID_TRAINING", log);
+        session.RunLine("select " + std::to_string(position), log);
+        session.RunLine("tap 165 215", log);  // "Выполнить"
+
+        std::vector<QImage> frames;
+        std::vector<std::string> captions;
+        for (int step = FindNextStep(key, -1); step >= 0; step = FindNextStep(key, step)) {
+            const std::string state = session.StateLine();
+            if (Field(state, "lesson") != std::to_string(key) || Field(state, "step") != std::to_string(step)) {
+                std::fprintf(stderr, "lesson %u: expected step %d, the window shows: %s\n", key, step, state.c_str());
+                ++problems;
+                break;
+            }
+            frames.push_back(Grab(session.Window()));
+            captions.push_back(Caption(int(frames.size()), step, state));
+            const CRect& box = kStepTable[step].rcBox;
+            const int cx = box.left + (box.right - box.left + 1) / 2;
+            session.RunLine("tap " + std::to_string(cx) + " " + std::to_string(box.bottom - 25), log);
+        }
+        if (Field(session.StateLine(), "lesson") != "0") {
+            std::fprintf(stderr, "lesson %u did not end after its last step\n", key);
+            ++problems;
+        }
+
+        const int rows = (int(frames.size()) + kColumns - 1) / kColumns;
+        const int cellWidth = kZoom * kFrameWidth + kGap, cellHeight = kZoom * kFrameHeight + kCaption + kGap;
+        QImage album(kGap + kColumns * cellWidth, 30 + rows * cellHeight, QImage::Format_RGB32);
+        album.fill(Qt::white);
+        QPainter painter(&album);
+        QFont font("Arial");
+        font.setPixelSize(13);
+        painter.setFont(font);
+        painter.drawText(QRect(kGap, 4, album.width(), 22), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString("Урок %1:%2").arg(key).arg(QString::fromUtf8(kLessonList[position].pszText)));
+        for (size_t n = 0; n < frames.size(); ++n) {
+            const int x = kGap + int(n % kColumns) * cellWidth, y = 30 + int(n / kColumns) * cellHeight;
+            painter.drawText(QRect(x, y, kZoom * kFrameWidth, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
+                             QString::fromUtf8(captions[n].c_str()));
+            painter.drawImage(x, y + kCaption, frames[n].scaled(kZoom * kFrameWidth, kZoom * kFrameHeight));
+        }
+        painter.end();
+        const QString file = QString("%1/lesson-%2.png").arg(dir).arg(key, 2, 10, QChar('0'));
+        if (!album.save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
+            ++problems;
+        }
+    }
+    return problems ? 1 : 0;
+}
