@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "resources/ids.h"
+#include "training/chooser.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
 
@@ -49,6 +50,8 @@ const Arity kEvents[] = {
     {"steal", 0}, {"state", 0}, {"ui", 0}, {"text", 0}, {"msgbox", 0}, {"table", 0},
     {"lessons", 0},
 };
+
+constexpr int kLbnSelChange = 1;  // the list box's "selection changed" notification
 
 const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 
@@ -216,8 +219,12 @@ void CReplaySession::Event(const std::vector<std::string>& w, std::ostream& out)
         CHeadlessListBox* list = m_host.ListBox();
         if (!list)
             out << "no list\n";
-        else if (num(1) >= 0 && num(1) < list->Count())
+        else if (num(1) >= 0 && num(1) < list->Count()) {
+            // A tap on a title selects it, and the list tells its parent so, under its
+            // control id, which is IDOK's, with a non-zero notification code.
             list->SetCurSel(num(1));
+            f.OnCommand(kLessonListId, kLbnSelChange);
+        }
     }
     if (verb == "steal") m_host.StealCapture();
     if (verb == "set") {

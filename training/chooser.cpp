@@ -1,0 +1,80 @@
+#include "training/chooser.h"
+
+#include "platform/host.h"
+#include "training/lesson_list.h"
+
+namespace {
+
+constexpr int kCancelX = 35;
+constexpr int kStartX = 125;
+constexpr int kButtonsY = 200;
+
+bool OnButton(int left, int top, int x, int y) {
+    return left < x && x < left + kButtonWidth && top < y && y < top + kButtonHeight;
+}
+
+}  // namespace
+
+void DrawRoundButton(CSurface& dc, int x, int y) {
+    // Four circles give the corners; the two fills then cover everything of them but their
+    // outer quarter arcs, and four lines close the edges between the arcs.
+    dc.Ellipse(x, y, x + 20, y + 20);
+    dc.Ellipse(x + 60, y, x + 80, y + 20);
+    dc.Ellipse(x + 60, y + 10, x + 80, y + 30);
+    dc.Ellipse(x, y + 10, x + 20, y + 30);
+    dc.FillSolidRect(x + 10, y, 60, 30, kPanelColour);
+    dc.FillSolidRect(x, y + 10, 80, 10, kPanelColour);
+    dc.MoveTo(x + 10, y);
+    dc.LineTo(x + 70, y);
+    dc.MoveTo(x + 79, y + 9);
+    dc.LineTo(x + 79, y + 21);
+    dc.MoveTo(x + 70, y + 29);
+    dc.LineTo(x + 10, y + 29);
+    dc.MoveTo(x, y + 20);
+    dc.LineTo(x, y + 9);
+}
+
+void DrawChooser(CSurface& dc) {
+    const CPen pen{kLineColour, 1};
+    const CPen* oldPen = dc.SelectPen(&pen);
+    dc.FillSolidRect(5, 20, 230, 220, kPanelColour);
+    dc.MoveTo(5, 20);
+    dc.LineTo(235, 20);
+    dc.LineTo(235, 240);
+    dc.LineTo(5, 240);
+    dc.LineTo(5, 20);
+
+    const CBrush brush{kPanelColour, false};
+    const CBrush* oldBrush = dc.SelectBrush(&brush);
+    DrawRoundButton(dc, kCancelX, kButtonsY);
+    DrawRoundButton(dc, kStartX, kButtonsY);
+    dc.SelectPen(oldPen);
+
+    // Format 5 without single-line: centred across, but set from the top of the button.
+    const CFont caption{kCaptionFontHeight};
+    dc.SetTextColour(Rgb(0, 0, 0));
+    dc.DrawText("Отменить", {kCancelX, kButtonsY, kCancelX + kButtonWidth, kButtonsY + kButtonHeight},
+                DT_CENTER | DT_VCENTER, caption);
+    dc.DrawText("Выполнить", {kStartX, kButtonsY, kStartX + kButtonWidth, kButtonsY + kButtonHeight},
+                DT_CENTER | DT_VCENTER, caption);
+    dc.SelectBrush(oldBrush);
+}
+
+void FillLessonList(IListBox& list) {
+    // Inserting at a position never sorts, so the list keeps the table's order (key 32
+    // before key 31) whatever the control's own sorting style.
+    for (int position = 0; kLessonList[position].key != 0; ++position) {
+        const int index = list.InsertString(position, kLessonList[position].pszText);
+        list.SetItemData(index, int32_t(kLessonList[position].key));
+    }
+    list.SetCurSel(0);
+}
+
+int32_t HitTestChooser(const IListBox* list, int x, int y) {
+    if (OnButton(kCancelX, kButtonsY, x, y)) return 0;
+    if (OnButton(kStartX, kButtonsY, x, y)) {
+        if (!list) return -1;
+        return list->GetItemData(list->GetCurSel());
+    }
+    return -1;
+}

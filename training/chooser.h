@@ -1,0 +1,35 @@
+// The lesson chooser's picture and its hit test, and the rounded button and the two colours
+// that the step box shares with it.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/geometry.h"
+#include "platform/surface.h"
+
+class IListBox;
+
+constexpr Colour kPanelColour = Rgb(245, 241, 239);  // light grey
+constexpr Colour kLineColour = Rgb(0, 128, 255);     // azure
+constexpr int kCaptionFontHeight = 16;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 30;
+
+// The list box of the chooser and its control id (shared with IDOK, see the command map).
+constexpr CRect kLessonListRect = {15, 30, 225, 200};
+constexpr int kLessonListId = 1;
+
+// An 80 x 30 button with corners of radius 10 at (x, y), filled with the panel colour and
+// edged in the line colour. The caller selects a one-pixel pen in the line colour and a
+// brush in the panel colour.
+void DrawRoundButton(CSurface& dc, int x, int y);
+
+// The panel, its outline and the two buttons "Отменить" and "Выполнить" with captions.
+void DrawChooser(CSurface& dc);
+
+// Inserts every lesson at its position with its key as item data; selects the first.
+void FillLessonList(IListBox& list);
+
+// 0 for "Отменить", the selected lesson's key for "Выполнить", -1 elsewhere or when the list
+// has no selection (or does not exist yet). Bounds are strict on all four sides.
+int32_t HitTestChooser(const IListBox* list, int x, int y);

@@ -1,0 +1,66 @@
+#include "training/step_box.h"
+
+#include "training/chooser.h"
+#include "training/step_table.h"
+
+namespace {
+
+// The button is centred across the box with its bottom edge 10 pixels above the box's.
+int ButtonLeft(const CRect& box) { return box.left + (box.right - box.left + 1) / 2 - 40; }
+int ButtonTop(const CRect& box) { return box.bottom - 40; }
+
+void DrawPointer(CSurface& dc, CPoint at) {
+    // A ring of radius 15 and a handle leaving it towards the lower left: a magnifying glass.
+    const CPen pen{kLineColour, 3};
+    const CBrush hollow{0, true};
+    const CBrush* oldBrush = dc.SelectBrush(&hollow);
+    const CPen* oldPen = dc.SelectPen(&pen);
+    dc.Ellipse(at.x - 15, at.y - 15, at.x + 15, at.y + 15);
+    dc.MoveTo(at.x - 8, at.y + 13);
+    dc.LineTo(at.x - 23, at.y + 28);
+    dc.LineTo(at.x - 28, at.y + 23);
+    dc.LineTo(at.x - 13, at.y + 8);
+    dc.SelectPen(oldPen);
+    dc.SelectBrush(oldBrush);
+}
+
+}  // namespace
+
+void DrawStepBox(CSurface& dc, int32_t step) {
+    const LessonStep& s = kStepTable[step];
+    const CRect& box = s.rcBox;
+
+    const CPen pen{kLineColour, 1};
+    const CPen* oldPen = dc.SelectPen(&pen);
+    // The box's right column and bottom row belong to it.
+    dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1,
+                     kPanelColour);
+    dc.MoveTo(box.left, box.top);
+    dc.LineTo(box.right, box.top);
+    dc.LineTo(box.right, box.bottom);
+    dc.LineTo(box.left, box.bottom);
+    dc.LineTo(box.left, box.top);
+
+    const CBrush brush{kPanelColour, false};
+    const CBrush* oldBrush = dc.SelectBrush(&brush);
+    const int bx = ButtonLeft(box), by = ButtonTop(box);
+    DrawRoundButton(dc, bx, by);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+
+    if (s.bArrow) DrawPointer(dc, s.ptArrow);
+
+    dc.SetTextColour(Rgb(0, 0, 0));
+    const char* caption = FindNextStep(s.key, step) > 0 ? "Далее..." : "Закончить";
+    dc.DrawText(caption, {bx, by, bx + kButtonWidth, by + kButtonHeight}, DT_CENTER | DT_VCENTER,
+                CFont{kCaptionFontHeight});
+    // Drawn after the button: a text long enough runs over it, and is cut at the box's edge.
+    dc.DrawText(s.pszText, {box.left + 10, box.top + 10, box.right, box.bottom}, DT_WORDBREAK,
+                CFont{kStepTextFontHeight});
+}
+
+int32_t HitTestStepButton(int x, int y, int32_t step) {
+    const CRect& box = kStepTable[step].rcBox;
+    const int bx = ButtonLeft(box), by = ButtonTop(box);
+    return bx < x && x < bx + kButtonWidth && by < y && y < by + kButtonHeight ? 1 : -1;
+}
