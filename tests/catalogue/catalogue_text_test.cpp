@@ -1,10 +1,7 @@
 // Every step's text fits its box: wrapped as the step box draws it, in the height-14 text
-// font from (left + 10, top + 10) to the box's right edge, it ends above the button.
+// font from (left + 10, top + 10) to the box's right edge, it ends above the button. Text is
+// measured with the real face, so the tests run with the application object of the test main.
 #include <gtest/gtest.h>
-
-#include <QGuiApplication>
-#include <cstdlib>
-#include <memory>
 
 #include "platform/surface.h"
 #include "tests/catalogue/catalogue_support.h"
@@ -13,21 +10,9 @@ namespace {
 
 constexpr int kTextFontHeight = 14;
 
-// Measuring text needs the application object; the offscreen platform needs no display.
-void EnsureGuiApplication() {
-    static int argc = 1;
-    static char name[] = "test_catalogue";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (QGuiApplication::instance()) return;
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    app = std::make_unique<QGuiApplication>(argc, argv);
-}
-
 }  // namespace
 
 TEST(CatalogueText, EveryTextEndsAboveItsButton) {
-    EnsureGuiApplication();
     for (int i = 0; i < kStepCount; ++i) {
         const LessonStep& s = kStepTable[i];
         const CRect& b = s.rcBox;
@@ -45,7 +30,6 @@ TEST(CatalogueText, EveryTextEndsAboveItsButton) {
 
 TEST(CatalogueText, AWordTooLongForItsLineWouldShowAsOverflow) {
     // The measurement the test above relies on reports a text that cannot fit.
-    EnsureGuiApplication();
     const CRect box{30, 70, 210, 200};
     const char* longText = "Слово слово слово слово слово слово слово слово слово слово слово слово слово "
                            "слово слово слово слово слово слово слово слово слово слово слово слово слово "
