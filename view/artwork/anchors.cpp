@@ -27,13 +27,14 @@ const FixedColumn kAnchors[] = {
 };
 const int kAnchorCount = sizeof(kAnchors) / sizeof(kAnchors[0]);
 
-// Marks whose column the lessons read across a strip join. Rounding the rule would put four
-// of them one column off (2's 12, 3's 40°, 4's 15°, 14's and 15's 305); the rest are listed
-// so that the facts the lessons rely on have one place.
+// Marks whose column the lessons read across a strip join. Rounding the rule would put five
+// of them one column off (2's 12, 3's 40°, 4's 15°, 14's and 15's 305, 14's 1200); the rest
+// are listed so that the facts the lessons rely on have one place.
 const FixedColumn kAlignmentPins[] = {
     {Scale::S1a, 50, 637},  {Scale::S1, 23, 584},    {Scale::S2, 12, 474},   {Scale::S2, 15, 513},
     {Scale::S3, 40, 760},   {Scale::S4, 15, 611},    {Scale::S5, 64, 761},   {Scale::S6, 3, 427},
     {Scale::S11, -10, 330}, {Scale::S14, 305, 768},  {Scale::S14, 350, 812}, {Scale::S14, 370, 830},
+    {Scale::S14, 1200, 1199},  // scale 15 ends there, and 14 stands mark for mark over 15
     {Scale::S15, 305, 768}, {Scale::S15, 350, 812},  {Scale::S15, 370, 830}, {Scale::S16, 800, 614},
 };
 const int kAlignmentPinCount = sizeof(kAlignmentPins) / sizeof(kAlignmentPins[0]);

@@ -17,7 +17,7 @@ const ScaleBand kScaleBands[17] = {
     {Scale::S7,  kTop2,    Band::Standing, 39,  40, 47,  36, 47,     84, 201,    false},
     {Scale::S8,  kTop2,    Band::Standing, 39,  40, 47,  36, 47,    235, 1200,   false},
     {Scale::S9,  kSlide2,  Band::Hanging,   8,   1, 7,    1, 10,    195, 1198,   false},
-    {Scale::S16, kSlide2,  Band::FreeAxis, 33,  30, 36,  29, 37,    418, 782,    false},
+    {Scale::S16, kSlide2,  Band::FreeAxis, 33,  30, 36,  28, 38,    418, 782,    false},
     {Scale::S10, kSlide2,  Band::Standing, 79,  80, 88,  76, 88,     55, 120,    false},
     {Scale::S11, kSlide2,  Band::Standing, 79,  80, 88,  76, 88,    288, 352,    false},
     {Scale::S14, kSlide2,  Band::Standing, 79,  80, 88,  76, 88,    418, 1248,   false},

@@ -15,7 +15,9 @@ Canvas DrawImage(int id);
 
 // The pieces, for the generator and the tests.
 Canvas DrawStrip(int image);             // 133..138
+// The reduction alone, and the program's mini with the strip's frame as a silver edge.
 Canvas ReduceToMini(const Canvas& strip, int miniHeight);
+Canvas MiniOf(const Canvas& strip, int miniHeight);
 Canvas DrawCursorCap();                  // 140
 Canvas DrawCursorGrip();                 // 139
 Canvas DrawToolbar();                    // 151

@@ -1,5 +1,6 @@
 #include "view/artwork/numerals.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -87,9 +88,9 @@ std::vector<NumeralLine> BuildLines() {
                                                                      {5, "5"}, {6, "6"}, {7, "7"}, {8, "8"}, {9, "9"}, {10, "10"},
                                                                      {11, "11"}, {12, "12"}}},
         // Scale 16: speeds above the axis, the thermometer correction below every tick.
-        {Scale::S16, true,  Face::Numeral, VAlign::Bottom,  27,  k, Numbers({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000,
+        {Scale::S16, true,  Face::Numeral, VAlign::Bottom,  26,  k, Numbers({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000,
                                                                               1100, 1200, 1300, 1400})},
-        {Scale::S16, false, Face::Small,   VAlign::Top,     39,  k, {{100, "0°"}, {200, "1°"}, {300, "2°"}, {400, "4°"}, {500, "7°"},
+        {Scale::S16, false, Face::Small,   VAlign::Top,     40,  k, {{100, "0°"}, {200, "1°"}, {300, "2°"}, {400, "4°"}, {500, "7°"},
                                                                      {550, "8°"}, {600, "10°"}, {650, "11°"}, {700, "13°"},
                                                                      {750, "15°"}, {800, "17°"}, {850, "19°"}, {900, "21°"},
                                                                      {950, "24°"}, {1000, "26°"}, {1050, "29°"}, {1100, "32°"},
@@ -141,7 +142,9 @@ void DrawNumerals(Canvas& strip, int image) {
             // from the ticks, so that the frame does not run into them.
             const int away = line.v == VAlign::Top ? 1 : -1;
             const InkBox box = DrawText(strip, n.text.c_str(), style, x, line.row + away);
-            strip.Box(box.left - 2, box.top - 2, box.right + 2, box.bottom + 2, kBlack);
+            // The frame stands symmetric about the column, whatever the parity of the digits.
+            const int half = std::max(x - box.left, box.right - x) + 2;
+            strip.Box(x - half, box.top - 2, x + half, box.bottom + 2, kBlack);
         }
     }
 }

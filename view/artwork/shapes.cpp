@@ -29,7 +29,7 @@ void Figure(Canvas& c, int x, int top, int bottom, Width width, std::uint8_t out
         const int above = y > top ? width(y - 1) : -1;
         const int below = y < bottom ? width(y + 1) : -1;
         const int inner = std::min(w, std::min(above, below) + 1);
-        if (fill != kWhite) c.HLine(x - inner + 1, x + inner - 1, y, fill);
+        if (fill != kWhite && inner > 1) c.HLine(x - inner + 1, x + inner - 1, y, fill);
         c.HLine(x - w, x - inner, y, outline);
         c.HLine(x + inner, x + w, y, outline);
     }

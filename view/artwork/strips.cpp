@@ -1,4 +1,5 @@
-// The six full strips: lettering first, then the graduations over it, the frame last.
+// The six full strips: lettering first, then the graduations, the index marks over them
+// (the t360 index crosses its baseline), the frame last.
 #include "view/artwork/captions.h"
 #include "view/artwork/catalogue.h"
 #include "view/artwork/graduations.h"
@@ -34,9 +35,9 @@ Canvas DrawStrip(int image) {
     DrawCaptions(strip, image);
     DrawKeys(strip, image);
     DrawNumerals(strip, image);
-    DrawIndexMarks(strip, image);
     for (const ScaleBand& b : kScaleBands)
         if (b.image == image) DrawScale(strip, b);
+    DrawIndexMarks(strip, image);
     strip.Box(0, 0, strip.Width() - 1, strip.Height() - 1, kBlack);
     return strip;
 }
