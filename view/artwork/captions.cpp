@@ -52,7 +52,7 @@ const Caption kCaptions[] = {
     {kSlide2,  "ИСПРАВЛЕННЫЕ ВЫСОТА И СКОРОСТЬ",             820, 1170,   55,   Layout::Spaced,   Face::Caption,  k},
 
     {kBottom2, "высоты по прибору (км)",                     96, 242,     30,   Layout::Centred,  Face::Caption,  k},
-    {kBottom2, "для КУС",                                    242, 287,    42,   Layout::Centred,  Face::Caption,  kMaroon},
+    {kBottom2, "для КУС",                                    238, 282,    42,   Layout::Centred,  Face::Caption,  kMaroon},
     {kBottom2, "ВЫСОТА И СКОРОСТЬ ПО ПРИБОРУ",               558, 915,    42,   Layout::Spaced,   Face::Caption,  k},
     {kBottom2, "Skalor",                                     1054, 1134,  51,   Layout::Centred,  Face::Large,    k},
 };

@@ -35,7 +35,7 @@ Canvas ReduceToMini(const Canvas& strip, int miniHeight) {
             for (int y = y0; y < y1; ++y)
                 for (int x = x0; x < x1; ++x) ink += InkWeight(strip.At(x, y));
             const double coverage = ink / ((x1 - x0) * (y1 - y0));
-            if (coverage >= 0.3)
+            if (coverage >= 0.16)  // a baseline fills a sixth of the rows of a block
                 mini.Set(mx, my, kGrey);
             else if (coverage >= 0.04)
                 mini.Set(mx, my, kSilver);

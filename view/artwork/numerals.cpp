@@ -104,8 +104,8 @@ std::vector<NumeralLine> BuildLines() {
         {Scale::S12, true,  Face::Numeral, VAlign::Top,     14,  k, Numbers({11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0})},
         {Scale::S15, true,  Face::Numeral, VAlign::Top,     15,  k, Hundreds(1200)},
         {Scale::S15, false, Face::Small,   VAlign::Top,     25,  k, HeightKeys(1200)},
-        // Scale 13 is 45 columns long: its 11 and 10 step apart, off their ticks.
-        {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -4}, {10, "10", Frame::None, +1}, {8, "8"},
+        // Scale 13 is 45 columns long: its 11 stands aside, left of its tick.
+        {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -6}, {10, "10"}, {8, "8"},
                                                                             {6, "6"}, {4, "4"}, {2, "2"}, {0, "0"}}},
     };
 }
