@@ -44,6 +44,9 @@ public:
     void OnLButtonUp(unsigned flags, CPoint point);
     void OnLButtonDblClk(unsigned flags, CPoint point);
     void OnTimer(int id);
+    // Another window took the stylus capture (or the window lost the pointer): the release
+    // may now land elsewhere, so nothing may go on repeating.
+    void OnCaptureChanged();
 
     // Commands, routed through the command map. OnCommand carries out a command only while
     // its update rule enables it, and only IDOK with notification code 0; it returns whether

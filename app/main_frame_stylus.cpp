@@ -58,6 +58,14 @@ void CMainFrame::OnLButtonUp(unsigned /*flags*/, CPoint /*point*/) {
     m_host.ReleaseCapture();
 }
 
+void CMainFrame::OnCaptureChanged() {
+    // Without this, a hold whose release went to another window would pan the rule to its
+    // end and go on repainting every 10 ms until the next release on this window.
+    m_host.KillTimer(TIMER_HOLD);
+    m_host.KillTimer(TIMER_REPEAT);
+    m_bRepeating = 0;
+}
+
 void CMainFrame::OnTimer(int id) {
     if (id == TIMER_HOLD) {
         m_host.SetTimer(TIMER_REPEAT, kRepeatPeriodMs);

@@ -274,3 +274,8 @@ bool CQtMainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::UngrabMouse) LoseCapture();
     return QMainWindow::eventFilter(watched, event);
 }
+
+void CQtMainWindow::LoseCapture() {
+    m_bCapture = false;
+    if (m_frame) m_frame->OnCaptureChanged();
+}

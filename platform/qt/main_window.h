@@ -62,7 +62,7 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void StylusDoubleTap(unsigned flags, CPoint point);
     void ClientLayoutChanged();
     // The window has lost the pointer in mid-gesture: the stylus capture is gone.
-    void LoseCapture() { m_bCapture = false; }
+    void LoseCapture();
 
   protected:
     bool event(QEvent* event) override;

@@ -269,7 +269,10 @@ private:
                 if (e.kind == Kind::Move) f->OnMouseMove(0, p);
                 if (e.kind == Kind::Up) f->OnLButtonUp(0, p);
                 if (e.kind == Kind::Dbl) f->OnLButtonDblClk(0, p);
-                if (e.kind == Kind::Steal) h->StealCapture();
+                if (e.kind == Kind::Steal) {
+                    h->StealCapture();
+                    f->OnCaptureChanged();
+                }
                 if (m_sabotage) m_sabotage(e, *f, *h);
                 Check(e, before, 0, false);
                 break;
@@ -367,6 +370,8 @@ private:
         if (a.gesture.m_bRepeating && a.hold) Fail("the hold timer runs on while repeating");
         if (tick == TIMER_REPEAT && !a.gesture.m_bRepeating) Fail("a repeat tick did not set repeating");
         if (e.kind == Kind::Steal && ruleChanged) Fail("losing the capture moved the rule");
+        if (e.kind == Kind::Steal && (a.hold || a.repeat || a.gesture.m_bRepeating))
+            Fail("losing the capture left the hold or the repeat running");
         if (!b.capture && a.capture && e.kind != Kind::Down && e.kind != Kind::Dbl)
             Fail("the capture was taken by an event that is no press");
 

@@ -226,7 +226,10 @@ void CReplaySession::Event(const std::vector<std::string>& w, std::ostream& out)
             f.OnCommand(kLessonListId, kLbnSelChange);
         }
     }
-    if (verb == "steal") m_host.StealCapture();
+    if (verb == "steal") {
+        m_host.StealCapture();
+        f.OnCaptureChanged();
+    }
     if (verb == "set") {
         for (std::size_t i = 1; i < w.size(); ++i) {
             const std::size_t eq = w[i].find('=');
@@ -281,6 +284,9 @@ bool CReplaySession::RunLine(const std::string& line, std::ostream& out) {
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
         out << text << "\n";
     } else if (verb == "frame") {
+        // Compose afresh, so that a frame after a `set` shows the values set; a paint
+        // changes no state.
+        m_frame->OnPaint(m_window);
         const QImage image(reinterpret_cast<const uchar*>(m_window.Bits()), m_window.Width(),
                            m_window.Height(), m_window.Width() * 4, QImage::Format_RGB32);
         if (!image.save(QString::fromStdString(w[1]), "PNG"))
