@@ -48,8 +48,9 @@ void CSurface::Ellipse(int left, int top, int right, int bottom) {
         painter.setBrush(QColor::fromRgb(m_pBrush->colour));
     else
         painter.setBrush(Qt::NoBrush);
-    // The box leaves out its right column and bottom row.
-    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    // The box leaves out its right column and bottom row, so the outline runs through the
+    // centres of the pixels from left to right - 1; a wider pen spreads evenly to both sides.
+    painter.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
 }
 
 void CSurface::DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font) {
