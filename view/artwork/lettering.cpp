@@ -12,18 +12,16 @@
 namespace artwork {
 namespace {
 
-// Debian's packaged fonts, loaded from their files so that no other font on the machine can
-// stand in for them.
-constexpr const char* kSansFile = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
-constexpr const char* kCondensedFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
+// Debian's packaged fonts (fonts-liberation2, fonts-dejavu-core), loaded from their files so
+// that no other font on the machine can stand in for them.
+const char* const kFontFiles[] = {
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
+};
 
 QFont FontFor(Face face) {
-    static const bool loaded = [] {
-        QFontDatabase::addApplicationFont(kSansFile);
-        QFontDatabase::addApplicationFont(kCondensedFile);
-        return true;
-    }();
-    (void)loaded;
+    LoadFonts();
     QFont font;
     switch (face) {
         case Face::Numeral:
@@ -178,6 +176,15 @@ InkBox Placed(const Rendered& r, int dx, int dy) {
 }
 
 }  // namespace
+
+const char* LoadFonts() {
+    static const char* const missing = []() -> const char* {
+        for (const char* file : kFontFiles)
+            if (QFontDatabase::addApplicationFont(file) < 0) return file;
+        return nullptr;
+    }();
+    return missing;
+}
 
 void Darken(Canvas& canvas, int x, int y, std::uint8_t ink) {
     if (Rank(ink) > Rank(canvas.At(x, y))) canvas.Set(x, y, ink);

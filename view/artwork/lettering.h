@@ -35,6 +35,10 @@ struct TextStyle {
     std::uint8_t ink = kBlack;
 };
 
+// Loads the fonts the lettering is set in (once); returns the file of one that could not be
+// loaded, or nullptr.
+const char* LoadFonts();
+
 // Where `text` (UTF-8) would land with its anchor at (x, y), without drawing it.
 InkBox MeasureText(const char* text, const TextStyle& style, int x, int y);
 // Draws `text`; ink only darkens, so lettering never lightens a tick it touches.

@@ -7,6 +7,7 @@
 
 #include "view/artwork/bmp_writer.h"
 #include "view/artwork/image_set.h"
+#include "view/artwork/lettering.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);  // lettering needs the font database
+    if (const char* missing = artwork::LoadFonts()) {
+        std::fprintf(stderr, "cannot load the font %s\n", missing);
+        return 1;
+    }
     for (int id : artwork::kImageIds) {
         const auto bytes = artwork::EncodeBmp(artwork::DrawImage(id));
         const std::string path = dir + "/" + std::to_string(id) + ".bmp";

@@ -1,7 +1,7 @@
 #include "view/artwork/shapes.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace artwork {
