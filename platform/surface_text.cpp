@@ -10,12 +10,13 @@
 namespace {
 
 // The font height is the cell height (ascent plus descent); Liberation Sans, like Arial,
-// has a cell of 1.117 em.
+// has a cell of 1.117 em. The em is rounded down to whole pixels, as a small screen's
+// rasteriser does: a height of 14 gives 12 pixels, 16 gives 14.
 QFont ArialOfHeight(int height) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Normal);
-    font.setPixelSize(qMax(1, qRound(height / 1.117)));
+    font.setPixelSize(qMax(1, int(height / 1.117)));
     return font;
 }
 
