@@ -1,8 +1,36 @@
 #include "view/rule_painter.h"
 
+#include <algorithm>
+
+namespace {
+
+// Greys the part of a strip's band that its copy will leave unchanged: the columns before
+// the image's first column and after its last. The strips fill their bands to the full
+// height, so the rest of the band is about to be overwritten anyway.
+void GreyBeside(CSurface& dc, int x, int y, int w, int h, const CPixmap& image, int sx) {
+    const int from = std::clamp(-sx, 0, w), to = std::clamp(image.Width() - sx, 0, w);
+    if (from >= to) {
+        dc.FillSolidRect(x, y, w, h, kRuleGrey);
+        return;
+    }
+    dc.FillSolidRect(x, y, from, h, kRuleGrey);
+    dc.FillSolidRect(x + to, y, w - to, h, kRuleGrey);
+}
+
+}  // namespace
+
 void ComposeRule(CSurface& dc, const CRuleState& rule, const CImageSet& images,
                  const CRulePens& pens) {
-    dc.FillSolidRect(0, 0, 240, 268, kRuleGrey);
+    // The frame starts grey. Filling all of it would write every pixel of the rule window
+    // twice; the strips cover their bands, so only the rest is filled. The result is the
+    // same as a whole fill followed by the copies.
+    dc.FillSolidRect(0, 0, 240, 58, kRuleGrey);
+    dc.FillSolidRect(0, 58, 2, 193, kRuleGrey);
+    dc.FillSolidRect(238, 58, 2, 193, kRuleGrey);
+    dc.FillSolidRect(0, 251, 240, 17, kRuleGrey);
+    GreyBeside(dc, 2, 58, 236, 49, images.m_bmpTop, rule.m_nScroll);
+    GreyBeside(dc, 2, 195, 236, 56, images.m_bmpBottom, rule.m_nScroll);
+    GreyBeside(dc, 2, 106, 236, 90, images.m_bmpSlide, rule.m_nScroll + rule.m_nSlide);
 
     // Mini-map. The slide's copy is 9 columns wider than its image so that the mini slide
     // can stand 4 columns right of the copy's edge at slide 0 and move with the slide.

@@ -143,6 +143,18 @@ TEST(Surface, CopiesClipToSourceAndDestinationAndLeaveTheRestAlone) {
     EXPECT_EQ(s.Pixel(0, 9), kWhite);
 }
 
+TEST(Surface, ACopyOfWholeRowsKeepsEachRowInItsPlace) {
+    CSurface source(20, 10), s(20, 10);
+    for (int y = 0; y < 10; ++y) source.FillSolidRect(0, y, 20, 1, Rgb(y, 0, 0));
+    s.FillSolidRect(0, 0, 20, 10, kWhite);
+    s.BitBlt(0, 3, 20, 10, source, 0, 2);  // rows 2.. of the source to rows 3..
+    EXPECT_EQ(s.Pixel(19, 2), kWhite);
+    EXPECT_EQ(s.Pixel(0, 3), Rgb(2, 0, 0));
+    EXPECT_EQ(s.Pixel(19, 9), Rgb(8, 0, 0));
+    s.BitBlt(0, 0, 20, 10, source, 0, 0);
+    for (int y = 0; y < 10; ++y) EXPECT_EQ(s.Pixel(7, y), Rgb(y, 0, 0)) << y;
+}
+
 TEST(Surface, WrappedTextStaysInsideItsRectangle) {
     CSurface s(120, 60);
     s.FillSolidRect(0, 0, 120, 60, kWhite);
