@@ -8,6 +8,14 @@ void CSurface::FillSolidRect(int x, int y, int width, int height, Colour colour)
     const int x0 = std::max(x, 0), x1 = std::min(x + width, Width());
     const int y0 = std::max(y, 0), y1 = std::min(y + height, Height());
     if (x0 >= x1) return;
+    if (x1 - x0 <= 4) {
+        // Lines and margins: a few pixels on many rows, where a fill call per row would
+        // cost more than the stores.
+        Colour* row = Row(y0) + x0;
+        for (int n = y0; n < y1; ++n, row += Width())
+            for (int i = 0; i < x1 - x0; ++i) row[i] = colour;
+        return;
+    }
     for (int row = y0; row < y1; ++row) std::fill(Row(row) + x0, Row(row) + x1, colour);
 }
 

@@ -4,44 +4,62 @@
 
 namespace {
 
-// Greys the part of a strip's band that its copy will leave unchanged: the columns before
-// the image's first column and after its last. The strips fill their bands to the full
-// height, so the rest of the band is about to be overwritten anyway.
-void GreyBeside(CSurface& dc, int x, int y, int w, int h, const CPixmap& image, int sx) {
-    const int from = std::clamp(-sx, 0, w), to = std::clamp(image.Width() - sx, 0, w);
-    if (from >= to) {
-        dc.FillSolidRect(x, y, w, h, kRuleGrey);
+// One plain copy of an image into the frame, from source row 0.
+struct StripCopy {
+    int x, y, width, height;
+    const CPixmap* image;
+    int sx;
+};
+
+struct GreyFill {
+    int x, y, width, height;
+};
+
+// The parts of the frame that no copy's rectangle reaches: around the mini-map, beside the
+// rule window, the cursor's rows.
+constexpr GreyFill kOutsideCopies[] = {
+    {0, 0, 240, 11}, {0, 11, 5, 8},    {235, 11, 5, 8}, {0, 19, 1, 16},    {0, 35, 5, 9},
+    {235, 35, 5, 9}, {0, 44, 240, 14}, {0, 58, 2, 193}, {238, 58, 2, 193}, {0, 251, 240, 17},
+};
+
+// Greys what a copy leaves unchanged inside its rectangle: the columns before the image's
+// first column and after its last, and the rows below its last.
+void GreyUncovered(CSurface& dc, const StripCopy& c) {
+    const int from = std::clamp(-c.sx, 0, c.width);
+    const int to = std::clamp(c.image->Width() - c.sx, 0, c.width);
+    const int rows = std::clamp(c.image->Height(), 0, c.height);
+    if (from >= to || rows == 0) {
+        dc.FillSolidRect(c.x, c.y, c.width, c.height, kRuleGrey);
         return;
     }
-    dc.FillSolidRect(x, y, from, h, kRuleGrey);
-    dc.FillSolidRect(x + to, y, w - to, h, kRuleGrey);
+    dc.FillSolidRect(c.x, c.y, from, rows, kRuleGrey);
+    dc.FillSolidRect(c.x + to, c.y, c.width - to, rows, kRuleGrey);
+    dc.FillSolidRect(c.x, c.y + rows, c.width, c.height - rows, kRuleGrey);
 }
 
 }  // namespace
 
 void ComposeRule(CSurface& dc, const CRuleState& rule, const CImageSet& images,
                  const CRulePens& pens) {
-    // The frame starts grey. Filling all of it would write every pixel of the rule window
-    // twice; the strips cover their bands, so only the rest is filled. The result is the
-    // same as a whole fill followed by the copies.
-    dc.FillSolidRect(0, 0, 240, 58, kRuleGrey);
-    dc.FillSolidRect(0, 58, 2, 193, kRuleGrey);
-    dc.FillSolidRect(238, 58, 2, 193, kRuleGrey);
-    dc.FillSolidRect(0, 251, 240, 17, kRuleGrey);
-    GreyBeside(dc, 2, 58, 236, 49, images.m_bmpTop, rule.m_nScroll);
-    GreyBeside(dc, 2, 195, 236, 56, images.m_bmpBottom, rule.m_nScroll);
-    GreyBeside(dc, 2, 106, 236, 90, images.m_bmpSlide, rule.m_nScroll + rule.m_nSlide);
+    const int scroll = rule.m_nScroll;
+    // In drawing order. The mini slide's copy is 9 columns wider than its image so that it
+    // can stand 4 columns right of the copy's edge at slide 0 and move with the slide. The
+    // slide goes last and covers the body strips' joining rows.
+    const StripCopy copies[] = {
+        {5, 11, 230, 10, &images.m_bmpMiniTop, 0},
+        {1, 19, 239, 16, &images.m_bmpMiniSlide, -4 - MiniSlideShift(rule.m_nSlide)},
+        {5, 34, 230, 10, &images.m_bmpMiniBottom, 0},
+        {2, 58, 236, 49, &images.m_bmpTop, scroll},
+        {2, 195, 236, 56, &images.m_bmpBottom, scroll},
+        {2, 106, 236, 90, &images.m_bmpSlide, scroll + rule.m_nSlide},
+    };
 
-    // Mini-map. The slide's copy is 9 columns wider than its image so that the mini slide
-    // can stand 4 columns right of the copy's edge at slide 0 and move with the slide.
-    dc.BitBlt(5, 11, 230, 10, images.m_bmpMiniTop, 0, 0);
-    dc.BitBlt(1, 19, 239, 16, images.m_bmpMiniSlide, -4 - MiniSlideShift(rule.m_nSlide), 0);
-    dc.BitBlt(5, 34, 230, 10, images.m_bmpMiniBottom, 0, 0);
-
-    // The rule window; the slide goes last and covers the strips' joining rows.
-    dc.BitBlt(2, 58, 236, 49, images.m_bmpTop, rule.m_nScroll, 0);
-    dc.BitBlt(2, 195, 236, 56, images.m_bmpBottom, rule.m_nScroll, 0);
-    dc.BitBlt(2, 106, 236, 90, images.m_bmpSlide, rule.m_nScroll + rule.m_nSlide, 0);
+    // The frame starts grey. A whole fill would write most pixels twice; greying only what
+    // the copies will not cover gives the same frame.
+    for (const GreyFill& f : kOutsideCopies)
+        dc.FillSolidRect(f.x, f.y, f.width, f.height, kRuleGrey);
+    for (const StripCopy& c : copies) GreyUncovered(dc, c);
+    for (const StripCopy& c : copies) dc.BitBlt(c.x, c.y, c.width, c.height, *c.image, c.sx, 0);
 
     // The cursor: its runner only when free, its edges and hairline always.
     const int left = 100 - rule.m_nCursor - rule.m_nScroll;
