@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "input/hit_regions.h"
+#include "tests/input/rule_fixture.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ struct Case {
     int mode;  // kNone: no region
     int left, right;
 };
-
-CRuleState Rule(int32_t scroll, int32_t slide, int32_t cursor, int32_t clamp) {
-    CRuleState r;
-    r.m_nScroll = scroll;
-    r.m_nSlide = slide;
-    r.m_nCursor = cursor;
-    r.m_bClamp = clamp;
-    return r;
-}
 
 void ExpectCases(const CRuleState& rule, std::initializer_list<Case> cases) {
     for (const Case& c : cases) {

@@ -5,17 +5,9 @@
 #include <climits>
 
 #include "input/rule_moves.h"
+#include "tests/input/rule_fixture.h"
 
 namespace {
-
-CRuleState Rule(int32_t scroll, int32_t slide, int32_t cursor, int32_t clamp) {
-    CRuleState r;
-    r.m_nScroll = scroll;
-    r.m_nSlide = slide;
-    r.m_nCursor = cursor;
-    r.m_bClamp = clamp;
-    return r;
-}
 
 struct Offsets {
     int32_t scroll, slide, cursor;
