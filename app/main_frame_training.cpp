@@ -1,5 +1,6 @@
 // Training's handlers of the main window: opening the chooser, its presses and the lesson's.
 #include "app/main_frame.h"
+#include "resources/ids.h"
 #include "training/chooser.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
@@ -37,7 +38,7 @@ void CMainFrame::AfterPaintTraining() {
     if (!m_bListOpen) return;
     if (!m_bListCreated) {
         m_rcLessonList = kLessonListRect;
-        m_wndLessonList = m_host.CreateListBox(m_rcLessonList, kLessonListId);
+        m_wndLessonList = m_host.CreateListBox(m_rcLessonList, IDC_LESSON_LIST);
         if (m_wndLessonList) FillLessonList(*m_wndLessonList);
     }
     m_bListCreated = 1;

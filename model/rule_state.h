@@ -28,6 +28,3 @@ constexpr int32_t kCursorMax = 87;
 constexpr bool InRange(int64_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
-
-// Window x of the hairline; the cursor's 39-column grip spans HairlineX - 19 to + 19.
-inline int32_t HairlineX(const CRuleState& s) { return 119 - s.m_nCursor - s.m_nScroll; }

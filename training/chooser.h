@@ -15,9 +15,8 @@ constexpr int kCaptionFontHeight = 16;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 30;
 
-// The list box of the chooser and its control id (shared with IDOK, see the command map).
+// The list box of the chooser; its control id is IDC_LESSON_LIST, which IDOK shares.
 constexpr CRect kLessonListRect = {15, 30, 225, 200};
-constexpr int kLessonListId = 1;
 
 // An 80 x 30 button with corners of radius 10 at (x, y), filled with the panel colour and
 // edged in the line colour. The caller selects a one-pixel pen in the line colour and a

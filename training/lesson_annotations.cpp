@@ -13,7 +13,28 @@ double AsinD(double x) { return std::asin(x) * 180.0 / kPi; }
 double AtanD(double x) { return std::atan(x) * 180.0 / kPi; }
 
 Mark V(Scale s, double v) { return Mark{s, v, Index::None}; }
-Mark I(Index i) { return Mark{IndexScale(i), 0.0, i}; }
+
+// Each index mark the lessons name: the scale that carries it and the value it stands for.
+// Where the artwork draws it is the artwork's to say.
+struct IndexOnScale {
+    Index index;
+    Scale scale;
+    double value;
+};
+
+const IndexOnScale kIndexValues[] = {
+    {Index::Ten, Scale::S2, 10.0},        {Index::Circle, Scale::S2, 36.0},
+    {Index::Triangle2, Scale::S2, 60.0},  {Index::Triangle4, Scale::S4, 45.0},
+    {Index::R, Scale::S4, AtanD(0.0787)}, {Index::T360, Scale::S1, 72.0 * kPi},
+    {Index::Hundred14, Scale::S14, 100.0}, {Index::AM, Scale::S14, 160.9},
+    {Index::MM, Scale::S14, 185.2},       {Index::Feet, Scale::S14, 328.1},
+};
+
+Mark I(Index i) {
+    for (const IndexOnScale& m : kIndexValues)
+        if (m.index == i) return Mark{m.scale, m.value, i};
+    return Mark{};
+}
 
 StepNote Note(uint32_t key, int step, Act act, bool state) {
     StepNote n;
@@ -272,40 +293,6 @@ const StepNote kStepNotes[] = {
 };
 
 const int kStepNoteCount = int(sizeof kStepNotes / sizeof kStepNotes[0]);
-
-int IndexColumn(Index index) {
-    switch (index) {
-        case Index::Ten: return 443;
-        case Index::Circle: return 662;
-        case Index::Triangle2: return 749;
-        case Index::Triangle4: return 836;
-        case Index::R: return 403;
-        case Index::T360: return 973;
-        case Index::Hundred14: return 418;
-        case Index::AM: return 568;
-        case Index::MM: return 612;
-        case Index::Feet: return 791;
-        case Index::None: break;
-    }
-    return 0;
-}
-
-Scale IndexScale(Index index) {
-    switch (index) {
-        case Index::Ten:
-        case Index::Circle:
-        case Index::Triangle2: return Scale::S2;
-        case Index::Triangle4:
-        case Index::R: return Scale::S4;
-        case Index::T360: return Scale::S1;
-        case Index::Hundred14:
-        case Index::AM:
-        case Index::MM:
-        case Index::Feet: return Scale::S14;
-        case Index::None: break;
-    }
-    return Scale::S1;
-}
 
 bool OnSlide(Scale scale) {
     switch (scale) {

@@ -56,10 +56,6 @@ struct StepNote {
 extern const StepNote kStepNotes[];
 extern const int kStepNoteCount;
 
-// Strip column of an index mark, exact; and its scale.
-int IndexColumn(Index index);
-Scale IndexScale(Index index);
-
 // The scale is drawn on the slide (otherwise on a body strip).
 bool OnSlide(Scale scale);
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "view/artwork/anchors.h"
+#include "view/artwork/index_marks.h"
 
 namespace catalogue {
 
@@ -24,9 +25,14 @@ struct RuleState {
     int scroll = 0, slide = 0, cursor = 0, side = 0;
 };
 
-// The column the artwork draws a mark on.
+// The column the artwork draws a mark on. An index mark stands on the column of the artwork's
+// index mark at its value (scale 14's 100 is an ordinary mark).
 int MarkColumn(const Mark& m) {
-    return m.index != Index::None ? IndexColumn(m.index) : artwork::MarkColumn(m.scale, m.value);
+    if (m.index != Index::None)
+        for (const artwork::IndexMark& drawn : artwork::kIndexMarks)
+            if (drawn.scale == m.scale && std::abs(drawn.column - artwork::Column(m.scale, m.value)) <= 1.5)
+                return drawn.column;
+    return artwork::MarkColumn(m.scale, m.value);
 }
 
 // The body column that a mark stands over in the given slide position.

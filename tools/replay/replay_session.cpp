@@ -223,7 +223,7 @@ void CReplaySession::Event(const std::vector<std::string>& w, std::ostream& out)
             // A tap on a title selects it, and the list tells its parent so, under its
             // control id, which is IDOK's, with a non-zero notification code.
             list->SetCurSel(num(1));
-            f.OnCommand(kLessonListId, kLbnSelChange);
+            f.OnCommand(IDC_LESSON_LIST, kLbnSelChange);
         }
     }
     if (verb == "steal") {
