@@ -125,28 +125,49 @@ std::vector<double> LabelledValues(Scale s) {
     return values;
 }
 
-void DrawNumerals(Canvas& strip, int image) {
+namespace {
+
+// Calls `set(line, numeral, style, x, y)` with the anchor of every numeral on `image`. A framed
+// numeral keeps one clear pixel inside its frame and steps one row away from the ticks, so
+// that the frame does not run into them.
+template <typename Set>
+void ForEachNumeral(int image, Set&& set) {
     for (const NumeralLine& line : NumeralLines()) {
         if (BandOf(line.scale).image != image) continue;
         TextStyle style;
         style.face = line.face;
         style.v = line.v;
         style.ink = line.ink;
-        for (const Numeral& n : line.numerals) {
-            const int x = MarkColumn(line.scale, n.value) + n.dx;
-            if (n.frame == Frame::None) {
-                DrawText(strip, n.text.c_str(), style, x, line.row);
-                continue;
-            }
-            // A framed numeral keeps one clear pixel inside its frame and steps one row away
-            // from the ticks, so that the frame does not run into them.
-            const int away = line.v == VAlign::Top ? 1 : -1;
-            const InkBox box = DrawText(strip, n.text.c_str(), style, x, line.row + away);
-            // The frame stands symmetric about the column, whatever the parity of the digits.
-            const int half = std::max(x - box.left, box.right - x) + 2;
-            strip.Box(x - half, box.top - 2, x + half, box.bottom + 2, kBlack);
-        }
+        const int away = line.v == VAlign::Top ? 1 : -1;
+        for (const Numeral& n : line.numerals)
+            set(line, n, style, MarkColumn(line.scale, n.value) + n.dx, line.row + n.dy + (n.frame == Frame::Box ? away : 0));
     }
+}
+
+// The frame stands symmetric about the column, whatever the parity of the digits.
+InkBox FrameAround(const InkBox& ink, int x) {
+    const int half = std::max(x - ink.left, ink.right - x) + 2;
+    return InkBox{x - half, ink.top - 2, x + half, ink.bottom + 2};
+}
+
+}  // namespace
+
+std::vector<PlacedNumeral> PlaceNumerals(int image) {
+    std::vector<PlacedNumeral> placed;
+    ForEachNumeral(image, [&](const NumeralLine& line, const Numeral& n, const TextStyle& style, int x, int y) {
+        const InkBox ink = MeasureText(n.text.c_str(), style, x, y);
+        placed.push_back({line.scale, n.value, n.text, ink, n.frame == Frame::Box ? FrameAround(ink, x) : InkBox{}});
+    });
+    return placed;
+}
+
+void DrawNumerals(Canvas& strip, int image) {
+    ForEachNumeral(image, [&](const NumeralLine&, const Numeral& n, const TextStyle& style, int x, int y) {
+        const InkBox ink = DrawText(strip, n.text.c_str(), style, x, y);
+        if (n.frame == Frame::None) return;
+        const InkBox f = FrameAround(ink, x);
+        strip.Box(f.left, f.top, f.right, f.bottom, kBlack);
+    });
 }
 
 }  // namespace artwork

@@ -16,7 +16,8 @@ struct Numeral {
     double value;
     std::string text;
     Frame frame = Frame::None;
-    int dx = 0;  // nudge off the tick where two numbers would touch
+    int dx = 0;  // nudge off the tick where two numbers would run together
+    int dy = 0;  // a second row below (or above) the line, where the line is too close-set
 };
 
 // One line of numbers along a scale, each centred on the column of its value.
@@ -35,6 +36,16 @@ const std::vector<NumeralLine>& NumeralLines();
 // The values scale s carries a number for (its own numbering line).
 std::vector<double> LabelledValues(Scale s);
 
+// Where a numeral lands on its strip: its ink, and the frame round it (empty when unframed).
+struct PlacedNumeral {
+    Scale scale;
+    double value;
+    std::string text;
+    InkBox ink;
+    InkBox frame;
+};
+
+std::vector<PlacedNumeral> PlaceNumerals(int image);
 void DrawNumerals(Canvas& strip, int image);
 
 }  // namespace artwork
