@@ -29,7 +29,7 @@ const Figure kFigures[] = {
     {"45° triangle", 134, 836, 820, 852, 64, 76, {kBlack, kGrey}, 65, 76},
     {"R index", 134, 403, 390, 416, 62, 80, {kMaroon}, 67, 77},
     {"diamond index", 137, 126, 105, 147, 9, 40, {kBlack, kGrey}, 9, 32},
-    {"12-km diamond", 136, 84, 66, 102, 13, 40, {kBlack}, 13, 33},
+    {"12-km diamond", 136, 84, 66, 96, 13, 40, {kBlack}, 13, 33},
 };
 
 TEST(IndexMarks, FiguresStandSymmetricOnTheirColumnsInTheirRows) {
@@ -63,7 +63,7 @@ struct Dotted {
 // Marks drawn as a dotted (or dashed) line on their column, nothing beside it.
 const Dotted kDotted[] = {
     {"pi mark", 135, 245, 28, 39, 4},     {"t360 index", 135, 973, 24, 39, 10}, {"t360° mark", 134, 540, 64, 69, 2},
-    {"АМ index", 137, 568, 60, 78, 5},    {"ММ index", 137, 612, 60, 78, 5},    {"ФУТЫ index", 137, 791, 60, 78, 5},
+    {"АМ index", 137, 568, 64, 78, 5},    {"ММ index", 137, 612, 64, 78, 5},    {"ФУТЫ index", 137, 791, 64, 78, 5},
 };
 
 TEST(IndexMarks, DottedMarksRunOnTheirColumnsWithTheirLabels) {
@@ -80,7 +80,7 @@ TEST(IndexMarks, DottedMarksRunOnTheirColumnsWithTheirLabels) {
     EXPECT_NEAR(BoundsOf(ImageOf(135), 236, 254, 12, 27, {kBlack, kGrey}).CentreX(), 245, 1.0) << "the letter π";
     EXPECT_FALSE(BoundsOf(ImageOf(134), 542, 575, 58, 70, {kBlack}).Empty()) << "label t360°";
     for (int column : {568, 612, 791})
-        EXPECT_NEAR(BoundsOf(ImageOf(137), column - 14, column + 14, 47, 59, {kBlack}).CentreX(), column, 2.0);
+        EXPECT_NEAR(BoundsOf(ImageOf(137), column - 14, column + 14, 55, 63, {kBlack}).CentreX(), column, 2.0);
 }
 
 // The midpoint of a framed numeral's upright sides: black runs of 9 rows or more.

@@ -26,12 +26,12 @@ constexpr std::uint8_t k = kBlack;
 const Caption kCaptions[] = {
     // image   text                                          columns      base  layout            face            ink
     {kTop1,    "РАССТОЯНИЕ (КМ)",                            150, 355,    16,   Layout::Spaced,   Face::Caption,  k},
-    {kTop1,    "УГЛЫ",                                       474, 538,    10,   Layout::Centred,  Face::Caption,  k},
-    {kTop1,    "РАЗВОРОТА",                                  474, 538,    21,   Layout::Centred,  Face::Caption,  k},
+    {kTop1,    "УГЛЫ",                                       480, 545,    10,   Layout::Centred,  Face::Caption,  k},
+    {kTop1,    "РАЗВОРОТА",                                  480, 545,    21,   Layout::Centred,  Face::Caption,  k},
     {kTop1,    "СКОРОСТЬ (КМ/ЧАС)",                          1005, 1235,  16,   Layout::Spaced,   Face::Caption,  k},
 
-    {kSlide1,  "ВРЕМЯ (в мин. или сек.)",                    60, 195,     32,   Layout::Centred,  Face::Caption,  k},
-    {kSlide1,  "ВРЕМЯ (в час. или мин.)",                    1050, 1195,  32,   Layout::Centred,  Face::Caption,  k},
+    {kSlide1,  "ВРЕМЯ (в мин. или сек.)",                    60, 195,     32,   Layout::Spaced,   Face::Caption,  k},
+    {kSlide1,  "ВРЕМЯ (в час. или мин.)",                    1050, 1195,  32,   Layout::Spaced,   Face::Caption,  k},
     {kSlide1,  "УВ = НВ − ПУ",                               1050, 1195,  44,   Layout::Centred,  Face::Caption,  k},
     {kSlide1,  "СИНУСЫ",                                     340, 404,    50,   Layout::Spaced,   Face::Caption,  k},
     {kSlide1,  "ТАНГЕНСЫ",                                   1028, 1113,  67,   Layout::Spaced,   Face::Caption,  k},
@@ -51,7 +51,8 @@ const Caption kCaptions[] = {
     {kSlide2,  "для скорости",                               285, 355,    65,   Layout::Centred,  Face::Caption,  k},
     {kSlide2,  "ИСПРАВЛЕННЫЕ ВЫСОТА И СКОРОСТЬ",             820, 1170,   55,   Layout::Spaced,   Face::Caption,  k},
 
-    {kBottom2, "высоты по прибору (км)",                     96, 242,     30,   Layout::Centred,  Face::Caption,  k},
+    // From three blank columns right of the 12-km diamond (columns 74-94), which it would cross.
+    {kBottom2, "высоты по прибору (км)",                     98, 242,     30,   Layout::Spaced,   Face::Caption,  k},
     {kBottom2, "для КУС",                                    238, 282,    42,   Layout::Centred,  Face::Caption,  kMaroon},
     {kBottom2, "ВЫСОТА И СКОРОСТЬ ПО ПРИБОРУ",               558, 915,    42,   Layout::Spaced,   Face::Caption,  k},
     {kBottom2, "Skalor",                                     1054, 1134,  51,   Layout::Centred,  Face::Large,    k},

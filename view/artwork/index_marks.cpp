@@ -72,12 +72,13 @@ void Draw(Canvas& c, const IndexMark& m) {
             break;
         }
         case IndexDrawing::DottedT360: {
-            // Scale 3's 10° stands three columns to the left, just above: keep clear of it.
+            // Scale 3's 10° stands three columns to the left, just above, and scale 4's 10° just
+            // below: keep clear of both.
             DottedVLine(c, x, 64, 68, kBlack);
             style.face = Face::Small;
             style.h = HAlign::Left;
             style.v = VAlign::Bottom;
-            DrawText(c, m.label, style, x + 8, 69);
+            DrawText(c, m.label, style, x + 8, 68);
             break;
         }
         case IndexDrawing::DiamondPointer:
@@ -93,10 +94,11 @@ void Draw(Canvas& c, const IndexMark& m) {
             break;
         }
         case IndexDrawing::DottedLabel: {
-            DottedVLine(c, x, band.labelTop - 2, 60, kBlack);
+            // Low enough to stand two clear rows under scale 16's second row of corrections.
+            DottedVLine(c, x, band.labelTop - 2, 64, kBlack);
             style.face = Face::Caption;
             style.v = VAlign::Bottom;
-            DrawText(c, m.label, style, x, 58);
+            DrawText(c, m.label, style, x, 62);
             break;
         }
     }

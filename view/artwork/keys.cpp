@@ -60,7 +60,8 @@ void Side2Top(Canvas& c) {
 
 void Side2Slide(Canvas& c) {
     DrawFramed(c, "tн = tпр. − Δt", 823, 26, 898, 40);
-    DrawFramed(c, "ΔH = 900 + 20(t₀ + tн)", 1142, 29, 1262, 45);
+    // One row short of 47: the spaced capitals over scale 14 start on row 48.
+    DrawFramed(c, "ΔH = 900 + 20(t₀ + tн)", 1142, 31, 1262, 46);
     // "температура на высоте" points both ways: to scale 10 on the left, scale 11 on the right.
     TextStyle style;
     style.face = Face::Caption;

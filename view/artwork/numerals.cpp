@@ -16,6 +16,8 @@ std::string Plain(double v) {
     return buf;
 }
 
+constexpr int kSecondRow = 8;  // rows down to a second line of small numerals, two of them blank
+
 std::vector<Numeral> Numbers(std::initializer_list<double> values) {
     std::vector<Numeral> out;
     for (double v : values) out.push_back({v, Plain(v)});
@@ -48,13 +50,29 @@ std::vector<Numeral> HeightKeys(double last) {
     return out;
 }
 
+// Scale 16's thermometer corrections, one under every tick; those of the fifties (from 550 on,
+// where the ticks stand 14 columns apart) in a second row below.
+std::vector<Numeral> Corrections() {
+    const int degrees[] = {0, 1, 2, 4, 7, 8, 10, 11, 13, 15, 17, 19, 21, 24, 26, 29, 32, 35, 38, 40, 42, 46, 51};
+    std::vector<Numeral> out;
+    double v = 100;
+    for (int d : degrees) {
+        const bool fifty = std::fmod(v, 100) != 0;
+        out.push_back({v, Plain(d) + "°", Frame::None, 0, fifty ? kSecondRow : 0});
+        v += v < 500 ? 100 : 50;
+    }
+    return out;
+}
+
 std::vector<NumeralLine> BuildLines() {
     constexpr std::uint8_t k = kBlack;
     return {
         // scale      labels  face           side             row  ink      numerals
-        {Scale::S1a, true,  Face::Small,   VAlign::Top,     16,  k, {{30, "30°"}, {40, "40°"}, {50, "50°"}, {60, "60°"}, {90, "90°"},
+        // Scale 1a: 30° gives way to "РАЗВОРОТА" on its left, 300° to 270°.
+        {Scale::S1a, true,  Face::Small,   VAlign::Top,     16,  k, {{30, "30°", Frame::None, +1}, {40, "40°"}, {50, "50°"}, {60, "60°"}, {90, "90°"},
                                                                      {120, "120°"}, {150, "150°"}, {180, "180°"}, {210, "210°"},
-                                                                     {240, "240°"}, {270, "270°"}, {300, "300°", Frame::None, +1}, {360, "360°"}}},
+                                                                     {240, "240°"}, {270, "270°"}, {300, "300°", Frame::None, +2},
+                                                                     {360, "360°"}}},
         {Scale::S1,  true,  Face::Numeral, VAlign::Bottom,  35,  k, ThreeDecades(false)},
         // Scale 2: minutes (the circular index stands at 36 and the triangular at 60 in place of
         // numerals), then the hours.
@@ -84,18 +102,19 @@ std::vector<NumeralLine> BuildLines() {
         {Scale::S8,  true,  Face::Numeral, VAlign::Bottom,  34,  k, {{0.5, "0.5"}, {1, "1"}, {1.5, "1.5"}, {2, "2"}, {3, "3"}, {4, "4"},
                                                                      {5, "5"}, {6, "6"}, {7, "7"}, {8, "8"}, {9, "9"}, {10, "10"},
                                                                      {11, "11"}, {12, "12"}}},
-        {Scale::S9,  true,  Face::Numeral, VAlign::Top,     12,  k, {{0.5, "0.5"}, {1, "1"}, {1.5, "1.5"}, {2, "2"}, {3, "3"}, {4, "4"},
+        // Scale 9's numerals and scale 16's speeds stand one blank row apart: where they share
+        // columns, they give way sideways.
+        {Scale::S9,  true,  Face::Numeral, VAlign::Top,     12,  k, {{0.5, "0.5"}, {1, "1", Frame::None, +1}, {1.5, "1.5", Frame::None, +1},
+                                                                     {2, "2"}, {3, "3", Frame::None, -2}, {4, "4"},
                                                                      {5, "5"}, {6, "6"}, {7, "7"}, {8, "8"}, {9, "9"}, {10, "10"},
                                                                      {11, "11"}, {12, "12"}}},
         // Scale 16: speeds above the axis, the thermometer correction below every tick.
-        {Scale::S16, true,  Face::Numeral, VAlign::Bottom,  26,  k, Numbers({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000,
-                                                                              1100, 1200, 1300, 1400})},
-        {Scale::S16, false, Face::Small,   VAlign::Top,     40,  k, {{100, "0°"}, {200, "1°"}, {300, "2°"}, {400, "4°"}, {500, "7°"},
-                                                                     {550, "8°"}, {600, "10°"}, {650, "11°"}, {700, "13°"},
-                                                                     {750, "15°"}, {800, "17°"}, {850, "19°"}, {900, "21°"},
-                                                                     {950, "24°"}, {1000, "26°"}, {1050, "29°"}, {1100, "32°"},
-                                                                     {1150, "35°"}, {1200, "38°"}, {1250, "40°"}, {1300, "42°"},
-                                                                     {1350, "46°"}, {1400, "51°"}}},
+        {Scale::S16, true,  Face::Numeral, VAlign::Bottom,  26,  k, {{100, "100"}, {200, "200", Frame::None, -2}, {300, "300"},
+                                                                     {400, "400"}, {500, "500"}, {600, "600", Frame::None, -4},
+                                                                     {700, "700", Frame::None, +1}, {800, "800"}, {900, "900"}, {1000, "1000"},
+                                                                     {1100, "1100"}, {1200, "1200"}, {1300, "1300"},
+                                                                     {1400, "1400", Frame::None, +3}}},
+        {Scale::S16, false, Face::Small,   VAlign::Top,     40,  k, Corrections()},
         {Scale::S10, true,  Face::Small,   VAlign::Bottom,  74,  k, {{-70, "−70°"}, {-50, "−50°"}, {-30, "−30°"}}},
         {Scale::S11, true,  Face::Small,   VAlign::Bottom,  74,  k, {{-60, "−60°"}, {-30, "−30°"}, {0, "0°"}, {30, "+30°"}}},
         {Scale::S14, true,  Face::Numeral, VAlign::Bottom,  73,  k, Hundreds(1400)},
@@ -103,10 +122,11 @@ std::vector<NumeralLine> BuildLines() {
         // Scale 12: the 12 is drawn inside its diamond with the index marks.
         {Scale::S12, true,  Face::Numeral, VAlign::Top,     14,  k, Numbers({11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0})},
         {Scale::S15, true,  Face::Numeral, VAlign::Top,     15,  k, Hundreds(1200)},
-        {Scale::S15, false, Face::Small,   VAlign::Top,     25,  k, HeightKeys(1200)},
-        // Scale 13 is 45 columns long: its 11 stands aside, left of its tick.
-        {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -6}, {10, "10"}, {8, "8"},
-                                                                            {6, "6"}, {4, "4"}, {2, "2"}, {0, "0"}}},
+        {Scale::S15, false, Face::Small,   VAlign::Top,     26,  k, HeightKeys(1200)},
+        // Scale 13 is 45 columns long: its 11 stands aside, left of its tick, and 2 and 0 give way.
+        {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -7}, {10, "10"}, {8, "8"},
+                                                                            {6, "6"}, {4, "4"}, {2, "2", Frame::None, -1},
+                                                                            {0, "0", Frame::None, +1}}},
     };
 }
 
