@@ -30,8 +30,8 @@ private:
     std::vector<Colour> m_px;
 };
 
-// Decodes an uncompressed 4- or 8-bit or 24-bit BMP file (rows bottom-up or top-down).
-// Returns a null pixmap for anything it cannot read.
+// Decodes an uncompressed 4-bit BMP file with its rows stored bottom-up, the one form of the
+// program's image set. Returns a null pixmap for any other form and for anything it cannot read.
 CPixmap DecodeBmp(const unsigned char* data, std::size_t size);
 
 // The image of the program's image set with this id, decoded; null when there is none.

@@ -12,13 +12,9 @@
 namespace artwork {
 namespace {
 
-// Debian's packaged fonts (fonts-liberation2, fonts-dejavu-core), loaded from their files so
-// that no other font on the machine can stand in for them.
-const char* const kFontFiles[] = {
-    "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
-    "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
-    "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
-};
+// Liberation Sans 2 and DejaVu Sans Condensed, as found at configure time (fonts.cmake), loaded
+// from their files so that no other font on the machine can stand in for them.
+const char* const kFontFiles[] = {SKALOR_FONT_SANS, SKALOR_FONT_SANS_BOLD, SKALOR_FONT_CONDENSED};
 
 QFont FontFor(Face face) {
     LoadFonts();
