@@ -1,7 +1,5 @@
 #include "platform/pixmap.h"
 
-#include "resources/images.h"
-
 namespace {
 
 uint32_t Le(const unsigned char* p, int bytes) {
@@ -55,9 +53,4 @@ CPixmap DecodeBmp(const unsigned char* data, std::size_t size) {
         }
     }
     return image;
-}
-
-CPixmap LoadImageResource(int id) {
-    const EmbeddedImage* image = FindEmbeddedImage(id);
-    return image ? DecodeBmp(image->data, image->size) : CPixmap();
 }

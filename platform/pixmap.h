@@ -33,6 +33,3 @@ private:
 // Decodes an uncompressed 4- or 8-bit or 24-bit BMP file (rows bottom-up or top-down).
 // Returns a null pixmap for anything it cannot read.
 CPixmap DecodeBmp(const unsigned char* data, std::size_t size);
-
-// The image of the program's image set with this id, decoded; null when there is none.
-CPixmap LoadImageResource(int id);
