@@ -57,10 +57,6 @@ public:
     const CImageSet& Images() const { return m_images; }
     const CSurface* Buffer() const { return m_bmpBuffer ? &*m_bmpBuffer : nullptr; }
 
-    // Presses that training takes before the rule sees them.
-    void OnChooserPress(CPoint point);
-    void OnLessonPress(CPoint point);
-
     // The state of the whole run, each part with its own type: the rule and its undo history
     // (model/), the stylus gesture (input/) and training (training/).
     CRuleState m_rule;
@@ -88,6 +84,9 @@ private:
     void OnUpdateTraining(CCmdUI& ui) const;
     void OnUpdateAlways(CCmdUI& ui) const;
 
+    // Presses that training takes before the rule sees them.
+    void OnChooserPress(CPoint point);
+    void OnLessonPress(CPoint point);
     // Puts the rule into the current lesson step's state, when it carries one.
     void ApplyCurrentStep();
 
