@@ -26,7 +26,7 @@ constexpr int64_t kFar = std::numeric_limits<int64_t>::max();
 struct HitRegion {
     Columns columns;
     int64_t from, to;  // columns, both included
-    int32_t top, bottom;  // rows, both included
+    CRowSpan rows;
     DragMode mode;
     Nudge nudge;
 };
@@ -36,22 +36,22 @@ struct HitRegion {
 // view frame counts only its interior: from one column right of its left edge to one column
 // left of its right edge.
 constexpr HitRegion kHitRegions[] = {
-    //  columns          from               to                rows                             mode            nudge
-    {Columns::Window,    kStripLeft,        kStripRight,      kTopBodyTop, kTopBodyBottom,       DRAG_BODY,      Nudge::None},    // top body strip
-    {Columns::Window,    kStripLeft,        kStripRight,      kSlideTop, kSlideBottom,           DRAG_SLIDE,     Nudge::ByHalf},  // slide
-    {Columns::Window,    kStripLeft,        kStripRight,      kBottomBodyTop, kBottomBodyBottom, DRAG_BODY,      Nudge::None},    // bottom body strip
-    {Columns::Hairline,  -kCursorHalfWidth, kCursorHalfWidth, kCursorRowTop, kCursorRowBottom,   DRAG_CURSOR,    Nudge::None},    // cursor grip
-    {Columns::Hairline,  -kFar,             -kBesideGrip,     kCursorRowTop, kCursorRowBottom,   NUDGE_CURSOR,   Nudge::Left},    // left of the grip
-    {Columns::Hairline,  kBesideGrip,       kFar,             kCursorRowTop, kCursorRowBottom,   NUDGE_CURSOR,   Nudge::Right},   // right of the grip
-    {Columns::Window,    kMiniSlideLeft,    kMiniSlideRight,  kMiniSlideTop, kMiniSlideBottom,   DRAG_MAPSLIDE,  Nudge::None},    // mini slide
-    {Columns::ViewFrame, +1,                -1,               kViewFrameTop, kViewFrameBottom,   DRAG_MAPWINDOW, Nudge::None},    // inside the view frame
+    //  columns          from               to                rows             mode            nudge
+    {Columns::Window,    kStripLeft,        kStripRight,      kTopBodyRows,    DRAG_BODY,      Nudge::None},    // top body strip
+    {Columns::Window,    kStripLeft,        kStripRight,      kSlideRows,      DRAG_SLIDE,     Nudge::ByHalf},  // slide
+    {Columns::Window,    kStripLeft,        kStripRight,      kBottomBodyRows, DRAG_BODY,      Nudge::None},    // bottom body strip
+    {Columns::Hairline,  -kCursorHalfWidth, kCursorHalfWidth, kCursorRows,     DRAG_CURSOR,    Nudge::None},    // cursor grip
+    {Columns::Hairline,  -kFar,             -kBesideGrip,     kCursorRows,     NUDGE_CURSOR,   Nudge::Left},    // left of the grip
+    {Columns::Hairline,  kBesideGrip,       kFar,             kCursorRows,     NUDGE_CURSOR,   Nudge::Right},   // right of the grip
+    {Columns::Window,    kMiniSlideLeft,    kMiniSlideRight,  kMiniSlideRows,  DRAG_MAPSLIDE,  Nudge::None},    // mini slide
+    {Columns::ViewFrame, +1,                -1,               kViewFrameRows,  DRAG_MAPWINDOW, Nudge::None},    // inside the view frame
 };
 
 constexpr int32_t kLastNudgeLeftX = kHairlineHomeX - 1;
 constexpr int32_t kFirstNudgeRightX = kHairlineHomeX + 2;
 
 bool Matches(const HitRegion& region, const CRuleState& rule, int64_t x, int64_t y) {
-    if (y < region.top || y > region.bottom) return false;
+    if (y < region.rows.top || y > region.rows.bottom) return false;
     switch (region.columns) {
         case Columns::Window:
             return x >= region.from && x <= region.to;

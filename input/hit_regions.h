@@ -16,21 +16,19 @@ constexpr int32_t kStripRight = 235;
 constexpr int32_t kCursorRowTop = 252;
 constexpr int32_t kCursorRowBottom = 264;
 
-// Rows of the rule window's strips, as presses count them.
-constexpr int32_t kTopBodyTop = 59;
-constexpr int32_t kTopBodyBottom = 104;
-constexpr int32_t kSlideTop = 106;
-constexpr int32_t kSlideBottom = 193;
-constexpr int32_t kBottomBodyTop = 196;
-constexpr int32_t kBottomBodyBottom = 249;
-
+// Rows that presses count as one part, both included.
+struct CRowSpan {
+    int32_t top, bottom;
+};
+constexpr CRowSpan kTopBodyRows = {59, 104};
+constexpr CRowSpan kSlideRows = {106, 193};
+constexpr CRowSpan kBottomBodyRows = {196, 249};
+constexpr CRowSpan kCursorRows = {kCursorRowTop, kCursorRowBottom};
 // The mini-map: the mini slide's band, and the rows inside the view frame.
+constexpr CRowSpan kMiniSlideRows = {20, 34};
+constexpr CRowSpan kViewFrameRows = {6, 49};
 constexpr int32_t kMiniSlideLeft = 2;
 constexpr int32_t kMiniSlideRight = 238;
-constexpr int32_t kMiniSlideTop = 20;
-constexpr int32_t kMiniSlideBottom = 34;
-constexpr int32_t kViewFrameTop = 6;
-constexpr int32_t kViewFrameBottom = 49;
 
 // A press in the cursor row beside the grip counts from this many columns off the hairline;
 // the column between the grip and that does nothing.
