@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "view/artwork/position_rules.h"
+#include "model/position_rules.h"
 
 namespace catalogue {
 
@@ -67,9 +67,8 @@ int SideOf(Scale scale);
 int PointerLine(Scale scale);
 void LineBand(Scale scale, int& lo, int& hi);
 
-// Where a mark of scale 4 meets scale 5, and scale 2 meets scale 1.
+// Where a mark of scale 4 meets scale 5.
 constexpr int kBorder45 = 194;
-constexpr int kBorder12 = 105;
 
 // The columns a scale's graduation covers, for the tour's pointers.
 void ScaleColumns(Scale scale, int& first, int& last);

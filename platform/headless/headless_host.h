@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/layout.h"
 
 class CHeadlessListBox : public IListBox {
 public:
@@ -30,7 +31,7 @@ private:
 class CHeadlessHost : public IWindowHost {
 public:
     void Invalidate() override;
-    CRect GetClientRect() const override { return {0, 0, 240, 268}; }
+    CRect GetClientRect() const override { return {0, 0, kClientWidth, kClientHeight}; }
     void SetCapture() override { m_bCapture = true; }
     bool HasCapture() const override { return m_bCapture; }
     void ReleaseCapture() override { m_bCapture = false; }

@@ -14,7 +14,7 @@ using namespace catalogue_test;
 
 namespace {
 
-// Each lesson's steps by kind, as the catalogue describes them.
+// Each lesson's steps by kind: t text only, p a pointer, s a rule state, ps both.
 const std::map<uint32_t, std::string> kKinds = {
     {1, "s p p ps ps ps ps ps s p ps ps ps ps ps p ps p ps"},
     {2, "t ps ps p p"}, {3, "t t ps ps ps"}, {4, "t ps ps ps"}, {5, "t"}, {6, "t ps ps ps"}, {7, "t"},

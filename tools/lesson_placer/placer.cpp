@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/layout.h"
 #include "view/artwork/anchors.h"
 #include "view/artwork/index_marks.h"
 
@@ -104,7 +105,7 @@ private:
             case Act::Find: return BodyColumn(n.mark, s.slide);
             case Act::FindCursor: {
                 const int h = BodyColumn(n.mark, s.slide);
-                s.cursor = 117 - h;
+                s.cursor = kHairlineHomeColumn - h;
                 return h;
             }
             case Act::Bring: {
@@ -113,21 +114,21 @@ private:
                 return c;
             }
             case Act::BringUnder: {
-                const int h = 117 - s.cursor;
+                const int h = kHairlineHomeColumn - s.cursor;
                 s.slide = MarkColumn(n.mark) - h;
                 return h;
             }
             case Act::CursorBring: {
                 const int h = BodyColumn(n.other, 0);
-                s.cursor = 117 - h;
+                s.cursor = kHairlineHomeColumn - h;
                 s.slide = MarkColumn(n.mark) - h;
                 return h;
             }
             case Act::Read: return BodyColumn(n.other, s.slide);
-            case Act::ReadUnder: return 117 - s.cursor;
+            case Act::ReadUnder: return kHairlineHomeColumn - s.cursor;
             case Act::CursorRead: {
                 const int h = BodyColumn(n.other, 0);
-                s.cursor = 117 - h;
+                s.cursor = kHairlineHomeColumn - h;
                 return h;
             }
             default: return 0;

@@ -57,8 +57,8 @@ const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 
 std::string Nudge(const CMainFrame& f) {
     std::string s;
-    if (f.m_bNudgeLeft) s += 'L';
-    if (f.m_bNudgeRight) s += 'R';
+    if (f.m_gesture.m_bNudgeLeft) s += 'L';
+    if (f.m_gesture.m_bNudgeRight) s += 'R';
     return s.empty() ? "-" : s;
 }
 
@@ -137,7 +137,7 @@ bool ParseReplayLine(const std::string& line, std::string& why) {
 }
 
 CReplaySession::CReplaySession()
-    : m_frame(std::make_unique<CMainFrame>(m_host)), m_window(240, 268) {
+    : m_frame(std::make_unique<CMainFrame>(m_host)), m_window(kClientWidth, kClientHeight) {
     // Shown at start-up and updated at once: the first paint.
     m_frame->OnPaint(m_window);
 }
@@ -151,15 +151,15 @@ std::string CReplaySession::StateLine() const {
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
     const bool hold = host.TimerRunning(TIMER_HOLD), repeat = host.TimerRunning(TIMER_REPEAT);
     const char* button = "-";
-    if (f.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_nLesson), f.m_nStep) > 0 ? "next" : "finish";
+    if (f.m_training.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0 ? "next" : "finish";
     std::ostringstream s;
-    s << "state scroll=" << f.m_nScroll << " slide=" << f.m_nSlide << " cursor=" << f.m_nCursor
-      << " side=" << f.m_nSide << " clamp=" << f.m_bClamp << " undo=" << f.m_nUndoCount
-      << " mode=" << f.m_nDragMode << " nudge=" << Nudge(f) << " repeat=" << f.m_bRepeating
-      << " capture=" << host.HasCapture() << " lastx=" << f.m_nLastX
-      << " list=" << int(f.m_bListOpen) << " listcreated=" << int(f.m_bListCreated)
+    s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide << " cursor=" << f.m_rule.m_nCursor
+      << " side=" << f.m_rule.m_nSide << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
+      << " mode=" << f.m_gesture.m_nDragMode << " nudge=" << Nudge(f) << " repeat=" << f.m_gesture.m_bRepeating
+      << " capture=" << host.HasCapture() << " lastx=" << f.m_gesture.m_nLastX
+      << " list=" << int(f.m_training.m_bListOpen) << " listcreated=" << int(f.m_training.m_bListCreated)
       << " sel=" << (host.ListBox() ? host.ListBox()->GetCurSel() : -1)
-      << " lesson=" << f.m_nLesson << " step=" << f.m_nStep << " button=" << button
+      << " lesson=" << f.m_training.m_nLesson << " step=" << f.m_training.m_nStep << " button=" << button
       << " timers=" << (hold && repeat ? "hold+repeat" : hold ? "hold" : repeat ? "repeat" : "-")
       << " repaints=" << host.RepaintRequests() << " exit=" << host.Closed()
       << " about=" << host.MessageBoxes();
@@ -235,10 +235,10 @@ void CReplaySession::Event(const std::vector<std::string>& w, std::ostream& out)
             const std::size_t eq = w[i].find('=');
             const std::string key = w[i].substr(0, eq);
             const int value = int(std::atol(w[i].c_str() + eq + 1));
-            if (key == "scroll") f.m_nScroll = value;
-            if (key == "slide") f.m_nSlide = value;
-            if (key == "cursor") f.m_nCursor = value;
-            if (key == "clamp") f.m_bClamp = value;
+            if (key == "scroll") f.m_rule.m_nScroll = value;
+            if (key == "slide") f.m_rule.m_nSlide = value;
+            if (key == "cursor") f.m_rule.m_nCursor = value;
+            if (key == "clamp") f.m_rule.m_bClamp = value;
         }
     }
     PaintIfInvalid();
@@ -258,7 +258,7 @@ bool CReplaySession::RunLine(const std::string& line, std::ostream& out) {
                 << "\n";
         }
     } else if (verb == "text") {
-        out << (f.m_nLesson > 0 ? kStepTable[f.m_nStep].pszText : "-") << "\n";
+        out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
     } else if (verb == "msgbox") {
         out << (m_host.MessageBoxes() ? m_host.LastMessageBox() : "-") << "\n";
     } else if (verb == "table") {

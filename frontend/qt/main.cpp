@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "platform/qt/main_window.h"
+#include "frontend/qt/main_window.h"
 
 class CRuleApp : public QApplication {
   public:
