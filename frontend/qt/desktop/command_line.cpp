@@ -15,17 +15,28 @@ struct QtOption {
     QtValue value;
 };
 constexpr QtOption kQtOptions[] = {
-    {"platform", QtValue::Next},        {"platformpluginpath", QtValue::Next},
-    {"platformtheme", QtValue::Next},   {"plugin", QtValue::Next},
-    {"qwindowgeometry", QtValue::Next}, {"geometry", QtValue::Next},
-    {"qwindowtitle", QtValue::Next},    {"title", QtValue::Next},
-    {"qwindowicon", QtValue::Next},     {"icon", QtValue::Next},
-    {"display", QtValue::Next},         {"name", QtValue::Next},
-    {"visual", QtValue::Next},          {"session", QtValue::Next},
-    {"style", QtValue::NextOrJoined},   {"stylesheet", QtValue::NextOrJoined},
-    {"qmljsdebugger", QtValue::Joined}, {"reverse", QtValue::None},
-    {"testability", QtValue::None},     {"widgetcount", QtValue::None},
-    {"sync", QtValue::None},            {"nograb", QtValue::None},
+    {"platform", QtValue::Next},
+    {"platformpluginpath", QtValue::Next},
+    {"platformtheme", QtValue::Next},
+    {"plugin", QtValue::Next},
+    {"qwindowgeometry", QtValue::Next},
+    {"geometry", QtValue::Next},
+    {"qwindowtitle", QtValue::Next},
+    {"title", QtValue::Next},
+    {"qwindowicon", QtValue::Next},
+    {"icon", QtValue::Next},
+    {"display", QtValue::Next},
+    {"name", QtValue::Next},
+    {"visual", QtValue::Next},
+    {"session", QtValue::Next},
+    {"style", QtValue::NextOrJoined},
+    {"stylesheet", QtValue::NextOrJoined},
+    {"qmljsdebugger", QtValue::Joined},
+    {"reverse", QtValue::None},
+    {"testability", QtValue::None},
+    {"widgetcount", QtValue::None},
+    {"sync", QtValue::None},
+    {"nograb", QtValue::None},
     {"dograb", QtValue::None},
 };
 
@@ -38,7 +49,8 @@ const QtOption* FindQtOption(const char* arg, bool& needsNext) {
     for (const QtOption& option : kQtOptions) {
         if (std::strlen(option.name) != length || std::strncmp(option.name, name, length) != 0)
             continue;
-        const bool joinable = option.value == QtValue::NextOrJoined || option.value == QtValue::Joined;
+        const bool joinable =
+            option.value == QtValue::NextOrJoined || option.value == QtValue::Joined;
         if (equals ? !joinable : option.value == QtValue::Joined) return nullptr;
         needsNext = !equals && option.value != QtValue::None;
         return &option;
@@ -89,7 +101,9 @@ std::string UsageText() {
            "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n";
 }
 
-std::string VersionText() { return "skalor " SKALOR_VERSION "\n"; }
+std::string VersionText() {
+    return "skalor " SKALOR_VERSION "\n";
+}
 
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
     if (line.action == StartAction::Run) return std::nullopt;
