@@ -9,7 +9,7 @@ set(layer_input 1)
 set(layer_training 1)
 set(layer_app 2)
 set(layer_frontend 3)
-set(layer_tools 3)
+set(layer_tools 4)  # tools may drive the real window
 
 set(bad 0)
 foreach(folder resources platform model view input training app frontend tools)
