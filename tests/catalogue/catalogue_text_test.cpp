@@ -99,7 +99,11 @@ TEST(CatalogueText, NoLineBreaksAFormulaOrPartsANumberFromItsUnit) {
     int breaks = 0;
     for (int i = 0; i < kStepCount; ++i) {
         const std::vector<std::string_view>& lines = StepTextLines(i);
+        const std::string_view text = kStepTable[i].pszText;
         for (std::size_t n = 1; n < lines.size(); ++n, ++breaks) {
+            // Every text fits its box with breaks at spaces alone: no word is cut.
+            const std::size_t end = std::size_t(lines[n - 1].data() - text.data()) + lines[n - 1].size();
+            EXPECT_EQ(text[end], ' ') << "record " << i << " cut inside a word: \"" << lines[n - 1] << "\"";
             const std::string why = BadBreak(lines[n - 1], lines[n]);
             EXPECT_TRUE(why.empty() || given.count(i))
                 << "record " << i << " (lesson " << kStepTable[i].key << "): " << why << ": \"" << lines[n - 1]
