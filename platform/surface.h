@@ -7,6 +7,9 @@
 // frame); ellipses and text go through QPainter, used only by the training overlays.
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "platform/geometry.h"
 #include "platform/pixmap.h"
 
@@ -49,11 +52,18 @@ public:
     void Ellipse(int left, int top, int right, int bottom);
     // Transparent background; black by default.
     void SetTextColour(Colour colour) { m_textColour = colour; }
-    // UTF-8 text in the rectangle, clipped to it, in the given format.
+    // UTF-8 text in the rectangle, clipped to it, in the given format. With DT_WORDBREAK the
+    // lines are those of BreakText for the rectangle's width, one font cell apart.
     void DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font);
+    // Lines already broken (by BreakText), drawn as DrawText draws its lines.
+    void DrawLines(const std::vector<std::string_view>& lines, const CRect& rect, unsigned format,
+                   const CFont& font);
     // The rectangle DrawText would fill with the text, not clipped: how far it runs down.
     static CRect MeasureText(const char* text, const CRect& rect, unsigned format,
                              const CFont& font);
+    // The lines DT_WORDBREAK breaks text into for a rectangle `width` pixels wide (see
+    // BreakLines), as views into text.
+    static std::vector<std::string_view> BreakText(const char* text, int width, const CFont& font);
 
 private:
     void Plot(int x, int y);  // one pen-sized dot

@@ -49,6 +49,7 @@ struct StepNote {
     int side = 0;                  // 0 side 1, 1 side 2
     int scroll = kAuto;            // a view the lesson must show
     int y = 0;                     // pointer line when not the scale's own; 0: the scale's
+    bool boxRight = false;         // the box stands right of the pointer, not above or below
     uint32_t sameKey = 0;          // the record is the same as this lesson's...
     int sameStep = 0;              // ...step (shared steps)
 };

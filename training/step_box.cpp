@@ -24,7 +24,22 @@ void DrawPointer(CSurface& dc, CPoint at) {
     dc.SelectBrush(oldBrush);
 }
 
+// The text runs from 10 pixels inside the box's top left corner to its right edge.
+CRect TextRect(const CRect& box) { return {box.left + 10, box.top + 10, box.right, box.bottom}; }
+
 }  // namespace
+
+const std::vector<std::string_view>& StepTextLines(int32_t step) {
+    // The texts and boxes are constant: each is broken the first time it is shown.
+    static std::vector<std::vector<std::string_view>> lines(kStepCount);
+    static std::vector<bool> broken(kStepCount, false);
+    if (!broken[step]) {
+        const LessonStep& s = kStepTable[step];
+        lines[step] = CSurface::BreakText(s.pszText, TextRect(s.rcBox).Width(), CFont{kStepTextFontHeight});
+        broken[step] = true;
+    }
+    return lines[step];
+}
 
 void DrawStepBox(CSurface& dc, int32_t step) {
     const LessonStep& s = kStepTable[step];
@@ -55,8 +70,7 @@ void DrawStepBox(CSurface& dc, int32_t step) {
     dc.DrawText(caption, {bx, by, bx + kButtonWidth, by + kButtonHeight}, DT_CENTER | DT_VCENTER,
                 CFont{kCaptionFontHeight});
     // Drawn after the button: a text long enough runs over it, and is cut at the box's edge.
-    dc.DrawText(s.pszText, {box.left + 10, box.top + 10, box.right, box.bottom}, DT_WORDBREAK,
-                CFont{kStepTextFontHeight});
+    dc.DrawLines(StepTextLines(step), TextRect(box), DT_WORDBREAK, CFont{kStepTextFontHeight});
 }
 
 int32_t HitTestStepButton(int x, int y, int32_t step) {

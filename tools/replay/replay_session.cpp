@@ -8,6 +8,7 @@
 #include "resources/ids.h"
 #include "training/chooser.h"
 #include "training/lesson_list.h"
+#include "training/step_box.h"
 #include "training/step_table.h"
 
 namespace {
@@ -48,7 +49,7 @@ struct Arity {
 const Arity kEvents[] = {
     {"down", 2}, {"move", 2}, {"up", 2}, {"dbl", 2}, {"tap", 2}, {"wait", 1}, {"select", 1},
     {"steal", 0}, {"state", 0}, {"ui", 0}, {"text", 0}, {"msgbox", 0}, {"table", 0},
-    {"lessons", 0},
+    {"lessons", 0}, {"lines", 0},
 };
 
 constexpr int kLbnSelChange = 1;  // the list box's "selection changed" notification
@@ -259,6 +260,15 @@ bool CReplaySession::RunLine(const std::string& line, std::ostream& out) {
         }
     } else if (verb == "text") {
         out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
+    } else if (verb == "lines") {
+        // The current step's text as the step box breaks it.
+        if (f.m_training.m_nLesson <= 0) {
+            out << "-\n";
+        } else {
+            const std::vector<std::string_view>& lines = StepTextLines(f.m_training.m_nStep);
+            for (std::string_view l : lines) out << "line " << l << "\n";
+            out << "lines " << lines.size() << "\n";
+        }
     } else if (verb == "msgbox") {
         out << (m_host.MessageBoxes() ? m_host.LastMessageBox() : "-") << "\n";
     } else if (verb == "table") {
