@@ -37,6 +37,7 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         "down 100 80\nwait 1000000000\nexpect repaints=99999970 scroll=1056\n"
         "repeat 30\n  wait 1000000000\nend\nexpect repaints=3099999970 timers=repeat\n"
         "up 100 80\nwait 1000000000\nexpect undo=1 timers=- scroll=1056\n";
+    const std::string kBom = "\xEF\xBB\xBF";
     const Case cases[] = {
         {"a directory", "", "DIR", 2, "", "DIR: cannot be read\n"},
         {"a missing file", "", "DIR/none.rpl", 2, "", "DIR/none.rpl: cannot be read\n"},
@@ -44,7 +45,7 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
          "FAIL SCRIPT:1 frame could not be saved to DIR/no/such/folder.png\non\n", ""},
         {"a NUL inside a number", "echo never\ndown 5\0xyz 150\n"s, nullptr, 2, "",
          "SCRIPT:2: a NUL byte in the line\n"},
-        {"a byte-order mark", "\xEF\xBB\xBF" "expect scroll=0\necho ok\n", nullptr, 0, "ok\n", ""},
+        {"a byte-order mark", kBom + "expect scroll=0\necho ok\n", nullptr, 0, "ok\n", ""},
         {"an unknown key", "expect scroll=0 foo=1\n", nullptr, 2, "",
          "SCRIPT:1: expect knows no key foo (the state line's keys, enabled.NAME, checked.NAME)\n"},
         {"an unknown command's key", "expect enabled.ID_NONE=1\n", nullptr, 2, "",
@@ -52,7 +53,8 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
          "checked.NAME)\n"},
         {"a parse error after good lines", "echo before\nsate\n", nullptr, 2, "",
          "SCRIPT:2: unknown command: sate\n"},
-        {"a garbled word", "\x01\xff 1\n", nullptr, 2, "", "SCRIPT:1: unknown command: \\x01\\xff\n"},
+        {"a garbled word", "\x01\xff 1\n", nullptr, 2, "",
+         "SCRIPT:1: unknown command: \\x01\\xff\n"},
         {"a line too long", "echo " + std::string(5000, 'x') + "\n", nullptr, 2, "",
          "SCRIPT:1: line longer than 4096 bytes\n"},
         {"an endless line", "", "/dev/zero", 2, "", "/dev/zero:1: line longer than 4096 bytes\n"},

@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
             }
         }
         CReplaySession session;
-        const int result =
-            session.Run(name, name == "-" ? std::cin : file, std::cout, std::cerr);
+        const int result = session.Run(name, name == "-" ? std::cin : file, std::cout, std::cerr);
         if (result == 2) return 2;
         status = std::max(status, result);
     }

@@ -30,9 +30,9 @@ const NamedCommand kCommands[] = {
 // The keys of the state line, in its order: what expect may check besides enabled.NAME and
 // checked.NAME.
 const char* const kStateKeys[] = {
-    "scroll", "slide",  "cursor", "side",  "clamp",   "undo",   "mode",
-    "nudge",  "repeat", "capture", "lastx", "list",    "listcreated", "sel",
-    "lesson", "step",   "button", "timers", "repaints", "exit",  "about",
+    "scroll", "slide",  "cursor",  "side",   "clamp",    "undo",        "mode",
+    "nudge",  "repeat", "capture", "lastx",  "list",     "listcreated", "sel",
+    "lesson", "step",   "button",  "timers", "repaints", "exit",        "about",
 };
 
 const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
@@ -98,11 +98,11 @@ struct Verb;
 
 // One parsed line.
 struct ReplayCommand {
-    const Verb* verb = nullptr;  // null for a blank line
-    std::vector<std::string> words;  // the verb's words, the verb left out
-    std::vector<long> numbers;       // those words, for a verb of numbers
+    const Verb* verb = nullptr;                              // null for a blank line
+    std::vector<std::string> words;                          // the verb's words, the verb left out
+    std::vector<long> numbers;                               // those words, for a verb of numbers
     std::vector<std::pair<std::string, std::string>> pairs;  // K=V words, split
-    std::string text;                // the rest of the line, for a verb of text
+    std::string text;  // the rest of the line, for a verb of text
     int line = 0;
     std::size_t partner = 0;  // a repeat: the index of its end; an end: of its repeat
 };
@@ -347,43 +347,43 @@ bool Parse(const std::string& line, ReplayCommand& c, std::string& why) {
     c.verb = row;
     const std::string usage = verb + (*row->usage ? " " : "") + row->usage;
     switch (row->args) {
-    case Args::Numbers:
-        if (int(w.size()) != row->count) {
-            why = verb + " takes " + std::to_string(row->count) + " numbers: " + usage;
-            return false;
-        }
-        for (const std::string& word : w) {
-            long value;
-            if (!Integer(word, value)) {
-                why = "not a number: " + Printable(word);
+        case Args::Numbers:
+            if (int(w.size()) != row->count) {
+                why = verb + " takes " + std::to_string(row->count) + " numbers: " + usage;
                 return false;
             }
-            c.numbers.push_back(value);
-        }
-        break;
-    case Args::Name:
-        if (w.size() != 1) {
-            why = verb + " takes one word: " + usage;
-            return false;
-        }
-        break;
-    case Args::Pairs:
-        if (w.empty()) {
-            why = verb + " takes K=V pairs: " + usage;
-            return false;
-        }
-        for (const std::string& word : w) {
-            const std::size_t eq = word.find('=');
-            if (eq == std::string::npos || eq == 0) {
-                why = "not a K=V pair: " + Printable(word);
+            for (const std::string& word : w) {
+                long value;
+                if (!Integer(word, value)) {
+                    why = "not a number: " + Printable(word);
+                    return false;
+                }
+                c.numbers.push_back(value);
+            }
+            break;
+        case Args::Name:
+            if (w.size() != 1) {
+                why = verb + " takes one word: " + usage;
                 return false;
             }
-            c.pairs.emplace_back(word.substr(0, eq), word.substr(eq + 1));
-        }
-        break;
-    case Args::Text:
-        c.text = RestOfLine(line, verb);
-        break;
+            break;
+        case Args::Pairs:
+            if (w.empty()) {
+                why = verb + " takes K=V pairs: " + usage;
+                return false;
+            }
+            for (const std::string& word : w) {
+                const std::size_t eq = word.find('=');
+                if (eq == std::string::npos || eq == 0) {
+                    why = "not a K=V pair: " + Printable(word);
+                    return false;
+                }
+                c.pairs.emplace_back(word.substr(0, eq), word.substr(eq + 1));
+            }
+            break;
+        case Args::Text:
+            c.text = RestOfLine(line, verb);
+            break;
     }
     c.words = std::move(w);
     return !row->check || row->check(c, why);
