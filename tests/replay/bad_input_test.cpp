@@ -108,6 +108,29 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
     }
 }
 
+// A long wait counts, instead of running, the ticks that repeat a step changing nothing but
+// a repaint request; waits of one millisecond run every tick. Both end in the same state,
+// the repaint count included, whatever the press holds.
+TEST(ReplayTool, ALongWaitEndsAsItsMillisecondsOneByOne) {
+    const char* const presses[] = {
+        "down 100 80", "down 200 220", "down 100 150", "down 200 150",
+        "down 30 255", "down 30 25",   "down 200 38",  "down 60 150\nmove 65 150\nup 65 150",
+    };
+    for (const char* press : presses) {
+        for (const char* clamp : {"", "cmd ID_CLAMP\n"}) {
+            const std::string start =
+                std::string(clamp) + "set scroll=1000 slide=-1150 cursor=50\n" + press + "\n";
+            std::istringstream once(start + "wait 3000\n");
+            std::istringstream byMillisecond(start + "repeat 3000\nwait 1\nend\n");
+            CReplaySession counted, ticked;
+            std::ostringstream out;
+            ASSERT_EQ(counted.Run("once", once, out, out), 0) << out.str();
+            ASSERT_EQ(ticked.Run("by millisecond", byMillisecond, out, out), 0) << out.str();
+            EXPECT_EQ(counted.StateLine(), ticked.StateLine()) << start;
+        }
+    }
+}
+
 // expect refuses unknown keys before anything runs, so it must know each key the state
 // line shows, with the value it shows.
 TEST(ReplayTool, ExpectKnowsEveryKeyOfTheStateLine) {
