@@ -60,13 +60,13 @@ QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.right - r.left, r.
 void CSurface::Ellipse(int left, int top, int right, int bottom) {
     QImage image = Wrap(*this);
     QPainter painter(&image);
-    if (m_pPen)
-        painter.setPen(QPen(QColor::fromRgb(m_pPen->colour), m_pPen->width, Qt::SolidLine,
+    if (m_pen)
+        painter.setPen(QPen(QColor::fromRgb(m_pen->colour), m_pen->width, Qt::SolidLine,
                             Qt::SquareCap, Qt::MiterJoin));
     else
         painter.setPen(Qt::NoPen);
-    if (m_pBrush && !m_pBrush->hollow)
-        painter.setBrush(QColor::fromRgb(m_pBrush->colour));
+    if (m_brush && !m_brush->hollow)
+        painter.setBrush(QColor::fromRgb(m_brush->colour));
     else
         painter.setBrush(Qt::NoBrush);
     // The box leaves out its right column and bottom row, so the outline runs through the

@@ -68,19 +68,23 @@ void ComposeRule(CSurface& dc, const CRuleState& rule, const CImageSet& images,
         dc.BitBlt(left, 54, kCursorWidth, 4, images.m_bmpCursorCap, 0, 0);
         dc.BitBlt(left, 251, kCursorWidth, 14, images.m_bmpCursorGrip, 0, 0);
     }
-    dc.SelectPen(&pens.m_penFrame);
-    dc.MoveTo(left + 7, 59);
-    dc.LineTo(left + 7, 250);
-    dc.MoveTo(left + 31, 59);
-    dc.LineTo(left + 31, 250);
-    dc.SelectPen(&pens.m_penHair);
-    dc.MoveTo(left + kCursorHalfWidth, 62);
-    dc.LineTo(left + kCursorHalfWidth, 248);
-    const int mark = MiniHairlineX(rule.m_nCursor);  // fixed to the rule, not the view
-    dc.MoveTo(mark, 13);
-    dc.LineTo(mark, 42);
+    {
+        const CSelection frame(dc, pens.m_penFrame);
+        dc.MoveTo(left + 7, 59);
+        dc.LineTo(left + 7, 250);
+        dc.MoveTo(left + 31, 59);
+        dc.LineTo(left + 31, 250);
+    }
+    {
+        const CSelection hair(dc, pens.m_penHair);
+        dc.MoveTo(left + kCursorHalfWidth, 62);
+        dc.LineTo(left + kCursorHalfWidth, 248);
+        const int mark = MiniHairlineX(rule.m_nCursor);  // fixed to the rule, not the view
+        dc.MoveTo(mark, 13);
+        dc.LineTo(mark, 42);
+    }
 
-    dc.SelectPen(&pens.m_penWindow);
+    const CSelection window(dc, pens.m_penWindow);
     const int x0 = ViewFrameLeft(rule.m_nScroll), x1 = ViewFrameRight(rule.m_nScroll);
     dc.MoveTo(x0, 5);
     dc.LineTo(x1, 5);

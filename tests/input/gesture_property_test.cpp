@@ -167,7 +167,7 @@ struct Snapshot {
     CUndoHistory undo;
     CGestureState gesture;
     bool capture, hold, repeat, training;
-    int repaints;
+    int64_t repaints;
 };
 
 // Called after each handler, before the checks: lets a test break the window on purpose.
@@ -303,7 +303,7 @@ private:
                                  a.rule.m_bClamp != b.rule.m_bClamp;
 
         // Repaints: at most one per handler, and one for every change of the rule.
-        const int repaints = a.repaints - b.repaints;
+        const int64_t repaints = a.repaints - b.repaints;
         if (repaints > 1) Fail(std::to_string(repaints) + " repaint requests from one handler");
         if (ruleChanged && repaints != 1) Fail("the rule changed without a repaint request");
 

@@ -19,7 +19,9 @@ TEST(ReplayLines, PrintsTheStepsLinesThenTheirCountAndADashWithoutALesson) {
                              std::to_string(box.bottom - 25);
     const std::string script = "lines\ncmd ID_TRAINING\nselect " + std::to_string(position) +
                                "\ntap 204 229\ntap " + next + "\nlines\n";
-    ASSERT_EQ(session.Run("lines", script, out), 0) << out.str();
+    std::istringstream in(script);
+    std::ostringstream err;
+    ASSERT_EQ(session.Run("lines", in, out, err), 0) << out.str() << err.str();
     const int32_t step = session.Frame().m_training.m_nStep;
     ASSERT_EQ(step, FindNextStep(22, FindNextStep(22, -1)));
 
