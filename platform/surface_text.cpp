@@ -10,21 +10,21 @@
 #include <cmath>
 
 #include "platform/line_breaks.h"
+#include "platform/qt_text.h"
+#include "platform/text_metrics.h"
 
 #include "platform/surface.h"
 
-namespace {
-
-// The font height is the cell height (ascent plus descent); Liberation Sans, like Arial,
-// has a cell of 1.117 em. The em is rounded down to whole pixels, as a small screen's
-// rasteriser does: a height of 14 gives 12 pixels, 16 gives 14.
+// Liberation Sans, as "Arial" resolves to it.
 QFont ArialOfHeight(int height) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Normal);
-    font.setPixelSize(qMax(1, int(height / 1.117)));
+    font.setPixelSize(FontPixelSize(height));
     return font;
 }
+
+namespace {
 
 // Qt only places each line; the lines are broken by our own rule.
 int QtFlags(unsigned format) {
@@ -33,19 +33,23 @@ int QtFlags(unsigned format) {
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+}  // namespace
+
 // How far a line reaches, in whole pixels: its advance, which a glyph position may leave
 // fractional, and the ink of a last letter that leans past it, so that no letter is cut at the
 // rectangle's edge.
-int Reach(std::string_view run, const QFontMetricsF& metrics) {
+int QtReach(std::string_view run, const QFontMetricsF& metrics) {
     const QString line = ToQString(run);
     if (line.isEmpty()) return 0;
     return int(std::ceil(metrics.horizontalAdvance(line) + std::max(0.0, -metrics.rightBearing(line.back()))));
 }
 
+namespace {
+
 // Without DT_WORDBREAK the text is one line, however long.
 std::vector<std::string_view> LinesOf(const char* text, int width, unsigned format, const QFontMetricsF& metrics) {
     if (!(format & DT_WORDBREAK)) return {std::string_view(text)};
-    return BreakLines(text, width, [&metrics](std::string_view run) { return Reach(run, metrics); });
+    return BreakLines(text, width, [&metrics](std::string_view run) { return QtReach(run, metrics); });
 }
 
 QImage Wrap(CPixmap& pixmap) {
@@ -108,7 +112,7 @@ CRect CSurface::MeasureText(const char* text, const CRect& rect, unsigned format
     const QFontMetricsF metrics(qfont);
     const std::vector<std::string_view> lines = LinesOf(text, rect.right - rect.left, format, metrics);
     int widest = 0;
-    for (std::string_view line : lines) widest = std::max(widest, Reach(line, metrics));
+    for (std::string_view line : lines) widest = std::max(widest, QtReach(line, metrics));
     const int left = (format & DT_CENTER) ? rect.left + (rect.right - rect.left - widest) / 2 : rect.left;
     return {left, rect.top, left + widest, rect.top + int(lines.size()) * QFontMetrics(qfont).height()};
 }

@@ -2,11 +2,18 @@
 # Sets a Debian 12 machine up for Skalor and then either starts the program or runs every
 # test. Installs the Debian packages it needs when they are missing (as root, or with sudo).
 #   tools/setup.sh run     build (release) and start the program
-#   tools/setup.sh test    build (ASan + UBSan, warnings as errors) and run every test
+#   tools/setup.sh test    build (ASan + UBSan, warnings as errors) and run every test, the
+#                          page's in headless Chromium among them
+#   tools/setup.sh web     build the page, build/web/skalor.html (one file; open it in a browser)
 set -eu
 cd "$(dirname "$0")/.."
 
 packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev"
+# The page: emscripten builds it, Chromium runs its tests, npm brings their DevTools client.
+case "${1:-}" in
+test|web) packages="$packages emscripten chromium"
+          command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm" ;;
+esac
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -20,6 +27,20 @@ if [ -n "$missing" ]; then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# build_page NATIVE_PRESET: the native build of that preset draws the images and records the
+# font measures; emscripten compiles the logic around them into build/web/skalor.html.
+build_page() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j "$jobs" --target skalor_resources skalor_text_metrics_table
+    # Debian's emscripten finds its JavaScript modules only in Debian's node path.
+    export NODE_PATH=/usr/share/nodejs
+    emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release \
+        -DSKALOR_NATIVE_DIR="$PWD/build/$1" >/dev/null
+    cmake --build build/web -j "$jobs"
+    echo "The page: $PWD/build/web/skalor.html ($(wc -c < build/web/skalor.html) bytes)"
+}
+
 case "${1:-}" in
 run)
     cmake --preset default >/dev/null
@@ -30,9 +51,19 @@ test)
     cmake --preset sanitize >/dev/null
     cmake --build --preset sanitize -j "$jobs"
     ctest --preset sanitize -j "$jobs"
+    build_page sanitize
+    mkdir -p build/web-test
+    # The test runs beside its node_modules, where its import finds puppeteer-core.
+    cp tests/web/package.json tests/web/package-lock.json tests/web/page_test.mjs build/web-test/
+    (cd build/web-test && npm ci --no-audit --no-fund --loglevel=error)
+    node build/web-test/page_test.mjs build/web/skalor.html build/sanitize/tools/replay/skalor-replay \
+        tests/replay build/web-test/shots
+    ;;
+web)
+    build_page default
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|web" >&2
     exit 2
     ;;
 esac

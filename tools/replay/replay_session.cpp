@@ -1,13 +1,12 @@
 #include "tools/replay/replay_session.h"
 
-#include <QImage>
-#include <QString>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <utility>
 
 #include "resources/ids.h"
+#include "tools/replay/frame_file.h"
 #include "training/chooser.h"
 #include "training/lesson_list.h"
 #include "training/step_box.h"
@@ -279,11 +278,8 @@ struct ReplayVerbs {
     static void Frame(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
         // Compose afresh, so that a frame after a `set` shows the values set; a paint
         // changes no state.
-        const CSurface& window = s.m_window;
         s.m_frame->OnPaint(s.m_window);
-        const QImage image(reinterpret_cast<const uchar*>(window.Bits()), window.Width(),
-                           window.Height(), window.Width() * 4, QImage::Format_RGB32);
-        if (image.save(QString::fromStdString(c.words[0]), "PNG")) return;
+        if (SaveFramePng(s.m_window, c.words[0])) return;
         out << "FAIL " << s.m_name << ':' << s.m_nLine << " frame could not be saved to "
             << c.words[0] << "\n";
         s.m_bFailed = true;

@@ -1,0 +1,154 @@
+// The page's entry points: page.js hands every event to the main window's logic through
+// these, and draws what OnPaint composes.
+#include <emscripten/emscripten.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/main_frame.h"
+#include "frontend/web/web_host.h"
+#include "resources/ids.h"
+#include "resources/menus.h"
+#include "view/image_set.h"
+
+namespace {
+
+CWebHost g_host;
+std::unique_ptr<CMainFrame> g_frame;
+std::unique_ptr<CSurface> g_window;
+CPixmap g_toolbar;
+std::string g_text;  // the last string handed to the page
+
+std::string Quoted(const char* text) {
+    std::string q = "\"";
+    for (const char* p = text; *p; ++p) {
+        if (*p == '"' || *p == '\\') q += '\\';
+        if (*p == '\n') {
+            q += "\\n";
+            continue;
+        }
+        q += *p;
+    }
+    return q + "\"";
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void skalor_start() {
+    g_frame = std::make_unique<CMainFrame>(g_host);
+    g_window = std::make_unique<CSurface>(kClientWidth, kClientHeight);
+    g_host.Invalidate();  // the first paint, as showing the window asks for it
+}
+
+// Composes the frame and returns its pixels (0xAARRGGBB, kClientWidth a row).
+EMSCRIPTEN_KEEPALIVE const Colour* skalor_paint() {
+    g_host.Painted();
+    g_frame->OnPaint(*g_window);
+    return g_window->Bits();
+}
+EMSCRIPTEN_KEEPALIVE int skalor_frame_width() {
+    return g_window->Width();
+}
+EMSCRIPTEN_KEEPALIVE int skalor_frame_height() {
+    return g_window->Height();
+}
+
+// kind: 0 press, 1 move, 2 release, 3 double tap (in place of the second press).
+EMSCRIPTEN_KEEPALIVE void skalor_stylus(int kind, unsigned flags, int x, int y) {
+    const CPoint point{x, y};
+    switch (kind) {
+        case 0:
+            g_frame->OnLButtonDown(flags, point);
+            break;
+        case 1:
+            g_frame->OnMouseMove(flags, point);
+            break;
+        case 2:
+            g_frame->OnLButtonUp(flags, point);
+            break;
+        case 3:
+            g_frame->OnLButtonDblClk(flags, point);
+            break;
+        default:
+            break;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void skalor_timer(int id) {
+    g_frame->OnTimer(id);
+}
+
+EMSCRIPTEN_KEEPALIVE void skalor_capture_lost() {
+    if (g_host.LoseCapture()) g_frame->OnCaptureChanged();
+}
+
+EMSCRIPTEN_KEEPALIVE int skalor_command(int id) {
+    return g_frame->OnCommand(id, 0) ? 1 : 0;
+}
+
+// -1 for an id the command map does not know, else 1 when enabled plus 2 when checked.
+EMSCRIPTEN_KEEPALIVE int skalor_command_state(int id) {
+    const std::optional<CCmdUI> ui = g_frame->CommandState(id);
+    return ui ? (ui->enabled ? 1 : 0) | (ui->checked ? 2 : 0) : -1;
+}
+
+EMSCRIPTEN_KEEPALIVE void skalor_list_select(int index) {
+    if (CWebListBox* list = g_host.ListBox()) list->SelectByUser(index);
+}
+
+// The menus, the toolbar and the window's texts, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
+    std::ostringstream s;
+    s << "{\"title\":" << Quoted(kWindowTitle) << ",\"menus\":[";
+    for (int m = 0; m < int(std::size(kMenuBar)); ++m) {
+        const Menu& menu = kMenuBar[m];
+        s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption) << ",\"items\":[";
+        for (int i = 0; i < menu.count; ++i)
+            s << (i ? "," : "")
+              << "{\"caption\":" << (menu.items[i].caption ? Quoted(menu.items[i].caption) : "null")
+              << ",\"id\":" << menu.items[i].id << "}";
+        s << "]}";
+    }
+    s << "],\"toolbar\":[";
+    for (int b = 0; b < int(std::size(kToolbar)); ++b)
+        s << (b ? "," : "") << "{\"id\":" << kToolbar[b].id
+          << ",\"image\":" << kToolbar[b].imageIndex
+          << ",\"tooltip\":" << (kToolbar[b].tooltip ? Quoted(kToolbar[b].tooltip) : "null") << "}";
+    s << "],\"buttonWidth\":" << kToolbarButtonWidth << ",\"buttonHeight\":" << kToolbarButtonHeight
+      << "}";
+    g_text = s.str();
+    return g_text.c_str();
+}
+
+// The toolbar's image strip: its pixels, then its width and height through the two calls after.
+EMSCRIPTEN_KEEPALIVE const Colour* skalor_toolbar_pixels() {
+    if (g_toolbar.IsNull()) g_toolbar = LoadImageResource(IDB_TOOLBAR);
+    return g_toolbar.Bits();
+}
+EMSCRIPTEN_KEEPALIVE int skalor_toolbar_width() {
+    return g_toolbar.Width();
+}
+EMSCRIPTEN_KEEPALIVE int skalor_toolbar_height() {
+    return g_toolbar.Height();
+}
+
+// The live window's state, as JSON, for the page's own tests.
+EMSCRIPTEN_KEEPALIVE const char* skalor_state() {
+    const CMainFrame& f = *g_frame;
+    std::ostringstream s;
+    s << "{\"scroll\":" << f.m_rule.m_nScroll << ",\"slide\":" << f.m_rule.m_nSlide
+      << ",\"cursor\":" << f.m_rule.m_nCursor << ",\"side\":" << f.m_rule.m_nSide
+      << ",\"clamp\":" << f.m_rule.m_bClamp << ",\"undo\":" << f.m_undo.m_nUndoCount
+      << ",\"mode\":" << int(f.m_gesture.m_nDragMode) << ",\"repeat\":" << f.m_gesture.m_bRepeating
+      << ",\"capture\":" << (g_host.HasCapture() ? 1 : 0)
+      << ",\"list\":" << int(f.m_training.m_bListOpen)
+      << ",\"sel\":" << (g_host.ListBox() ? g_host.ListBox()->GetCurSel() : -1)
+      << ",\"lesson\":" << f.m_training.m_nLesson << ",\"step\":" << f.m_training.m_nStep << "}";
+    g_text = s.str();
+    return g_text.c_str();
+}
+
+}  // extern "C"

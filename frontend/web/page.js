@@ -1,0 +1,339 @@
+// The page around the main window's logic: it lays the client area out at a whole factor of
+// device pixels, turns pointer events into stylus events, runs the timers on the browser's
+// clock, repaints at the next animation frame, and builds the menu bar, toolbar, lesson list
+// and message box as HTML.
+"use strict";
+const kClientWidth = 240, kClientHeight = 268;
+const MK_LBUTTON = 0x1, MK_SHIFT = 0x4, MK_CONTROL = 0x8;
+const kDoubleTapMs = 500, kDoubleTapSlop = 4;  // client pixels
+
+const SkalorPage = {
+  started: false,
+  canvas: null, context: null, image: null,
+  factor: 1,        // device pixels per client pixel on the screen
+  scale: 1,         // device pixels per client pixel in the composed frame
+  framePending: false,
+  pointerId: null,  // the pointer that is down on the client area
+  lastTap: null,    // time and place of the last press, for the double tap
+  timers: new Map(),
+  commands: [],     // [element, id]
+  list: null,
+  firstFrameMs: null,
+
+  start() {
+    this.canvas = document.getElementById("client");
+    this.context = this.canvas.getContext("2d");
+    const tables = JSON.parse(UTF8ToString(Module._skalor_ui_tables()));
+    document.title = tables.title;
+    this.buildBar(tables);
+    Module._skalor_start();
+    this.started = true;
+    this.layout();
+    this.listen();
+    this.refresh();
+  },
+
+  // The frame at the largest whole factor of device pixels that fits the stage; in a portrait
+  // viewport, where the frame at that factor leaves a margin at the sides, it fills the width
+  // when its height still fits.
+  layout() {
+    const stage = document.getElementById("stage");
+    const dpr = window.devicePixelRatio || 1;
+    const w = stage.clientWidth * dpr, h = stage.clientHeight * dpr;
+    const factor = Math.max(1, Math.floor(Math.min(w / kClientWidth, h / kClientHeight)));
+    this.factor = factor;
+    let cssWidth = kClientWidth * factor / dpr, cssHeight = kClientHeight * factor / dpr;
+    const portrait = stage.clientWidth < stage.clientHeight;
+    const filledHeight = stage.clientWidth * kClientHeight / kClientWidth;
+    if (portrait && cssWidth < stage.clientWidth && filledHeight <= stage.clientHeight) {
+      cssWidth = stage.clientWidth;
+      cssHeight = filledHeight;
+    }
+    this.canvas.classList.toggle("smooth", Math.abs(cssWidth * dpr - kClientWidth * factor) > 0.5);
+    this.canvas.style.width = cssWidth + "px";
+    this.canvas.style.height = cssHeight + "px";
+    this.canvas.style.left = Math.max(0, (stage.clientWidth - cssWidth) / 2) + "px";
+    this.canvas.style.top = Math.max(0, (stage.clientHeight - cssHeight) / 2) + "px";
+    this.placeList();
+    this.requestFrame();
+  },
+
+  requestFrame() {
+    if (this.framePending || !this.started) return;
+    this.framePending = true;
+    requestAnimationFrame(() => { this.framePending = false; this.paint(); });
+  },
+
+  paint() {
+    const bits = Module._skalor_paint();
+    const width = Module._skalor_frame_width(), height = Module._skalor_frame_height();
+    if (this.canvas.width !== width || this.canvas.height !== height) {
+      this.canvas.width = width;
+      this.canvas.height = height;
+    }
+    if (!this.image || this.image.width !== width || this.image.height !== height)
+      this.image = this.context.createImageData(width, height);
+    const d = this.image.data, heap = HEAPU8;
+    for (let i = 0, o = bits, n = width * height * 4; i < n; i += 4, o += 4) {
+      d[i] = heap[o + 2]; d[i + 1] = heap[o + 1]; d[i + 2] = heap[o]; d[i + 3] = 255;
+    }
+    this.context.putImageData(this.image, 0, 0);
+    if (this.firstFrameMs === null) this.firstFrameMs = performance.now();
+    this.refresh();
+  },
+
+  toClient(event) {
+    const r = this.canvas.getBoundingClientRect();
+    return [Math.floor((event.clientX - r.left) * kClientWidth / r.width),
+            Math.floor((event.clientY - r.top) * kClientHeight / r.height)];
+  },
+
+  flags(event, down) {
+    return (down ? MK_LBUTTON : 0) | (event.shiftKey ? MK_SHIFT : 0) | (event.ctrlKey ? MK_CONTROL : 0);
+  },
+
+  stylus(kind, flags, point) {
+    Module._skalor_stylus(kind, flags, point[0], point[1]);
+    this.refresh();
+  },
+
+  listen() {
+    const c = this.canvas;
+    c.addEventListener("pointerdown", (e) => {
+      if (e.button !== 0 || this.pointerId !== null || this.modal()) return;
+      e.preventDefault();
+      this.closeMenus();
+      this.pointerId = e.pointerId;
+      const p = this.toClient(e), now = e.timeStamp;
+      // A second press soon after the first, near it, is the double tap: it takes the
+      // place of the press.
+      const t = this.lastTap;
+      const double = t && now - t.time <= kDoubleTapMs &&
+                     Math.abs(p[0] - t.x) <= kDoubleTapSlop && Math.abs(p[1] - t.y) <= kDoubleTapSlop;
+      this.lastTap = double ? null : { time: now, x: p[0], y: p[1] };
+      this.stylus(double ? 3 : 0, this.flags(e, true), p);
+    });
+    c.addEventListener("pointermove", (e) => {
+      if (e.pointerId !== this.pointerId) return;  // only while touching: a stylus has no hover
+      e.preventDefault();
+      this.stylus(1, this.flags(e, true), this.toClient(e));
+    });
+    const release = (e) => {
+      if (e.pointerId !== this.pointerId) return;
+      e.preventDefault();
+      this.pointerId = null;
+      this.stylus(2, this.flags(e, false), this.toClient(e));
+    };
+    c.addEventListener("pointerup", release);
+    c.addEventListener("pointercancel", (e) => {
+      if (e.pointerId !== this.pointerId) return;
+      this.pointerId = null;
+      this.loseCapture();
+    });
+    c.addEventListener("lostpointercapture", () => this.loseCapture());
+    c.addEventListener("contextmenu", (e) => e.preventDefault());
+    window.addEventListener("blur", () => this.loseCapture());
+    window.addEventListener("resize", () => this.layout());
+  },
+
+  // The logic's capture follows the pointer that is down.
+  capture(on) {
+    if (this.pointerId === null) return;
+    try {
+      if (on) this.canvas.setPointerCapture(this.pointerId);
+      else if (this.canvas.hasPointerCapture(this.pointerId)) this.canvas.releasePointerCapture(this.pointerId);
+    } catch (e) { /* the pointer is already gone */ }
+  },
+
+  loseCapture() {
+    Module._skalor_capture_lost();
+    this.refresh();
+  },
+
+  setTimer(id, period) {
+    this.killTimer(id);  // starting a running timer restarts its period
+    this.timers.set(id, setInterval(() => { Module._skalor_timer(id); this.refresh(); }, period));
+  },
+
+  killTimer(id) {
+    if (!this.timers.has(id)) return;
+    clearInterval(this.timers.get(id));
+    this.timers.delete(id);
+  },
+
+  close() {
+    for (const id of [...this.timers.keys()]) this.killTimer(id);
+    this.started = false;
+    document.body.classList.add("closed");
+  },
+
+  modal() { return document.getElementById("message").open; },
+
+  messageBox(caption, text) {
+    this.loseCapture();
+    const box = document.getElementById("message");
+    box.querySelector("h2").textContent = caption;
+    box.querySelector("p").textContent = text;
+    if (!box.open) box.showModal();
+  },
+
+  // The lesson list: a real list control over the client area, at the frame's scale.
+  listCreate(rect) {
+    this.listDestroy();
+    const list = document.createElement("select");
+    list.id = "lessons";
+    list.size = 2;
+    list.addEventListener("change", () => Module._skalor_list_select(list.selectedIndex));
+    list.addEventListener("pointerdown", () => this.closeMenus());
+    this.list = { element: list, rect };
+    document.getElementById("stage").appendChild(list);
+    this.placeList();
+  },
+  listInsert(position, text) {
+    const option = new Option(text.replace(/^ /, "\u00a0"));
+    const list = this.list.element;
+    list.add(option, position < list.options.length ? position : null);
+  },
+  listSelect(index) { if (this.list) this.list.element.selectedIndex = index; },
+  listDestroy() {
+    if (!this.list) return;
+    this.list.element.remove();
+    this.list = null;
+  },
+  placeList() {
+    if (!this.list) return;
+    const c = this.canvas, s = c.getBoundingClientRect().width / kClientWidth, r = this.list.rect;
+    const e = this.list.element.style;
+    e.left = c.offsetLeft + r[0] * s + "px";
+    e.top = c.offsetTop + r[1] * s + "px";
+    e.width = (r[2] - r[0]) * s + "px";
+    e.height = (r[3] - r[1]) * s + "px";
+    e.fontSize = Math.max(10, 12 * s) + "px";
+  },
+
+  buildBar(tables) {
+    const bar = document.getElementById("bar");
+    for (const menu of tables.menus) {
+      const holder = document.createElement("div");
+      holder.className = "menu";
+      const head = document.createElement("button");
+      head.textContent = menu.caption;
+      head.setAttribute("aria-haspopup", "menu");
+      head.setAttribute("aria-expanded", "false");
+      const items = document.createElement("div");
+      items.className = "items";
+      items.setAttribute("role", "menu");
+      for (const item of menu.items) {
+        if (item.caption === null) { items.appendChild(document.createElement("hr")); continue; }
+        const b = document.createElement("button");
+        b.textContent = item.caption;
+        b.setAttribute("role", "menuitemcheckbox");
+        b.dataset.id = item.id;
+        b.addEventListener("click", () => { this.closeMenus(); this.command(item.id); });
+        items.appendChild(b);
+        this.commands.push([b, item.id]);
+      }
+      head.addEventListener("click", () => {
+        const open = !holder.classList.contains("open");
+        this.closeMenus();
+        if (!open) return;
+        // The menu takes the pointer: a gesture in progress has lost it.
+        this.loseCapture();
+        this.refresh();
+        holder.classList.add("open");
+        head.setAttribute("aria-expanded", "true");
+      });
+      holder.append(head, items);
+      bar.appendChild(holder);
+    }
+    const strip = Module._skalor_toolbar_pixels();
+    const sw = Module._skalor_toolbar_width(), sh = Module._skalor_toolbar_height();
+    for (const tool of tables.toolbar) {
+      const b = document.createElement("button");
+      b.className = "tool";
+      b.dataset.id = tool.id;
+      if (tool.tooltip) { b.title = tool.tooltip; b.setAttribute("aria-label", tool.tooltip); }
+      else b.setAttribute("aria-label", "Skalor");
+      const icon = document.createElement("canvas");
+      icon.width = tables.buttonWidth;
+      icon.height = tables.buttonHeight;
+      icon.style.width = 2 * tables.buttonWidth + "px";
+      icon.style.height = 2 * tables.buttonHeight + "px";
+      if (sw > 0) {
+        const ctx = icon.getContext("2d"), img = ctx.createImageData(icon.width, icon.height);
+        for (let y = 0; y < icon.height && y < sh; ++y)
+          for (let x = 0; x < icon.width; ++x) {
+            const o = strip + (y * sw + tool.image * tables.buttonWidth + x) * 4, i = (y * icon.width + x) * 4;
+            const r = HEAPU8[o + 2], g = HEAPU8[o + 1], bl = HEAPU8[o];
+            // The strip's button face shows as the bar's own.
+            const face = r === 192 && g === 192 && bl === 192;
+            img.data[i] = r; img.data[i + 1] = g; img.data[i + 2] = bl; img.data[i + 3] = face ? 0 : 255;
+          }
+        ctx.putImageData(img, 0, 0);
+      }
+      b.appendChild(icon);
+      b.addEventListener("click", () => { this.closeMenus(); this.command(tool.id); });
+      bar.appendChild(b);
+      this.commands.push([b, tool.id]);
+    }
+    document.addEventListener("pointerdown", (e) => { if (!bar.contains(e.target)) this.closeMenus(); });
+  },
+
+  closeMenus() {
+    for (const m of document.querySelectorAll("#bar .menu.open")) {
+      m.classList.remove("open");
+      m.firstChild.setAttribute("aria-expanded", "false");
+    }
+  },
+
+  command(id) {
+    const ran = Module._skalor_command(id) === 1;
+    this.refresh();
+    return ran;
+  },
+
+  // Enable and check states, as the update rules give them now.
+  refresh() {
+    if (!this.started) return;
+    for (const [element, id] of this.commands) {
+      const state = Module._skalor_command_state(id);
+      if (state < 0) continue;
+      element.disabled = !(state & 1);
+      if (element.getAttribute("role") === "menuitemcheckbox")
+        element.setAttribute("aria-checked", state & 2 ? "true" : "false");
+    }
+  },
+};
+
+var Module = {
+  onRuntimeInitialized() {
+    // The first frame waits for the embedded font (one face for every size), which the lesson
+    // texts are drawn in.
+    document.fonts.load("12px \"Skalor Sans\"").catch(() => null).then(() => {
+      SkalorPage.start();
+      window.skalor._ready();
+    });
+  },
+};
+
+// For tests and for whoever wants to drive the page from the console.
+window.skalor = (() => {
+  let resolve;
+  const ready = new Promise((r) => { resolve = r; });
+  const run = (text, name) => {
+    const raw = UTF8ToString(Module.ccall("skalor_replay", "number", ["string", "string"], [text, name || "-"]));
+    const newline = raw.indexOf("\n"), split = raw.indexOf("\x1e");
+    return { status: Number(raw.slice(0, newline)), out: raw.slice(newline + 1, split), err: raw.slice(split + 1) };
+  };
+  return {
+    _ready: resolve,
+    ready,
+    // What skalor-replay prints on its standard output for this script.
+    replay: (text, name) => ready.then(() => run(text, name).out),
+    // The same with the exit status and the errors.
+    replayFull: (text, name) => ready.then(() => run(text, name)),
+    state: () => JSON.parse(UTF8ToString(Module._skalor_state())),
+    firstFrameMs: () => SkalorPage.firstFrameMs,
+    command: (id) => SkalorPage.command(id),
+  };
+})();

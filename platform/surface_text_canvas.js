@@ -1,0 +1,94 @@
+// The page's half of the surface's text and ellipse role (surface_text_canvas.cpp): a scratch
+// canvas that a region of a surface is copied to, drawn on and copied back from. A surface's
+// pixels are 0xAARRGGBB words, bytes B, G, R, A in memory; a canvas's are R, G, B, A.
+var SkalorCanvas = {
+  family: '"Skalor Sans", "Liberation Sans", Arial, sans-serif',
+  context: null,
+  scratch(width, height) {
+    if (!this.context) {
+      const canvas = document.createElement("canvas");
+      this.context = canvas.getContext("2d", { willReadFrequently: true });
+    }
+    const canvas = this.context.canvas;
+    if (canvas.width < width || canvas.height < height) {
+      canvas.width = Math.max(canvas.width, width);
+      canvas.height = Math.max(canvas.height, height);
+    }
+    return this.context;
+  },
+  font(pixels) { return pixels + "px " + this.family; },
+  css(colour) { return "rgb(" + ((colour >>> 16) & 255) + "," + ((colour >>> 8) & 255) + "," + (colour & 255) + ")"; },
+  reach(text, pixels) {
+    const ctx = this.scratch(1, 1);
+    ctx.font = this.font(pixels);
+    const m = ctx.measureText(text);
+    return Math.ceil(Math.max(m.width, m.actualBoundingBoxRight));
+  },
+  lineBox(pixels, wantAscent) {
+    const ctx = this.scratch(1, 1);
+    ctx.font = this.font(pixels);
+    const m = ctx.measureText("Ag");
+    const ascent = Math.ceil(m.fontBoundingBoxAscent), descent = Math.ceil(m.fontBoundingBoxDescent);
+    return wantAscent ? ascent : ascent + descent;
+  },
+  // Runs draw(ctx) on the part of the surface that box (client coordinates, scaled by scale,
+  // grown by margin) covers, with the context set to client coordinates.
+  withRegion(bits, width, height, scale, box, margin, draw) {
+    const x0 = Math.max(0, (box[0] - margin) * scale), y0 = Math.max(0, (box[1] - margin) * scale);
+    const x1 = Math.min(width, (box[2] + margin) * scale), y1 = Math.min(height, (box[3] + margin) * scale);
+    if (x0 >= x1 || y0 >= y1) return;
+    const w = x1 - x0, h = y1 - y0;
+    const ctx = this.scratch(w, h);
+    const image = ctx.createImageData(w, h);
+    const d = image.data, heap = HEAPU8;
+    for (let y = 0; y < h; ++y) {
+      let o = bits + ((y0 + y) * width + x0) * 4, i = y * w * 4;
+      for (let x = 0; x < w; ++x, o += 4, i += 4) {
+        d[i] = heap[o + 2]; d[i + 1] = heap[o + 1]; d[i + 2] = heap[o]; d[i + 3] = 255;
+      }
+    }
+    ctx.putImageData(image, 0, 0);
+    ctx.save();
+    ctx.translate(-x0, -y0);
+    ctx.scale(scale, scale);
+    draw(ctx);
+    ctx.restore();
+    const back = ctx.getImageData(0, 0, w, h).data;
+    for (let y = 0; y < h; ++y) {
+      let o = bits + ((y0 + y) * width + x0) * 4, i = y * w * 4;
+      for (let x = 0; x < w; ++x, o += 4, i += 4) {
+        heap[o] = back[i + 2]; heap[o + 1] = back[i + 1]; heap[o + 2] = back[i]; heap[o + 3] = 255;
+      }
+    }
+  },
+  // One line under the other, a cell apart, from the rectangle's top, clipped to it.
+  drawLines(bits, width, height, scale, rect, lines, colour, pixels, ascent, cell, centre) {
+    this.withRegion(bits, width, height, scale, rect, 0, (ctx) => {
+      ctx.beginPath();
+      ctx.rect(rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1]);
+      ctx.clip();
+      ctx.font = this.font(pixels);
+      ctx.fillStyle = this.css(colour);
+      ctx.textBaseline = "alphabetic";
+      ctx.textAlign = centre ? "center" : "left";
+      const x = centre ? (rect[0] + rect[2]) / 2 : rect[0];
+      let top = rect[1];
+      for (const line of lines) {
+        if (top >= rect[3]) break;
+        ctx.fillText(line, x, top + ascent);
+        top += cell;
+      }
+    });
+  },
+  // The box leaves out its right column and bottom row: the outline runs through the centres
+  // of the pixels from left to right - 1, a wider pen spreading to both sides.
+  ellipse(bits, width, height, scale, box, pen, penWidth, brush, fill) {
+    this.withRegion(bits, width, height, scale, box, penWidth + 1, (ctx) => {
+      const rx = (box[2] - box[0] - 1) / 2, ry = (box[3] - box[1] - 1) / 2;
+      ctx.beginPath();
+      ctx.ellipse(box[0] + 0.5 + rx, box[1] + 0.5 + ry, Math.max(0, rx), Math.max(0, ry), 0, 0, 2 * Math.PI);
+      if (fill) { ctx.fillStyle = this.css(brush); ctx.fill(); }
+      if (penWidth > 0) { ctx.strokeStyle = this.css(pen); ctx.lineWidth = penWidth; ctx.stroke(); }
+    });
+  },
+};

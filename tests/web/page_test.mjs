@@ -1,0 +1,228 @@
+// The page in Debian's headless Chromium: every replay scenario run through
+// window.skalor.replay prints what skalor-replay prints; every step text breaks into the same
+// lines; real pointer input works the rule and a lesson; screenshots at device pixel ratio 1
+// and 2 and on a phone in portrait; the first frame's time after load.
+//   node page_test.mjs PAGE.html SKALOR_REPLAY SCRIPTS_DIR OUT_DIR
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { spawnSync } from "node:child_process";
+import puppeteer from "puppeteer-core";
+
+const [pageFile, replayTool, scriptsDir, outDir] = process.argv.slice(2);
+if (!outDir) {
+  console.error("usage: node page_test.mjs PAGE.html SKALOR_REPLAY SCRIPTS_DIR OUT_DIR");
+  process.exit(2);
+}
+fs.mkdirSync(outDir, { recursive: true });
+const url = "file://" + path.resolve(pageFile);
+const failures = [];
+const fail = (what) => { failures.push(what); console.log("FAIL " + what); };
+const check = (ok, what) => { if (!ok) fail(what); };
+
+function native(file) {
+  const r = spawnSync(replayTool, [file], { encoding: "utf8", env: { ...process.env, QT_QPA_PLATFORM: "offscreen" } });
+  return { status: r.status, out: r.stdout };
+}
+
+// Compares two outputs line by line; reports the first few lines that differ.
+function compare(name, want, got) {
+  const a = want.split("\n"), b = got.split("\n");
+  let shown = 0;
+  for (let i = 0; i < Math.max(a.length, b.length); ++i) {
+    if (a[i] === b[i]) continue;
+    if (shown++ < 5) fail(`${name}:${i + 1}\n  native: ${a[i]}\n  page:   ${b[i]}`);
+  }
+  return shown === 0;
+}
+
+const browser = await puppeteer.launch({
+  executablePath: "/usr/bin/chromium",
+  headless: true,
+  userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), "skalor-chromium-")),
+  args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
+         "--disable-component-update", "--disable-sync", "--allow-file-access-from-files"],
+});
+
+async function openPage(viewport) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  // Nothing may reach the network: every request of the page is the file itself or data.
+  page.on("request", (r) => { if (!/^(file|data|blob):/.test(r.url())) fail("network request " + r.url()); });
+  page.on("pageerror", (e) => fail("page error " + e.message));
+  await page.goto(url, { waitUntil: "load" });
+  await page.waitForFunction(() => window.skalor && window.skalor.firstFrameMs() !== null, { timeout: 10000 });
+  return page;
+}
+
+// --- Replay scenarios: the page prints exactly what the native tool prints.
+const desktop = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 });
+const scripts = fs.readdirSync(scriptsDir).filter((f) => f.endsWith(".rpl")).sort();
+for (const f of scripts) {
+  const file = path.join(scriptsDir, f);
+  const want = native(file);
+  const got = await desktop.evaluate((text, name) => window.skalor.replayFull(text, name), fs.readFileSync(file, "utf8"), file);
+  check(got.status === want.status, `${f}: exit ${got.status}, native ${want.status}`);
+  if (compare(f, want.out, got.out)) console.log(`ok ${f} (${want.out.split("\n").length - 1} lines)`);
+}
+
+// --- Every step of every lesson: its lines as the step box breaks them, in a script that
+// runs each lesson to its end by tapping its button.
+const tableOut = spawnSync(replayTool, ["-"], { input: "table\nlessons\n", encoding: "utf8",
+                                                env: { ...process.env, QT_QPA_PLATFORM: "offscreen" } }).stdout;
+const records = tableOut.split("\n").filter((l) => l.startsWith("record ")).map((l) => {
+  const w = l.split(" ");
+  return { key: Number(w[2]), left: Number(w[12]), top: Number(w[13]), right: Number(w[14]), bottom: Number(w[15]) };
+});
+const lessonKeys = tableOut.split("\n").filter((l) => l.startsWith("lesson ")).map((l) => Number(l.split(" ")[2]));
+const buttonOf = (r) => [r.left + Math.floor((r.right - r.left + 1) / 2), r.bottom - 40 + 15];
+let script = "";
+let steps = 0;
+lessonKeys.forEach((key, position) => {
+  script += `cmd ID_TRAINING\nselect ${position}\ntap 150 215\n`;
+  for (const r of records.filter((r) => r.key === key)) {
+    const [x, y] = buttonOf(r);
+    script += `state\nlines\ntap ${x} ${y}\n`;
+    ++steps;
+  }
+  script += "expect lesson=0 step=-1\n";
+});
+const stepsFile = path.join(outDir, "every_step.rpl");
+fs.writeFileSync(stepsFile, script);
+const wantSteps = native(stepsFile);
+const gotSteps = await desktop.evaluate((text, name) => window.skalor.replayFull(text, name), script, stepsFile);
+const broken = (wantSteps.out.match(/^lines \d+$/gm) || []).length;
+check(steps === 208 && broken === 208, `every step: ${steps} steps in the table, ${broken} broken by the native tool`);
+check(wantSteps.status === 0 && !/FAIL/.test(wantSteps.out), "every step: the native run ends each lesson");
+if (compare("every_step.rpl", wantSteps.out, gotSteps.out))
+  console.log(`ok every step's lines: ${broken} steps, ${(wantSteps.out.match(/^line /gm) || []).length} lines alike`);
+
+// --- Real input: pointer events on the client area, the state read back from the page.
+const state = (page) => page.evaluate(() => window.skalor.state());
+async function at(page, x, y) {
+  const r = await page.evaluate(() => { const b = document.getElementById("client").getBoundingClientRect(); return [b.left, b.top, b.width, b.height]; });
+  return [r[0] + (x + 0.5) * r[2] / 240, r[1] + (y + 0.5) * r[3] / 268];
+}
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+async function realInput(page) {
+  const m = page.mouse;
+  let s = await state(page);
+  check(s.slide === 0 && s.undo === 0, "input: starts at rest");
+  // Drag the slide 30 pixels right: the slide's offset falls by 30, one undo entry.
+  await m.move(...(await at(page, 120, 150)));
+  await m.down();
+  await m.move(...(await at(page, 150, 150)), { steps: 6 });
+  await m.up();
+  s = await state(page);
+  check(s.slide === -30 && s.undo === 1 && s.capture === 0, `drag slide: ${JSON.stringify(s)}`);
+  // A tap left of the middle nudges the slide one pixel left.
+  await sleep(600);  // not a double tap
+  await m.click(...(await at(page, 100, 150)));
+  s = await state(page);
+  check(s.slide === -29 && s.undo === 2, `tap nudge: ${JSON.stringify(s)}`);
+  // Hold on the top body strip left of the middle: after 300 ms the rule pans left (the
+  // scroll grows) in steps of 20.
+  await sleep(600);
+  await m.move(...(await at(page, 60, 80)));
+  await m.down();
+  await sleep(450);
+  await m.up();
+  s = await state(page);
+  check(s.scroll >= 160 && s.scroll % 20 === 0 && s.repeat === 0, `hold: ${JSON.stringify(s)}`);
+  const scroll = s.scroll;
+  const hairline = 119 - s.cursor - s.scroll;
+  check(hairline < -20, `hold: the hairline went out of sight (${hairline})`);
+  // Double tap on the cursor row fetches the hairline there.
+  await sleep(600);
+  await m.click(...(await at(page, 150, 258)), { count: 2 });
+  s = await state(page);
+  check(119 - s.cursor - s.scroll === 150 && s.scroll === scroll, `double tap: hairline at ${119 - s.cursor - s.scroll}, ${JSON.stringify(s)}`);
+  // The chooser from the menu, a lesson from the list, run to its end by tapping its button.
+  await page.click("#bar .menu:nth-child(2) > button");
+  await page.click(`#bar button[data-id="32797"]`);
+  await page.waitForSelector("#lessons option:nth-child(3)");
+  await page.click("#lessons option:nth-child(3)");
+  s = await state(page);
+  check(s.list === 1 && s.sel === 2, `chooser: ${JSON.stringify(s)}`);
+  await m.click(...(await at(page, 150, 215)));
+  s = await state(page);
+  check(s.lesson === lessonKeys[2] && s.list === 0, `lesson start: ${JSON.stringify(s)}`);
+  let taps = 0;
+  while (s.lesson !== 0 && taps < 50) {
+    const [x, y] = buttonOf(records[s.step]);
+    await sleep(550);  // each tap a tap of its own, not a double tap
+    await m.click(...(await at(page, x, y)));
+    s = await state(page);
+    ++taps;
+  }
+  const lessonSteps = records.filter((r) => r.key === lessonKeys[2]).length;
+  check(s.lesson === 0 && taps === lessonSteps, `lesson end after ${taps} taps of ${lessonSteps}: ${JSON.stringify(s)}`);
+  return s;
+}
+
+async function touchDrag(page) {
+  const before = await state(page);
+  const [x0, y0] = await at(page, 60, 150), [x1] = await at(page, 100, 150);
+  const client = await page.target().createCDPSession();
+  const touch = (type, x) => client.send("Input.dispatchTouchEvent", { type, touchPoints: type === "touchEnd" ? [] : [{ x, y: y0 }] });
+  await touch("touchStart", x0);
+  for (let i = 1; i <= 8; ++i) await touch("touchMove", x0 + (x1 - x0) * i / 8);
+  await touch("touchEnd", x1);
+  const after = await state(page);
+  check(after.slide === before.slide - 40 && after.undo === before.undo + 1 && after.capture === 0,
+        `touch drag: ${JSON.stringify(before)} -> ${JSON.stringify(after)}`);
+}
+
+const inputPage = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 });
+const afterLesson = await realInput(inputPage);
+console.log("ok real input: drag, tap, hold, double tap, chooser, lesson to its end: " + JSON.stringify(afterLesson));
+
+const phone = await openPage({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+await touchDrag(phone);
+console.log("ok touch drag");
+
+// --- Screenshots: a lesson step at ratio 1 and 2, the chooser on a phone.
+async function lessonStep(page, position, step) {
+  await page.evaluate((id) => window.skalor.command(id), 32797);
+  await page.waitForSelector(`#lessons option:nth-child(${position + 1})`);
+  await page.select("#lessons", await page.$eval(`#lessons option:nth-child(${position + 1})`, (o) => o.value));
+  await page.$eval("#lessons", (l) => l.dispatchEvent(new Event("change")));
+  await page.mouse.click(...(await at(page, 150, 215)));
+  for (let i = 0; i < step; ++i) {
+    const s = await state(page);
+    await sleep(550);
+    await page.mouse.click(...(await at(page, ...buttonOf(records[s.step]))));
+  }
+}
+for (const [name, viewport] of [["page-dpr1.png", { width: 560, height: 640, deviceScaleFactor: 1 }],
+                                ["page-dpr2.png", { width: 560, height: 640, deviceScaleFactor: 2 }]]) {
+  const page = await openPage(viewport);
+  await lessonStep(page, 1, 2);
+  await page.screenshot({ path: path.join(outDir, name) });
+  await page.close();
+}
+await phone.evaluate((id) => window.skalor.command(id), 32797);
+await phone.waitForSelector("#lessons option");
+await phone.screenshot({ path: path.join(outDir, "page-phone.png") });
+
+// --- The first frame after load, over five fresh loads.
+const times = [];
+for (let i = 0; i < 5; ++i) {
+  const page = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 });
+  times.push(await page.evaluate(() => {
+    const nav = performance.getEntriesByType("navigation")[0];
+    return { frame: window.skalor.firstFrameMs(), load: nav.loadEventEnd, start: nav.startTime };
+  }));
+  await page.close();
+}
+for (const t of times) check(t.frame - t.load <= 500, `first frame ${t.frame - t.load} ms after load`);
+console.log("first frame after the load event, ms: " + times.map((t) => (t.frame - t.load).toFixed(1)).join(" ") +
+            "; after navigation start, ms: " + times.map((t) => t.frame.toFixed(1)).join(" "));
+const size = fs.statSync(pageFile).size;
+check(size <= 4 * 1024 * 1024, `page size ${size} bytes`);
+console.log(`page size: ${size} bytes`);
+
+await browser.close();
+console.log(failures.length ? `${failures.length} failure(s)` : "all page tests passed");
+process.exit(failures.length ? 1 : 0);
