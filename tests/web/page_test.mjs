@@ -41,7 +41,7 @@ const browser = await puppeteer.launch({
   headless: true,
   userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), "skalor-chromium-")),
   args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-         "--disable-component-update", "--disable-sync", "--allow-file-access-from-files"],
+         "--disable-component-update", "--disable-sync"],
 });
 
 async function openPage(viewport) {
@@ -158,6 +158,16 @@ async function realInput(page) {
   }
   const lessonSteps = records.filter((r) => r.key === lessonKeys[2]).length;
   check(s.lesson === 0 && taps === lessonSteps, `lesson end after ${taps} taps of ${lessonSteps}: ${JSON.stringify(s)}`);
+  // The About box is modal: while it is open a tap on the slide does nothing.
+  await page.click("#bar .menu:nth-child(2) > button");
+  await page.click(`#bar button[data-id="32793"]`);
+  const text = await page.$eval("dialog#message", (d) => (d.open ? d.querySelector("p").textContent : ""));
+  await sleep(550);
+  await m.click(...(await at(page, 100, 150)));
+  const during = await state(page);
+  await page.click("dialog#message button");
+  const open = await page.$eval("dialog#message", (d) => d.open);
+  check(/Skalor/.test(text) && during.slide === s.slide && !open, `About box: "${text}", ${JSON.stringify(during)}, open ${open}`);
   return s;
 }
 
