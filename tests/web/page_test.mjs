@@ -126,7 +126,7 @@ async function realInput(page) {
   await sleep(600);
   await m.move(...(await at(page, 60, 80)));
   await m.down();
-  await sleep(450);
+  await sleep(800);
   await m.up();
   s = await state(page);
   check(s.scroll >= 160 && s.scroll % 20 === 0 && s.repeat === 0, `hold: ${JSON.stringify(s)}`);
