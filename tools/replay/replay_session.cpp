@@ -435,7 +435,7 @@ bool Parse(const std::string& line, ReplayCommand& c, std::string& why) {
             break;
         case Args::Words:
             if (w.empty() || int(w.size()) > row->count) {
-                why = verb + " takes " + usage;
+                why = verb + " takes " + row->usage;
                 return false;
             }
             break;
