@@ -22,11 +22,12 @@ void CMainFrame::EndKeyGesture() {
     if (changed) m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
 }
 
-bool CMainFrame::StylusBusy() const { return m_host.HasCapture() || m_gesture.m_bRepeating; }
+bool CMainFrame::StylusBusy() const {
+    return m_host.HasCapture() || m_gesture.m_bRepeating;
+}
 
 bool CMainFrame::OnKeyDown(KeyCode key, uint32_t mods, bool repeat) {
-    const bool continues =
-        repeat && m_keys.m_nKind == KEYGESTURE_KEY && m_keys.m_nKey == key;
+    const bool continues = repeat && m_keys.m_nKind == KEYGESTURE_KEY && m_keys.m_nKey == key;
     if (!continues) EndKeyGesture();
     // Commands, buttons and closing act once per press; only moves repeat with the key.
     if (const int id = FindAccelerator(key, mods)) {
@@ -70,8 +71,8 @@ bool CMainFrame::OnChooserKey(KeyCode key, bool repeat) {
             break;
     }
     if (!list) return false;
-    const int to = ChooserKeySelection(key, list->GetCurSel(), list->GetCount(),
-                                       list->GetPageItems());
+    const int to =
+        ChooserKeySelection(key, list->GetCurSel(), list->GetCount(), list->GetPageItems());
     if (to < 0) return false;
     // As a tap on a title: the list shows its new selection itself.
     list->SetCurSel(to);

@@ -10,10 +10,12 @@ struct NamedKey {
 };
 
 const NamedKey kKeyNames[] = {
-    {"Left", KEY_LEFT},     {"Right", KEY_RIGHT},       {"Up", KEY_UP},       {"Down", KEY_DOWN},
-    {"PageUp", KEY_PAGEUP}, {"PageDown", KEY_PAGEDOWN}, {"Home", KEY_HOME},   {"End", KEY_END},
-    {"Return", KEY_RETURN}, {"Enter", KEY_ENTER},       {"Escape", KEY_ESCAPE}, {"Space", KEY_SPACE},
-    {"Plus", KEY_PLUS},     {"Minus", KEY_MINUS},       {"Equal", KEY_EQUAL}, {"F10", KEY_F10},
+    {"Left", KEY_LEFT},   {"Right", KEY_RIGHT},   {"Up", KEY_UP},
+    {"Down", KEY_DOWN},   {"PageUp", KEY_PAGEUP}, {"PageDown", KEY_PAGEDOWN},
+    {"Home", KEY_HOME},   {"End", KEY_END},       {"Return", KEY_RETURN},
+    {"Enter", KEY_ENTER}, {"Escape", KEY_ESCAPE}, {"Space", KEY_SPACE},
+    {"Plus", KEY_PLUS},   {"Minus", KEY_MINUS},   {"Equal", KEY_EQUAL},
+    {"F10", KEY_F10},
 };
 
 const struct {

@@ -18,8 +18,8 @@ enum KeyCode : int32_t {
     KEY_UP = 0x26,
     KEY_RIGHT = 0x27,
     KEY_DOWN = 0x28,
-    KEY_0 = '0',  // to '9'
-    KEY_A = 'A',  // to 'Z'
+    KEY_0 = '0',        // to '9'
+    KEY_A = 'A',        // to 'Z'
     KEY_ENTER = 0x100,  // the keypad's, told apart from Return
     KEY_PLUS,
     KEY_MINUS,
@@ -27,7 +27,9 @@ enum KeyCode : int32_t {
     KEY_F10,
 };
 
-constexpr KeyCode KeyLetter(char c) { return KeyCode(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); }
+constexpr KeyCode KeyLetter(char c) {
+    return KeyCode(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+}
 
 enum KeyMods : uint32_t {
     MOD_NONE = 0,

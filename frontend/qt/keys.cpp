@@ -8,11 +8,11 @@ struct QtKeyPair {
 };
 
 const QtKeyPair kQtKeys[] = {
-    {Qt::Key_Left, KEY_LEFT},         {Qt::Key_Right, KEY_RIGHT},   {Qt::Key_Up, KEY_UP},
-    {Qt::Key_Down, KEY_DOWN},         {Qt::Key_PageUp, KEY_PAGEUP}, {Qt::Key_PageDown, KEY_PAGEDOWN},
-    {Qt::Key_Home, KEY_HOME},         {Qt::Key_End, KEY_END},       {Qt::Key_Return, KEY_RETURN},
-    {Qt::Key_Enter, KEY_ENTER},       {Qt::Key_Escape, KEY_ESCAPE}, {Qt::Key_Space, KEY_SPACE},
-    {Qt::Key_Plus, KEY_PLUS},         {Qt::Key_Minus, KEY_MINUS},   {Qt::Key_Equal, KEY_EQUAL},
+    {Qt::Key_Left, KEY_LEFT},   {Qt::Key_Right, KEY_RIGHT},   {Qt::Key_Up, KEY_UP},
+    {Qt::Key_Down, KEY_DOWN},   {Qt::Key_PageUp, KEY_PAGEUP}, {Qt::Key_PageDown, KEY_PAGEDOWN},
+    {Qt::Key_Home, KEY_HOME},   {Qt::Key_End, KEY_END},       {Qt::Key_Return, KEY_RETURN},
+    {Qt::Key_Enter, KEY_ENTER}, {Qt::Key_Escape, KEY_ESCAPE}, {Qt::Key_Space, KEY_SPACE},
+    {Qt::Key_Plus, KEY_PLUS},   {Qt::Key_Minus, KEY_MINUS},   {Qt::Key_Equal, KEY_EQUAL},
     {Qt::Key_F10, KEY_F10},
 };
 

@@ -72,9 +72,9 @@ TEST_F(Keys, TheChooserAndALessonAnswerTheirKeys) {
     ASSERT_TRUE(WaitUntil([&] { return window->ListWidget() != nullptr; }));
     list = window->ListWidget();
     // Through the platform window, in Qt's order: press, release, double click, release.
-    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
-                       list->viewport()->mapTo(window.get(),
-                                               list->visualItemRect(list->item(1)).center()));
+    QTest::mouseDClick(
+        window->windowHandle(), Qt::LeftButton, {},
+        list->viewport()->mapTo(window.get(), list->visualItemRect(list->item(1)).center()));
     ASSERT_TRUE(WaitUntil([&] { return Frame().m_training.m_nLesson == 2; }));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), &View());
