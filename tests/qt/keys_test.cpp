@@ -1,6 +1,8 @@
 // Real key and wheel events through the platform window: they reach the logic (moves, undo,
 // the chooser and a lesson), and the window's own keys size it.
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWheelEvent>
 
 #include "qt_support.h"
@@ -30,6 +32,13 @@ class Keys : public WindowTest {
 
 TEST_F(Keys, ArrowsMoveTheRuleAndCtrlZUndoesThem) {
     EXPECT_EQ(QApplication::focusWidget(), &View());
+    // F10 opens the first menu; closed, it leaves the keys with the client area.
+    Key(Qt::Key_F10);
+    QMenu* file = window->menuBar()->actions().first()->menu();
+    ASSERT_TRUE(WaitUntil([&] { return file->isVisible(); }));
+    file->hide();
+    window->menuBar()->setActiveAction(nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == &View(); }));
     Key(Qt::Key_Left);
     EXPECT_EQ(Frame().m_rule.m_nSlide, 1);
     EXPECT_EQ(Frame().m_undo.m_nUndoCount, 1);
