@@ -18,15 +18,19 @@ EM_JS(int, skalor_canvas_reach, (const char* text, int length, int pixels), {
 EM_JS(int, skalor_canvas_line_box, (int pixels, int ascent), {
     return SkalorCanvas.lineBox(pixels, ascent);
 });
-EM_JS(void, skalor_canvas_draw_lines, (Colour* bits, int width, int height, int scale, int left, int top,
+EM_JS(void, skalor_canvas_draw_lines, (Colour* bits, int stride, int width, int height, int scale, int left, int top,
                                        int right, int bottom, const char* lines, int length, Colour colour,
                                        int pixels, int ascent, int cell, int centre), {
-    SkalorCanvas.drawLines(bits, width, height, scale, [left, top, right, bottom],
+    SkalorCanvas.drawLines([bits, stride, width, height, scale], [left, top, right, bottom],
                            UTF8ToString(lines, length).split("\n"), colour, pixels, ascent, cell, centre);
 });
-EM_JS(void, skalor_canvas_ellipse, (Colour* bits, int width, int height, int scale, int left, int top,
+EM_JS(void, skalor_canvas_ellipse, (Colour* bits, int stride, int width, int height, int scale, int left, int top,
                                     int right, int bottom, Colour pen, int penWidth, Colour brush, int fill), {
-    SkalorCanvas.ellipse(bits, width, height, scale, [left, top, right, bottom], pen, penWidth, brush, fill);
+    SkalorCanvas.ellipse([bits, stride, width, height, scale], [left, top, right, bottom], pen, penWidth, brush, fill);
+});
+EM_JS(void, skalor_canvas_line, (Colour* bits, int stride, int width, int height, int scale, int x0, int y0,
+                                 int x1, int y1, Colour pen, int penWidth), {
+    SkalorCanvas.line([bits, stride, width, height, scale], [x0, y0, x1, y1], pen, penWidth);
 });
 // clang-format on
 
@@ -57,16 +61,12 @@ std::vector<std::string_view> LinesOf(const char* text, int width, unsigned form
     return BreakLines(text, width, [&font](std::string_view run) { return Reach(run, font); });
 }
 
-int ScaleOf(const CSurface&) {
-    return 1;
-}
-
 }  // namespace
 
 void CSurface::Ellipse(int left, int top, int right, int bottom) {
     const bool fill = m_brush && !m_brush->hollow;
     if (!m_pen && !fill) return;
-    skalor_canvas_ellipse(Bits(), Width(), Height(), ScaleOf(*this), left, top, right, bottom,
+    skalor_canvas_ellipse(Bits(), Width(), Width(), Height(), 1, left, top, right, bottom,
                           m_pen ? m_pen->colour : 0, m_pen ? m_pen->width : 0,
                           fill ? m_brush->colour : 0, fill);
 }
@@ -85,9 +85,9 @@ void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect
         joined.append(lines[i].data(), lines[i].size());
     }
     const LineBox box = LineBoxOf(font);
-    skalor_canvas_draw_lines(Bits(), Width(), Height(), ScaleOf(*this), rect.left, rect.top,
-                             rect.right, rect.bottom, joined.data(), int(joined.size()),
-                             m_textColour, FontPixelSize(font.height), box.ascent, box.cell,
+    skalor_canvas_draw_lines(Bits(), Width(), Width(), Height(), 1, rect.left, rect.top, rect.right,
+                             rect.bottom, joined.data(), int(joined.size()), m_textColour,
+                             FontPixelSize(font.height), box.ascent, box.cell,
                              (format & DT_CENTER) ? 1 : 0);
 }
 

@@ -31,9 +31,13 @@ var SkalorCanvas = {
     const ascent = Math.ceil(m.fontBoundingBoxAscent), descent = Math.ceil(m.fontBoundingBoxDescent);
     return wantAscent ? ascent : ascent + descent;
   },
-  // Runs draw(ctx) on the part of the surface that box (client coordinates, scaled by scale,
-  // grown by margin) covers, with the context set to client coordinates.
-  withRegion(bits, width, height, scale, box, margin, draw) {
+  // Runs draw(ctx) on the part of the surface that box (client coordinates, grown by margin)
+  // covers, with the context set to client coordinates. The surface is [bits, stride, width,
+  // height, scale]: its pixels' address, the pixels from one row to the next, its size in
+  // pixels and its device pixels per client pixel.
+  withRegion(surface, box, margin, draw) {
+    // (No destructuring: this emscripten's optimiser drops it.)
+    const bits = surface[0], stride = surface[1], width = surface[2], height = surface[3], scale = surface[4];
     const x0 = Math.max(0, (box[0] - margin) * scale), y0 = Math.max(0, (box[1] - margin) * scale);
     const x1 = Math.min(width, (box[2] + margin) * scale), y1 = Math.min(height, (box[3] + margin) * scale);
     if (x0 >= x1 || y0 >= y1) return;
@@ -42,7 +46,7 @@ var SkalorCanvas = {
     const image = ctx.createImageData(w, h);
     const d = image.data, heap = HEAPU8;
     for (let y = 0; y < h; ++y) {
-      let o = bits + ((y0 + y) * width + x0) * 4, i = y * w * 4;
+      let o = bits + ((y0 + y) * stride + x0) * 4, i = y * w * 4;
       for (let x = 0; x < w; ++x, o += 4, i += 4) {
         d[i] = heap[o + 2]; d[i + 1] = heap[o + 1]; d[i + 2] = heap[o]; d[i + 3] = 255;
       }
@@ -55,15 +59,15 @@ var SkalorCanvas = {
     ctx.restore();
     const back = ctx.getImageData(0, 0, w, h).data;
     for (let y = 0; y < h; ++y) {
-      let o = bits + ((y0 + y) * width + x0) * 4, i = y * w * 4;
+      let o = bits + ((y0 + y) * stride + x0) * 4, i = y * w * 4;
       for (let x = 0; x < w; ++x, o += 4, i += 4) {
         heap[o] = back[i + 2]; heap[o + 1] = back[i + 1]; heap[o + 2] = back[i]; heap[o + 3] = 255;
       }
     }
   },
   // One line under the other, a cell apart, from the rectangle's top, clipped to it.
-  drawLines(bits, width, height, scale, rect, lines, colour, pixels, ascent, cell, centre) {
-    this.withRegion(bits, width, height, scale, rect, 0, (ctx) => {
+  drawLines(surface, rect, lines, colour, pixels, ascent, cell, centre) {
+    this.withRegion(surface, rect, 0, (ctx) => {
       ctx.beginPath();
       ctx.rect(rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1]);
       ctx.clip();
@@ -82,13 +86,28 @@ var SkalorCanvas = {
   },
   // The box leaves out its right column and bottom row: the outline runs through the centres
   // of the pixels from left to right - 1, a wider pen spreading to both sides.
-  ellipse(bits, width, height, scale, box, pen, penWidth, brush, fill) {
-    this.withRegion(bits, width, height, scale, box, penWidth + 1, (ctx) => {
+  ellipse(surface, box, pen, penWidth, brush, fill) {
+    this.withRegion(surface, box, penWidth + 1, (ctx) => {
       const rx = (box[2] - box[0] - 1) / 2, ry = (box[3] - box[1] - 1) / 2;
       ctx.beginPath();
       ctx.ellipse(box[0] + 0.5 + rx, box[1] + 0.5 + ry, Math.max(0, rx), Math.max(0, ry), 0, 0, 2 * Math.PI);
       if (fill) { ctx.fillStyle = this.css(brush); ctx.fill(); }
       if (penWidth > 0) { ctx.strokeStyle = this.css(pen); ctx.lineWidth = penWidth; ctx.stroke(); }
+    });
+  },
+  // A pen-wide stroke between the centres of the end pixels, square ends closing the joins of a
+  // polyline drawn segment by segment.
+  line(surface, ends, pen, penWidth) {
+    const box = [Math.min(ends[0], ends[2]), Math.min(ends[1], ends[3]), Math.max(ends[0], ends[2]) + 1,
+                 Math.max(ends[1], ends[3]) + 1];
+    this.withRegion(surface, box, penWidth + 1, (ctx) => {
+      ctx.beginPath();
+      ctx.moveTo(ends[0] + 0.5, ends[1] + 0.5);
+      ctx.lineTo(ends[2] + 0.5, ends[3] + 0.5);
+      ctx.strokeStyle = this.css(pen);
+      ctx.lineWidth = penWidth;
+      ctx.lineCap = "square";
+      ctx.stroke();
     });
   },
 };

@@ -9,6 +9,8 @@
 #include "app/main_frame.h"
 #include "frontend/web/web_host.h"
 #include "resources/ids.h"
+#include "resources/images.h"
+#include "resources/keys.h"
 #include "resources/menus.h"
 #include "view/image_set.h"
 
@@ -33,9 +35,21 @@ std::string Quoted(const char* text) {
     return q + "\"";
 }
 
+// The key a menu item shows: the first of its command's.
+std::string ShortcutOf(int id) {
+    for (const Accelerator& a : kAccelerators)
+        if (a.id == id) return KeyName(a.key, a.mods);
+    return "";
+}
+
 }  // namespace
 
 extern "C" {
+
+// The image set, unpacked by the page; 1 when it was taken.
+EMSCRIPTEN_KEEPALIVE int skalor_image_archive(const unsigned char* data, int size) {
+    return SetImageArchive(data, std::size_t(size)) ? 1 : 0;
+}
 
 EMSCRIPTEN_KEEPALIVE void skalor_start() {
     g_frame = std::make_unique<CMainFrame>(g_host);
@@ -43,7 +57,15 @@ EMSCRIPTEN_KEEPALIVE void skalor_start() {
     g_host.Invalidate();  // the first paint, as showing the window asks for it
 }
 
-// Composes the frame and returns its pixels (0xAARRGGBB, kClientWidth a row).
+// The largest scale the page has its images for.
+EMSCRIPTEN_KEEPALIVE int skalor_max_scale() {
+    return 1;
+}
+
+// Later frames are composed at this many device pixels a client pixel.
+EMSCRIPTEN_KEEPALIVE void skalor_set_scale(int /*scale*/) {}
+
+// Composes the frame and returns its pixels (0xAARRGGBB, skalor_frame_width() a row).
 EMSCRIPTEN_KEEPALIVE const Colour* skalor_paint() {
     g_host.Painted();
     g_frame->OnPaint(*g_window);
@@ -95,8 +117,42 @@ EMSCRIPTEN_KEEPALIVE int skalor_command_state(int id) {
     return ui ? (ui->enabled ? 1 : 0) | (ui->checked ? 2 : 0) : -1;
 }
 
-EMSCRIPTEN_KEEPALIVE void skalor_list_select(int index) {
+// The user picked a title in the list (a tap, or the list's own keys): the list tells its
+// parent, under its control id, with a non-zero notification code.
+EMSCRIPTEN_KEEPALIVE void skalor_list_changed(int index) {
     if (CWebListBox* list = g_host.ListBox()) list->SelectByUser(index);
+    g_frame->OnCommand(IDC_LESSON_LIST, LBN_SELCHANGE);
+}
+EMSCRIPTEN_KEEPALIVE void skalor_list_double_click() {
+    g_frame->OnCommand(IDC_LESSON_LIST, LBN_DBLCLK);
+}
+EMSCRIPTEN_KEEPALIVE void skalor_list_page(int items) {
+    if (CWebListBox* list = g_host.ListBox()) list->SetPageItems(items < 1 ? 1 : items);
+}
+
+// A key by its name, as "Ctrl+Shift+Left" (the replay's names). A press returns 1 when the
+// window used it, the id of a window-size command when it is that command's key (the page
+// sizes itself), else 0. A release returns 0.
+EMSCRIPTEN_KEEPALIVE int skalor_key(const char* name, int down, int repeat) {
+    KeyCode key = KEY_NONE;
+    uint32_t mods = MOD_NONE;
+    if (!KeyFromName(name, key, mods)) return 0;
+    if (!down) {
+        g_frame->OnKeyUp(key, mods);
+        return 0;
+    }
+    if (g_frame->OnKeyDown(key, mods, repeat != 0)) return 1;
+    const int id = FindAccelerator(key, mods);
+    return id == ID_VIEW_LARGER || id == ID_VIEW_SMALLER || id == ID_VIEW_NORMAL ? id : 0;
+}
+
+// Wheel notches, positive toward the user; 1 when the window used them.
+EMSCRIPTEN_KEEPALIVE int skalor_wheel(int notches, int ctrl) {
+    return g_frame->OnMouseWheel(notches, ctrl ? MOD_CTRL : MOD_NONE) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void skalor_kill_focus() {
+    g_frame->OnKillFocus();
 }
 
 // The menus, the toolbar and the window's texts, as JSON.
@@ -105,10 +161,14 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
     s << "{\"title\":" << Quoted(kWindowTitle) << ",\"menus\":[";
     for (int m = 0; m < int(std::size(kMenuBar)); ++m) {
         const Menu& menu = kMenuBar[m];
-        s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption) << ",\"items\":[";
+        s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption)
+          << ",\"mnemonic\":" << Quoted(menu.mnemonic) << ",\"items\":[";
         for (int i = 0; i < menu.count; ++i)
             s << (i ? "," : "")
               << "{\"caption\":" << (menu.items[i].caption ? Quoted(menu.items[i].caption) : "null")
+              << ",\"mnemonic\":"
+              << (menu.items[i].mnemonic ? Quoted(menu.items[i].mnemonic) : "null")
+              << ",\"shortcut\":" << Quoted(ShortcutOf(menu.items[i].id).c_str())
               << ",\"id\":" << menu.items[i].id << "}";
         s << "]}";
     }
@@ -117,7 +177,8 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
         s << (b ? "," : "") << "{\"id\":" << kToolbar[b].id
           << ",\"image\":" << kToolbar[b].imageIndex
           << ",\"tooltip\":" << (kToolbar[b].tooltip ? Quoted(kToolbar[b].tooltip) : "null") << "}";
-    s << "],\"buttonWidth\":" << kToolbarButtonWidth << ",\"buttonHeight\":" << kToolbarButtonHeight
+    s << "],\"zoom\":[" << ID_VIEW_LARGER << "," << ID_VIEW_SMALLER << "," << ID_VIEW_NORMAL << "]";
+    s << ",\"buttonWidth\":" << kToolbarButtonWidth << ",\"buttonHeight\":" << kToolbarButtonHeight
       << "}";
     g_text = s.str();
     return g_text.c_str();

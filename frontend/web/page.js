@@ -1,17 +1,39 @@
 // The page around the main window's logic: it lays the client area out at a whole factor of
 // device pixels, turns pointer events into stylus events, runs the timers on the browser's
 // clock, repaints at the next animation frame, and builds the menu bar, toolbar, lesson list
-// and message box as HTML.
+// and message box as HTML, and hands the keys and the wheel to the logic.
 "use strict";
 const kClientWidth = 240, kClientHeight = 268;
 const MK_LBUTTON = 0x1, MK_SHIFT = 0x4, MK_CONTROL = 0x8;
 const kDoubleTapMs = 500, kDoubleTapSlop = 4;  // client pixels
+const kNotchPixels = 100, kNotchLines = 3;       // one notch of a common wheel
+
+// Key names as the logic reads them ("Ctrl+Shift+Left"), from the key's place on the keyboard,
+// so that the letters work in any layout.
+const kKeyNames = {
+  ArrowLeft: "Left", ArrowRight: "Right", ArrowUp: "Up", ArrowDown: "Down", PageUp: "PageUp",
+  PageDown: "PageDown", Home: "Home", End: "End", Enter: "Return", NumpadEnter: "Enter",
+  Escape: "Escape", Space: "Space", F10: "F10", NumpadAdd: "Plus", NumpadSubtract: "Minus",
+  Minus: "Minus", Equal: "Equal",
+};
+function keyName(event) {
+  const c = event.code;
+  let name = kKeyNames[c] || (/^Key[A-Z]$/.test(c) ? c.slice(3) : /^(Digit|Numpad)[0-9]$/.test(c) ? c.slice(-1) : null);
+  if (!name) return null;
+  let shift = event.shiftKey;
+  if (c === "Equal" && event.key === "+") { name = "Plus"; shift = false; }  // Shift+= types a plus
+  return (event.ctrlKey ? "Ctrl+" : "") + (shift ? "Shift+" : "") + (event.altKey ? "Alt+" : "") + name;
+}
 
 const SkalorPage = {
   started: false,
   canvas: null, context: null, image: null,
   factor: 1,        // device pixels per client pixel on the screen
-  scale: 1,         // device pixels per client pixel in the composed frame
+  fit: 1,           // the largest factor that fits the page
+  zoom: null,       // the factor the user chose with the window-size commands; null: fit
+  zoomIds: [],      // larger, smaller, normal
+  wheelPixels: 0,   // wheel travel not yet a whole notch
+  maxScale: 1,      // the largest scale the page has images for
   framePending: false,
   pointerId: null,  // the pointer that is down on the client area
   lastTap: null,    // time and place of the last press, for the double tap
@@ -25,8 +47,10 @@ const SkalorPage = {
     this.context = this.canvas.getContext("2d");
     const tables = JSON.parse(UTF8ToString(Module._skalor_ui_tables()));
     document.title = tables.title;
+    this.zoomIds = tables.zoom;
     this.buildBar(tables);
     Module._skalor_start();
+    this.maxScale = Module._skalor_max_scale();
     this.started = true;
     this.layout();
     this.listen();
@@ -40,16 +64,22 @@ const SkalorPage = {
     const stage = document.getElementById("stage");
     const dpr = window.devicePixelRatio || 1;
     const w = stage.clientWidth * dpr, h = stage.clientHeight * dpr;
-    const factor = Math.max(1, Math.floor(Math.min(w / kClientWidth, h / kClientHeight)));
+    this.fit = Math.max(1, Math.floor(Math.min(w / kClientWidth, h / kClientHeight)));
+    const factor = this.zoom === null ? this.fit : Math.min(this.zoom, this.fit);
     this.factor = factor;
     let cssWidth = kClientWidth * factor / dpr, cssHeight = kClientHeight * factor / dpr;
     const portrait = stage.clientWidth < stage.clientHeight;
     const filledHeight = stage.clientWidth * kClientHeight / kClientWidth;
-    if (portrait && cssWidth < stage.clientWidth && filledHeight <= stage.clientHeight) {
+    if (this.zoom === null && portrait && cssWidth < stage.clientWidth && filledHeight <= stage.clientHeight) {
       cssWidth = stage.clientWidth;
       cssHeight = filledHeight;
     }
-    this.canvas.classList.toggle("smooth", Math.abs(cssWidth * dpr - kClientWidth * factor) > 0.5);
+    // Composed at the screen's factor where the page has the images for it, else at the
+    // largest it has and enlarged.
+    const scale = Math.min(factor, this.maxScale);
+    Module._skalor_set_scale(scale);
+    const whole = Math.abs(cssWidth * dpr - kClientWidth * factor) < 0.5 && factor % scale === 0;
+    this.canvas.classList.toggle("smooth", !whole);
     this.canvas.style.width = cssWidth + "px";
     this.canvas.style.height = cssHeight + "px";
     this.canvas.style.left = Math.max(0, (stage.clientWidth - cssWidth) / 2) + "px";
@@ -132,8 +162,96 @@ const SkalorPage = {
     });
     c.addEventListener("lostpointercapture", () => this.loseCapture());
     c.addEventListener("contextmenu", (e) => e.preventDefault());
-    window.addEventListener("blur", () => this.loseCapture());
+    c.addEventListener("wheel", (e) => this.wheel(e), { passive: false });
+    document.addEventListener("keydown", (e) => this.keyDown(e));
+    document.addEventListener("keyup", (e) => this.keyUp(e));
+    window.addEventListener("blur", () => { this.loseCapture(); Module._skalor_kill_focus(); });
     window.addEventListener("resize", () => this.layout());
+  },
+
+  // The keys go to the logic, but those of the menus and the message box; a key the logic
+  // does not use keeps its browser meaning (a title typed in the lesson list, say).
+  keyDown(e) {
+    if (!this.started || this.modal()) return;
+    const name = keyName(e);
+    if (this.menuKey(e, name)) { e.preventDefault(); return; }
+    if (!name) return;
+    const used = Module.ccall("skalor_key", "number", ["string", "number", "number"], [name, 1, e.repeat ? 1 : 0]);
+    if (this.zoomIds.includes(used)) this.command(used);
+    if (used) e.preventDefault();
+    this.refresh();
+  },
+  keyUp(e) {
+    if (!this.started) return;
+    const name = keyName(e);
+    if (!name) return;
+    Module.ccall("skalor_key", "number", ["string", "number", "number"], [name, 0, 0]);
+    this.refresh();
+  },
+
+  // The menus by the keyboard: F10 or Alt and a menu's letter opens it; in an open menu an
+  // item's letter, Up, Down, Left, Right and Escape. True when the key was the menus'.
+  menuKey(e, name) {
+    const menus = [...document.querySelectorAll("#bar .menu")];
+    const open = menus.findIndex((m) => m.classList.contains("open"));
+    // A letter by what the key types, or by its Latin letter in any layout.
+    const typed = (e.key || "").toLowerCase(), latin = /^Key[A-Z]$/.test(e.code) ? e.code.slice(3).toLowerCase() : typed;
+    const picks = (element) => element.dataset.mnemonic !== "" && [typed, latin].includes(element.dataset.mnemonic);
+    if (open < 0) {
+      let index = name === "F10" ? 0 : -1;
+      if (e.altKey && !e.ctrlKey) index = menus.findIndex(picks);
+      if (index < 0) return false;
+      this.openMenu(menus[index]);
+      return true;
+    }
+    const items = [...menus[open].querySelectorAll(".items button:not(:disabled)")];
+    const at = items.indexOf(document.activeElement);
+    if (e.key === "Escape") this.closeMenus();
+    else if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+      const down = e.key === "ArrowDown";
+      if (items.length)
+        items[at < 0 ? (down ? 0 : items.length - 1) : (at + (down ? 1 : items.length - 1)) % items.length].focus();
+    } else if (e.key === "ArrowLeft" || e.key === "ArrowRight") {
+      this.openMenu(menus[(open + (e.key === "ArrowRight" ? 1 : menus.length - 1)) % menus.length]);
+    } else if (e.key === "Enter" || e.key === " ") {
+      if (at >= 0) items[at].click();
+    } else {
+      const item = items.find(picks);
+      if (!item) return e.key !== "Tab";
+      item.click();
+    }
+    return true;
+  },
+
+  openMenu(holder) {
+    this.closeMenus();
+    // The menu takes the pointer: a gesture in progress has lost it.
+    this.loseCapture();
+    this.refresh();
+    holder.classList.add("open");
+    holder.firstChild.setAttribute("aria-expanded", "true");
+    const first = holder.querySelector(".items button:not(:disabled)");
+    if (first) first.focus();
+  },
+
+  // Whole notches, positive toward the user; what the logic leaves of Ctrl and the wheel
+  // sizes the page, a turn away from the user making it larger.
+  wheel(e) {
+    e.preventDefault();
+    const unit = e.deltaMode === 1 ? kNotchPixels / kNotchLines : e.deltaMode === 2 ? kNotchPixels * 3 : 1;
+    this.wheelPixels += (e.deltaY + e.deltaX) * unit;
+    const notches = Math.trunc(this.wheelPixels / kNotchPixels);
+    if (notches === 0) return;
+    this.wheelPixels -= notches * kNotchPixels;
+    const used = Module._skalor_wheel(notches, e.ctrlKey ? 1 : 0);
+    if (!used && e.ctrlKey) this.setZoom(this.factor - notches);
+    this.refresh();
+  },
+
+  setZoom(factor) {
+    this.zoom = Math.max(1, Math.min(factor, this.fit));
+    this.layout();
+    this.refresh();
   },
 
   // The logic's capture follows the pointer that is down.
@@ -183,7 +301,8 @@ const SkalorPage = {
     const list = document.createElement("select");
     list.id = "lessons";
     list.size = 2;
-    list.addEventListener("change", () => Module._skalor_list_select(list.selectedIndex));
+    list.addEventListener("change", () => { Module._skalor_list_changed(list.selectedIndex); this.refresh(); });
+    list.addEventListener("dblclick", () => { Module._skalor_list_double_click(); this.refresh(); });
     list.addEventListener("pointerdown", () => this.closeMenus());
     this.list = { element: list, rect };
     document.getElementById("stage").appendChild(list);
@@ -193,6 +312,7 @@ const SkalorPage = {
     const option = new Option(text.replace(/^ /, "\u00a0"));
     const list = this.list.element;
     list.add(option, position < list.options.length ? position : null);
+    if (list.options.length === 1) this.placeList();
   },
   listSelect(index) { if (this.list) this.list.element.selectedIndex = index; },
   listDestroy() {
@@ -209,6 +329,10 @@ const SkalorPage = {
     e.width = (r[2] - r[0]) * s + "px";
     e.height = (r[3] - r[1]) * s + "px";
     e.fontSize = Math.max(10, 12 * s) + "px";
+    // How many titles the list shows at once, for the chooser's PageUp and PageDown.
+    const option = this.list.element.options[0];
+    const row = option ? option.getBoundingClientRect().height : 0;
+    if (row > 0) Module._skalor_list_page(Math.floor(this.list.element.clientHeight / row));
   },
 
   buildBar(tables) {
@@ -216,8 +340,9 @@ const SkalorPage = {
     for (const menu of tables.menus) {
       const holder = document.createElement("div");
       holder.className = "menu";
+      holder.dataset.mnemonic = (menu.mnemonic || "").toLowerCase();
       const head = document.createElement("button");
-      head.textContent = menu.caption;
+      this.caption(head, menu.caption, menu.mnemonic);
       head.setAttribute("aria-haspopup", "menu");
       head.setAttribute("aria-expanded", "false");
       const items = document.createElement("div");
@@ -226,7 +351,14 @@ const SkalorPage = {
       for (const item of menu.items) {
         if (item.caption === null) { items.appendChild(document.createElement("hr")); continue; }
         const b = document.createElement("button");
-        b.textContent = item.caption;
+        this.caption(b, item.caption, item.mnemonic);
+        if (item.shortcut) {
+          const key = document.createElement("span");
+          key.className = "key";
+          key.textContent = item.shortcut;
+          b.appendChild(key);
+        }
+        b.dataset.mnemonic = (item.mnemonic || "").toLowerCase();
         b.setAttribute("role", "menuitemcheckbox");
         b.dataset.id = item.id;
         b.addEventListener("click", () => { this.closeMenus(); this.command(item.id); });
@@ -234,14 +366,8 @@ const SkalorPage = {
         this.commands.push([b, item.id]);
       }
       head.addEventListener("click", () => {
-        const open = !holder.classList.contains("open");
-        this.closeMenus();
-        if (!open) return;
-        // The menu takes the pointer: a gesture in progress has lost it.
-        this.loseCapture();
-        this.refresh();
-        holder.classList.add("open");
-        head.setAttribute("aria-expanded", "true");
+        if (holder.classList.contains("open")) this.closeMenus();
+        else this.openMenu(holder);
       });
       holder.append(head, items);
       bar.appendChild(holder);
@@ -279,7 +405,19 @@ const SkalorPage = {
     document.addEventListener("pointerdown", (e) => { if (!bar.contains(e.target)) this.closeMenus(); });
   },
 
+  // A caption with its mnemonic letter underlined.
+  caption(element, text, mnemonic) {
+    const at = mnemonic ? text.indexOf(mnemonic) : -1;
+    if (at < 0) { element.append(text); return; }
+    const u = document.createElement("u");
+    u.textContent = text.substr(at, mnemonic.length);
+    element.append(text.slice(0, at), u, text.slice(at + mnemonic.length));
+  },
+
+  // Closes the open menu; the keys go back to the rule, not to a button of the bar.
   closeMenus() {
+    if (document.activeElement && document.getElementById("bar").contains(document.activeElement))
+      document.activeElement.blur();
     for (const m of document.querySelectorAll("#bar .menu.open")) {
       m.classList.remove("open");
       m.firstChild.setAttribute("aria-expanded", "false");
@@ -287,6 +425,12 @@ const SkalorPage = {
   },
 
   command(id) {
+    const [larger, smaller, normal] = this.zoomIds;
+    if (id === larger || id === smaller || id === normal) {
+      if (id === normal) { this.zoom = null; this.layout(); this.refresh(); }
+      else this.setZoom(this.factor + (id === larger ? 1 : -1));
+      return true;
+    }
     const ran = Module._skalor_command(id) === 1;
     this.refresh();
     return ran;
@@ -295,7 +439,12 @@ const SkalorPage = {
   // Enable and check states, as the update rules give them now.
   refresh() {
     if (!this.started) return;
+    const [larger, smaller] = this.zoomIds;
     for (const [element, id] of this.commands) {
+      if (id === larger || id === smaller) {
+        element.disabled = id === larger ? this.factor >= this.fit : this.factor <= 1;
+        continue;
+      }
       const state = Module._skalor_command_state(id);
       if (state < 0) continue;
       element.disabled = !(state & 1);
@@ -305,11 +454,27 @@ const SkalorPage = {
   },
 };
 
+// The image set travels as a gzip'd tar in base64; the browser unpacks it.
+async function unpackImages() {
+  const text = document.getElementById("skalor-images").textContent;
+  const packed = new Uint8Array(text.length * 3 / 4 + 3);
+  const binary = atob(text);
+  for (let i = 0; i < binary.length; ++i) packed[i] = binary.charCodeAt(i);
+  const stream = new Blob([packed.subarray(0, binary.length)]).stream().pipeThrough(new DecompressionStream("gzip"));
+  const data = new Uint8Array(await new Response(stream).arrayBuffer());
+  const at = Module._malloc(data.length);
+  HEAPU8.set(data, at);
+  const taken = Module._skalor_image_archive(at, data.length);
+  Module._free(at);
+  if (!taken) throw new Error("the page's image set cannot be read");
+}
+
 var Module = {
   onRuntimeInitialized() {
-    // The first frame waits for the embedded font (one face for every size), which the lesson
-    // texts are drawn in.
-    document.fonts.load("12px \"Skalor Sans\"").catch(() => null).then(() => {
+    // The first frame waits for the images and the embedded font (one face for every size),
+    // which the lesson texts are drawn in.
+    const font = document.fonts.load("12px \"Skalor Sans\"").catch(() => null);
+    Promise.all([unpackImages(), font]).then(() => {
       SkalorPage.start();
       window.skalor._ready();
     });

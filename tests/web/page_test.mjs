@@ -188,6 +188,62 @@ const inputPage = await openPage({ width: 800, height: 700, deviceScaleFactor: 1
 const afterLesson = await realInput(inputPage);
 console.log("ok real input: drag, tap, hold, double tap, chooser, lesson to its end: " + JSON.stringify(afterLesson));
 
+// --- The keys and the wheel, as the desktop takes them.
+async function keysAndWheel(page) {
+  const k = page.keyboard;
+  await page.mouse.move(...(await at(page, 120, 150)));
+  await k.press("ArrowLeft");
+  let s = await state(page);
+  check(s.slide === 1 && s.undo === 1, `key Left: ${JSON.stringify(s)}`);
+  await k.down("Shift");
+  await k.press("ArrowLeft");
+  await k.up("Shift");
+  s = await state(page);
+  check(s.slide === 21 && s.undo === 2, `key Shift+Left: ${JSON.stringify(s)}`);
+  // A notch toward the user pans by 40; the run's undo entry comes 400 ms after its last notch.
+  await page.mouse.wheel({ deltaY: 100 });
+  s = await state(page);
+  check(s.scroll === 40 && s.undo === 2, `wheel: ${JSON.stringify(s)}`);
+  await sleep(600);
+  s = await state(page);
+  check(s.undo === 3, `wheel run recorded: ${JSON.stringify(s)}`);
+  await k.down("Control");
+  await k.press("KeyZ");
+  await k.up("Control");
+  s = await state(page);
+  check(s.scroll === 0 && s.undo === 2, `Ctrl+Z: ${JSON.stringify(s)}`);
+  // The chooser by its key, a title by the arrows, started by Return.
+  await k.down("Control");
+  await k.press("KeyT");
+  await k.up("Control");
+  await page.waitForSelector("#lessons option");  // the list comes with the chooser's first paint
+  await k.press("ArrowDown");
+  s = await state(page);
+  check(s.list === 1 && s.sel === 1, `Ctrl+T, Down: ${JSON.stringify(s)}`);
+  await k.press("Enter");
+  s = await state(page);
+  check(s.list === 0 && s.lesson === lessonKeys[1] && s.step >= 0, `Return: ${JSON.stringify(s)}`);
+  // F10 opens the first menu, Escape closes it; the window-size commands size the page.
+  await k.press("F10");
+  const opened = await page.$eval("#bar .menu", (m) => m.classList.contains("open"));
+  await k.press("Escape");
+  const closed = await page.$eval("#bar .menu", (m) => !m.classList.contains("open"));
+  check(opened && closed, `F10 opened the first menu (${opened}), Escape closed it (${closed})`);
+  const width = () => page.$eval("#client", (c) => c.getBoundingClientRect().width);
+  const fitted = await width();
+  await page.click("#bar .menu:nth-child(3) > button");
+  await page.click(`#bar button[data-id="32811"]`);
+  const smaller = await width();
+  await k.down("Control");
+  await k.press("Digit0");
+  await k.up("Control");
+  const normal = await width();
+  check(fitted === 480 && smaller === 240 && normal === 480, `window size: ${fitted}, smaller ${smaller}, normal ${normal}`);
+}
+const keysPage = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 });
+await keysAndWheel(keysPage);
+console.log("ok keys and wheel: moves, undo, chooser, menus, window size");
+
 const phone = await openPage({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
 await touchDrag(phone);
 console.log("ok touch drag");
@@ -226,7 +282,10 @@ for (let i = 0; i < 5; ++i) {
   }));
   await page.close();
 }
-for (const t of times) check(t.frame - t.load <= 500, `first frame ${t.frame - t.load} ms after load`);
+// From the start of the navigation, which takes in reading and starting the page; the median,
+// so that one load slowed by another process on the machine does not decide.
+const median = times.map((t) => t.frame).sort((a, b) => a - b)[2];
+check(median <= 500, `first frame ${median} ms after the navigation started (median of five)`);
 console.log("first frame after the load event, ms: " + times.map((t) => (t.frame - t.load).toFixed(1)).join(" ") +
             "; after navigation start, ms: " + times.map((t) => t.frame.toFixed(1)).join(" "));
 const size = fs.statSync(pageFile).size;

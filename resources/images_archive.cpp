@@ -1,0 +1,66 @@
+// The page's image set: the tar of the generator's files that the page unpacks and hands over.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "resources/images.h"
+
+namespace {
+
+struct ArchivedImage {
+    EmbeddedImage image;
+    int scale;
+};
+
+std::vector<unsigned char> g_archive;
+std::vector<ArchivedImage> g_images;
+
+// "<id>.bmp" is the image at scale 1, "<id>@<k>.rle" the one at scale k.
+bool ParseName(const std::string& name, int& id, int& scale) {
+    char* end = nullptr;
+    id = int(std::strtol(name.c_str(), &end, 10));
+    if (end == name.c_str()) return false;
+    if (std::strcmp(end, ".bmp") == 0) {
+        scale = 1;
+        return true;
+    }
+    if (*end != '@') return false;
+    const char* k = end + 1;
+    scale = int(std::strtol(k, &end, 10));
+    return end != k && std::strcmp(end, ".rle") == 0 && scale >= 2;
+}
+
+const EmbeddedImage* Find(int id, int scale) {
+    for (const ArchivedImage& a : g_images)
+        if (a.image.id == id && a.scale == scale) return &a.image;
+    return nullptr;
+}
+
+}  // namespace
+
+bool SetImageArchive(const unsigned char* data, std::size_t size) {
+    constexpr std::size_t kBlock = 512;  // a tar's headers and its files' padding
+    g_archive.assign(data, data + size);
+    g_images.clear();
+    for (std::size_t at = 0; at + kBlock <= size;) {
+        const char* header = reinterpret_cast<const char*>(g_archive.data() + at);
+        if (header[0] == '\0') return true;  // the end blocks
+        const std::string name(header, strnlen(header, 100));
+        const std::string octal(header + 124, strnlen(header + 124, 12));
+        char* end = nullptr;
+        const std::size_t length = std::strtoul(octal.c_str(), &end, 8);
+        if (end == octal.c_str() || length > size - at - kBlock) break;
+        int id = 0, scale = 0;
+        const char type = header[156];
+        if ((type == '0' || type == '\0') && ParseName(name, id, scale))
+            g_images.push_back({{id, g_archive.data() + at + kBlock, length}, scale});
+        at += kBlock + (length + kBlock - 1) / kBlock * kBlock;
+    }
+    g_images.clear();
+    return false;
+}
+
+const EmbeddedImage* FindEmbeddedImage(int id) {
+    return Find(id, 1);
+}
