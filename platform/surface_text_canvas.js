@@ -4,6 +4,7 @@
 var SkalorCanvas = {
   family: '"Skalor Sans", "Liberation Sans", Arial, sans-serif',
   context: null,
+  blocks: new Map(),  // "WxH": an ImageData of that size
   scratch(width, height) {
     if (!this.context) {
       const canvas = document.createElement("canvas");
@@ -43,7 +44,10 @@ var SkalorCanvas = {
     if (x0 >= x1 || y0 >= y1) return;
     const w = x1 - x0, h = y1 - y0;
     const ctx = this.scratch(w, h);
-    const image = ctx.createImageData(w, h);
+    // The same boxes come back frame after frame: their pixel block is made once.
+    const key = w + "x" + h;
+    let image = this.blocks.get(key);
+    if (!image) this.blocks.set(key, (image = ctx.createImageData(w, h)));
     const d = image.data, heap = HEAPU8;
     for (let y = 0; y < h; ++y) {
       let o = bits + ((y0 + y) * stride + x0) * 4, i = y * w * 4;
