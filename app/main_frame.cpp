@@ -43,9 +43,13 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::OnPaint(CSurface& window) {
-    if (!m_bBufferReady) {
+    // The frame is composed at the window's scale. A new scale (another screen, another
+    // window size) draws from the images made for it and a buffer of its size; at a steady
+    // scale nothing is loaded or made here.
+    if (m_images.m_nScale != window.Scale()) m_images.LoadScale(m_nSide, window.Scale());
+    if (!m_bBufferReady || m_bmpBuffer->Scale() != window.Scale()) {
         m_rcClient = m_host.GetClientRect();
-        m_bmpBuffer.emplace(m_rcClient.Width(), m_rcClient.Height());
+        m_bmpBuffer.emplace(m_rcClient.Width(), m_rcClient.Height(), window.Scale());
     }
     CSurface& dc = *m_bmpBuffer;
     ComposeRule(dc, *this, m_images, m_pens);

@@ -1,5 +1,7 @@
 #include "platform/pixmap.h"
 
+#include <algorithm>
+
 #include "resources/images.h"
 
 namespace {
@@ -47,7 +49,44 @@ CPixmap DecodeBmp(const unsigned char* data, std::size_t size) {
     return image;
 }
 
-CPixmap LoadImageResource(int id) {
+CPixmap DecodeRuns(const unsigned char* data, std::size_t size) {
+    constexpr std::size_t kHeader = 16;
+    if (!data || size < kHeader || data[0] != 'S' || data[1] != 'K' || data[2] != 'R' || data[3] != '1') return {};
+    const uint32_t width = Le(data + 4, 4), height = Le(data + 8, 4), colours = Le(data + 12, 4);
+    if (width == 0 || height == 0 || width > 65536 || height > 65536) return {};
+    if (colours == 0 || colours > (size - kHeader) / 4) return {};
+    const unsigned char* palette = data + kHeader;
+    const unsigned char* p = palette + 4 * std::size_t(colours);
+    const unsigned char* end = data + size;
+    // LEB128, at most five bytes for 32 bits; false at the end of the data.
+    auto next = [&](uint32_t& v) {
+        v = 0;
+        for (int shift = 0; shift < 35; shift += 7) {
+            if (p == end) return false;
+            const unsigned char byte = *p++;
+            v |= uint32_t(byte & 0x7f) << shift;
+            if (!(byte & 0x80)) return true;
+        }
+        return false;
+    };
+    CPixmap image{int(width), int(height)};
+    const std::size_t total = std::size_t(width) * height;
+    Colour* out = image.Bits();
+    std::size_t at = 0;
+    while (at < total) {
+        uint32_t run = 0, index = 0;
+        if (!next(run) || !next(index) || run == 0 || run > total - at || index >= colours) return {};
+        std::fill(out + at, out + at + run, Colour(Le(palette + 4 * std::size_t(index), 4) | 0xFF000000u));
+        at += run;
+    }
+    return p == end ? image : CPixmap();
+}
+
+CPixmap LoadImageResource(int id, int scale) {
+    if (scale > 1) {
+        const EmbeddedImage* image = FindScaledImage(id, scale);
+        return image ? DecodeRuns(image->data, image->size) : CPixmap();
+    }
     const EmbeddedImage* image = FindEmbeddedImage(id);
     return image ? DecodeBmp(image->data, image->size) : CPixmap();
 }

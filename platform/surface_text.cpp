@@ -35,11 +35,20 @@ QImage Wrap(CPixmap& pixmap) {
 
 QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
+// Client coordinates on the surface's pixels: at k > 1 everything is drawn k times larger
+// and smoothed.
+void ToClient(QPainter& painter, int scale) {
+    if (scale == 1) return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(scale, scale);
+}
+
 }  // namespace
 
 void CSurface::Ellipse(int left, int top, int right, int bottom) {
     QImage image = Wrap(*this);
     QPainter painter(&image);
+    ToClient(painter, m_nScale);
     if (m_pPen)
         painter.setPen(QPen(QColor::fromRgb(m_pPen->colour), m_pPen->width, Qt::SolidLine,
                             Qt::SquareCap, Qt::MiterJoin));
@@ -57,10 +66,24 @@ void CSurface::Ellipse(int left, int top, int right, int bottom) {
 void CSurface::DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font) {
     QImage image = Wrap(*this);
     QPainter painter(&image);
+    // The layout is made in client coordinates with the font of k = 1, only drawn larger:
+    // the lines break between the same words at every k.
+    ToClient(painter, m_nScale);
     painter.setClipRect(ToQRect(rect));
     painter.setFont(ArialOfHeight(font.height));
     painter.setPen(QColor::fromRgb(m_textColour));
     painter.drawText(ToQRect(rect), QtFlags(format), QString::fromUtf8(text));
+}
+
+void CSurface::SlantedLine(CPoint from, CPoint to) {
+    // A pen-wide stroke between the centres of the end pixels; square ends close the joins
+    // of a polyline drawn segment by segment.
+    QImage image = Wrap(*this);
+    QPainter painter(&image);
+    ToClient(painter, m_nScale);
+    painter.setPen(QPen(QColor::fromRgb(m_pPen->colour), m_pPen->width, Qt::SolidLine,
+                        Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
 }
 
 CRect CSurface::MeasureText(const char* text, const CRect& rect, unsigned format,

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "resources/ids.h"
+#include "resources/images.h"
 #include "training/chooser.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
@@ -81,6 +82,12 @@ bool ParseReplayLine(const std::string& line, std::string& why) {
     if (verb == "frame") {
         if (w.size() == 2) return true;
         why = "frame takes one file name";
+        return false;
+    }
+    if (verb == "zoom") {
+        long k;
+        if (w.size() == 2 && Integer(w[1], k) && k >= 1 && k <= kMaxImageScale) return true;
+        why = "zoom takes a factor from 1 to " + std::to_string(kMaxImageScale);
         return false;
     }
     if (verb == "cmd") {
@@ -283,6 +290,10 @@ bool CReplaySession::RunLine(const std::string& line, std::ostream& out) {
         text = first == std::string::npos ? "" : text.substr(first);
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
         out << text << "\n";
+    } else if (verb == "zoom") {
+        // From now on the window is K times finer; what it shows is the same frame.
+        m_window = CSurface(240, 268, std::atoi(w[1].c_str()));
+        m_frame->OnPaint(m_window);
     } else if (verb == "frame") {
         // Compose afresh, so that a frame after a `set` shows the values set; a paint
         // changes no state.

@@ -17,6 +17,9 @@ extern const int kAnchorCount;
 extern const FixedColumn kAlignmentPins[];
 extern const int kAlignmentPinCount;
 
+// The real column a mark stands at: its fixed column, or else its rule's. Drawn at scale k,
+// its left edge is k times this, rounded once; at k = 1 that is MarkColumn.
+double MarkPosition(Scale s, double value);
 int MarkColumn(Scale s, double value);
 
 }  // namespace artwork

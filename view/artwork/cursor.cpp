@@ -5,8 +5,8 @@
 namespace artwork {
 
 // 140: the upper cap, 39x4. Bevelled corners step down one column a row.
-Canvas DrawCursorCap() {
-    Canvas cap(39, 4, kSilver);
+Canvas DrawCursorCap(int scale) {
+    Canvas cap(39, 4, kSilver, scale);
     cap.HLine(3, 35, 0, kBlack);
     for (int row = 0; row < 4; ++row) {
         const int left = 3 - row, right = 35 + row;  // the bevel's black step in this row
@@ -23,8 +23,8 @@ Canvas DrawCursorCap() {
 }
 
 // 139: the lower grip, 39x14, with two studs to take hold of.
-Canvas DrawCursorGrip() {
-    Canvas grip(39, 14, kSilver);
+Canvas DrawCursorGrip(int scale) {
+    Canvas grip(39, 14, kSilver, scale);
     grip.VLine(0, 0, 8, kBlack);
     grip.VLine(38, 0, 8, kBlack);
     for (int row = 9; row <= 12; ++row) {

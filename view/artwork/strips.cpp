@@ -12,14 +12,14 @@ namespace {
 
 void DrawTick(Canvas& strip, const ScaleBand& b, const Tick& t, std::uint8_t ink) {
     if (!t.longer) {
-        strip.VLine(t.column, b.tickTop, b.tickBottom, ink);
+        strip.VLineAt(t.position, b.tickTop, b.tickBottom, ink);
         return;
     }
-    strip.VLine(t.column, b.labelTop, b.labelBottom, ink);
+    strip.VLineAt(t.position, b.labelTop, b.labelBottom, ink);
     if (ink != kBlack) return;
     // Major ticks fade out in a grey tail where they run past the baseline.
-    if (b.labelTop < b.tickTop) strip.Set(t.column, b.labelTop, kGrey);
-    if (b.labelBottom > b.tickBottom) strip.Set(t.column, b.labelBottom, kGrey);
+    if (b.labelTop < b.tickTop) strip.VLineAt(t.position, b.labelTop, b.labelTop, kGrey);
+    if (b.labelBottom > b.tickBottom) strip.VLineAt(t.position, b.labelBottom, b.labelBottom, kGrey);
 }
 
 void DrawScale(Canvas& strip, const ScaleBand& b) {
@@ -30,8 +30,8 @@ void DrawScale(Canvas& strip, const ScaleBand& b) {
 
 }  // namespace
 
-Canvas DrawStrip(int image) {
-    Canvas strip(kStripWidth, StripHeight(image), kWhite);
+Canvas DrawStrip(int image, int scale) {
+    Canvas strip(kStripWidth, StripHeight(image), kWhite, scale);
     DrawCaptions(strip, image);
     DrawKeys(strip, image);
     DrawNumerals(strip, image);

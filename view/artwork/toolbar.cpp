@@ -28,8 +28,8 @@ const char* const kUndoGlyph[15] = {
 
 }  // namespace
 
-Canvas DrawToolbar() {
-    Canvas bar(32, 15, kSilver);
+Canvas DrawToolbar(int scale) {
+    Canvas bar(32, 15, kSilver, scale);
     constexpr int kLeft = 16;  // the undo button's first column
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 16; ++x)
