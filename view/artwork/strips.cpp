@@ -10,16 +10,25 @@
 namespace artwork {
 namespace {
 
+// At k = 1 a tick takes its whole column; at k > 1 it stands at k times its real column,
+// rounded once, within half a device pixel of its rule (or on its anchor).
+void TickLine(Canvas& strip, const Tick& t, int y0, int y1, std::uint8_t ink) {
+    if (strip.Scale() == 1)
+        strip.VLine(t.column, y0, y1, ink);
+    else
+        strip.VLineAt(t.position, y0, y1, ink);
+}
+
 void DrawTick(Canvas& strip, const ScaleBand& b, const Tick& t, std::uint8_t ink) {
     if (!t.longer) {
-        strip.VLineAt(t.position, b.tickTop, b.tickBottom, ink);
+        TickLine(strip, t, b.tickTop, b.tickBottom, ink);
         return;
     }
-    strip.VLineAt(t.position, b.labelTop, b.labelBottom, ink);
+    TickLine(strip, t, b.labelTop, b.labelBottom, ink);
     if (ink != kBlack) return;
     // Major ticks fade out in a grey tail where they run past the baseline.
-    if (b.labelTop < b.tickTop) strip.VLineAt(t.position, b.labelTop, b.labelTop, kGrey);
-    if (b.labelBottom > b.tickBottom) strip.VLineAt(t.position, b.labelBottom, b.labelBottom, kGrey);
+    if (b.labelTop < b.tickTop) TickLine(strip, t, b.labelTop, b.labelTop, kGrey);
+    if (b.labelBottom > b.tickBottom) TickLine(strip, t, b.labelBottom, b.labelBottom, kGrey);
 }
 
 void DrawScale(Canvas& strip, const ScaleBand& b) {
