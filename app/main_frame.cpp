@@ -43,19 +43,14 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::OnPaint(CSurface& window) {
-    // The frame is composed at the window's scale. A new scale (another screen, another
-    // window size) draws from the images made for it and a buffer of its size; at a steady
-    // scale nothing is loaded or made here.
+    // The window's surface is itself off the screen: the front end shows it in one copy once
+    // the frame is complete, so the frame is composed straight into it and nothing flickers.
+    // It is composed at the window's scale; a new scale (another screen, another window size)
+    // draws from the images made for it, and at a steady scale nothing is loaded here.
+    if (!m_bBufferReady) m_rcClient = m_host.GetClientRect();
     if (m_images.m_nScale != window.Scale()) m_images.LoadScale(m_nSide, window.Scale());
-    if (!m_bBufferReady || m_bmpBuffer->Scale() != window.Scale()) {
-        m_rcClient = m_host.GetClientRect();
-        m_bmpBuffer.emplace(m_rcClient.Width(), m_rcClient.Height(), window.Scale());
-    }
-    CSurface& dc = *m_bmpBuffer;
-    ComposeRule(dc, *this, m_images, m_pens);
-    PaintTraining(dc);
-    window.BitBlt(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), dc,
-                  0, 0);
+    ComposeRule(window, *this, m_images, m_pens);
+    PaintTraining(window);
     AfterPaintTraining();
     m_bBufferReady = 1;
 }

@@ -37,7 +37,7 @@ public:
     ~CMainFrame();
 
     // Window events.
-    void OnPaint(CSurface& window);  // compose a frame and copy it to the window's surface
+    void OnPaint(CSurface& window);  // compose a frame on the window's (off-screen) surface
     bool OnEraseBkgnd() { return true; }  // the frame covers everything: nothing to erase
     void OnLButtonDown(unsigned flags, CPoint point);
     void OnMouseMove(unsigned flags, CPoint point);
@@ -72,7 +72,6 @@ public:
 
     bool Blocked() const { return m_nLesson > 0 || m_bListOpen; }
     const CImageSet& Images() const { return m_images; }
-    const CSurface* Buffer() const { return m_bmpBuffer ? &*m_bmpBuffer : nullptr; }
 
     // Presses that training takes before the rule sees them.
     void OnChooserPress(CPoint point);
@@ -87,7 +86,6 @@ private:
     IWindowHost& m_host;
     CImageSet m_images;
     const CRulePens m_pens;
-    std::optional<CSurface> m_bmpBuffer;  // the off-screen frame, made at the first paint
     CRect m_rcClient;
     int32_t m_bBufferReady = 0;
 };

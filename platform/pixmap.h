@@ -12,22 +12,30 @@ class CPixmap {
 public:
     CPixmap() = default;
     CPixmap(int width, int height, Colour fill = Rgb(0, 0, 0))
-        : m_nWidth(width), m_nHeight(height), m_px(std::size_t(width) * height, fill) {}
+        : m_nWidth(width), m_nHeight(height), m_nStride(width),
+          m_px(std::size_t(width) * height, fill) {}
+    // Pixels that someone else owns and keeps alive, rows `stride` pixels apart: an image
+    // of the window's own, drawn into where it lies.
+    CPixmap(Colour* bits, int width, int height, int stride)
+        : m_nWidth(width), m_nHeight(height), m_nStride(stride), m_pExternal(bits) {}
 
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
-    bool IsNull() const { return m_px.empty(); }
-    Colour Pixel(int x, int y) const { return m_px[std::size_t(y) * m_nWidth + x]; }
-    void SetPixel(int x, int y, Colour c) { m_px[std::size_t(y) * m_nWidth + x] = c; }
-    const Colour* Row(int y) const { return m_px.data() + std::size_t(y) * m_nWidth; }
-    Colour* Row(int y) { return m_px.data() + std::size_t(y) * m_nWidth; }
-    const Colour* Bits() const { return m_px.data(); }
-    Colour* Bits() { return m_px.data(); }
+    int Stride() const { return m_nStride; }  // pixels from one row to the next
+    bool IsNull() const { return !m_pExternal && m_px.empty(); }
+    Colour Pixel(int x, int y) const { return Row(y)[x]; }
+    void SetPixel(int x, int y, Colour c) { Row(y)[x] = c; }
+    const Colour* Row(int y) const { return Bits() + std::size_t(y) * m_nStride; }
+    Colour* Row(int y) { return Bits() + std::size_t(y) * m_nStride; }
+    const Colour* Bits() const { return m_pExternal ? m_pExternal : m_px.data(); }
+    Colour* Bits() { return m_pExternal ? m_pExternal : m_px.data(); }
 
 private:
     int m_nWidth = 0;
     int m_nHeight = 0;
+    int m_nStride = 0;
     std::vector<Colour> m_px;
+    Colour* m_pExternal = nullptr;
 };
 
 // Decodes an uncompressed 4-bit BMP file with its rows stored bottom-up, the one form of the

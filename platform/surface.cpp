@@ -40,7 +40,8 @@ void CSurface::BitBlt(int x, int y, int width, int height, const CPixmap& source
     const int bottom = std::min({height, Height() - y, source.Height() - sy});
     if (left >= right || top >= bottom) return;
     const std::size_t bytes = std::size_t(right - left) * sizeof(Colour);
-    if (left == 0 && x == 0 && sx == 0 && right == Width() && right == source.Width()) {
+    if (left == 0 && x == 0 && sx == 0 && right == Width() && right == source.Width() &&
+        Stride() == Width() && source.Stride() == source.Width()) {
         // Whole rows on both sides, as in the frame's copy to the window: one block.
         std::memcpy(Row(y + top), source.Row(sy + top), bytes * (bottom - top));
         return;

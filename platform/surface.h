@@ -43,6 +43,10 @@ public:
     // width and height in client pixels.
     CSurface(int width, int height, int scale = 1)
         : CPixmap(width * scale, height * scale), m_nScale(scale) {}
+    // Over pixels someone else owns: width x height client pixels at `scale`, rows `stride`
+    // device pixels apart.
+    CSurface(Colour* bits, int width, int height, int stride, int scale)
+        : CPixmap(bits, width * scale, height * scale, stride), m_nScale(scale) {}
 
     int Scale() const { return m_nScale; }
 

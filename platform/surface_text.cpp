@@ -30,7 +30,7 @@ int QtFlags(unsigned format) {
 
 QImage Wrap(CPixmap& pixmap) {
     return QImage(reinterpret_cast<uchar*>(pixmap.Bits()), pixmap.Width(), pixmap.Height(),
-                  pixmap.Width() * int(sizeof(Colour)), QImage::Format_RGB32);
+                  pixmap.Stride() * int(sizeof(Colour)), QImage::Format_RGB32);
 }
 
 QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }

@@ -190,8 +190,8 @@ TEST_F(StartUp, PaintShowsTheComposedFrameEnlargedPixelForPixel) {
     Frame().m_nScroll = 30;
     Frame().m_nCursor = -50;
     window->UpdateWindow();
-    const CSurface* frame = Frame().Buffer();
-    ASSERT_NE(frame, nullptr);
+    const QImage& frame = View().Frame();
+    ASSERT_FALSE(frame.isNull());
     const QImage shown = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int f = View().Factor();
     const QPoint o = View().Origin();
@@ -201,7 +201,7 @@ TEST_F(StartUp, PaintShowsTheComposedFrameEnlargedPixelForPixel) {
         for (int x = 0; x < kFramePixelsWide; ++x)
             for (int d = 0; d < f * f; ++d)
                 mismatches +=
-                    shown.pixel(o.x() + x * f + d % f, o.y() + y * f + d / f) != frame->Pixel(x, y);
+                    shown.pixel(o.x() + x * f + d % f, o.y() + y * f + d / f) != frame.pixel(x, y);
     EXPECT_EQ(mismatches, 0);
     // The paint saw the state of the moment: the hairline at 119 - (-50) - 30 = 139.
     EXPECT_EQ(shown.pixel(o.x() + 139 * f, o.y() + 150 * f), QRgb(Rgb(255, 0, 0)));
