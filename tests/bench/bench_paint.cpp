@@ -44,46 +44,42 @@ QImage Over(CSurface& window) {
                   window.Width() * 4, QImage::Format_RGB32);
 }
 
-// Composing alone (OnPaint: the frame into its buffer and onto the window's surface).
-void BM_ComposeFrame(benchmark::State& state) {
-    const int k = int(state.range(0));
+// Paints frame after frame into `window`, each followed by `present()`, and counts what
+// the frames allocate.
+template <typename Present>
+void PaintFrames(benchmark::State& state, CSurface& window, Present present) {
     CHeadlessHost host;
     CMainFrame frame(host);
-    CSurface window(240, 268, k);
-    frame.OnPaint(window);  // the first paint at k loads the images and makes the buffer
+    frame.OnPaint(window);  // the first paint at k loads the images made for k
     int i = 0;
     const long allocationsBefore = g_nAllocations;
     for (auto _ : state) {
         Vary(frame, i++);
         frame.OnPaint(window);
-        benchmark::DoNotOptimize(window.Bits());
+        present();
     }
     state.counters["allocations_per_frame"] =
         double(g_nAllocations - allocationsBefore) / double(state.iterations());
+}
+
+// Composing alone: the frame on the window's surface.
+void BM_ComposeFrame(benchmark::State& state) {
+    CSurface window(240, 268, int(state.range(0)));
+    PaintFrames(state, window, [&] { benchmark::DoNotOptimize(window.Bits()); });
 }
 BENCHMARK(BM_ComposeFrame)->DenseRange(1, 4);
 
 // The whole frame: composed, then presented 1:1 into the window's image.
 void BM_ComposeAndPresent(benchmark::State& state) {
-    const int k = int(state.range(0));
-    CHeadlessHost host;
-    CMainFrame frame(host);
-    CSurface window(240, 268, k);
-    frame.OnPaint(window);
+    CSurface window(240, 268, int(state.range(0)));
     const QImage image = Over(window);
     QImage screen(window.Width() + 16, window.Height() + 16, QImage::Format_RGB32);
-    int i = 0;
-    const long allocationsBefore = g_nAllocations;
-    for (auto _ : state) {
-        Vary(frame, i++);
-        frame.OnPaint(window);
+    PaintFrames(state, window, [&] {
         QPainter painter(&screen);
         painter.drawImage(QPoint(8, 8), image);
         painter.end();
         benchmark::DoNotOptimize(screen.bits());
-    }
-    state.counters["allocations_per_frame"] =
-        double(g_nAllocations - allocationsBefore) / double(state.iterations());
+    });
 }
 BENCHMARK(BM_ComposeAndPresent)->DenseRange(1, 4);
 
@@ -91,21 +87,10 @@ BENCHMARK(BM_ComposeAndPresent)->DenseRange(1, 4);
 // the view does when the window's backing image is a 32-bit one: no copy left to present.
 void BM_ComposeIntoTheWindowImage(benchmark::State& state) {
     const int k = int(state.range(0));
-    CHeadlessHost host;
-    CMainFrame frame(host);
     QImage screen(240 * k + 16, 268 * k + 16, QImage::Format_RGB32);
     CSurface window(reinterpret_cast<Colour*>(screen.scanLine(8)) + 8, 240, 268,
                     int(screen.bytesPerLine() / 4), k);
-    frame.OnPaint(window);
-    int i = 0;
-    const long allocationsBefore = g_nAllocations;
-    for (auto _ : state) {
-        Vary(frame, i++);
-        frame.OnPaint(window);
-        benchmark::DoNotOptimize(screen.constBits());
-    }
-    state.counters["allocations_per_frame"] =
-        double(g_nAllocations - allocationsBefore) / double(state.iterations());
+    PaintFrames(state, window, [&] { benchmark::DoNotOptimize(screen.constBits()); });
 }
 BENCHMARK(BM_ComposeIntoTheWindowImage)->DenseRange(1, 4);
 
