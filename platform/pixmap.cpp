@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "resources/images.h"
-
 namespace {
 
 uint32_t Le(const unsigned char* p, int bytes) {
@@ -80,13 +78,4 @@ CPixmap DecodeRuns(const unsigned char* data, std::size_t size) {
         at += run;
     }
     return p == end ? image : CPixmap();
-}
-
-CPixmap LoadImageResource(int id, int scale) {
-    if (scale > 1) {
-        const EmbeddedImage* image = FindScaledImage(id, scale);
-        return image ? DecodeRuns(image->data, image->size) : CPixmap();
-    }
-    const EmbeddedImage* image = FindEmbeddedImage(id);
-    return image ? DecodeBmp(image->data, image->size) : CPixmap();
 }

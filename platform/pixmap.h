@@ -46,7 +46,3 @@ CPixmap DecodeBmp(const unsigned char* data, std::size_t size);
 // colours, then runs). Returns a null pixmap for anything that is not exactly that form:
 // a run past the end, a colour index past the colours, pixels left uncovered.
 CPixmap DecodeRuns(const unsigned char* data, std::size_t size);
-
-// The image of the program's image set with this id, drawn at the given scale (1 to
-// kMaxImageScale) and decoded; null when there is none.
-CPixmap LoadImageResource(int id, int scale = 1);

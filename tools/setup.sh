@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra"
+packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,6 +1,7 @@
 #include "view/image_set.h"
 
 #include "resources/ids.h"
+#include "resources/images.h"
 
 void CImageSet::LoadSide(int side) {
     const bool first = side == 0;
@@ -21,4 +22,13 @@ void CImageSet::LoadScale(int side, int scale) {
     m_nScale = scale;
     LoadSide(side);
     LoadCursor();
+}
+
+CPixmap LoadImageResource(int id, int scale) {
+    if (scale > 1) {
+        const EmbeddedImage* image = FindScaledImage(id, scale);
+        return image ? DecodeRuns(image->data, image->size) : CPixmap();
+    }
+    const EmbeddedImage* image = FindEmbeddedImage(id);
+    return image ? DecodeBmp(image->data, image->size) : CPixmap();
 }

@@ -16,8 +16,12 @@ struct CImageSet {
     // The images are drawn at this scale: k device pixels a client pixel.
     int m_nScale = 1;
 
-    void LoadSide(int side);  // 0: ids 135, 134, 133, 143, 142, 141; 1: 138 ... 144
-    void LoadCursor();        // 140 and 139, common to both sides
+    void LoadSide(int side);  // 0: the strips and minis of side 1; 1: those of side 2
+    void LoadCursor();        // the cap and grip, common to both sides
     // Both, at a new scale.
     void LoadScale(int side, int scale);
 };
+
+// The image of the program's image set with this id, drawn at the given scale (1 to
+// kMaxImageScale) and decoded; null when there is none.
+CPixmap LoadImageResource(int id, int scale = 1);

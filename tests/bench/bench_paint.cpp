@@ -33,10 +33,10 @@ namespace {
 
 // A different rule state every frame, so that nothing is the same twice.
 void Vary(CMainFrame& frame, int i) {
-    frame.m_nScroll = (i * 37) % 1067 - 11;
-    frame.m_nSlide = (i * 53) % 600 - 300;
-    frame.m_nCursor = -((i * 29) % 400);
-    frame.m_bClamp = i & 1;
+    frame.m_rule.m_nScroll = (i * 37) % 1067 - 11;
+    frame.m_rule.m_nSlide = (i * 53) % 600 - 300;
+    frame.m_rule.m_nCursor = -((i * 29) % 400);
+    frame.m_rule.m_bClamp = i & 1;
 }
 
 QImage Over(CSurface& window) {

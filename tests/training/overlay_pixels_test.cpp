@@ -112,7 +112,7 @@ TEST(OverlayPixels, AStepBoxWithItsPointerMark) {
                              [](const LessonEntry& e) { return e.key == 2; }) -
                 kLessonList));
     w.Next();
-    const LessonStep& step = kStepTable[w.frame.m_nStep];
+    const LessonStep& step = kStepTable[w.frame.m_training.m_nStep];
     ASSERT_EQ(step.rcBox.top, 150);
     ASSERT_EQ(step.ptArrow.x, 50);
     ASSERT_EQ(step.ptArrow.y, 100);
@@ -252,7 +252,7 @@ TEST(OverlayPixels, AStepBoxAndItsPointerAtThreeTimes) {
         w->Start(position);
         w->Next();
     }
-    ASSERT_EQ(kStepTable[three.frame.m_nStep].rcBox.top, 150);
+    ASSERT_EQ(kStepTable[three.frame.m_training.m_nStep].rcBox.top, 150);
     const CPixmap& s = three.window;
     ExpectRowAtK(s, k, 150, 30, 210, kLineColour);
     ExpectRowAtK(s, k, 240, 30, 210, kLineColour);
