@@ -17,7 +17,7 @@ void CSurface::FillSolidRect(int x, int y, int width, int height, Colour colour)
         // Lines and margins: a few pixels on many rows, where a fill call per row would
         // cost more than the stores.
         Colour* row = Row(y0) + x0;
-        for (int n = y0; n < y1; ++n, row += Width())
+        for (int n = y0; n < y1; ++n, row += Stride())
             for (int i = 0; i < x1 - x0; ++i) row[i] = colour;
         return;
     }

@@ -1,6 +1,8 @@
 #include "frontend/qt/list_box.h"
 
 #include <QAbstractItemView>
+#include <QFont>
+#include <QStyledItemDelegate>
 #include <QFrame>
 #include <QString>
 
@@ -51,4 +53,31 @@ QListWidget* MakeLessonListWidget(QWidget* parent) {
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return list;
+}
+
+namespace {
+
+// Rows of one height, whatever the style would give the font.
+class CRowHeight : public QStyledItemDelegate {
+  public:
+    CRowHeight(QObject* parent, int height) : QStyledItemDelegate(parent), m_nHeight(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), m_nHeight};
+    }
+
+  private:
+    int m_nHeight;
+};
+
+}  // namespace
+
+void ScaleLessonList(QListWidget& list, int factor) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kLessonListFontPixels * factor);
+    list.setFont(font);
+    QAbstractItemDelegate* old = list.itemDelegate();
+    list.setItemDelegate(new CRowHeight(&list, kLessonListRowHeight * factor));
+    if (old && old->parent() == &list) delete old;
+    list.setUniformItemSizes(true);
 }
