@@ -67,15 +67,15 @@ CPixmap DecodeRuns(const unsigned char* data, std::size_t size) {
         }
         return false;
     };
-    CPixmap image{int(width), int(height)};
+    // Every pixel is written once, by its run: nothing is cleared first.
     const std::size_t total = std::size_t(width) * height;
-    Colour* out = image.Bits();
-    std::size_t at = 0;
-    while (at < total) {
+    std::vector<Colour> pixels;
+    pixels.reserve(total);
+    while (pixels.size() < total) {
         uint32_t run = 0, index = 0;
-        if (!next(run) || !next(index) || run == 0 || run > total - at || index >= colours) return {};
-        std::fill(out + at, out + at + run, Colour(Le(palette + 4 * std::size_t(index), 4) | 0xFF000000u));
-        at += run;
+        if (!next(run) || !next(index) || run == 0 || run > total - pixels.size() || index >= colours) return {};
+        pixels.insert(pixels.end(), run, Colour(Le(palette + 4 * std::size_t(index), 4) | 0xFF000000u));
     }
-    return p == end ? image : CPixmap();
+    if (p != end) return {};
+    return CPixmap(int(width), int(height), std::move(pixels));
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -14,6 +15,9 @@ public:
     CPixmap(int width, int height, Colour fill = Rgb(0, 0, 0))
         : m_nWidth(width), m_nHeight(height), m_nStride(width),
           m_px(std::size_t(width) * height, fill) {}
+    // Takes the pixels, width x height of them, row after row.
+    CPixmap(int width, int height, std::vector<Colour>&& pixels)
+        : m_nWidth(width), m_nHeight(height), m_nStride(width), m_px(std::move(pixels)) {}
     // Pixels that someone else owns and keeps alive, rows `stride` pixels apart: an image
     // of the window's own, drawn into where it lies.
     CPixmap(Colour* bits, int width, int height, int stride)
