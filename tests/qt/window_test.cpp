@@ -232,4 +232,33 @@ TEST_F(StartUp, TheFrameIsShownOneToOneAtEveryFactorAndPressesMapBack) {
     }
 }
 
+// On a screen of device pixel ratio 2 (ctest runs this with QT_SCALE_FACTOR=2): the window
+// of factor 2 composes its frame at k = 4, shows it 1:1 in its backing image, and a press on
+// device pixel X of the frame reaches the logic at X / 4.
+TEST_F(StartUp, OnAScreenOfRatioTwoTheFrameIsComposedAtTwiceTheFactor) {
+    if (View().devicePixelRatioF() != 2.0) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    ASSERT_EQ(View().Factor(), 2);
+    ASSERT_EQ(View().Scale(), 4);
+    Frame().m_rule.m_nScroll = 300;
+    window->UpdateWindow();
+    CHeadlessHost host;
+    CMainFrame logic(host);
+    logic.m_rule = Frame().m_rule;
+    CSurface expected(kClientWidth, kClientHeight, 4);
+    logic.OnPaint(expected);
+    const QImage* backing = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
+    ASSERT_NE(backing, nullptr);
+    const QPoint corner = View().mapTo(window.get(), View().Origin()) * 2;
+    int wrong = 0;
+    for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x)
+            wrong += backing->pixel(corner.x() + x, corner.y() + y) != expected.Pixel(x, y);
+    EXPECT_EQ(wrong, 0);
+    for (const int device : {0, 402, 958}) {
+        QTest::mousePress(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(device / 2, 300));
+        EXPECT_EQ(Frame().m_gesture.m_nLastX, device / 4) << device;
+        QTest::mouseRelease(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(device / 2, 300));
+    }
+}
+
 }  // namespace
