@@ -22,6 +22,8 @@ class CClientView : public QWidget {
     QPoint Origin() const { return m_ptOrigin; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The factor the window is sized for; the view picks the largest that fits its size.
+    void SetPreferredFactor(int factor);
 
     // The k of this view's factor on this screen.
     int ScaleHere() const;
@@ -35,6 +37,9 @@ class CClientView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void Relayout();
@@ -45,7 +50,7 @@ class CClientView : public QWidget {
     bool ComposeInPlace(QPainter& painter);
 
     CQtMainWindow& m_window;
-    const int m_nStartFactor;
+    int m_nStartFactor;
     int m_nFactor;
     int m_nScale = 0;
     QPoint m_ptOrigin;

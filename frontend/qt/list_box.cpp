@@ -2,9 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QFont>
-#include <QStyledItemDelegate>
 #include <QFrame>
 #include <QString>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 int CQtListBox::InsertString(int position, const char* text) {
     if (!m_widget) return -1;
@@ -40,6 +41,14 @@ int32_t CQtListBox::GetItemData(int index) const {
     if (!m_widget) return -1;
     const QListWidgetItem* item = m_widget->item(index);
     return item ? int32_t(item->data(Qt::UserRole).toInt()) : -1;
+}
+
+int CQtListBox::GetCount() const { return m_widget ? m_widget->count() : 0; }
+
+int CQtListBox::GetPageItems() const {
+    if (!m_widget || m_widget->count() == 0) return 1;
+    const int row = m_widget->sizeHintForRow(0);
+    return row > 0 ? std::max(1, m_widget->viewport()->height() / row) : 1;
 }
 
 QListWidget* MakeLessonListWidget(QWidget* parent) {
