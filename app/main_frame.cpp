@@ -33,10 +33,9 @@ const CMainFrame::CommandRoute* CMainFrame::FindRoute(int id) {
     return nullptr;
 }
 
-CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {
-    m_images.LoadSide(0);
-    m_images.LoadCursor();
-}
+// The images are loaded by the first paint, at the scale the window is shown at: loading
+// them here at another scale would only be undone.
+CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {}
 
 CMainFrame::~CMainFrame() {
     if (m_training.m_wndLessonList) m_host.DestroyListBox();

@@ -4,6 +4,7 @@
 #include "resources/images.h"
 
 void CImageSet::LoadSide(int side) {
+    if (m_nScale == 0) return;  // the first paint loads them, at its scale
     const bool first = side == 0;
     m_bmpTop = LoadImageResource(first ? IDB_TOP1 : IDB_TOP2, m_nScale);
     m_bmpSlide = LoadImageResource(first ? IDB_SLIDE1 : IDB_SLIDE2, m_nScale);
@@ -14,6 +15,7 @@ void CImageSet::LoadSide(int side) {
 }
 
 void CImageSet::LoadCursor() {
+    if (m_nScale == 0) return;
     m_bmpCursorGrip = LoadImageResource(IDB_CURSOR_GRIP, m_nScale);
     m_bmpCursorCap = LoadImageResource(IDB_CURSOR_CAP, m_nScale);
 }

@@ -13,8 +13,9 @@ struct CImageSet {
     CPixmap m_bmpCursorCap;
     CPixmap m_bmpCursorGrip;
 
-    // The images are drawn at this scale: k device pixels a client pixel.
-    int m_nScale = 1;
+    // The images are drawn at this scale: k device pixels a client pixel; 0 until a scale
+    // is chosen, and with it nothing loaded.
+    int m_nScale = 0;
 
     void LoadSide(int side);  // 0: the strips and minis of side 1; 1: those of side 2
     void LoadCursor();        // the cap and grip, common to both sides

@@ -85,6 +85,11 @@ void CClientView::resizeEvent(QResizeEvent* event) {
 }
 
 bool CClientView::ComposeInPlace(QPainter& painter) {
+    // A child (the lesson list) lies over the frame: the painter leaves its pixels alone, and
+    // so must the frame, which then goes through the painter.
+    for (const QObject* child : children())
+        if (const auto* widget = qobject_cast<const QWidget*>(child); widget && widget->isVisible())
+            return false;
     QPaintEngine* engine = painter.paintEngine();
     QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
     if (!device || device->devType() != QInternal::Image) return false;
