@@ -1,6 +1,11 @@
 #include "platform/pixmap.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -69,13 +74,39 @@ CPixmap DecodeRuns(const unsigned char* data, std::size_t size) {
     };
     // Every pixel is written once, by its run: nothing is cleared first.
     const std::size_t total = std::size_t(width) * height;
-    std::vector<Colour> pixels;
-    pixels.reserve(total);
-    while (pixels.size() < total) {
+    CPixels pixels(total);
+    Colour* out = pixels.data();
+    std::size_t at = 0;
+    while (at < total) {
         uint32_t run = 0, index = 0;
-        if (!next(run) || !next(index) || run == 0 || run > total - pixels.size() || index >= colours) return {};
-        pixels.insert(pixels.end(), run, Colour(Le(palette + 4 * std::size_t(index), 4) | 0xFF000000u));
+        if (!next(run) || !next(index) || run == 0 || run > total - at || index >= colours) return {};
+        std::fill_n(out + at, run, Colour(Le(palette + 4 * std::size_t(index), 4) | 0xFF000000u));
+        at += run;
     }
     if (p != end) return {};
     return CPixmap(int(width), int(height), std::move(pixels));
 }
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+
+}  // namespace
+
+void* AllocatePixels(std::size_t bytes) {
+    if (bytes == 0) bytes = 1;
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (bytes >= kHugePage) {
+        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        if (void* p = std::aligned_alloc(kHugePage, rounded)) {
+            madvise(p, rounded, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
+            return p;
+        }
+        throw std::bad_alloc();
+    }
+#endif
+    if (void* p = std::malloc(bytes)) return p;
+    throw std::bad_alloc();
+}
+
+void FreePixels(void* p, std::size_t /*bytes*/) { std::free(p); }

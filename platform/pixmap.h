@@ -9,6 +9,46 @@
 
 #include "platform/geometry.h"
 
+// Storage for pixels: a pixel made without a value is left unset, for it is about to be
+// written (a decoded image writes each once); large blocks are asked of the system in huge
+// pages where it has them, so that an image of megabytes costs a few page faults, not a
+// thousand.
+template <typename T>
+struct CPixelAllocator {
+    using value_type = T;
+    CPixelAllocator() = default;
+    template <typename U>
+    CPixelAllocator(const CPixelAllocator<U>&) {}
+    T* allocate(std::size_t n);
+    void deallocate(T* p, std::size_t n);
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        if constexpr (sizeof...(Args) == 0)
+            ::new (static_cast<void*>(p)) U;
+        else
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+    template <typename U>
+    bool operator==(const CPixelAllocator<U>&) const { return true; }
+    template <typename U>
+    bool operator!=(const CPixelAllocator<U>&) const { return false; }
+};
+
+// Huge pages for blocks of this size and more.
+void* AllocatePixels(std::size_t bytes);
+void FreePixels(void* p, std::size_t bytes);
+
+template <typename T>
+T* CPixelAllocator<T>::allocate(std::size_t n) {
+    return static_cast<T*>(AllocatePixels(n * sizeof(T)));
+}
+template <typename T>
+void CPixelAllocator<T>::deallocate(T* p, std::size_t n) {
+    FreePixels(p, n * sizeof(T));
+}
+
+using CPixels = std::vector<Colour, CPixelAllocator<Colour>>;
+
 class CPixmap {
 public:
     CPixmap() = default;
@@ -16,7 +56,7 @@ public:
         : m_nWidth(width), m_nHeight(height), m_nStride(width),
           m_px(std::size_t(width) * height, fill) {}
     // Takes the pixels, width x height of them, row after row.
-    CPixmap(int width, int height, std::vector<Colour>&& pixels)
+    CPixmap(int width, int height, CPixels&& pixels)
         : m_nWidth(width), m_nHeight(height), m_nStride(width), m_px(std::move(pixels)) {}
     // Pixels that someone else owns and keeps alive, rows `stride` pixels apart: an image
     // of the window's own, drawn into where it lies.
@@ -38,7 +78,7 @@ private:
     int m_nWidth = 0;
     int m_nHeight = 0;
     int m_nStride = 0;
-    std::vector<Colour> m_px;
+    CPixels m_px;
     Colour* m_pExternal = nullptr;
 };
 
