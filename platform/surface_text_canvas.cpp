@@ -66,9 +66,14 @@ std::vector<std::string_view> LinesOf(const char* text, int width, unsigned form
 void CSurface::Ellipse(int left, int top, int right, int bottom) {
     const bool fill = m_brush && !m_brush->hollow;
     if (!m_pen && !fill) return;
-    skalor_canvas_ellipse(Bits(), Width(), Width(), Height(), 1, left, top, right, bottom,
+    skalor_canvas_ellipse(Bits(), Stride(), Width(), Height(), m_nScale, left, top, right, bottom,
                           m_pen ? m_pen->colour : 0, m_pen ? m_pen->width : 0,
                           fill ? m_brush->colour : 0, fill);
+}
+
+void CSurface::SlantedLine(CPoint from, CPoint to) {
+    skalor_canvas_line(Bits(), Stride(), Width(), Height(), m_nScale, from.x, from.y, to.x, to.y, m_pen->colour,
+                       m_pen->width);
 }
 
 void CSurface::DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font) {
@@ -85,9 +90,9 @@ void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect
         joined.append(lines[i].data(), lines[i].size());
     }
     const LineBox box = LineBoxOf(font);
-    skalor_canvas_draw_lines(Bits(), Width(), Width(), Height(), 1, rect.left, rect.top, rect.right,
-                             rect.bottom, joined.data(), int(joined.size()), m_textColour,
-                             FontPixelSize(font.height), box.ascent, box.cell,
+    skalor_canvas_draw_lines(Bits(), Stride(), Width(), Height(), m_nScale, rect.left, rect.top,
+                             rect.right, rect.bottom, joined.data(), int(joined.size()),
+                             m_textColour, FontPixelSize(font.height), box.ascent, box.cell,
                              (format & DT_CENTER) ? 1 : 0);
 }
 

@@ -28,7 +28,7 @@ bool ParseName(const std::string& name, int& id, int& scale) {
     if (*end != '@') return false;
     const char* k = end + 1;
     scale = int(std::strtol(k, &end, 10));
-    return end != k && std::strcmp(end, ".rle") == 0 && scale >= 2;
+    return end != k && std::strcmp(end, ".rle") == 0 && scale >= 2 && scale <= kMaxImageScale;
 }
 
 const EmbeddedImage* Find(int id, int scale) {
@@ -63,4 +63,8 @@ bool SetImageArchive(const unsigned char* data, std::size_t size) {
 
 const EmbeddedImage* FindEmbeddedImage(int id) {
     return Find(id, 1);
+}
+
+const EmbeddedImage* FindScaledImage(int id, int scale) {
+    return Find(id, scale);
 }

@@ -57,13 +57,19 @@ EMSCRIPTEN_KEEPALIVE void skalor_start() {
     g_host.Invalidate();  // the first paint, as showing the window asks for it
 }
 
-// The largest scale the page has its images for.
+// The largest scale the page has its images for: it embeds them for 1 and from 2 up.
 EMSCRIPTEN_KEEPALIVE int skalor_max_scale() {
-    return 1;
+    int scale = 1;
+    while (scale < kMaxImageScale && FindScaledImage(IDB_TOP1, scale + 1)) ++scale;
+    return scale;
 }
 
 // Later frames are composed at this many device pixels a client pixel.
-EMSCRIPTEN_KEEPALIVE void skalor_set_scale(int /*scale*/) {}
+EMSCRIPTEN_KEEPALIVE void skalor_set_scale(int scale) {
+    if (scale < 1 || scale > skalor_max_scale() || scale == g_window->Scale()) return;
+    g_window = std::make_unique<CSurface>(kClientWidth, kClientHeight, scale);
+    g_host.Invalidate();
+}
 
 // Composes the frame and returns its pixels (0xAARRGGBB, skalor_frame_width() a row).
 EMSCRIPTEN_KEEPALIVE const Colour* skalor_paint() {
@@ -161,13 +167,12 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
     s << "{\"title\":" << Quoted(kWindowTitle) << ",\"menus\":[";
     for (int m = 0; m < int(std::size(kMenuBar)); ++m) {
         const Menu& menu = kMenuBar[m];
-        s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption)
-          << ",\"mnemonic\":" << Quoted(menu.mnemonic) << ",\"items\":[";
+        s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption) << ",\"mnemonic\":" << Quoted(menu.mnemonic)
+          << ",\"items\":[";
         for (int i = 0; i < menu.count; ++i)
             s << (i ? "," : "")
               << "{\"caption\":" << (menu.items[i].caption ? Quoted(menu.items[i].caption) : "null")
-              << ",\"mnemonic\":"
-              << (menu.items[i].mnemonic ? Quoted(menu.items[i].mnemonic) : "null")
+              << ",\"mnemonic\":" << (menu.items[i].mnemonic ? Quoted(menu.items[i].mnemonic) : "null")
               << ",\"shortcut\":" << Quoted(ShortcutOf(menu.items[i].id).c_str())
               << ",\"id\":" << menu.items[i].id << "}";
         s << "]}";
