@@ -72,8 +72,8 @@ void CSurface::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void CSurface::SlantedLine(CPoint from, CPoint to) {
-    skalor_canvas_line(Bits(), Stride(), Width(), Height(), m_nScale, from.x, from.y, to.x, to.y, m_pen->colour,
-                       m_pen->width);
+    skalor_canvas_line(Bits(), Stride(), Width(), Height(), m_nScale, from.x, from.y, to.x, to.y,
+                       m_pen->colour, m_pen->width);
 }
 
 void CSurface::DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font) {

@@ -167,12 +167,13 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
     s << "{\"title\":" << Quoted(kWindowTitle) << ",\"menus\":[";
     for (int m = 0; m < int(std::size(kMenuBar)); ++m) {
         const Menu& menu = kMenuBar[m];
-        s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption) << ",\"mnemonic\":" << Quoted(menu.mnemonic)
-          << ",\"items\":[";
+        s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption)
+          << ",\"mnemonic\":" << Quoted(menu.mnemonic) << ",\"items\":[";
         for (int i = 0; i < menu.count; ++i)
             s << (i ? "," : "")
               << "{\"caption\":" << (menu.items[i].caption ? Quoted(menu.items[i].caption) : "null")
-              << ",\"mnemonic\":" << (menu.items[i].mnemonic ? Quoted(menu.items[i].mnemonic) : "null")
+              << ",\"mnemonic\":"
+              << (menu.items[i].mnemonic ? Quoted(menu.items[i].mnemonic) : "null")
               << ",\"shortcut\":" << Quoted(ShortcutOf(menu.items[i].id).c_str())
               << ",\"id\":" << menu.items[i].id << "}";
         s << "]}";

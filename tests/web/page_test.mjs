@@ -261,15 +261,22 @@ async function lessonStep(page, position, step) {
     await page.mouse.click(...(await at(page, ...buttonOf(records[s.step]))));
   }
 }
-for (const [name, viewport] of [["page-dpr1.png", { width: 560, height: 640, deviceScaleFactor: 1 }],
-                                ["page-dpr2.png", { width: 560, height: 640, deviceScaleFactor: 2 }]]) {
+// The frame is composed at the screen's whole factor of device pixels (2 in 560 x 640 at
+// ratio 1, 4 at ratio 2 and on the phone), not enlarged from a smaller one.
+const composed = (page) => page.$eval("#client", (c) => [c.width, c.height, c.getBoundingClientRect().width]);
+for (const [name, viewport, k] of [["page-dpr1.png", { width: 560, height: 640, deviceScaleFactor: 1 }, 2],
+                                   ["page-dpr2.png", { width: 560, height: 640, deviceScaleFactor: 2 }, 4]]) {
   const page = await openPage(viewport);
   await lessonStep(page, 1, 2);
+  const [w, h, css] = await composed(page);
+  check(w === 240 * k && h === 268 * k && css * viewport.deviceScaleFactor === w, `${name}: ${w} x ${h} shown ${css} wide`);
   await page.screenshot({ path: path.join(outDir, name) });
   await page.close();
 }
 await phone.evaluate((id) => window.skalor.command(id), 32797);
 await phone.waitForSelector("#lessons option");
+const [pw, , pcss] = await composed(phone);
+check(pw === 960 && pcss === 390, `phone: composed ${pw} wide, shown ${pcss} wide (the page's width)`);
 await phone.screenshot({ path: path.join(outDir, "page-phone.png") });
 
 // --- The first frame after load, over five fresh loads.
