@@ -57,6 +57,9 @@ struct StepNote {
 extern const StepNote kStepNotes[];
 extern const int kStepNoteCount;
 
+// The index mark as a mark of its scale: the scale that carries it and the value it stands for.
+Mark IndexMarkOf(Index index);
+
 // The scale is drawn on the slide (otherwise on a body strip).
 bool OnSlide(Scale scale);
 
