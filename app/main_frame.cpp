@@ -19,6 +19,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {ID_TB_UNDO, &CMainFrame::OnUndo, &CMainFrame::OnUpdateUndo},
     {ID_CLAMP, &CMainFrame::OnClamp, &CMainFrame::OnUpdateClamp},
     {ID_TRAINING, &CMainFrame::OnTraining, &CMainFrame::OnUpdateTraining},
+    {ID_TASKS, &CMainFrame::OnTasks, &CMainFrame::OnUpdateTasks},
     {ID_ABOUT, &CMainFrame::OnAbout, &CMainFrame::OnUpdateAlways},
     {ID_EXIT, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
     {IDOK, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
@@ -37,7 +38,8 @@ CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {
 }
 
 CMainFrame::~CMainFrame() {
-    if (m_training.m_wndLessonList) m_host.DestroyListBox();
+    if (m_training.m_wndLessonList || m_tasks.m_wndTaskList) m_host.DestroyListBox();
+    if (m_tasks.m_wndAnswer) m_host.DestroyEditBox();
 }
 
 void CMainFrame::OnPaint(CSurface& window) {
@@ -47,10 +49,12 @@ void CMainFrame::OnPaint(CSurface& window) {
     }
     CSurface& dc = *m_bmpBuffer;
     ComposeRule(dc, m_rule, m_images, m_pens);
+    PaintTasks(dc);
     PaintTraining(dc);
     window.BitBlt(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), dc,
                   0, 0);
     AfterPaintTraining();
+    AfterPaintTasks();
     m_bBufferReady = 1;
 }
 
@@ -117,20 +121,18 @@ void CMainFrame::OnUpdateSide2(CCmdUI& ui) const {
     ui.SetCheck(m_rule.m_nSide);
 }
 
-void CMainFrame::OnUpdateUndo(CCmdUI& ui) const {
-    if (m_training.m_nLesson > 0)
-        ui.Enable(false);
-    else if (m_training.m_bListOpen)
-        ui.Enable(false);
-    else
-        ui.Enable(m_undo.m_nUndoCount != 0);
-}
+void CMainFrame::OnUpdateUndo(CCmdUI& ui) const { ui.Enable(!Blocked() && m_undo.m_nUndoCount != 0); }
 
 void CMainFrame::OnUpdateClamp(CCmdUI& ui) const {
     ui.Enable(!Blocked());
     ui.SetCheck(m_rule.m_bClamp != 0);
 }
 
-void CMainFrame::OnUpdateTraining(CCmdUI& ui) const { ui.Enable(!m_training.m_bListOpen); }
+// One chooser at a time: the lessons' and the tasks' share the list box.
+void CMainFrame::OnUpdateTraining(CCmdUI& ui) const {
+    ui.Enable(!m_training.m_bListOpen && !m_tasks.m_bChooserOpen);
+}
+
+void CMainFrame::OnUpdateTasks(CCmdUI& ui) const { OnUpdateTraining(ui); }
 
 void CMainFrame::OnUpdateAlways(CCmdUI& ui) const { ui.Enable(true); }

@@ -19,6 +19,7 @@ void CMainFrame::ApplyCurrentStep() {
 
 void CMainFrame::OnTraining() {
     // A running lesson keeps its step: its box stays drawn under the panel.
+    StowAnswer();
     m_training.m_bListOpen = 1;
     m_training.m_bListCreated = 0;
     m_host.Invalidate();
@@ -46,6 +47,7 @@ void CMainFrame::OnChooserPress(CPoint point) {
     const int32_t r = HitTestChooser(m_training.m_wndLessonList, point.x, point.y);
     if (r < 0) return;
     if (r > 0) {
+        CloseTask();  // a lesson takes the window over from an open task
         // Starting replaces a running lesson at once; neither leaves an undo entry.
         m_training.m_nLesson = r;
         m_training.m_nStep = FindNextStep(uint32_t(r), -1);

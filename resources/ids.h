@@ -15,6 +15,7 @@ constexpr int ID_TB_BUTTON1 = 32790;
 constexpr int ID_TB_UNDO = 32791;
 constexpr int ID_ABOUT = 32793;
 constexpr int ID_TRAINING = 32797;
+constexpr int ID_TASKS = 32798;
 
 // The toolbar strip's buttons.
 constexpr int kToolbarButtonWidth = 16;
@@ -51,5 +52,7 @@ constexpr int TIMER_REPEAT = 2;  // every 10 ms while held
 constexpr int kHoldPeriodMs = 300;
 constexpr int kRepeatPeriodMs = 10;
 
-// The lesson list box is child control 1.
+// The lesson list box is child control 1 (the task list takes its place and its id); the
+// answer field of a task is control 2.
 constexpr int IDC_LESSON_LIST = 1;
+constexpr int IDC_ANSWER = 2;

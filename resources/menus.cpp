@@ -18,6 +18,7 @@ const MenuItem kOperationsMenu[] = {
     {"Пpижать визирку", ID_CLAMP},
     {nullptr, 0},
     {"Oбучение...", ID_TRAINING},
+    {"Задачи...", ID_TASKS},
     {nullptr, 0},
     {"O программе...", ID_ABOUT},
 };

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "frontend/qt/client_view.h"
+#include "frontend/qt/edit_box.h"
 #include "frontend/qt/list_box.h"
 #include "resources/ids.h"
 #include "resources/menus.h"
@@ -71,7 +72,7 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
 }
 
 CQtMainWindow::~CQtMainWindow() {
-    // The logic goes first: it still destroys its list box through this window.
+    // The logic goes first: it still destroys its list box and field through this window.
     m_frame.reset();
     DestroyListBox();
     // The client view calls back into this window (a focus change while Qt takes the
@@ -225,6 +226,37 @@ void CQtMainWindow::DestroyListBox() {
     m_listBox.reset();
 }
 
+IEditBox* CQtMainWindow::CreateEditBox(const CRect& rect, int /*controlId*/) {
+    DestroyEditBox();
+    auto* widget = new QLineEdit(m_view);
+    widget->setObjectName(QStringLiteral("AnswerField"));
+    // Return in the field is the task box's "Проверить".
+    QObject::connect(widget, &QLineEdit::returnPressed, this, [this] {
+        m_frame->OnTaskCheck();
+        RefreshCommandUi();
+    });
+    m_editBox = std::make_unique<CQtEditBox>(widget, [this](QLineEdit& w, const CRect& r) {
+        w.setGeometry(MapToView(r, m_view->Origin(), m_view->Factor()));
+    });
+    m_editBox->Move(rect);
+    widget->show();
+    return m_editBox.get();
+}
+
+void CQtMainWindow::DestroyEditBox() {
+    if (!m_editBox) return;
+    QLineEdit* widget = m_editBox->Widget();
+    m_editBox.reset();
+    // Deleted later: the field may be the one whose Return led here.
+    if (widget) {
+        widget->hide();
+        widget->deleteLater();
+    }
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+QLineEdit* CQtMainWindow::AnswerWidget() const { return m_editBox ? m_editBox->Widget() : nullptr; }
+
 void CQtMainWindow::PaintClient(CSurface& surface) {
     m_frame->OnPaint(surface);
 }
@@ -252,6 +284,7 @@ void CQtMainWindow::StylusDoubleTap(unsigned flags, CPoint point) {
 void CQtMainWindow::ClientLayoutChanged() {
     if (QListWidget* widget = ListWidget())
         widget->setGeometry(MapToView(m_rcList, m_view->Origin(), m_view->Factor()));
+    if (m_editBox) m_editBox->Move(m_editBox->Rect());
 }
 
 bool CQtMainWindow::event(QEvent* event) {

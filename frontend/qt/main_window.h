@@ -16,10 +16,12 @@
 #include "frontend/qt/scale.h"
 
 class QAction;
+class QLineEdit;
 class QListWidget;
 class QToolBar;
 class CClientView;
 class CQtListBox;
+class CQtEditBox;
 
 class CQtMainWindow : public QMainWindow, public IWindowHost {
   public:
@@ -53,6 +55,9 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void MessageBox(const char* caption, const char* text) override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
+    IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
+    void DestroyEditBox() override;
+    QLineEdit* AnswerWidget() const;
 
     // From the client view.
     void PaintClient(CSurface& surface);
@@ -80,6 +85,7 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     std::map<int, QBasicTimer> m_timers;
     bool m_bCapture = false;
     std::unique_ptr<CQtListBox> m_listBox;
+    std::unique_ptr<CQtEditBox> m_editBox;
     CRect m_rcList;
     std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above
 };

@@ -28,7 +28,8 @@ const std::vector<ExpectedItem> kFileItems = {
 const std::vector<ExpectedItem> kOperationsItems = {
     {"Oтменить", ID_UNDO, "O"},         {nullptr, 0, ""},
     {"Пpижать визирку", ID_CLAMP, "p"}, {nullptr, 0, ""},
-    {"Oбучение...", ID_TRAINING, "O"},  {nullptr, 0, ""},
+    {"Oбучение...", ID_TRAINING, "O"},  {"Задачи...", ID_TASKS, ""},
+    {nullptr, 0, ""},
     {"O программе...", ID_ABOUT, "O"},
 };
 

@@ -12,6 +12,7 @@
 #include "training/lesson_list.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
+#include "training/task_kinds.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ const NamedCommand kCommands[] = {
     {"ID_SIDE1", ID_SIDE1},     {"ID_SIDE2", ID_SIDE2},       {"ID_EXIT", ID_EXIT},
     {"ID_UNDO", ID_UNDO},       {"ID_TB_UNDO", ID_TB_UNDO},   {"ID_CLAMP", ID_CLAMP},
     {"ID_TRAINING", ID_TRAINING}, {"ID_ABOUT", ID_ABOUT},     {"ID_TB_BUTTON1", ID_TB_BUTTON1},
-    {"IDOK", IDOK},
+    {"IDOK", IDOK},             {"ID_TASKS", ID_TASKS},
 };
 
 // The keys of the state line, in its order: what expect may check besides enabled.NAME and
@@ -138,6 +139,21 @@ bool KnownCommand(const ReplayCommand& c, std::string& why) {
     return false;
 }
 
+bool TaskKey(const ReplayCommand& c, std::string& why) {
+    if (c.numbers[0] > 0 && c.numbers[0] < 1000 && tasks::HasTaskKind(uint32_t(c.numbers[0])) && c.numbers[1] >= 0)
+        return true;
+    why = "task takes the key of a lesson with a task kind and a seed of 0 or more";
+    return false;
+}
+
+// A number as a decimal, without a needless exponent or trailing zeros.
+std::string Decimal(double v) {
+    std::ostringstream s;
+    s.precision(10);
+    s << v;
+    return s.str();
+}
+
 bool SettableKeys(const ReplayCommand& c, std::string& why) {
     for (const auto& [key, value] : c.pairs) {
         long v;
@@ -178,6 +194,7 @@ bool CheckableKeys(const ReplayCommand& c, std::string& why) {
 // The handlers, with the session's inside in reach.
 struct ReplayVerbs {
     static CPoint At(const ReplayCommand& c) { return {int(c.numbers[0]), int(c.numbers[1])}; }
+    static CPoint Centre(const CRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
     static void Down(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
         s.m_frame->OnLButtonDown(0, At(c));
@@ -230,6 +247,60 @@ struct ReplayVerbs {
         }
     }
 
+    static void Task(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        f.StartTask(uint32_t(c.numbers[0]), uint32_t(c.numbers[1]));
+        const tasks::Task& t = f.m_tasks.m_task;
+        out << "task " << t.key;
+        for (int i = 0; i < t.count; ++i) out << ' ' << Decimal(t.numbers[i]);
+        out << " => " << Decimal(t.answer) << " ± " << Decimal(t.tolerance) << "\n";
+    }
+    // Types into the answer field and presses "Проверить" on the task box.
+    static void Answer(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        CHeadlessEditBox* field = s.m_host.EditBox();
+        if (!f.m_tasks.m_bOpen || !field) {
+            out << "no task\n";
+            return;
+        }
+        field->SetText(c.text.c_str());
+        const CPoint at = Centre(f.m_tasks.m_layout.buttons[kTaskCheck]);
+        f.OnLButtonDown(0, at);
+        f.OnLButtonUp(0, at);
+        // The box says which: "Верно", "Неверно: около X" or "Введите число".
+        const std::string& verdict = f.m_tasks.m_strVerdict;
+        const std::string wrong = "Неверно: около ";
+        if (verdict == "Верно")
+            out << "verdict right\n";
+        else if (verdict.compare(0, wrong.size(), wrong) == 0)
+            out << "verdict wrong " << verdict.substr(wrong.size()) << "\n";
+        else
+            out << "verdict invalid\n";
+    }
+    static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        if (!f.m_tasks.m_bOpen || f.m_tasks.m_nShowStep >= 0) {
+            out << "no task\n";
+            return;
+        }
+        const CPoint at = Centre(f.m_tasks.m_layout.buttons[kTaskShow]);
+        f.OnLButtonDown(0, at);
+        f.OnLButtonUp(0, at);
+        out << "show " << f.m_tasks.m_solution.size() << "\n";
+    }
+    // A tap in the middle of the current step box's button.
+    static void Next(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        const std::optional<CRect> box = f.StepBoxRect();
+        if (!box) {
+            out << "no step\n";
+            return;
+        }
+        const CPoint at{box->left + (box->right - box->left + 1) / 2, box->bottom - 25};
+        f.OnLButtonDown(0, at);
+        f.OnLButtonUp(0, at);
+    }
+
     static void State(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         out << s.StateLine() << "\n";
     }
@@ -242,16 +313,21 @@ struct ReplayVerbs {
     }
     static void Text(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         const CMainFrame& f = *s.m_frame;
-        out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
+        if (f.m_tasks.m_nShowStep >= 0)
+            out << f.m_tasks.m_texts[std::size_t(f.m_tasks.m_nShowStep)] << "\n";
+        else
+            out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
     }
     // The current step's text as the step box breaks it.
     static void Lines(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         const CMainFrame& f = *s.m_frame;
-        if (f.m_training.m_nLesson <= 0) {
+        if (f.m_training.m_nLesson <= 0 && f.m_tasks.m_nShowStep < 0) {
             out << "-\n";
             return;
         }
-        const std::vector<std::string_view>& lines = StepTextLines(f.m_training.m_nStep);
+        const std::vector<std::string_view>& lines = f.m_tasks.m_nShowStep >= 0
+                                                         ? f.m_tasks.m_lines[std::size_t(f.m_tasks.m_nShowStep)]
+                                                         : StepTextLines(f.m_training.m_nStep);
         for (std::string_view l : lines) out << "line " << l << "\n";
         out << "lines " << lines.size() << "\n";
     }
@@ -321,6 +397,10 @@ const Verb kVerbs[] = {
     {"table", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Table},
     {"lessons", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Lessons},
     {"frame", Args::Name, 0, Role::Output, "FILE", nullptr, ReplayVerbs::Frame},
+    {"task", Args::Numbers, 2, Role::Event, "KEY SEED", TaskKey, ReplayVerbs::Task},
+    {"answer", Args::Text, 0, Role::Event, "TEXT", nullptr, ReplayVerbs::Answer},
+    {"show", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Show},
+    {"next", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Next},
     {"expect", Args::Pairs, 0, Role::Output, "K=V ...", CheckableKeys, ReplayVerbs::Expect},
     {"echo", Args::Text, 0, Role::Output, "TEXT", nullptr, ReplayVerbs::Echo},
     // Blocks nest; a count of 0 skips the block.
@@ -464,6 +544,8 @@ std::string CReplaySession::StateLine() const {
     const bool hold = host.TimerRunning(TIMER_HOLD), repeat = host.TimerRunning(TIMER_REPEAT);
     const char* button = "-";
     if (f.m_training.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0 ? "next" : "finish";
+    if (f.m_tasks.m_nShowStep >= 0)
+        button = std::size_t(f.m_tasks.m_nShowStep) + 1 < f.m_tasks.m_solution.size() ? "next" : "finish";
     std::ostringstream s;
     s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide << " cursor=" << f.m_rule.m_nCursor
       << " side=" << f.m_rule.m_nSide << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
