@@ -551,12 +551,13 @@ const Kind kKinds[] = {
          s.Finish("Это радиус разворота в км.");
      }},
     // 36: time of a turn through an angle (variant 0) or a full turn (1), a tenth on scale 2
-    {36, {{200, 900, 10}, {1, 20, 0.5}, {30, 330, 10}}, 3, 2, Scale::S2, 10, AnswerForm::Seconds,
-     [](Numbers n, int v) { return TurnTime(n[0], n[1], v ? 360 : n[2]); },
-     [](Numbers n, int v) { return TurnTime(n[0], n[1], v ? 360 : n[2]) >= 12 && TurnTime(n[0], n[1], v ? 360 : n[2]) <= 1200; },
-     [](Numbers n, int v) {
-         return "Скорость " + F(n[0]) + " км/час, радиус разворота " + F(n[1]) + " км. Найдите время разворота " +
-                (v ? std::string("на 360°") : "на " + Deg(n[2])) + " в секундах.";
+    // The full turn asks for 360°, and is read at the t360 index.
+    {36, {{200, 900, 10}, {1, 20, 0.5}, {30, 360, 10}}, 3, 2, Scale::S2, 10, AnswerForm::Seconds,
+     [](Numbers n, int) { return TurnTime(n[0], n[1], n[2]); },
+     [](Numbers n, int v) { return (v == 0) != (n[2] == 360) && TurnTime(n[0], n[1], n[2]) >= 12 && TurnTime(n[0], n[1], n[2]) <= 1200; },
+     [](Numbers n, int) {
+         return "Скорость " + F(n[0]) + " км/час, радиус разворота " + F(n[1]) + " км. Найдите время разворота на " +
+                Deg(n[2]) + " в секундах.";
      },
      [](Numbers n, int v, Steps& s) {
          s.Find(V(Scale::S1, n[0] / 10));
@@ -753,7 +754,9 @@ bool ParseAnswer(const std::string& text, AnswerForm form, double& value) {
 Verdict Check(const Task& task, const std::string& text) {
     double value = 0;
     if (!ParseAnswer(text, task.form, value)) return Verdict::Invalid;
-    return std::fabs(value - task.answer) <= task.tolerance ? Verdict::Right : Verdict::Wrong;
+    // Inclusive, also when the bound is a fraction that binary numbers cannot hold (a twelfth).
+    const double slack = 1e-9 * std::max(1.0, std::fabs(task.answer));
+    return std::fabs(value - task.answer) <= task.tolerance + slack ? Verdict::Right : Verdict::Wrong;
 }
 
 }  // namespace tasks

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <sstream>
 #include <utility>
 
@@ -38,6 +39,11 @@ const char* const kStateKeys[] = {
 };
 
 const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
+
+// Keys that expect may check besides the state line's: the open task's kind (0 when none),
+// the last verdict (right, wrong, invalid or -), the session's count, the shown solution's
+// step (-1 when none) and whether the answer field exists.
+const char* const kTaskKeys[] = {"task", "verdict", "solved", "set", "showing", "field"};
 
 constexpr int kLbnSelChange = 1;  // the list box's "selection changed" notification
 
@@ -175,6 +181,8 @@ bool CheckableKey(const std::string& key) {
         if (key.compare(0, length, prefix) == 0) return CommandId(key.substr(length), id);
     }
     for (const char* k : kStateKeys)
+        if (key == k) return true;
+    for (const char* k : kTaskKeys)
         if (key == k) return true;
     return false;
 }
@@ -569,6 +577,19 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
         if (!CommandId(key.substr(p.size()), id)) break;
         const std::optional<CCmdUI> ui = m_frame->CommandState(id);
         got = !ui ? "?" : (p == "enabled." ? ui->enabled : ui->checked) ? "1" : "0";
+        return got == expected;
+    }
+    const CTaskState& t = m_frame->m_tasks;
+    const std::string wrong = "Неверно: около ";
+    const std::string& v = t.m_strVerdict;
+    const std::string taskValues[] = {
+        std::to_string(t.m_bOpen ? t.m_task.key : 0),
+        v.empty() ? "-" : v == "Верно" ? "right" : v.compare(0, wrong.size(), wrong) == 0 ? "wrong" : "invalid",
+        std::to_string(t.m_nSolved), std::to_string(t.m_nSet), std::to_string(t.m_nShowStep),
+        std::to_string(m_frame->m_tasks.m_wndAnswer != nullptr)};
+    for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
+        if (key != kTaskKeys[i]) continue;
+        got = taskValues[i];
         return got == expected;
     }
     std::istringstream in(StateLine().substr(6));
