@@ -1,0 +1,47 @@
+// A task through the real window: the answer field is a line edit over the task box, typing
+// and Return check the answer, and the field follows the box and goes with it.
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "qt_support.h"
+#include "resources/ids.h"
+
+namespace {
+
+using Tasks = WindowTest;
+
+TEST_F(Tasks, TheAnswerFieldIsARealLineEditAndReturnChecks) {
+    FindCommand(*window, ID_TASKS)->trigger();
+    ASSERT_TRUE(WaitUntil([&] { return window->ListWidget() != nullptr; }));
+    QListWidget* list = window->ListWidget();
+    EXPECT_EQ(list->item(0)->text().toUtf8(), QByteArray(" Умножение чисел"));
+    EXPECT_EQ(list->count(), 28);
+    Tap(165, 215);  // "Начать" on the first kind: 83 * 51 from the session's first seed
+    ASSERT_TRUE(WaitUntil([&] { return window->AnswerWidget() != nullptr; }));
+    QLineEdit* field = window->AnswerWidget();
+    EXPECT_EQ(field->parentWidget(), &View());
+    EXPECT_EQ(field->geometry(), MapToView(Frame().m_tasks.m_layout.field, View().Origin(), View().Factor()));
+    EXPECT_TRUE(WaitUntil([&] { return field->hasFocus(); }));
+
+    QTest::keyClicks(field, "4 233");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(Frame().m_tasks.m_strVerdict, "Верно");
+    EXPECT_EQ(Frame().m_tasks.m_nSolved, 1);
+    field->setText("12x");
+    QTest::keyClick(field, Qt::Key_Enter);
+    EXPECT_EQ(Frame().m_tasks.m_strVerdict, "Введите число");
+
+    // The switch moves the box, and the field with it.
+    const CRect flip = Frame().m_tasks.m_layout.flip;
+    Tap((flip.left + flip.right) / 2, (flip.top + flip.bottom) / 2);
+    EXPECT_EQ(field->geometry(), MapToView(Frame().m_tasks.m_layout.field, View().Origin(), View().Factor()));
+    EXPECT_LT(Frame().m_tasks.m_layout.box.top, 10);
+
+    // "Закрыть": the box and its field go.
+    const CRect close = Frame().m_tasks.m_layout.buttons[2];
+    Tap((close.left + close.right) / 2, (close.top + close.bottom) / 2);
+    EXPECT_EQ(window->AnswerWidget(), nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return View().findChildren<QLineEdit*>().isEmpty(); }));
+}
+
+}  // namespace
