@@ -48,27 +48,39 @@ std::string ScaleName(Scale s) {
     return kNames[int(s)];
 }
 
-const char* IndexName(Index i) {
-    switch (i) {
-        case Index::Ten: return "индекс 10";
-        case Index::Circle: return "круглый индекс";
-        case Index::Triangle2: case Index::Triangle4: return "треугольный индекс";
-        case Index::R: return "индекс R";
-        case Index::T360: return "индекс t360";
-        case Index::Hundred14: return "индекс 100";
-        case Index::AM: return "индекс АМ";
-        case Index::MM: return "индекс ММ";
-        case Index::Feet: return "индекс ФУТЫ";
-        case Index::None: break;
-    }
-    return "";
-}
+// An index mark's name: nominative (and accusative), genitive, dative.
+struct IndexWords {
+    Index index;
+    const char* words[3];
+};
+const IndexWords kIndexNames[] = {
+    {Index::Ten, {"индекс 10", "индекса 10", "индексу 10"}},
+    {Index::Circle, {"круглый индекс", "круглого индекса", "круглому индексу"}},
+    {Index::Triangle2, {"треугольный индекс", "треугольного индекса", "треугольному индексу"}},
+    {Index::Triangle4, {"треугольный индекс", "треугольного индекса", "треугольному индексу"}},
+    {Index::R, {"индекс R", "индекса R", "индексу R"}},
+    {Index::T360, {"индекс t360", "индекса t360", "индексу t360"}},
+    {Index::Hundred14, {"индекс 100", "индекса 100", "индексу 100"}},
+    {Index::AM, {"индекс АМ", "индекса АМ", "индексу АМ"}},
+    {Index::MM, {"индекс ММ", "индекса ММ", "индексу ММ"}},
+    {Index::Feet, {"индекс ФУТЫ", "индекса ФУТЫ", "индексу ФУТЫ"}},
+};
 
-// "индекс 10 на шкале 2", "23 на шкале 1".
-std::string Named(const Mark& m) {
+// How a mark is named in the case a phrase needs: an index by its name, a value on an angle
+// scale as an angle, any other value as a number.
+enum class Case { Nominative, Genitive, Dative, Accusative };
+
+std::string Named(const Mark& m, Case c = Case::Nominative) {
     const std::string where = " на шкале " + ScaleName(m.scale);
-    if (m.index != Index::None) return IndexName(m.index) + where;
-    return FormatNumber(m.value) + where;
+    if (m.index != Index::None) {
+        const int form = c == Case::Genitive ? 1 : c == Case::Dative ? 2 : 0;
+        for (const IndexWords& w : kIndexNames)
+            if (w.index == m.index) return w.words[form] + where;
+    }
+    const bool angle = m.scale == Scale::S1a || m.scale == Scale::S3 || m.scale == Scale::S4;
+    static const char* const kNumber[] = {"число ", "числа ", "числу ", "число "};
+    static const char* const kAngle[] = {"угол ", "угла ", "углу ", "угол "};
+    return (angle ? kAngle : kNumber)[int(c)] + FormatNumber(m.value) + (angle ? "°" : "") + where;
 }
 
 // The reading rounded to half of its graduation interval, as the eye reads it.
@@ -85,29 +97,31 @@ public:
     void Text(const std::string& text) { Add(StepNote{}, Act::Text, false, text + "..."); }
     void Find(Mark m) {
         Add(Note(m), Act::Find, true,
-            m.index != Index::None ? "Находим " + Named(m) + "..." : "Находим на шкале " + ScaleName(m.scale) + " число " + FormatNumber(m.value) + "...");
+            "Находим " + Named(m, Case::Accusative) + "...");
     }
     void FindCursor(Mark m) {
         Add(Note(m), Act::FindCursor, true,
-            "Находим на шкале " + ScaleName(m.scale) + " число " + FormatNumber(m.value) + " и устанавливаем на него визир...");
+            "Находим " + Named(m, Case::Accusative) + " и устанавливаем на него визир...");
     }
     void Bring(Mark slide, Mark body) {
-        Add(Note(slide, body), Act::Bring, true, "Подводим " + Named(slide) + " к числу " + Named(body) + "...");
+        Add(Note(slide, body), Act::Bring, true, "Подводим " + Named(slide, Case::Accusative) + " к " + Named(body, Case::Dative) + "...");
     }
-    void BringUnder(Mark slide) { Add(Note(slide), Act::BringUnder, true, "Подводим под визир " + Named(slide) + "..."); }
+    void BringUnder(Mark slide) { Add(Note(slide), Act::BringUnder, true, "Подводим под визир " + Named(slide, Case::Accusative) + "..."); }
     void CursorBring(Mark slide, Mark body) {
         Add(Note(slide, body), Act::CursorBring, true,
-            "Устанавливаем визир на " + Named(body) + " и подводим под него " + Named(slide) + "...");
+            "Устанавливаем визир на " + Named(body, Case::Accusative) + " и подводим под него " +
+                Named(slide, Case::Accusative) + "...");
     }
     void Read(Mark result, Mark against) {
-        AddRead(Note(result, against), Act::Read, "Против " + Named(against) + " смотрим на шкале " + ScaleName(result.scale));
+        AddRead(Note(result, against), Act::Read, "Против " + Named(against, Case::Genitive) + " смотрим на шкале " + ScaleName(result.scale));
     }
     void ReadUnder(Mark result) {
         AddRead(Note(result), Act::ReadUnder, "Под визиром смотрим на шкале " + ScaleName(result.scale));
     }
     void CursorRead(Mark result, Mark body) {
         AddRead(Note(result, body), Act::CursorRead,
-                "Устанавливаем визир на " + Named(body) + " и смотрим под ним на шкале " + ScaleName(result.scale));
+                "Устанавливаем визир на " + Named(body, Case::Accusative) + " и смотрим под ним на шкале " +
+                    ScaleName(result.scale));
     }
 
     // The answer's step ends with the reading turned into the answer.
