@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QToolBar>
@@ -68,6 +69,8 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
     resize(sizeHint());
 
     m_frame = std::make_unique<CMainFrame>(*this);
+    // Each run sets other tasks; a task is still the same for the same seed.
+    m_frame->m_tasks.m_nNextSeed = QRandomGenerator::global()->generate();
     RefreshCommandUi();
 }
 

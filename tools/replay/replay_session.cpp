@@ -191,7 +191,7 @@ bool CheckableKeys(const ReplayCommand& c, std::string& why) {
     for (const auto& pair : c.pairs) {
         if (CheckableKey(pair.first)) continue;
         why = "expect knows no key " + Printable(pair.first) +
-              " (the state line's keys, enabled.NAME, checked.NAME)";
+              " (the state line's keys, the task's keys, enabled.NAME, checked.NAME)";
         return false;
     }
     return true;
