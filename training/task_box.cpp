@@ -95,7 +95,7 @@ void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::s
     }
     dc.SetTextColour(Rgb(0, 0, 0));
     for (int i = 0; i < 3; ++i)
-        dc.DrawText(kCaptions[i], l.buttons[i], DT_CENTER | DT_VCENTER, CFont{kCaptionFontHeight});
+        dc.DrawText(kCaptions[i], l.buttons[i], DT_CENTER | DT_VCENTER, CFont{kCountFontHeight});  // narrower buttons
     dc.DrawLines(lines, l.text, DT_WORDBREAK, CFont{kStepTextFontHeight});
     dc.DrawText(answer.c_str(), {l.field.left + 4, l.field.top + 4, l.field.right - 3, l.field.bottom - 2}, DT_LEFT,
                 CFont{kStepTextFontHeight});

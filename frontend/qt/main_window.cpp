@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QTimerEvent>
 #include <QToolBar>
 #include <QWindow>
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
@@ -239,7 +241,12 @@ IEditBox* CQtMainWindow::CreateEditBox(const CRect& rect, int /*controlId*/) {
         RefreshCommandUi();
     });
     m_editBox = std::make_unique<CQtEditBox>(widget, [this](QLineEdit& w, const CRect& r) {
+        // The field grows with the client area, its text with it: a cell of a little over
+        // half the field's height, as the box's own text.
         w.setGeometry(MapToView(r, m_view->Origin(), m_view->Factor()));
+        QFont font = w.font();
+        font.setPixelSize(std::max(1, r.Height() * m_view->Factor() * 13 / 24));
+        w.setFont(font);
     });
     m_editBox->Move(rect);
     widget->show();
