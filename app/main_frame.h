@@ -118,7 +118,9 @@ private:
     // Presses that training takes before the rule sees them, and the keys it takes.
     void OnChooserPress(CPoint point);
     void OnLessonPress(CPoint point);
-    bool OnChooserKey(KeyCode key, bool repeat);
+    // The keys of a chooser's list, given that list and how the chooser closes.
+    bool OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key, bool repeat);
+    bool OnTaskKey(KeyCode key, bool repeat);
     bool OnLessonKey(KeyCode key, bool repeat);
     // The chooser's answer: 0 closes it, a lesson key starts that lesson, -1 does nothing.
     void CloseChooser(int32_t answer);
@@ -138,6 +140,9 @@ private:
     // on the task box (true when the press was the box's, false to give it to the rule).
     void OnTaskChooserPress(CPoint point);
     void OnSolutionPress(CPoint point);
+    void CloseTaskChooser(int32_t answer);  // as CloseChooser
+    void AdvanceSolution();                 // the step box's button
+    void FinishSolution();                  // the solution ends; the rule stays, undoable
     bool OnTaskBoxPress(CPoint point);
     void LayOutTaskBox();
     void StowAnswer();

@@ -43,7 +43,10 @@ void CMainFrame::OnTasks() {
 }
 
 void CMainFrame::OnTaskChooserPress(CPoint point) {
-    const int32_t r = HitTestChooser(m_tasks.m_wndTaskList, point.x, point.y);
+    CloseTaskChooser(HitTestChooser(m_tasks.m_wndTaskList, point.x, point.y));
+}
+
+void CMainFrame::CloseTaskChooser(int32_t r) {
     if (r < 0) return;
     m_host.DestroyListBox();
     m_tasks.m_wndTaskList = nullptr;
@@ -92,7 +95,13 @@ void CMainFrame::CloseTask() {
 
 bool CMainFrame::OnTaskBoxPress(CPoint point) {
     const CRect& box = m_tasks.m_layout.box;
-    if (point.x < box.left || point.x > box.right || point.y < box.top || point.y > box.bottom) return false;
+    if (point.x < box.left || point.x > box.right || point.y < box.top || point.y > box.bottom) {
+        // A press on the rule takes the keys from the answer field: they move the rule again.
+        if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->KillFocus();
+        return false;
+    }
+    // A press on the box leaves the keys with the answer field.
+    if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->SetFocus();
     switch (HitTestTaskBox(m_tasks.m_layout, point.x, point.y)) {
         case kTaskCheck: OnTaskCheck(); break;
         case kTaskShow: OnTaskShow(); break;
@@ -159,16 +168,25 @@ void CMainFrame::ApplyStep(const LessonStep& step) {
 }
 
 void CMainFrame::OnSolutionPress(CPoint point) {
+    if (HitTestBoxButton(point.x, point.y, m_tasks.m_solution[std::size_t(m_tasks.m_nShowStep)].rcBox) < 1) return;
+    AdvanceSolution();
+}
+
+void CMainFrame::AdvanceSolution() {
     const std::vector<LessonStep>& steps = m_tasks.m_solution;
-    if (HitTestBoxButton(point.x, point.y, steps[std::size_t(m_tasks.m_nShowStep)].rcBox) < 1) return;
     if (++m_tasks.m_nShowStep >= int32_t(steps.size())) {
-        // As at the end of a lesson: the rule stays where the solution left it, one undo
-        // entry, and the task box comes back.
-        m_tasks.m_nShowStep = -1;
-        m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
-    } else {
-        ApplyStep(steps[std::size_t(m_tasks.m_nShowStep)]);
+        FinishSolution();
+        return;
     }
+    ApplyStep(steps[std::size_t(m_tasks.m_nShowStep)]);
+    m_host.Invalidate();
+}
+
+void CMainFrame::FinishSolution() {
+    // As at the end of a lesson: the rule stays where the solution left it, one undo entry,
+    // and the task box comes back.
+    m_tasks.m_nShowStep = -1;
+    m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
     m_host.Invalidate();
 }
 

@@ -30,6 +30,8 @@ public:
     virtual void Move(const CRect& rect) = 0;
     virtual void SetFocus() = 0;
     virtual bool HasFocus() const = 0;
+    // The keys go back to the window around the field.
+    virtual void KillFocus() = 0;
 };
 
 class IWindowHost {

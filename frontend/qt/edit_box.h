@@ -8,6 +8,20 @@
 
 #include "platform/host.h"
 
+// A line edit that hands Return, Enter and Escape to the window's keys (check, close) and
+// keeps every other key for its text.
+class CAnswerLineEdit : public QLineEdit {
+  public:
+    CAnswerLineEdit(QWidget* parent, std::function<bool(const QKeyEvent&)> windowKey)
+        : QLineEdit(parent), m_windowKey(std::move(windowKey)) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    std::function<bool(const QKeyEvent&)> m_windowKey;
+};
+
 class CQtEditBox : public IEditBox {
   public:
     // place maps a client rectangle onto the view.
@@ -19,6 +33,7 @@ class CQtEditBox : public IEditBox {
     void Move(const CRect& rect) override;
     void SetFocus() override;
     bool HasFocus() const override;
+    void KillFocus() override;
 
     QLineEdit* Widget() const { return m_widget; }
     const CRect& Rect() const { return m_rect; }

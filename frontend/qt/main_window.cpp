@@ -352,13 +352,9 @@ void CQtMainWindow::DestroyListBox() {
 
 IEditBox* CQtMainWindow::CreateEditBox(const CRect& rect, int /*controlId*/) {
     DestroyEditBox();
-    auto* widget = new QLineEdit(m_view);
+    // Return in the field is the task box's "Проверить", Escape its "Закрыть": the logic's keys.
+    auto* widget = new CAnswerLineEdit(m_view, [this](const QKeyEvent& key) { return KeyDown(key); });
     widget->setObjectName(QStringLiteral("AnswerField"));
-    // Return in the field is the task box's "Проверить".
-    QObject::connect(widget, &QLineEdit::returnPressed, this, [this] {
-        m_frame->OnTaskCheck();
-        RefreshCommandUi();
-    });
     m_editBox = std::make_unique<CQtEditBox>(widget, [this](QLineEdit& w, const CRect& r) {
         // The field grows with the client area, its text with it: a cell of a little over
         // half the field's height, as the box's own text.

@@ -40,9 +40,9 @@ public:
     void Move(const CRect& rect) override { m_rect = rect; }
     void SetFocus() override { m_bFocus = true; }
     bool HasFocus() const override { return m_bFocus; }
+    void KillFocus() override { m_bFocus = false; }
 
     const CRect& Rect() const { return m_rect; }
-    void LoseFocus() { m_bFocus = false; }
 
 private:
     std::string m_text;

@@ -38,6 +38,30 @@ TEST_F(Tasks, TheAnswerFieldIsARealLineEditAndReturnChecks) {
     EXPECT_EQ(field->geometry(), MapToView(Frame().m_tasks.m_layout.field, View().Origin(), View().Factor()));
     EXPECT_LT(Frame().m_tasks.m_layout.box.top, 10);
 
+    // Keys typed into the field are its own, Left among them; Ctrl+E still opens the chooser,
+    // which stows the field, and Escape there gives the task back.
+    field->setFocus();
+    const int32_t slide = Frame().m_rule.m_nSlide;
+    QTest::keyClick(field, Qt::Key_Left);
+    EXPECT_EQ(Frame().m_rule.m_nSlide, slide);
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(Frame().m_tasks.m_bChooserOpen, 1);
+    EXPECT_EQ(window->AnswerWidget(), nullptr);
+    QTest::keyClick(&View(), Qt::Key_Escape);
+    EXPECT_EQ(Frame().m_tasks.m_bChooserOpen, 0);
+    ASSERT_TRUE(WaitUntil([&] { return window->AnswerWidget() != nullptr; }));
+    field = window->AnswerWidget();
+    EXPECT_EQ(field->text(), QStringLiteral("12x"));  // what it held comes back
+
+    // Escape in the field closes the task.
+    ASSERT_TRUE(WaitUntil([&] { return field->hasFocus(); }));
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(Frame().m_tasks.m_bOpen, 0);
+    EXPECT_EQ(window->AnswerWidget(), nullptr);
+    Frame().StartTask(2, 1);
+    window->UpdateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return window->AnswerWidget() != nullptr; }));
+
     // "Закрыть": the box and its field go.
     const CRect close = Frame().m_tasks.m_layout.buttons[2];
     Tap((close.left + close.right) / 2, (close.top + close.bottom) / 2);
