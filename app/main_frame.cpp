@@ -51,8 +51,8 @@ void CMainFrame::OnPaint(CSurface& window) {
     }
     CSurface& dc = *m_bmpBuffer;
     ComposeRule(dc, m_rule, m_images, m_pens);
-    PaintTasks(dc);
     PaintTraining(dc);
+    PaintTasks(dc);
     window.BitBlt(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), dc,
                   0, 0);
     AfterPaintTraining();

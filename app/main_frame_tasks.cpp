@@ -197,6 +197,11 @@ std::optional<CRect> CMainFrame::StepBoxRect() const {
 }
 
 void CMainFrame::PaintTasks(CSurface& dc) {
+    // An open chooser hides the task's box as it hides a lesson's (the field is stowed).
+    if (m_training.m_bListOpen || m_tasks.m_bChooserOpen) {
+        if (m_tasks.m_bChooserOpen) DrawChooser(dc, "Начать");
+        return;
+    }
     if (m_tasks.m_nShowStep >= 0) {
         const std::size_t i = std::size_t(m_tasks.m_nShowStep);
         DrawStepBoxOf(dc, m_tasks.m_solution[i], i + 1 == m_tasks.m_solution.size(), m_tasks.m_lines[i]);
@@ -206,7 +211,6 @@ void CMainFrame::PaintTasks(CSurface& dc) {
         const std::string answer = m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
         DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_strVerdict, count);
     }
-    if (m_tasks.m_bChooserOpen) DrawChooser(dc, "Начать");
 }
 
 void CMainFrame::AfterPaintTasks() {

@@ -28,10 +28,11 @@ void CMainFrame::OnTraining() {
 void CMainFrame::PaintTraining(CSurface& dc) {
     // The open chooser hides a running lesson's step box: drawn over the panel, the box would
     // cover the chooser's buttons with a button that cannot be pressed while the chooser is
-    // open. The lesson's box comes back when the chooser closes.
+    // open. The lesson's box comes back when the chooser closes. The task chooser hides it
+    // the same way.
     if (m_training.m_bListOpen)
         DrawChooser(dc);
-    else if (m_training.m_nLesson > 0)
+    else if (m_training.m_nLesson > 0 && !m_tasks.m_bChooserOpen)
         DrawStepBox(dc, m_training.m_nStep);
 }
 
