@@ -128,7 +128,13 @@ public:
     void Finish(const std::string& how) {
         std::string& text = m_out.texts[m_lastRead];
         text.resize(text.size() - 3);  // the "..." of a step that goes on
-        text += ". " + how + (how.empty() ? "" : " ") + "Ответ: около " + RoundedAnswer(m_task) + ".";
+        const std::string answer = RoundedAnswer(m_task);
+        // Where the reading is the answer as it stands, it is not said twice.
+        if (how.empty() && text.size() >= answer.size() && text.compare(text.size() - answer.size(), answer.size(), answer) == 0) {
+            text += ".";
+            return;
+        }
+        text += ". " + how + (how.empty() ? "" : " ") + "Ответ: около " + answer + ".";
     }
 
 private:
