@@ -53,6 +53,18 @@ TEST_F(Tasks, TheAnswerFieldIsARealLineEditAndReturnChecks) {
     field = window->AnswerWidget();
     EXPECT_EQ(field->text(), QStringLiteral("12x"));  // what it held comes back
 
+    // A click on the rule (below the box, which the switch put at the top) takes the keys from
+    // the field: Left moves the slide again.
+    ASSERT_LT(Frame().m_tasks.m_layout.box.bottom, 200);
+    Tap(120, 230);
+    ASSERT_TRUE(WaitUntil([&] { return !field->hasFocus(); }));
+    const int32_t before = Frame().m_rule.m_nSlide;
+    QTest::keyClick(&View(), Qt::Key_Left);
+    EXPECT_EQ(Frame().m_rule.m_nSlide, before + 1);
+    // A click on the box gives them back.
+    Tap(Frame().m_tasks.m_layout.text.left + 4, Frame().m_tasks.m_layout.text.top + 4);
+    ASSERT_TRUE(WaitUntil([&] { return field->hasFocus(); }));
+
     // Escape in the field closes the task.
     ASSERT_TRUE(WaitUntil([&] { return field->hasFocus(); }));
     QTest::keyClick(field, Qt::Key_Escape);
