@@ -67,7 +67,8 @@ public:
 
     // A lesson, a chooser or a shown solution holds the rule; an open task does not.
     bool Blocked() const {
-        return m_training.m_nLesson > 0 || m_training.m_bListOpen || m_tasks.m_bChooserOpen || m_tasks.m_nShowStep >= 0;
+        return m_training.m_nLesson > 0 || m_training.m_bListOpen || m_tasks.m_bChooserOpen ||
+               m_tasks.m_nShowStep >= 0;
     }
     // A key press or a run of wheel notches has moved the rule and awaits its undo entry.
     bool PendingChange() const;
@@ -119,7 +120,8 @@ private:
     void OnChooserPress(CPoint point);
     void OnLessonPress(CPoint point);
     // The keys of a chooser's list, given that list and how the chooser closes.
-    bool OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key, bool repeat);
+    bool OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key,
+                      bool repeat);
     bool OnTaskKey(KeyCode key, bool repeat);
     bool OnLessonKey(KeyCode key, bool repeat);
     // The chooser's answer: 0 closes it, a lesson key starts that lesson, -1 does nothing.

@@ -63,7 +63,8 @@ void CMainFrame::OnKillFocus() {
     if (m_keys.m_nKind == KEYGESTURE_KEY) EndKeyGesture();
 }
 
-bool CMainFrame::OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key, bool repeat) {
+bool CMainFrame::OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key,
+                              bool repeat) {
     switch (key) {
         case KEY_RETURN:
         case KEY_ENTER:

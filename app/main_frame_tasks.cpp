@@ -10,7 +10,8 @@ namespace {
 
 // The box's text above its button, measured as the step box draws it.
 int TextHeight(const char* text, int width) {
-    const CRect r = CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK, CFont{kStepTextFontHeight});
+    const CRect r = CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK,
+                                          CFont{kStepTextFontHeight});
     return r.bottom - r.top;
 }
 
@@ -20,7 +21,8 @@ bool BoxAtBottom(const tasks::Task& task) {
     for (const catalogue::StepNote& n : tasks::SolutionOf(task).notes) {
         if (n.act == catalogue::Act::Text) continue;
         for (artwork::Scale s : {n.mark.scale, n.other.scale})
-            if (s != artwork::Scale::S1a && s != artwork::Scale::S1 && s != artwork::Scale::S2) return false;
+            if (s != artwork::Scale::S1a && s != artwork::Scale::S1 && s != artwork::Scale::S2)
+                return false;
     }
     return true;
 }
@@ -103,25 +105,35 @@ bool CMainFrame::OnTaskBoxPress(CPoint point) {
     // A press on the box leaves the keys with the answer field.
     if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->SetFocus();
     switch (HitTestTaskBox(m_tasks.m_layout, point.x, point.y)) {
-        case kTaskCheck: OnTaskCheck(); break;
-        case kTaskShow: OnTaskShow(); break;
-        case kTaskClose: CloseTask(); break;
+        case kTaskCheck:
+            OnTaskCheck();
+            break;
+        case kTaskShow:
+            OnTaskShow();
+            break;
+        case kTaskClose:
+            CloseTask();
+            break;
         case kTaskFlip:
             m_tasks.m_bAtBottom = !m_tasks.m_bAtBottom;
             LayOutTaskBox();
             m_host.Invalidate();
             break;
-        case kTaskNowhere: break;  // the box's own ground: the rule under it is not touched
+        case kTaskNowhere:
+            break;  // the box's own ground: the rule under it is not touched
     }
     return true;
 }
 
 tasks::Verdict CMainFrame::OnTaskCheck() {
     if (!m_tasks.m_bOpen || m_tasks.m_nShowStep >= 0) return tasks::Verdict::Invalid;
-    const std::string text = m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
+    const std::string text =
+        m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
     const tasks::Verdict v = tasks::Check(m_tasks.m_task, text);
     switch (v) {
-        case tasks::Verdict::Invalid: m_tasks.m_strVerdict = "Введите число"; break;
+        case tasks::Verdict::Invalid:
+            m_tasks.m_strVerdict = "Введите число";
+            break;
         case tasks::Verdict::Right:
             m_tasks.m_strVerdict = "Верно";
             if (!m_tasks.m_bSolved && !m_tasks.m_bShown) ++m_tasks.m_nSolved;
@@ -142,10 +154,12 @@ void CMainFrame::OnTaskShow() {
     m_tasks.m_texts = solution.texts;
     std::vector<LessonStep> texts(solution.notes.size(), LessonStep{});
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i].pszText = m_tasks.m_texts[i].c_str();
-    m_tasks.m_solution =
-        catalogue::PlaceAll(solution.notes.data(), int(solution.notes.size()), texts.data(), TextHeight).records;
+    m_tasks.m_solution = catalogue::PlaceAll(solution.notes.data(), int(solution.notes.size()),
+                                             texts.data(), TextHeight)
+                             .records;
     m_tasks.m_lines.clear();
-    for (LessonStep& s : m_tasks.m_solution) m_tasks.m_lines.push_back(BreakStepText(s.pszText, s.rcBox));
+    for (LessonStep& s : m_tasks.m_solution)
+        m_tasks.m_lines.push_back(BreakStepText(s.pszText, s.rcBox));
 
     StowAnswer();
     m_tasks.m_bShown = 1;
@@ -168,7 +182,9 @@ void CMainFrame::ApplyStep(const LessonStep& step) {
 }
 
 void CMainFrame::OnSolutionPress(CPoint point) {
-    if (HitTestBoxButton(point.x, point.y, m_tasks.m_solution[std::size_t(m_tasks.m_nShowStep)].rcBox) < 1) return;
+    if (HitTestBoxButton(point.x, point.y,
+                         m_tasks.m_solution[std::size_t(m_tasks.m_nShowStep)].rcBox) < 1)
+        return;
     AdvanceSolution();
 }
 
@@ -204,12 +220,15 @@ void CMainFrame::PaintTasks(CSurface& dc) {
     }
     if (m_tasks.m_nShowStep >= 0) {
         const std::size_t i = std::size_t(m_tasks.m_nShowStep);
-        DrawStepBoxOf(dc, m_tasks.m_solution[i], i + 1 == m_tasks.m_solution.size(), m_tasks.m_lines[i]);
+        DrawStepBoxOf(dc, m_tasks.m_solution[i], i + 1 == m_tasks.m_solution.size(),
+                      m_tasks.m_lines[i]);
     } else if (m_tasks.m_bOpen) {
         const std::string count =
             "Решено " + std::to_string(m_tasks.m_nSolved) + " из " + std::to_string(m_tasks.m_nSet);
-        const std::string answer = m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
-        DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_strVerdict, count);
+        const std::string answer =
+            m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
+        DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_strVerdict,
+                    count);
     }
 }
 
@@ -221,8 +240,8 @@ void CMainFrame::AfterPaintTasks() {
         if (m_tasks.m_wndTaskList) FillTaskList(*m_tasks.m_wndTaskList);
         m_tasks.m_bChooserCreated = 1;
     }
-    if (m_tasks.m_bOpen && m_tasks.m_nShowStep < 0 && !m_tasks.m_wndAnswer && !m_tasks.m_bChooserOpen &&
-        !m_training.m_bListOpen) {
+    if (m_tasks.m_bOpen && m_tasks.m_nShowStep < 0 && !m_tasks.m_wndAnswer &&
+        !m_tasks.m_bChooserOpen && !m_training.m_bListOpen) {
         m_tasks.m_wndAnswer = m_host.CreateEditBox(m_tasks.m_layout.field, IDC_ANSWER);
         if (m_tasks.m_wndAnswer) {
             m_tasks.m_wndAnswer->SetText(m_tasks.m_strAnswer.c_str());

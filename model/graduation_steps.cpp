@@ -8,9 +8,11 @@ namespace {
 constexpr double kSixth = 1.0 / 6.0;  // ten seconds of a minute, ten minutes of an hour or of arc
 
 using G = GraduationStretch;
-const G k1[] = {{1, 6, 0.1}, {6, 10, 0.2}, {10, 60, 1}, {60, 100, 2}, {100, 200, 5}, {200, 600, 10}, {600, 1000, 20}};
+const G k1[] = {{1, 6, 0.1},   {6, 10, 0.2},   {10, 60, 1},    {60, 100, 2},
+                {100, 200, 5}, {200, 600, 10}, {600, 1000, 20}};
 const G k1a[] = {{30, 60, 1}, {60, 100, 2}, {100, 210, 5}, {210, 360, 10}};
-const G k2[] = {{1, 10, kSixth}, {10, 60, 1}, {60, 120, 2}, {120, 240, 5}, {240, 600, 10}, {600, 960, 30}, {1000, 1000, 0}};
+const G k2[] = {{1, 10, kSixth}, {10, 60, 1},    {60, 120, 2},   {120, 240, 5},
+                {240, 600, 10},  {600, 960, 30}, {1000, 1000, 0}};
 const G k3[] = {{5, 50, 1}, {50, 70, 2}, {70, 80, 5}, {90, 90, 0}};
 const G k4[] = {{0.5, 5, kSixth}, {5, 10, 0.5}, {10, 85, 1}};
 const G k6[] = {{1, 10, 0.1}, {10, 31.5, 0.5}, {31.6, 31.6, 0}};
@@ -30,12 +32,11 @@ constexpr ScaleGraduation Of(Scale s, const G (&stretches)[N]) {
 }
 
 const ScaleGraduation kGraduations[] = {
-    Of(Scale::S1, k1),   Of(Scale::S5, k1),   Of(Scale::S1a, k1a),
-    Of(Scale::S2, k2),   Of(Scale::S3, k3),   Of(Scale::S4, k4),
-    Of(Scale::S6, k6),   Of(Scale::S7, k7),   Of(Scale::S8, k8),
-    Of(Scale::S9, k8),   Of(Scale::S10, k10), Of(Scale::S11, k11),
-    Of(Scale::S12, k12), Of(Scale::S13, k13), Of(Scale::S14, k14),
-    Of(Scale::S15, k15), Of(Scale::S16, k16),
+    Of(Scale::S1, k1),   Of(Scale::S5, k1),   Of(Scale::S1a, k1a), Of(Scale::S2, k2),
+    Of(Scale::S3, k3),   Of(Scale::S4, k4),   Of(Scale::S6, k6),   Of(Scale::S7, k7),
+    Of(Scale::S8, k8),   Of(Scale::S9, k8),   Of(Scale::S10, k10), Of(Scale::S11, k11),
+    Of(Scale::S12, k12), Of(Scale::S13, k13), Of(Scale::S14, k14), Of(Scale::S15, k15),
+    Of(Scale::S16, k16),
 };
 
 }  // namespace
@@ -57,7 +58,8 @@ double GraduationInterval(Scale s, double value) {
         const GraduationStretch& r = g.stretches[i];
         const double first = r.from, last = r.step > 0 ? r.to : r.from;
         // The gap from the stretch before up to this stretch's first tick.
-        if (!std::isnan(previous) && first - previous > kEps && value >= previous - kEps && value <= first + kEps) {
+        if (!std::isnan(previous) && first - previous > kEps && value >= previous - kEps &&
+            value <= first + kEps) {
             const double gap = first - previous;
             finest = finest > 0 ? std::fmin(finest, gap) : gap;
         }

@@ -64,15 +64,12 @@ int MarkColumn(Scale s, double value) {
     return static_cast<int>(std::lround(Column(s, value)));
 }
 
-}  // namespace artwork
-
-namespace artwork {
-
 int IndexColumn(Scale s, double value) {
     // An index mark is known by where its rule puts it: within a column and a half.
-    for (int i = 0; i < kIndexColumnCount; ++i)
-        if (kIndexColumns[i].scale == s && std::fabs(Column(s, kIndexColumns[i].value) - Column(s, value)) <= 1.5)
-            return kIndexColumns[i].column;
+    for (int i = 0; i < kIndexColumnCount; ++i) {
+        const FixedColumn& mark = kIndexColumns[i];
+        if (mark.scale == s && std::fabs(Column(s, mark.value) - Column(s, value)) <= 1.5) return mark.column;
+    }
     return MarkColumn(s, value);
 }
 

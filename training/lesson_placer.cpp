@@ -27,7 +27,8 @@ struct RuleState {
 
 // The column the artwork draws a mark on.
 int MarkColumn(const Mark& m) {
-    return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value) : artwork::MarkColumn(m.scale, m.value);
+    return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value)
+                                  : artwork::MarkColumn(m.scale, m.value);
 }
 
 // The body column that a mark stands over in the given slide position.

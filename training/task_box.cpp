@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kMargin = 2;        // between the box and the window's edges
-constexpr int kPadding = 6;       // inside the box
+constexpr int kMargin = 2;   // between the box and the window's edges
+constexpr int kPadding = 6;  // inside the box
 constexpr int kFieldWidth = 96;
 constexpr int kFieldHeight = 24;
 constexpr int kSmallButton = 72;  // three buttons in a row
@@ -18,11 +18,14 @@ const char* const kCaptions[3] = {"Проверить", "Показать", "З�
 
 // A font cell of the text font: one line of the problem.
 int LineHeight() {
-    static const int cell = CSurface::MeasureText("Ж", {0, 0, 100, 100}, DT_LEFT, CFont{kStepTextFontHeight}).Height();
+    static const int cell =
+        CSurface::MeasureText("Ж", {0, 0, 100, 100}, DT_LEFT, CFont{kStepTextFontHeight}).Height();
     return cell;
 }
 
-bool Inside(const CRect& r, int x, int y) { return r.left < x && x < r.right && r.top < y && y < r.bottom; }
+bool Inside(const CRect& r, int x, int y) {
+    return r.left < x && x < r.right && r.top < y && y < r.bottom;
+}
 
 }  // namespace
 
@@ -57,7 +60,8 @@ void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::s
     const CRect& box = l.box;
     {
         const CSelection pen(dc, CPen{kLineColour, 1});
-        dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1, kPanelColour);
+        dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1,
+                         kPanelColour);
         dc.MoveTo(box.left, box.top);
         dc.LineTo(box.right, box.top);
         dc.LineTo(box.right, box.bottom);
@@ -95,13 +99,17 @@ void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::s
     }
     dc.SetTextColour(Rgb(0, 0, 0));
     for (int i = 0; i < 3; ++i)
-        dc.DrawText(kCaptions[i], l.buttons[i], DT_CENTER | DT_VCENTER, CFont{kCountFontHeight});  // narrower buttons
+        dc.DrawText(kCaptions[i], l.buttons[i], DT_CENTER | DT_VCENTER,
+                    CFont{kCountFontHeight});  // narrower buttons
     dc.DrawLines(lines, l.text, DT_WORDBREAK, CFont{kStepTextFontHeight});
-    dc.DrawText(answer.c_str(), {l.field.left + 4, l.field.top + 4, l.field.right - 3, l.field.bottom - 2}, DT_LEFT,
+    dc.DrawText(answer.c_str(),
+                {l.field.left + 4, l.field.top + 4, l.field.right - 3, l.field.bottom - 2}, DT_LEFT,
                 CFont{kStepTextFontHeight});
     const int half = (l.verdict.top + l.verdict.bottom) / 2;
-    dc.DrawText(verdict.c_str(), {l.verdict.left, l.verdict.top, l.verdict.right, half}, DT_LEFT, CFont{kCountFontHeight});
-    dc.DrawText(count.c_str(), {l.verdict.left, half, l.verdict.right, l.verdict.bottom}, DT_LEFT, CFont{kCountFontHeight});
+    dc.DrawText(verdict.c_str(), {l.verdict.left, l.verdict.top, l.verdict.right, half}, DT_LEFT,
+                CFont{kCountFontHeight});
+    dc.DrawText(count.c_str(), {l.verdict.left, half, l.verdict.right, l.verdict.bottom}, DT_LEFT,
+                CFont{kCountFontHeight});
 }
 
 TaskBoxPart HitTestTaskBox(const CTaskBoxLayout& l, int x, int y) {

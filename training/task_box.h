@@ -10,7 +10,13 @@
 
 #include "platform/surface.h"
 
-enum TaskBoxPart { kTaskCheck = 0, kTaskShow = 1, kTaskClose = 2, kTaskFlip = 3, kTaskNowhere = -1 };
+enum TaskBoxPart {
+    kTaskCheck = 0,
+    kTaskShow = 1,
+    kTaskClose = 2,
+    kTaskFlip = 3,
+    kTaskNowhere = -1
+};
 
 struct CTaskBoxLayout {
     CRect box;         // the right column and bottom row belong to it
@@ -29,8 +35,9 @@ std::vector<std::string_view> BreakTaskText(const std::string& problem);
 
 // The box with the field's place (white, edged, with what the field holds: the real control
 // paints itself over it), the verdict and the count.
-void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& layout, const std::vector<std::string_view>& lines,
-                 const std::string& answer, const std::string& verdict, const std::string& count);
+void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& layout,
+                 const std::vector<std::string_view>& lines, const std::string& answer,
+                 const std::string& verdict, const std::string& count);
 
 // The button or switch under (x, y), strict bounds as the other buttons; kTaskNowhere
 // elsewhere (in the box or out of it).

@@ -7,8 +7,8 @@
 
 #include "model/graduation_steps.h"
 #include "model/mark_columns.h"
-#include "platform/layout.h"
 #include "model/rule_state.h"
+#include "platform/layout.h"
 #include "training/lesson_placer.h"
 
 namespace tasks {
@@ -21,30 +21,52 @@ using catalogue::StepNote;
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-double SinD(double deg) { return std::sin(deg * kPi / 180.0); }
-double TanD(double deg) { return std::tan(deg * kPi / 180.0); }
-double AsinD(double x) { return std::asin(x) * 180.0 / kPi; }
-double AtanD(double x) { return std::atan(x) * 180.0 / kPi; }
+double SinD(double deg) {
+    return std::sin(deg * kPi / 180.0);
+}
+double TanD(double deg) {
+    return std::tan(deg * kPi / 180.0);
+}
+double AsinD(double x) {
+    return std::asin(x) * 180.0 / kPi;
+}
+double AtanD(double x) {
+    return std::atan(x) * 180.0 / kPi;
+}
 
 // The turn radius in km at speed v km/h and bank b degrees, and the time in seconds of a
 // turn through a degrees at v km/h on radius r km.
-double TurnRadius(double v, double b) { return std::pow(v / 3.6, 2) / 9.80665 / TanD(b) / 1000.0; }
-double TurnTime(double v, double r, double a) { return 2.0 * kPi * r * 1000.0 / (v / 3.6) * a / 360.0; }
+double TurnRadius(double v, double b) {
+    return std::pow(v / 3.6, 2) / 9.80665 / TanD(b) / 1000.0;
+}
+double TurnTime(double v, double r, double a) {
+    return 2.0 * kPi * r * 1000.0 / (v / 3.6) * a / 360.0;
+}
 
 // The wind angle of the navigation triangle: the wind blows from `from`, the track is `track`.
-double WindAngle(double from, double track) { return std::fmod(from - 180.0 - track + 720.0, 360.0); }
+double WindAngle(double from, double track) {
+    return std::fmod(from - 180.0 - track + 720.0, 360.0);
+}
 
 // The greatest drift and the ground speed at wind angle w (lesson 25's way).
-double Drift(double v, double u, double w) { return AsinD(u * SinD(w) / v); }
+double Drift(double v, double u, double w) {
+    return AsinD(u * SinD(w) / v);
+}
 // Lesson 26's intermediate angle alpha and the wind speed from it.
-double Alpha(double v, double d, double w) { return AtanD(v * TanD(d) / (w - v)); }
+double Alpha(double v, double d, double w) {
+    return AtanD(v * TanD(d) / (w - v));
+}
 
-Mark V(Scale s, double v) { return Mark{s, v, Index::None}; }
-Mark I(Index i) { return catalogue::IndexMarkOf(i); }
+Mark V(Scale s, double v) {
+    return Mark{s, v, Index::None};
+}
+Mark I(Index i) {
+    return catalogue::IndexMarkOf(i);
+}
 
 std::string ScaleName(Scale s) {
-    static const char* const kNames[] = {"1а", "1", "2", "3", "4", "5", "6", "7", "8",
-                                         "9", "10", "11", "12", "13", "14", "15", "16"};
+    static const char* const kNames[] = {"1а", "1",  "2",  "3",  "4",  "5",  "6",  "7", "8",
+                                         "9",  "10", "11", "12", "13", "14", "15", "16"};
     return kNames[int(s)];
 }
 
@@ -91,37 +113,44 @@ double RoundToReading(Scale s, double value) {
 
 // Builds a solution step by step; the last read is the answer's and gets the kind's ending.
 class Steps {
-public:
+  public:
     Steps(const Task& task, Solution& out) : m_task(task), m_out(out) {}
 
     void Text(const std::string& text) { Add(StepNote{}, Act::Text, false, text + "..."); }
     void Find(Mark m) {
-        Add(Note(m), Act::Find, true,
-            "Находим " + Named(m, Case::Accusative) + "...");
+        Add(Note(m), Act::Find, true, "Находим " + Named(m, Case::Accusative) + "...");
     }
     void FindCursor(Mark m) {
         Add(Note(m), Act::FindCursor, true,
             "Находим " + Named(m, Case::Accusative) + " и устанавливаем на него визир...");
     }
     void Bring(Mark slide, Mark body) {
-        Add(Note(slide, body), Act::Bring, true, "Подводим " + Named(slide, Case::Accusative) + " к " + Named(body, Case::Dative) + "...");
+        Add(Note(slide, body), Act::Bring, true,
+            "Подводим " + Named(slide, Case::Accusative) + " к " + Named(body, Case::Dative) +
+                "...");
     }
-    void BringUnder(Mark slide) { Add(Note(slide), Act::BringUnder, true, "Подводим под визир " + Named(slide, Case::Accusative) + "..."); }
+    void BringUnder(Mark slide) {
+        Add(Note(slide), Act::BringUnder, true,
+            "Подводим под визир " + Named(slide, Case::Accusative) + "...");
+    }
     void CursorBring(Mark slide, Mark body) {
         Add(Note(slide, body), Act::CursorBring, true,
             "Устанавливаем визир на " + Named(body, Case::Accusative) + " и подводим под него " +
                 Named(slide, Case::Accusative) + "...");
     }
     void Read(Mark result, Mark against) {
-        AddRead(Note(result, against), Act::Read, "Против " + Named(against, Case::Genitive) + " смотрим на шкале " + ScaleName(result.scale));
+        AddRead(Note(result, against), Act::Read,
+                "Против " + Named(against, Case::Genitive) + " смотрим на шкале " +
+                    ScaleName(result.scale));
     }
     void ReadUnder(Mark result) {
-        AddRead(Note(result), Act::ReadUnder, "Под визиром смотрим на шкале " + ScaleName(result.scale));
+        AddRead(Note(result), Act::ReadUnder,
+                "Под визиром смотрим на шкале " + ScaleName(result.scale));
     }
     void CursorRead(Mark result, Mark body) {
         AddRead(Note(result, body), Act::CursorRead,
-                "Устанавливаем визир на " + Named(body, Case::Accusative) + " и смотрим под ним на шкале " +
-                    ScaleName(result.scale));
+                "Устанавливаем визир на " + Named(body, Case::Accusative) +
+                    " и смотрим под ним на шкале " + ScaleName(result.scale));
     }
 
     // The answer's step ends with the reading turned into the answer.
@@ -130,14 +159,15 @@ public:
         text.resize(text.size() - 3);  // the "..." of a step that goes on
         const std::string answer = RoundedAnswer(m_task);
         // Where the reading is the answer as it stands, it is not said twice.
-        if (how.empty() && text.size() >= answer.size() && text.compare(text.size() - answer.size(), answer.size(), answer) == 0) {
+        if (how.empty() && text.size() >= answer.size() &&
+            text.compare(text.size() - answer.size(), answer.size(), answer) == 0) {
             text += ".";
             return;
         }
         text += ". " + how + (how.empty() ? "" : " ") + "Ответ: около " + answer + ".";
     }
 
-private:
+  private:
     StepNote Note(Mark m, Mark other = Mark{}) const {
         StepNote n;
         n.mark = m;
@@ -155,7 +185,8 @@ private:
     }
     void AddRead(StepNote n, Act act, const std::string& text) {
         m_lastRead = int(m_out.notes.size());
-        Add(n, act, true, text + " около " + FormatNumber(RoundToReading(n.mark.scale, n.mark.value)) + "...");
+        Add(n, act, true,
+            text + " около " + FormatNumber(RoundToReading(n.mark.scale, n.mark.value)) + "...");
     }
 
     const Task& m_task;
@@ -170,19 +201,25 @@ struct Kind {
     uint32_t key;
     NumberRange ranges[kMaxNumbers];
     int count;
-    int variants;      // how many questions it may ask of the same numbers
+    int variants;  // how many questions it may ask of the same numbers
     Scale readOn;
-    double factor;     // the answer is the reading times this
+    double factor;  // the answer is the reading times this
     AnswerForm form;
-    double (*answer)(Numbers n, int variant);   // read on readOn as answer / factor
-    bool (*fits)(Numbers n, int variant);       // the numbers make a sound problem
+    double (*answer)(Numbers n, int variant);  // read on readOn as answer / factor
+    bool (*fits)(Numbers n, int variant);      // the numbers make a sound problem
     std::string (*problem)(Numbers n, int variant);
     void (*solve)(Numbers n, int variant, Steps& s);
 };
 
-std::string F(double v) { return FormatNumber(v); }
-std::string Deg(double v) { return F(v) + "°"; }
+std::string F(double v) {
+    return FormatNumber(v);
+}
+std::string Deg(double v) {
+    return F(v) + "°";
+}
 
+// One block a kind, its row of numbers first, as the table it is.
+// clang-format off
 const Kind kKinds[] = {
     // 2: a * b, index 10 of scale 2 against a, the product a tenth on scale 1
     {2, {{11, 99, 1}, {11, 99, 1}}, 2, 1, Scale::S1, 10, AnswerForm::Plain,
@@ -202,7 +239,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return n[0] / n[1] >= 1.2; },
      [](Numbers n, int) { return "Найдите частное " + F(n[0]) + " / " + F(n[1]) + "."; },
      [](Numbers n, int, Steps& s) {
-         s.Text("Результат читается против индекса 10, поэтому вместо " + F(n[0]) + " берем " + F(n[0] / 10));
+         s.Text("Результат читается против индекса 10, поэтому вместо " + F(n[0]) + " берем " +
+             F(n[0] / 10));
          s.Find(V(Scale::S1, n[0] / 10));
          s.Bring(V(Scale::S2, n[1]), V(Scale::S1, n[0] / 10));
          s.Read(V(Scale::S1, n[0] / n[1]), I(Index::Ten));
@@ -278,7 +316,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return n[0] * n[1] / 60; },
      [](Numbers n, int) { return n[0] * n[1] / 60 >= 10 && n[0] * n[1] / 60 <= 900; },
      [](Numbers n, int) {
-         return "Самолет летит со скоростью " + F(n[0]) + " км/час. Найдите расстояние в км, которое он пролетит за " + F(n[1]) + " мин.";
+         return "Самолет летит со скоростью " + F(n[0]) +
+             " км/час. Найдите расстояние в км, которое он пролетит за " + F(n[1]) + " мин.";
      },
      [](Numbers n, int, Steps& s) {
          s.Find(V(Scale::S1, n[0]));
@@ -292,7 +331,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return 60 * n[1] / n[0]; },
      [](Numbers n, int) { return 60 * n[1] / n[0] >= 2 && 60 * n[1] / n[0] <= 90; },
      [](Numbers n, int) {
-         return "Самолет летит со скоростью " + F(n[0]) + " км/час. Расстояние " + F(n[1]) + " км. Найдите время полета в минутах.";
+         return "Самолет летит со скоростью " + F(n[0]) + " км/час. Расстояние " + F(n[1]) +
+             " км. Найдите время полета в минутах.";
      },
      [](Numbers n, int, Steps& s) {
          s.Find(V(Scale::S1, n[0]));
@@ -306,7 +346,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return 60 * n[0] / n[1]; },
      [](Numbers n, int) { return 60 * n[0] / n[1] >= 150 && 60 * n[0] / n[1] <= 900; },
      [](Numbers n, int) {
-         return "Самолет пролетел " + F(n[0]) + " км за " + F(n[1]) + " мин. Найдите его скорость в км/час.";
+         return "Самолет пролетел " + F(n[0]) + " км за " + F(n[1]) +
+             " мин. Найдите его скорость в км/час.";
      },
      [](Numbers n, int, Steps& s) {
          s.Find(V(Scale::S1, n[0]));
@@ -329,7 +370,8 @@ const Kind kKinds[] = {
      [](Numbers n, int v) { return n[0] * (v ? 1.609344 : 1.852); },
      [](Numbers n, int v) { return n[0] * (v ? 1.609344 : 1.852) <= 1190; },
      [](Numbers n, int v) {
-         return std::string("Переведите ") + F(n[0]) + (v ? " сухопутных" : " морских") + " миль в километры.";
+         return std::string("Переведите ") + F(n[0]) + (v ? " сухопутных" : " морских") +
+             " миль в километры.";
      },
      [](Numbers n, int v, Steps& s) {
          s.Find(V(Scale::S15, n[0]));
@@ -351,17 +393,20 @@ const Kind kKinds[] = {
      }},
     // 23: true airspeed from the instrument altitude, the air temperature and the speed
     {23, {{1000, 11000, 500}, {-60, 30, 1}, {150, 600, 5}}, 3, 1, Scale::S14, 1, AnswerForm::Plain,
-     [](Numbers n, int) { return n[2] * std::sqrt((273.15 + n[1]) / (288.15 * artwork::PressureRatio(n[0] / 1000))); },
+     [](Numbers n, int) { return n[2] * std::sqrt((273.15 +
+         n[1]) / (288.15 * artwork::PressureRatio(n[0] / 1000))); },
      [](Numbers n, int) { return std::fabs(n[1] - (15 - 6.5 * n[0] / 1000)) <= 15; },
      [](Numbers n, int) {
-         return "Высота по прибору " + F(n[0]) + " м, температура на высоте " + F(n[1]) + "°, приборная скорость " + F(n[2]) +
+         return "Высота по прибору " + F(n[0]) + " м, температура на высоте " + F(n[1]) +
+             "°, приборная скорость " + F(n[2]) +
                 " км/час. Найдите истинную скорость в км/час.";
      },
      [](Numbers n, int, Steps& s) {
          s.Find(V(Scale::S12, n[0] / 1000));
          s.Bring(V(Scale::S11, n[1]), V(Scale::S12, n[0] / 1000));
          s.Find(V(Scale::S15, n[2]));
-         s.Read(V(Scale::S14, n[2] * std::sqrt((273.15 + n[1]) / (288.15 * artwork::PressureRatio(n[0] / 1000)))),
+         s.Read(V(Scale::S14, n[2] * std::sqrt((273.15 +
+             n[1]) / (288.15 * artwork::PressureRatio(n[0] / 1000)))),
                 V(Scale::S15, n[2]));
          s.Finish("Это истинная скорость в км/час.");
      }},
@@ -370,7 +415,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return AsinD(n[1] / n[0]); },
      [](Numbers n, int) { return AsinD(n[1] / n[0]) >= 5.5; },
      [](Numbers n, int) {
-         return "Истинная скорость " + F(n[0]) + " км/час, скорость ветра " + F(n[1]) + " км/час. Найдите максимальный угол сноса в градусах.";
+         return "Истинная скорость " + F(n[0]) + " км/час, скорость ветра " + F(n[1]) +
+             " км/час. Найдите максимальный угол сноса в градусах.";
      },
      [](Numbers n, int, Steps& s) {
          s.Find(V(Scale::S5, n[0]));
@@ -380,7 +426,8 @@ const Kind kKinds[] = {
          s.Finish("Это угол сноса в градусах.");
      }},
     // 25: ground speed from the navigation triangle
-    {25, {{300, 900, 10}, {0, 355, 5}, {0, 355, 5}, {40, 150, 5}}, 4, 1, Scale::S5, 1, AnswerForm::Plain,
+    {25, {{300, 900, 10}, {0, 355, 5}, {0, 355, 5}, {40, 150, 5}}, 4, 1, Scale::S5, 1,
+        AnswerForm::Plain,
      [](Numbers n, int) {
          const double w = WindAngle(n[2], n[1]);
          return n[0] * SinD(w + Drift(n[0], n[3], w)) / SinD(w);
@@ -390,7 +437,8 @@ const Kind kKinds[] = {
          return w >= 20 && w <= 70 && Drift(n[0], n[3], w) >= 5.5 && w + Drift(n[0], n[3], w) <= 85;
      },
      [](Numbers n, int) {
-         return "Истинная скорость " + F(n[0]) + " км/час, ЗМПУ " + Deg(n[1]) + ", направление ветра (метео) " + Deg(n[2]) +
+         return "Истинная скорость " + F(n[0]) + " км/час, ЗМПУ " + Deg(n[1]) +
+             ", направление ветра (метео) " + Deg(n[2]) +
                 ", скорость ветра " + F(n[3]) + " км/час. Найдите путевую скорость в км/час.";
      },
      [](Numbers n, int, Steps& s) {
@@ -400,7 +448,8 @@ const Kind kKinds[] = {
          s.CursorBring(V(Scale::S3, w), V(Scale::S5, n[0]));
          s.Find(V(Scale::S5, n[3]));
          s.CursorRead(V(Scale::S3, d), V(Scale::S5, n[3]));
-         s.Text("Угол сноса около " + Deg(RoundToReading(Scale::S3, d)) + ", складываем УВ и УС: около " + Deg(w + d));
+         s.Text("Угол сноса около " + Deg(RoundToReading(Scale::S3, d)) +
+             ", складываем УВ и УС: около " + Deg(w + d));
          s.FindCursor(V(Scale::S3, w + d));
          s.ReadUnder(V(Scale::S5, n[0] * SinD(w + d) / SinD(w)));
          s.Finish("Это путевая скорость в км/час.");
@@ -414,12 +463,14 @@ const Kind kKinds[] = {
          return a >= 10 && a <= 80 && a > n[1] + 2;
      },
      [](Numbers n, int) {
-         return "Истинная скорость " + F(n[0]) + " км/час, угол сноса +" + Deg(n[1]) + ", путевая скорость " + F(n[2]) +
+         return "Истинная скорость " + F(n[0]) + " км/час, угол сноса +" + Deg(n[1]) +
+             ", путевая скорость " + F(n[2]) +
                 " км/час. Найдите скорость ветра в км/час.";
      },
      [](Numbers n, int, Steps& s) {
          const double a = Alpha(n[0], n[1], n[2]);
-         s.Text("Разность скоростей " + F(n[2]) + " - " + F(n[0]) + " = " + F(n[2] - n[0]) + " км/час");
+         s.Text("Разность скоростей " + F(n[2]) + " - " + F(n[0]) + " = " + F(n[2] - n[0]) +
+             " км/час");
          s.Find(V(Scale::S5, n[2] - n[0]));
          s.Bring(V(Scale::S4, n[1]), V(Scale::S5, n[2] - n[0]));
          s.Find(V(Scale::S5, n[0]));
@@ -434,7 +485,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return n[1] * SinD(90 - n[0]); },
      [](Numbers n, int) { return n[1] * SinD(90 - n[0]) >= 2; },
      [](Numbers n, int) {
-         return "Угол ветра " + Deg(n[0]) + ", скорость ветра " + F(n[1]) + " км/час. Найдите эквивалентный ветер в км/час.";
+         return "Угол ветра " + Deg(n[0]) + ", скорость ветра " + F(n[1]) +
+             " км/час. Найдите эквивалентный ветер в км/час.";
      },
      [](Numbers n, int, Steps& s) {
          s.Text("Вычитаем угол ветра из 90: 90 - " + F(n[0]) + " = " + Deg(90 - n[0]));
@@ -449,7 +501,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return AtanD(n[1] / n[0]); },
      [](Numbers n, int) { return AtanD(n[1] / n[0]) >= 1 && AtanD(n[1] / n[0]) <= 20; },
      [](Numbers n, int) {
-         return "Пройденное расстояние " + F(n[0]) + " км, линейное боковое уклонение " + F(n[1]) + " км. Найдите боковое уклонение в градусах.";
+         return "Пройденное расстояние " + F(n[0]) + " км, линейное боковое уклонение " +
+             F(n[1]) + " км. Найдите боковое уклонение в градусах.";
      },
      [](Numbers n, int, Steps& s) {
          s.FindCursor(V(Scale::S5, n[0]));
@@ -463,7 +516,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return AtanD(n[1] / n[0]); },
      [](Numbers n, int) { return AtanD(n[1] / n[0]) >= 1 && AtanD(n[1] / n[0]) <= 20; },
      [](Numbers n, int) {
-         return "Оставшееся расстояние " + F(n[0]) + " км, линейное боковое уклонение " + F(n[1]) + " км. Найдите дополнительную поправку в градусах.";
+         return "Оставшееся расстояние " + F(n[0]) + " км, линейное боковое уклонение " +
+             F(n[1]) + " км. Найдите дополнительную поправку в градусах.";
      },
      [](Numbers n, int, Steps& s) {
          s.Find(V(Scale::S5, n[0]));
@@ -477,7 +531,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return AtanD(TanD(n[2]) * n[0] / n[1]); },
      [](Numbers n, int) { return AtanD(TanD(n[2]) * n[0] / n[1]) >= 1; },
      [](Numbers n, int) {
-         return "Пройдено " + F(n[0]) + " км, осталось " + F(n[1]) + " км, боковое уклонение " + Deg(n[2]) +
+         return "Пройдено " + F(n[0]) + " км, осталось " + F(n[1]) + " км, боковое уклонение " +
+             Deg(n[2]) +
                 ". Найдите дополнительную поправку в градусах.";
      },
      [](Numbers n, int, Steps& s) {
@@ -492,7 +547,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return (n[1] - n[2]) * SinD(n[0]); },
      [](Numbers n, int) { return n[1] - n[2] >= 2 && n[1] - n[2] <= 12; },
      [](Numbers n, int) {
-         return "Средняя широта листа карты " + Deg(n[0]) + ", долгота радиостанции " + Deg(n[1]) + ", долгота самолета " +
+         return "Средняя широта листа карты " + Deg(n[0]) + ", долгота радиостанции " +
+             Deg(n[1]) + ", долгота самолета " +
                 Deg(n[2]) + ". Найдите поправку на схождение меридианов в градусах.";
      },
      [](Numbers n, int, Steps& s) {
@@ -508,7 +564,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return AtanD(TanD(n[0]) * (n[1] + n[2]) / n[2]); },
      [](Numbers n, int) { return AtanD(TanD(n[0]) * (n[1] + n[2]) / n[2]) <= 40; },
      [](Numbers n, int) {
-         return "Боковое уклонение " + Deg(n[0]) + ", пройдено " + F(n[1]) + " км, осталось " + F(n[2]) +
+         return "Боковое уклонение " + Deg(n[0]) + ", пройдено " + F(n[1]) + " км, осталось " +
+             F(n[2]) +
                 " км. Найдите поправку в курс в градусах.";
      },
      [](Numbers n, int, Steps& s) {
@@ -524,7 +581,8 @@ const Kind kKinds[] = {
      [](Numbers n, int v) { return n[1] * SinD(v ? 90 - (n[0] + 90 - n[2]) : n[0] + 90 - n[2]); },
      [](Numbers n, int) { return n[0] + 90 - n[2] >= 10 && n[0] + 90 - n[2] <= 80; },
      [](Numbers n, int v) {
-         return "ЗИПУ " + Deg(n[0]) + ", расстояние между радиолокаторами " + F(n[1]) + " км, угол А " + Deg(n[2]) +
+         return "ЗИПУ " + Deg(n[0]) + ", расстояние между радиолокаторами " + F(n[1]) +
+             " км, угол А " + Deg(n[2]) +
                 (v ? ". Найдите расстояние по траверзу в км." : ". Найдите расстояние по ЛЗП в км.");
      },
      [](Numbers n, int v, Steps& s) {
@@ -541,9 +599,11 @@ const Kind kKinds[] = {
     // 34: horizontal range from slant range and altitude
     {34, {{1000, 12000, 500}, {10, 60, 1}}, 2, 1, Scale::S5, 1, AnswerForm::Plain,
      [](Numbers n, int) { return std::sqrt(n[1] * n[1] - n[0] * n[0] / 1e6); },
-     [](Numbers n, int) { return AsinD(n[0] / 1000 / n[1]) >= 6 && AsinD(n[0] / 1000 / n[1]) <= 80; },
+     [](Numbers n, int) { return AsinD(n[0] / 1000 / n[1]) >= 6 &&
+         AsinD(n[0] / 1000 / n[1]) <= 80; },
      [](Numbers n, int) {
-         return "Высота полета " + F(n[0]) + " м, наклонная дальность " + F(n[1]) + " км. Найдите горизонтальную дальность в км.";
+         return "Высота полета " + F(n[0]) + " м, наклонная дальность " + F(n[1]) +
+             " км. Найдите горизонтальную дальность в км.";
      },
      [](Numbers n, int, Steps& s) {
          const double b = AsinD(n[0] / 1000 / n[1]);
@@ -561,7 +621,8 @@ const Kind kKinds[] = {
      [](Numbers n, int) { return TurnRadius(n[0], n[1]); },
      [](Numbers n, int) { return TurnRadius(n[0], n[1]) >= 1.2 && TurnRadius(n[0], n[1]) <= 30; },
      [](Numbers n, int) {
-         return "Скорость " + F(n[0]) + " км/час, крен " + Deg(n[1]) + ". Найдите радиус разворота в км.";
+         return "Скорость " + F(n[0]) + " км/час, крен " + Deg(n[1]) +
+             ". Найдите радиус разворота в км.";
      },
      [](Numbers n, int, Steps& s) {
          s.FindCursor(V(Scale::S6, n[0] / 100));
@@ -574,9 +635,11 @@ const Kind kKinds[] = {
     // The full turn asks for 360°, and is read at the t360 index.
     {36, {{200, 900, 10}, {1, 20, 0.5}, {30, 360, 10}}, 3, 2, Scale::S2, 10, AnswerForm::Seconds,
      [](Numbers n, int) { return TurnTime(n[0], n[1], n[2]); },
-     [](Numbers n, int v) { return (v == 0) != (n[2] == 360) && TurnTime(n[0], n[1], n[2]) >= 12 && TurnTime(n[0], n[1], n[2]) <= 1200; },
+     [](Numbers n, int v) { return (v == 0) != (n[2] == 360) && TurnTime(n[0], n[1],
+         n[2]) >= 12 && TurnTime(n[0], n[1], n[2]) <= 1200; },
      [](Numbers n, int) {
-         return "Скорость " + F(n[0]) + " км/час, радиус разворота " + F(n[1]) + " км. Найдите время разворота на " +
+         return "Скорость " + F(n[0]) + " км/час, радиус разворота " + F(n[1]) +
+             " км. Найдите время разворота на " +
                 Deg(n[2]) + " в секундах.";
      },
      [](Numbers n, int v, Steps& s) {
@@ -592,6 +655,7 @@ const Kind kKinds[] = {
          s.Finish("Скорость делили на 10, поэтому умножаем на 10: это время в секундах.");
      }},
 };
+// clang-format on
 
 const Kind* KindOf(uint32_t key) {
     for (const Kind& k : kKinds)
@@ -601,7 +665,7 @@ const Kind* KindOf(uint32_t key) {
 
 // SplitMix64: the same numbers from the same seed on every machine.
 class Draws {
-public:
+  public:
     explicit Draws(uint64_t seed) : m_state(seed) {}
     uint64_t Next() {
         uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
@@ -615,7 +679,7 @@ public:
     }
     int Below(int n) { return int(Next() % uint64_t(n)); }
 
-private:
+  private:
     uint64_t m_state;
 };
 
@@ -625,18 +689,22 @@ bool SolutionFits(const Task& task) {
     const Solution solution = SolutionOf(task);
     for (const StepNote& n : solution.notes) {
         if (n.act == Act::Text) continue;
-        const bool twoMarks = n.act == Act::Bring || n.act == Act::CursorBring || n.act == Act::Read || n.act == Act::CursorRead;
+        const bool twoMarks = n.act == Act::Bring || n.act == Act::CursorBring ||
+                              n.act == Act::Read || n.act == Act::CursorRead;
         for (const Mark* m : {&n.mark, twoMarks ? &n.other : &n.mark})
-            if (m->index == Index::None && artwork::GraduationInterval(m->scale, m->value) <= 0) return false;
+            if (m->index == Index::None && artwork::GraduationInterval(m->scale, m->value) <= 0)
+                return false;
     }
     std::vector<LessonStep> table(solution.notes.size());
     for (std::size_t i = 0; i < table.size(); ++i) table[i].pszText = solution.texts[i].c_str();
     // Only the geometry counts here; the boxes are measured when the solution is shown.
     const catalogue::TextHeight lines = [](const char*, int) { return 34; };
-    const catalogue::Placement placed = catalogue::PlaceAll(solution.notes.data(), int(solution.notes.size()), table.data(), lines);
+    const catalogue::Placement placed =
+        catalogue::PlaceAll(solution.notes.data(), int(solution.notes.size()), table.data(), lines);
     if (!placed.errors.empty()) return false;
     for (const LessonStep& r : placed.records)
-        if (r.bState && (!InRange(r.nSlide, kSlideMin, kSlideMax) || !InRange(r.nCursor, kCursorMin, kCursorMax) ||
+        if (r.bState && (!InRange(r.nSlide, kSlideMin, kSlideMax) ||
+                         !InRange(r.nCursor, kCursorMin, kCursorMax) ||
                          !InRange(r.nScroll, kScrollMin, kScrollMax)))
             return false;
     // The marks are drawn on whole columns: where those add up to more than the reading
@@ -644,25 +712,34 @@ bool SolutionFits(const Task& task) {
     const StepNote& last = solution.notes.back();
     const LessonStep& state = placed.records.back();
     const auto column = [](const Mark& m) {
-        return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value) : artwork::MarkColumn(m.scale, m.value);
+        return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value)
+                                      : artwork::MarkColumn(m.scale, m.value);
     };
     const bool slid = catalogue::OnSlide(last.mark.scale);
     double body = kHairlineHomeColumn - state.nCursor;
-    if (last.act == Act::Read) body = column(last.other) - (catalogue::OnSlide(last.other.scale) ? state.nSlide : 0);
-    const double read = artwork::ValueAtColumn(last.mark.scale, body + (slid ? state.nSlide : 0)) * task.factor;
+    if (last.act == Act::Read)
+        body = column(last.other) - (catalogue::OnSlide(last.other.scale) ? state.nSlide : 0);
+    const double read =
+        artwork::ValueAtColumn(last.mark.scale, body + (slid ? state.nSlide : 0)) * task.factor;
     return std::fabs(read - task.answer) <= task.tolerance;
 }
 
 }  // namespace
 
-const uint32_t kTaskKeys[] = {2, 3, 4, 6, 8, 10, 12, 14, 16, 17, 18, 19, 20, 21, 23, 24, 25,
-                              26, 27, 28, 29, 30, 32, 31, 33, 34, 35, 36, 0};
+const uint32_t kTaskKeys[] = {2,  3,  4,  6,  8,  10, 12, 14, 16, 17, 18, 19, 20, 21, 23,
+                              24, 25, 26, 27, 28, 29, 30, 32, 31, 33, 34, 35, 36, 0};
 
-bool HasTaskKind(uint32_t key) { return KindOf(key) != nullptr; }
+bool HasTaskKind(uint32_t key) {
+    return KindOf(key) != nullptr;
+}
 
-NumberRange RangeOf(uint32_t key, int i) { return KindOf(key)->ranges[i]; }
+NumberRange RangeOf(uint32_t key, int i) {
+    return KindOf(key)->ranges[i];
+}
 
-double ReadingTolerance(Scale s, double value) { return artwork::GraduationInterval(s, value) / 2; }
+double ReadingTolerance(Scale s, double value) {
+    return artwork::GraduationInterval(s, value) / 2;
+}
 
 Task DrawTask(uint32_t key, uint32_t seed) {
     const Kind& k = *KindOf(key);
@@ -681,7 +758,9 @@ Task DrawTask(uint32_t key, uint32_t seed) {
         t.answer = k.answer(t.numbers, t.variant);
         t.reading = t.answer / k.factor;
         t.tolerance = ReadingTolerance(k.readOn, t.reading) * k.factor;
-        if (k.fits(t.numbers, t.variant) && artwork::GraduationInterval(k.readOn, t.reading) > 0 && SolutionFits(t)) break;
+        if (k.fits(t.numbers, t.variant) && artwork::GraduationInterval(k.readOn, t.reading) > 0 &&
+            SolutionFits(t))
+            break;
         if (attempt > 100000) break;  // no kind comes near: a safety stop, not a path
     }
     t.problem = k.problem(t.numbers, t.variant);
@@ -693,7 +772,8 @@ Solution SolutionOf(const Task& task) {
     Solution solution;
     Steps steps(task, solution);
     const bool side2 = task.readOn >= Scale::S7;
-    steps.Text(std::string("Решение. Расчет выполняется на ") + (side2 ? "второй" : "первой") + " стороне линейки");
+    steps.Text(std::string("Решение. Расчет выполняется на ") + (side2 ? "второй" : "первой") +
+               " стороне линейки");
     k.solve(task.numbers, task.variant, steps);
     return solution;
 }
@@ -746,9 +826,12 @@ bool ParseAnswer(const std::string& text, AnswerForm form, double& value) {
     const auto number = [](const std::string& part, double& out, bool whole) {
         int digits = 0, points = 0;
         for (const char c : part) {
-            if (c >= '0' && c <= '9') ++digits;
-            else if (c == '.' && !whole) ++points;
-            else return false;
+            if (c >= '0' && c <= '9')
+                ++digits;
+            else if (c == '.' && !whole)
+                ++points;
+            else
+                return false;
         }
         if (digits == 0 || points > 1 || part.size() > 12) return false;
         out = std::strtod(part.c_str(), nullptr);
@@ -759,7 +842,8 @@ bool ParseAnswer(const std::string& text, AnswerForm form, double& value) {
         if (form == AnswerForm::Plain) return false;
         double minutes = 0, seconds = 0;
         const std::string sec = s.substr(colon + 1);
-        if (!number(s.substr(0, colon), minutes, true) || sec.size() != 2 || !number(sec, seconds, true) || seconds >= 60)
+        if (!number(s.substr(0, colon), minutes, true) || sec.size() != 2 ||
+            !number(sec, seconds, true) || seconds >= 60)
             return false;
         const double total = minutes * 60 + seconds;  // in seconds
         value = sign * (form == AnswerForm::Minutes ? total / 60 : total);
@@ -776,7 +860,8 @@ Verdict Check(const Task& task, const std::string& text) {
     if (!ParseAnswer(text, task.form, value)) return Verdict::Invalid;
     // Inclusive, also when the bound is a fraction that binary numbers cannot hold (a twelfth).
     const double slack = 1e-9 * std::max(1.0, std::fabs(task.answer));
-    return std::fabs(value - task.answer) <= task.tolerance + slack ? Verdict::Right : Verdict::Wrong;
+    return std::fabs(value - task.answer) <= task.tolerance + slack ? Verdict::Right
+                                                                    : Verdict::Wrong;
 }
 
 }  // namespace tasks

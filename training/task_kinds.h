@@ -24,18 +24,18 @@ struct TaskKind;
 // One drawn task.
 struct Task {
     const TaskKind* kind = nullptr;
-    uint32_t key = 0;   // the lesson whose kind it is
+    uint32_t key = 0;  // the lesson whose kind it is
     uint32_t seed = 0;
-    int variant = 0;    // which of the kind's questions is asked
+    int variant = 0;                   // which of the kind's questions is asked
     double numbers[kMaxNumbers] = {};  // in the order the problem states them
     int count = 0;
-    double answer = 0.0;     // exact, by the kind's formula
+    double answer = 0.0;  // exact, by the kind's formula
     Scale readOn = Scale::S1;
-    double reading = 0.0;    // what the rule shows where the answer is read: answer / factor
+    double reading = 0.0;  // what the rule shows where the answer is read: answer / factor
     double factor = 1.0;
     double tolerance = 0.0;  // in the answer's units: half the graduation interval at reading
     AnswerForm form = AnswerForm::Plain;
-    std::string problem;     // in the lessons' words
+    std::string problem;  // in the lessons' words
 };
 
 // The steps that solve a task: one note and one text per step.

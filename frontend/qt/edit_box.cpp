@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 #include <QString>
 
-std::string CQtEditBox::GetText() const { return m_widget ? m_widget->text().toStdString() : std::string(); }
+std::string CQtEditBox::GetText() const {
+    return m_widget ? m_widget->text().toStdString() : std::string();
+}
 
 void CQtEditBox::SetText(const char* text) {
     if (m_widget) m_widget->setText(QString::fromUtf8(text));
@@ -18,10 +20,13 @@ void CQtEditBox::SetFocus() {
     if (m_widget) m_widget->setFocus(Qt::OtherFocusReason);
 }
 
-bool CQtEditBox::HasFocus() const { return m_widget && m_widget->hasFocus(); }
+bool CQtEditBox::HasFocus() const {
+    return m_widget && m_widget->hasFocus();
+}
 
 void CQtEditBox::KillFocus() {
-    if (m_widget && m_widget->parentWidget()) m_widget->parentWidget()->setFocus(Qt::OtherFocusReason);
+    if (m_widget && m_widget->parentWidget())
+        m_widget->parentWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 void CAnswerLineEdit::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,8 @@
 // Practice tasks over a thousand seeds per kind: the numbers stay in their ranges, the
 // solution's steps pass the lessons' proofs, and what the last step points at reads the
 // formula's answer within the reading tolerance. Tolerances checked by hand at a few places.
+#include "training/task_kinds.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +13,6 @@
 #include "tests/catalogue/placement_checks.h"
 #include "training/lesson_placer.h"
 #include "training/task_box.h"
-#include "training/task_kinds.h"
 
 using namespace catalogue_test;
 
@@ -44,11 +45,13 @@ TEST(TaskKinds, AThousandSeedsPerKindPlaceTrueSolutions) {
         const uint32_t key = tasks::kTaskKeys[k];
         for (uint32_t seed = 0; seed < kSeeds; ++seed) {
             const tasks::Task t = tasks::DrawTask(key, seed);
-            const std::string where = "kind " + std::to_string(key) + " seed " + std::to_string(seed);
+            const std::string where =
+                "kind " + std::to_string(key) + " seed " + std::to_string(seed);
             SCOPED_TRACE(where);
             for (int i = 0; i < t.count; ++i) {
                 const tasks::NumberRange r = tasks::RangeOf(key, i);
-                ASSERT_TRUE(t.numbers[i] >= r.lo - 1e-9 && t.numbers[i] <= r.hi + 1e-9) << t.numbers[i];
+                ASSERT_TRUE(t.numbers[i] >= r.lo - 1e-9 && t.numbers[i] <= r.hi + 1e-9)
+                    << t.numbers[i];
                 const double steps = (t.numbers[i] - r.lo) / r.step;
                 ASSERT_NEAR(steps, std::round(steps), 1e-9) << t.numbers[i];
             }
@@ -71,8 +74,8 @@ TEST(TaskKinds, AThousandSeedsPerKindPlaceTrueSolutions) {
                     lastRead = i;
                 }
                 const LessonStep& r = records[i];
-                ASSERT_TRUE(r.nSlide >= -1199 && r.nSlide <= 1199 && r.nCursor >= -1133 && r.nCursor <= 87 &&
-                            r.nScroll >= 0 && r.nScroll <= 1055);
+                ASSERT_TRUE(r.nSlide >= -1199 && r.nSlide <= 1199 && r.nCursor >= -1133 &&
+                            r.nCursor <= 87 && r.nScroll >= 0 && r.nScroll <= 1055);
                 ASSERT_EQ(r.nSide, t.readOn >= Scale::S7 ? 1 : 0);
             }
             ASSERT_EQ(lastRead, n - 1) << "the last step reads the answer";
@@ -81,20 +84,24 @@ TEST(TaskKinds, AThousandSeedsPerKindPlaceTrueSolutions) {
             const catalogue::StepNote& last = solution.notes[lastRead];
             ASSERT_EQ(last.mark.scale, t.readOn);
             const LessonStep& state = records[StateInForce(records, lastRead)];
-            const double body = last.act == Act::Read ? BodyColumn(last.other, state.nSlide) : Hairline(state);
+            const double body =
+                last.act == Act::Read ? BodyColumn(last.other, state.nSlide) : Hairline(state);
             const double column = body + (Slide(t.readOn) ? state.nSlide : 0);
             const double read = artwork::ValueAtColumn(t.readOn, column) * t.factor;
             EXPECT_NEAR(read, t.answer, t.tolerance) << t.problem;
-            EXPECT_EQ(tasks::Check(t, tasks::RoundedAnswer(t)), tasks::Verdict::Right) << tasks::RoundedAnswer(t);
+            EXPECT_EQ(tasks::Check(t, tasks::RoundedAnswer(t)), tasks::Verdict::Right)
+                << tasks::RoundedAnswer(t);
         }
     }
 }
 
 TEST(TaskKinds, TheSameSeedDrawsTheSameTask) {
     for (int k = 0; tasks::kTaskKeys[k] != 0; ++k) {
-        const tasks::Task a = tasks::DrawTask(tasks::kTaskKeys[k], 7), b = tasks::DrawTask(tasks::kTaskKeys[k], 7);
+        const tasks::Task a = tasks::DrawTask(tasks::kTaskKeys[k], 7),
+                          b = tasks::DrawTask(tasks::kTaskKeys[k], 7);
         EXPECT_EQ(a.problem, b.problem);
-        EXPECT_NE(a.problem, tasks::DrawTask(tasks::kTaskKeys[k], 8).problem) << tasks::kTaskKeys[k];
+        EXPECT_NE(a.problem, tasks::DrawTask(tasks::kTaskKeys[k], 8).problem)
+            << tasks::kTaskKeys[k];
     }
 }
 
@@ -108,7 +115,7 @@ TEST(TaskKinds, ToleranceIsHalfTheLocalGraduation) {
     EXPECT_DOUBLE_EQ(tasks::ReadingTolerance(Scale::S3, 10), 0.5);
     EXPECT_DOUBLE_EQ(tasks::ReadingTolerance(Scale::S3, 9.6), 0.5);
     EXPECT_DOUBLE_EQ(tasks::ReadingTolerance(Scale::S3, 72.5), 2.5);
-    EXPECT_DOUBLE_EQ(tasks::ReadingTolerance(Scale::S3, 84), 5);     // from 80° the next mark is 90°
+    EXPECT_DOUBLE_EQ(tasks::ReadingTolerance(Scale::S3, 84), 5);  // from 80° the next mark is 90°
     EXPECT_DOUBLE_EQ(tasks::ReadingTolerance(Scale::S1, 200), 2.5);  // at a change, the finer side
     EXPECT_DOUBLE_EQ(tasks::ReadingTolerance(Scale::S1, 1200), 0);   // off the scale
 }
@@ -121,15 +128,24 @@ TEST(TaskKinds, AnswersAreParsedAsTypedOrRefused) {
         double value;
     };
     const Case cases[] = {
-        {"276", tasks::AnswerForm::Plain, true, 276},       {" 27,6 ", tasks::AnswerForm::Plain, true, 27.6},
-        {"1 220", tasks::AnswerForm::Plain, true, 1220},    {"0.64", tasks::AnswerForm::Plain, true, 0.64},
-        {"+4", tasks::AnswerForm::Plain, true, 4},          {"-3,5", tasks::AnswerForm::Plain, true, -3.5},
-        {"7:20", tasks::AnswerForm::Minutes, true, 22.0 / 3}, {"2:30", tasks::AnswerForm::Seconds, true, 150},
-        {"7:20", tasks::AnswerForm::Plain, false, 0},       {"7:75", tasks::AnswerForm::Minutes, false, 0},
-        {"7:2", tasks::AnswerForm::Minutes, false, 0},      {"", tasks::AnswerForm::Plain, false, 0},
-        {"12a", tasks::AnswerForm::Plain, false, 0},        {"1.2.3", tasks::AnswerForm::Plain, false, 0},
-        {"-", tasks::AnswerForm::Plain, false, 0},          {",", tasks::AnswerForm::Plain, false, 0},
-        {"1e3", tasks::AnswerForm::Plain, false, 0},        {"около 5", tasks::AnswerForm::Plain, false, 0},
+        {"276", tasks::AnswerForm::Plain, true, 276},
+        {" 27,6 ", tasks::AnswerForm::Plain, true, 27.6},
+        {"1 220", tasks::AnswerForm::Plain, true, 1220},
+        {"0.64", tasks::AnswerForm::Plain, true, 0.64},
+        {"+4", tasks::AnswerForm::Plain, true, 4},
+        {"-3,5", tasks::AnswerForm::Plain, true, -3.5},
+        {"7:20", tasks::AnswerForm::Minutes, true, 22.0 / 3},
+        {"2:30", tasks::AnswerForm::Seconds, true, 150},
+        {"7:20", tasks::AnswerForm::Plain, false, 0},
+        {"7:75", tasks::AnswerForm::Minutes, false, 0},
+        {"7:2", tasks::AnswerForm::Minutes, false, 0},
+        {"", tasks::AnswerForm::Plain, false, 0},
+        {"12a", tasks::AnswerForm::Plain, false, 0},
+        {"1.2.3", tasks::AnswerForm::Plain, false, 0},
+        {"-", tasks::AnswerForm::Plain, false, 0},
+        {",", tasks::AnswerForm::Plain, false, 0},
+        {"1e3", tasks::AnswerForm::Plain, false, 0},
+        {"около 5", tasks::AnswerForm::Plain, false, 0},
     };
     for (const Case& c : cases) {
         double v = 0;
@@ -145,7 +161,8 @@ TEST(TaskKinds, AnswersAreParsedAsTypedOrRefused) {
 // pointer, inside the window.
 TEST(TaskKinds, BoxesLeaveTheScalesInSightAndHoldTheirTexts) {
     const catalogue::TextHeight measure = [](const char* text, int width) {
-        const CRect r = CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK, CFont{14});
+        const CRect r =
+            CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK, CFont{14});
         return r.bottom - r.top;
     };
     for (int k = 0; tasks::kTaskKeys[k] != 0; ++k) {
@@ -157,26 +174,30 @@ TEST(TaskKinds, BoxesLeaveTheScalesInSightAndHoldTheirTexts) {
             bool top = false;  // the box goes up when the kind works below the upper slide
             for (const catalogue::StepNote& n : solution.notes)
                 for (Scale s : {n.mark.scale, n.other.scale})
-                    if (n.act != Act::Text && s != Scale::S1a && s != Scale::S1 && s != Scale::S2) top = true;
+                    if (n.act != Act::Text && s != Scale::S1a && s != Scale::S1 && s != Scale::S2)
+                        top = true;
             const CTaskBoxLayout box = LayoutTaskBox(int(BreakTaskText(t.problem).size()), !top);
             for (const catalogue::StepNote& n : solution.notes) {
                 if (n.act == Act::Text) continue;
-                const bool twoMarks = n.act == Act::Bring || n.act == Act::Read || n.act == Act::CursorBring ||
-                                      n.act == Act::CursorRead;
+                const bool twoMarks = n.act == Act::Bring || n.act == Act::Read ||
+                                      n.act == Act::CursorBring || n.act == Act::CursorRead;
                 for (Scale s : {n.mark.scale, twoMarks ? n.other.scale : n.mark.scale}) {
                     int lo = 0, hi = 0;
                     LineBand(s, lo, hi);
-                    EXPECT_TRUE(box.box.bottom < lo || box.box.top > hi) << t.problem << ": covers scale band " << lo;
+                    EXPECT_TRUE(box.box.bottom < lo || box.box.top > hi)
+                        << t.problem << ": covers scale band " << lo;
                 }
             }
             EXPECT_GE(box.box.top, 0);
             EXPECT_LE(box.box.bottom, 267);
 
             std::vector<LessonStep> texts(solution.notes.size(), LessonStep{});
-            for (std::size_t i = 0; i < texts.size(); ++i) texts[i].pszText = solution.texts[i].c_str();
-            const catalogue::Placement placed =
-                catalogue::PlaceAll(solution.notes.data(), int(solution.notes.size()), texts.data(), measure);
-            EXPECT_TRUE(placed.errors.empty()) << (placed.errors.empty() ? "" : placed.errors.front());
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                texts[i].pszText = solution.texts[i].c_str();
+            const catalogue::Placement placed = catalogue::PlaceAll(
+                solution.notes.data(), int(solution.notes.size()), texts.data(), measure);
+            EXPECT_TRUE(placed.errors.empty())
+                << (placed.errors.empty() ? "" : placed.errors.front());
         }
     }
 }

@@ -21,7 +21,8 @@ TEST_F(Tasks, TheAnswerFieldIsARealLineEditAndReturnChecks) {
     ASSERT_TRUE(WaitUntil([&] { return window->AnswerWidget() != nullptr; }));
     QLineEdit* field = window->AnswerWidget();
     EXPECT_EQ(field->parentWidget(), &View());
-    EXPECT_EQ(field->geometry(), MapToView(Frame().m_tasks.m_layout.field, View().Origin(), View().Factor()));
+    EXPECT_EQ(field->geometry(),
+              MapToView(Frame().m_tasks.m_layout.field, View().Origin(), View().Factor()));
     EXPECT_TRUE(WaitUntil([&] { return field->hasFocus(); }));
 
     QTest::keyClicks(field, "4 233");
@@ -35,7 +36,8 @@ TEST_F(Tasks, TheAnswerFieldIsARealLineEditAndReturnChecks) {
     // The switch moves the box, and the field with it.
     const CRect flip = Frame().m_tasks.m_layout.flip;
     Tap((flip.left + flip.right) / 2, (flip.top + flip.bottom) / 2);
-    EXPECT_EQ(field->geometry(), MapToView(Frame().m_tasks.m_layout.field, View().Origin(), View().Factor()));
+    EXPECT_EQ(field->geometry(),
+              MapToView(Frame().m_tasks.m_layout.field, View().Origin(), View().Factor()));
     EXPECT_LT(Frame().m_tasks.m_layout.box.top, 10);
 
     // Keys typed into the field are its own, Left among them; Ctrl+E still opens the chooser,

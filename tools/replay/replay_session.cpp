@@ -149,8 +149,8 @@ bool KnownCommand(const ReplayCommand& c, std::string& why) {
 }
 
 bool TaskKey(const ReplayCommand& c, std::string& why) {
-    if (c.numbers[0] > 0 && c.numbers[0] < 1000 && tasks::HasTaskKind(uint32_t(c.numbers[0])) && c.numbers[1] >= 0)
-        return true;
+    const long key = c.numbers[0];
+    if (key > 0 && key < 1000 && tasks::HasTaskKind(uint32_t(key)) && c.numbers[1] >= 0) return true;
     why = "task takes the key of a lesson with a task kind and a seed of 0 or more";
     return false;
 }
@@ -384,9 +384,9 @@ struct ReplayVerbs {
             out << "-\n";
             return;
         }
-        const std::vector<std::string_view>& lines = f.m_tasks.m_nShowStep >= 0
-                                                         ? f.m_tasks.m_lines[std::size_t(f.m_tasks.m_nShowStep)]
-                                                         : StepTextLines(f.m_training.m_nStep);
+        const CTaskState& t = f.m_tasks;
+        const std::vector<std::string_view>& lines =
+            t.m_nShowStep >= 0 ? t.m_lines[std::size_t(t.m_nShowStep)] : StepTextLines(f.m_training.m_nStep);
         for (std::string_view l : lines) out << "line " << l << "\n";
         out << "lines " << lines.size() << "\n";
     }
@@ -616,7 +616,8 @@ std::string CReplaySession::StateLine() const {
     const char* button = "-";
     if (f.m_training.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0 ? "next" : "finish";
     if (f.m_tasks.m_nShowStep >= 0)
-        button = std::size_t(f.m_tasks.m_nShowStep) + 1 < f.m_tasks.m_solution.size() ? "next" : "finish";
+        button = std::size_t(f.m_tasks.m_nShowStep) + 1 < f.m_tasks.m_solution.size() ? "next"
+                                                                                      : "finish";
     std::ostringstream s;
     s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide << " cursor=" << f.m_rule.m_nCursor
       << " side=" << f.m_rule.m_nSide << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
@@ -647,7 +648,10 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
     const std::string& v = t.m_strVerdict;
     const std::string taskValues[] = {
         std::to_string(t.m_bOpen ? t.m_task.key : 0),
-        v.empty() ? "-" : v == "Верно" ? "right" : v.compare(0, wrong.size(), wrong) == 0 ? "wrong" : "invalid",
+        v.empty()                                    ? "-"
+        : v == "Верно"                               ? "right"
+        : v.compare(0, wrong.size(), wrong) == 0     ? "wrong"
+                                                     : "invalid",
         std::to_string(t.m_nSolved), std::to_string(t.m_nSet), std::to_string(t.m_nShowStep),
         std::to_string(m_frame->m_tasks.m_wndAnswer != nullptr)};
     for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
