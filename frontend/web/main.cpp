@@ -51,8 +51,10 @@ EMSCRIPTEN_KEEPALIVE int skalor_image_archive(const unsigned char* data, int siz
     return SetImageArchive(data, std::size_t(size)) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void skalor_start() {
+// seed: where the tasks of this run start; each run sets other tasks.
+EMSCRIPTEN_KEEPALIVE void skalor_start(uint32_t seed) {
     g_frame = std::make_unique<CMainFrame>(g_host);
+    g_frame->m_tasks.m_nNextSeed = seed;
     g_window = std::make_unique<CSurface>(kClientWidth, kClientHeight);
     g_host.Invalidate();  // the first paint, as showing the window asks for it
 }
@@ -121,6 +123,11 @@ EMSCRIPTEN_KEEPALIVE int skalor_command(int id) {
 EMSCRIPTEN_KEEPALIVE int skalor_command_state(int id) {
     const std::optional<CCmdUI> ui = g_frame->CommandState(id);
     return ui ? (ui->enabled ? 1 : 0) | (ui->checked ? 2 : 0) : -1;
+}
+
+// What the answer field holds now that the user typed in it.
+EMSCRIPTEN_KEEPALIVE void skalor_edit_changed(const char* text) {
+    if (CWebEditBox* edit = g_host.EditBox()) edit->TypedByUser(text);
 }
 
 // The user picked a title in the list (a tap, or the list's own keys): the list tells its
@@ -213,7 +220,10 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_state() {
       << ",\"capture\":" << (g_host.HasCapture() ? 1 : 0)
       << ",\"list\":" << int(f.m_training.m_bListOpen)
       << ",\"sel\":" << (g_host.ListBox() ? g_host.ListBox()->GetCurSel() : -1)
-      << ",\"lesson\":" << f.m_training.m_nLesson << ",\"step\":" << f.m_training.m_nStep << "}";
+      << ",\"lesson\":" << f.m_training.m_nLesson << ",\"step\":" << f.m_training.m_nStep
+      << ",\"task\":" << (f.m_tasks.m_bOpen ? f.m_tasks.m_task.key : 0)
+      << ",\"answer\":" << Quoted(g_host.EditBox() ? g_host.EditBox()->GetText().c_str() : "")
+      << "}";
     g_text = s.str();
     return g_text.c_str();
 }

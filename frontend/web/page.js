@@ -40,6 +40,7 @@ const SkalorPage = {
   timers: new Map(),
   commands: [],     // [element, id]
   list: null,
+  edit: null,       // the answer field: { element, rect }
   firstFrameMs: null,
 
   start() {
@@ -49,7 +50,8 @@ const SkalorPage = {
     document.title = tables.title;
     this.zoomIds = tables.zoom;
     this.buildBar(tables);
-    Module._skalor_start();
+    // Each run sets other tasks.
+    Module._skalor_start(crypto.getRandomValues(new Uint32Array(1))[0]);
     this.maxScale = Module._skalor_max_scale();
     this.started = true;
     this.layout();
@@ -85,6 +87,7 @@ const SkalorPage = {
     this.canvas.style.left = Math.max(0, (stage.clientWidth - cssWidth) / 2) + "px";
     this.canvas.style.top = Math.max(0, (stage.clientHeight - cssHeight) / 2) + "px";
     this.placeList();
+    this.placeEdit();
     this.requestFrame();
   },
 
@@ -173,6 +176,8 @@ const SkalorPage = {
   // does not use keeps its browser meaning (a title typed in the lesson list, say).
   keyDown(e) {
     if (!this.started || this.modal()) return;
+    // The answer field keeps its keys but Return, Enter and Escape (check, close).
+    if (this.edit && e.target === this.edit.element && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
     const name = keyName(e);
     if (this.menuKey(e, name)) { e.preventDefault(); return; }
     if (!name) return;
@@ -183,6 +188,7 @@ const SkalorPage = {
   },
   keyUp(e) {
     if (!this.started) return;
+    if (this.edit && e.target === this.edit.element && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
     const name = keyName(e);
     if (!name) return;
     Module.ccall("skalor_key", "number", ["string", "number", "number"], [name, 0, 0]);
@@ -333,6 +339,47 @@ const SkalorPage = {
     const option = this.list.element.options[0];
     const row = option ? option.getBoundingClientRect().height : 0;
     if (row > 0) Module._skalor_list_page(Math.floor(this.list.element.clientHeight / row));
+  },
+
+  // The answer field of a task: a real text field over the client area, its text a little
+  // over half its height, as the box's own text.
+  editCreate() {
+    this.editDestroy();
+    const field = document.createElement("input");
+    field.type = "text";
+    field.id = "answer";
+    field.autocomplete = "off";
+    field.inputMode = "decimal";
+    field.setAttribute("aria-label", "Ответ");
+    field.addEventListener("input", () => {
+      Module.ccall("skalor_edit_changed", null, ["string"], [field.value]);
+      this.refresh();
+    });
+    this.edit = { element: field, rect: [0, 0, 0, 0] };
+    document.getElementById("stage").appendChild(field);
+  },
+  editText(text) { if (this.edit) this.edit.element.value = text; },
+  editMove(rect) { if (this.edit) { this.edit.rect = rect; this.placeEdit(); } },
+  editFocus(on) {
+    if (!this.edit) return;
+    if (on) this.edit.element.focus();
+    else this.edit.element.blur();
+  },
+  editHasFocus() { return this.edit !== null && document.activeElement === this.edit.element; },
+  editDestroy() {
+    if (!this.edit) return;
+    this.edit.element.remove();
+    this.edit = null;
+  },
+  placeEdit() {
+    if (!this.edit) return;
+    const c = this.canvas, s = c.getBoundingClientRect().width / kClientWidth, r = this.edit.rect;
+    const e = this.edit.element.style;
+    e.left = c.offsetLeft + r[0] * s + "px";
+    e.top = c.offsetTop + r[1] * s + "px";
+    e.width = (r[2] - r[0]) * s + "px";
+    e.height = (r[3] - r[1]) * s + "px";
+    e.fontSize = Math.max(1, (r[3] - r[1]) * s * 13 / 24) + "px";
   },
 
   buildBar(tables) {

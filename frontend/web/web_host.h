@@ -18,6 +18,18 @@ class CWebListBox : public CHeadlessListBox {
     void SelectByUser(int index) { CHeadlessListBox::SetCurSel(index); }
 };
 
+// The answer field of a task: the text and place kept as the headless field keeps them and
+// shown in the page's <input>, which reports what the user types through TypedByUser.
+class CWebEditBox : public CHeadlessEditBox {
+  public:
+    void SetText(const char* text) override;
+    void Move(const CRect& rect) override;
+    void SetFocus() override;
+    bool HasFocus() const override;
+    void KillFocus() override;
+    void TypedByUser(const char* text) { CHeadlessEditBox::SetText(text); }
+};
+
 class CWebHost : public IWindowHost {
   public:
     void Invalidate() override;
@@ -31,15 +43,19 @@ class CWebHost : public IWindowHost {
     void MessageBox(const char* caption, const char* text) override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
+    IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
+    void DestroyEditBox() override;
 
     // The page lost the pointer (capture taken, pointer cancelled): true when the window
     // held the capture until now.
     bool LoseCapture();
     void Painted() { m_bInvalid = false; }
     CWebListBox* ListBox() { return m_list.get(); }
+    CWebEditBox* EditBox() { return m_edit.get(); }
 
   private:
     bool m_bCapture = false;
     bool m_bInvalid = false;
     std::unique_ptr<CWebListBox> m_list;
+    std::unique_ptr<CWebEditBox> m_edit;
 };

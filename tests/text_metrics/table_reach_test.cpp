@@ -1,6 +1,6 @@
 // The page breaks lines by a table of the desktop font's measures. The table must reach
-// exactly as far as Qt does for every run the line breaker may measure in a lesson text, so
-// that the page breaks every step text where the desktop does, at any width.
+// exactly as far as Qt does for every run the line breaker may measure in a lesson or task
+// text, so that the page breaks every such text where the desktop does, at any width.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -13,21 +13,27 @@
 
 namespace {
 
-TEST(TableReach, EveryRunBetweenSpacesOfEveryStepTextReachesAsFarAsQtMeasuresIt) {
-    const MeasuredFont table = MeasureFont(kStepTextFontHeight);
-    const FontMeasures measures = table.View();
+// Measured once: every pair of some four hundred characters.
+const MeasuredFont& Table() {
+    static const MeasuredFont table = MeasureFont(kStepTextFontHeight);
+    return table;
+}
+
+TEST(TableReach, EveryRunBetweenSpacesOfEveryLessonAndTaskTextReachesAsFarAsQtMeasuresIt) {
+    const FontMeasures measures = Table().View();
     const QFontMetricsF qt(ArialOfHeight(kStepTextFontHeight));
+    std::vector<std::string> texts = TaskTexts(20);
+    for (int step = 0; step < kStepCount; ++step) texts.emplace_back(kStepTable[step].pszText);
     int runs = 0;
-    for (int step = 0; step < kStepCount; ++step) {
-        const std::string_view text = kStepTable[step].pszText;
+    for (const std::string& whole : texts) {
+        const std::string_view text = whole;
         // Every run from the text's start or a space to a space or the end: the candidates of
         // the line breaker, and of the kerning across script changes (Cyrillic, Latin, Greek).
         for (std::size_t start = 0; start < text.size(); start = text.find(' ', start) + 1) {
             for (std::size_t end = text.find(' ', start + 1);; end = text.find(' ', end + 1)) {
                 const std::string_view run =
                     text.substr(start, end == std::string_view::npos ? end : end - start);
-                ASSERT_EQ(TableReach(run, measures), QtReach(run, qt))
-                    << "step " << step << ": " << run;
+                ASSERT_EQ(TableReach(run, measures), QtReach(run, qt)) << run;
                 ++runs;
                 if (end == std::string_view::npos) break;
             }
@@ -38,10 +44,9 @@ TEST(TableReach, EveryRunBetweenSpacesOfEveryStepTextReachesAsFarAsQtMeasuresIt)
 }
 
 TEST(TableReach, ACharacterMissingFromTheTableIsSaidToBeUnknown) {
-    const MeasuredFont table = MeasureFont(kStepTextFontHeight);
-    EXPECT_EQ(TableReach("", table.View()), 0);
-    EXPECT_GT(TableReach("Шкала 1", table.View()), 0);
-    EXPECT_EQ(TableReach("Шкала \u4E00", table.View()), -1);
+    EXPECT_EQ(TableReach("", Table().View()), 0);
+    EXPECT_GT(TableReach("Шкала 1", Table().View()), 0);
+    EXPECT_EQ(TableReach("Шкала \u4E00", Table().View()), -1);
 }
 
 }  // namespace

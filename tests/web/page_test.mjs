@@ -244,6 +244,30 @@ const keysPage = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 
 await keysAndWheel(keysPage);
 console.log("ok keys and wheel: moves, undo, chooser, menus, window size");
 
+// --- A task: its chooser by Ctrl+E, its answer typed into a real field that keeps the moving
+// keys, Escape closing it.
+async function task(page) {
+  const k = page.keyboard;
+  await k.down("Control");
+  await k.press("KeyE");
+  await k.up("Control");
+  await page.waitForSelector("#lessons option");
+  await k.press("Enter");
+  await page.waitForSelector("#answer");
+  await page.click("#answer");
+  const before = await state(page);
+  await k.type("12,5");
+  await k.press("ArrowLeft");
+  let s = await state(page);
+  check(before.task > 0 && s.answer === "12,5" && s.slide === before.slide, `task answer: ${JSON.stringify(s)}`);
+  await k.press("Escape");
+  s = await state(page);
+  const field = await page.$("#answer");
+  check(s.task === 0 && field === null, `task closed by Escape: ${JSON.stringify(s)}`);
+}
+await task(keysPage);
+console.log("ok task: chooser, answer field, Escape");
+
 const phone = await openPage({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
 await touchDrag(phone);
 console.log("ok touch drag");

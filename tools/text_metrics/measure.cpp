@@ -9,6 +9,7 @@
 #include "platform/qt_text.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
+#include "training/task_kinds.h"
 
 namespace {
 
@@ -22,6 +23,13 @@ std::set<char32_t> Characters() {
     };
     for (int i = 0; i < kStepCount; ++i) add(kStepTable[i].pszText);
     for (int i = 0; kLessonList[i].key != 0; ++i) add(kLessonList[i].pszText);
+    // Tasks are drawn at run time: their problems and solutions over many seeds, and the signs
+    // and letters their numbers and units may bring.
+    for (const std::string& text : TaskTexts(kTaskSeedsMeasured)) add(text);
+    for (char32_t c = 0xA0; c <= 0xFF; ++c) all.insert(c);
+    for (char32_t c = 0x391; c <= 0x3C9; ++c) all.insert(c);
+    for (char32_t c = 0x2010; c <= 0x2044; ++c) all.insert(c);
+    for (char32_t c : {U'\u2212', U'\u2248', U'\u2264', U'\u2265'}) all.insert(c);
     return all;
 }
 
@@ -36,6 +44,18 @@ QString Text(std::initializer_list<char32_t> codes) {
 }
 
 }  // namespace
+
+std::vector<std::string> TaskTexts(uint32_t seeds) {
+    std::vector<std::string> texts;
+    for (int k = 0; tasks::kTaskKeys[k] != 0; ++k)
+        for (uint32_t seed = 0; seed < seeds; ++seed) {
+            const tasks::Task task = tasks::DrawTask(tasks::kTaskKeys[k], seed);
+            texts.push_back(task.problem);
+            for (std::string& text : tasks::SolutionOf(task).texts)
+                texts.push_back(std::move(text));
+        }
+    return texts;
+}
 
 MeasuredFont MeasureFont(int height) {
     const QFont font = ArialOfHeight(height);

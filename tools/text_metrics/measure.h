@@ -1,6 +1,7 @@
 // The desktop's font measures, taken through Qt, as a table another front end can lay out by.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,13 @@ struct MeasuredFont {
     }
 };
 
-// Measures every character of the lesson texts, printable ASCII, the no-break space and the
-// Russian alphabet, and every pair of them, in the font of this CFont height.
+// The problems and solution texts of every task kind drawn from seeds 0 to seeds - 1.
+constexpr uint32_t kTaskSeedsMeasured = 200;
+std::vector<std::string> TaskTexts(uint32_t seeds);
+
+// Measures every character of the lesson and task texts, printable ASCII, Latin-1, Greek, the
+// Russian alphabet and common punctuation, and every pair of them, in the font of this CFont
+// height.
 MeasuredFont MeasureFont(int height);
 
 // C++ source defining FindFontMeasures over these fonts.
