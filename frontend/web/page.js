@@ -326,15 +326,20 @@ const SkalorPage = {
     this.list.element.remove();
     this.list = null;
   },
-  placeList() {
-    if (!this.list) return;
-    const c = this.canvas, s = c.getBoundingClientRect().width / kClientWidth, r = this.list.rect;
-    const e = this.list.element.style;
+  // A child control over the client area at rect (client coordinates), as the frame is shown;
+  // returns the CSS pixels a client pixel takes.
+  placeChild(child) {
+    const c = this.canvas, s = c.getBoundingClientRect().width / kClientWidth, r = child.rect;
+    const e = child.element.style;
     e.left = c.offsetLeft + r[0] * s + "px";
     e.top = c.offsetTop + r[1] * s + "px";
     e.width = (r[2] - r[0]) * s + "px";
     e.height = (r[3] - r[1]) * s + "px";
-    e.fontSize = Math.max(10, 12 * s) + "px";
+    return s;
+  },
+  placeList() {
+    if (!this.list) return;
+    this.list.element.style.fontSize = Math.max(10, 12 * this.placeChild(this.list)) + "px";
     // How many titles the list shows at once, for the chooser's PageUp and PageDown.
     const option = this.list.element.options[0];
     const row = option ? option.getBoundingClientRect().height : 0;
@@ -373,13 +378,8 @@ const SkalorPage = {
   },
   placeEdit() {
     if (!this.edit) return;
-    const c = this.canvas, s = c.getBoundingClientRect().width / kClientWidth, r = this.edit.rect;
-    const e = this.edit.element.style;
-    e.left = c.offsetLeft + r[0] * s + "px";
-    e.top = c.offsetTop + r[1] * s + "px";
-    e.width = (r[2] - r[0]) * s + "px";
-    e.height = (r[3] - r[1]) * s + "px";
-    e.fontSize = Math.max(1, (r[3] - r[1]) * s * 13 / 24) + "px";
+    const s = this.placeChild(this.edit), r = this.edit.rect;
+    this.edit.element.style.fontSize = Math.max(1, (r[3] - r[1]) * s * 13 / 24) + "px";
   },
 
   buildBar(tables) {
