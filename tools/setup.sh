@@ -45,7 +45,7 @@ case "${1:-}" in
 run)
     cmake --preset default >/dev/null
     cmake --build --preset default --target skalor -j "$jobs"
-    exec ./build/default/app/skalor
+    exec ./build/default/frontend/qt/skalor
     ;;
 test)
     cmake --preset sanitize >/dev/null
