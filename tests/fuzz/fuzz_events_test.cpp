@@ -1,0 +1,113 @@
+// Fuzzer inputs and replay scripts: the bytes an event takes, and the round trip from every
+// replay scenario to a fuzzer input and back to a script, all three runs ending alike.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "tools/fuzz/fuzz_events.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::vector<uint8_t>& bytes) {
+    CFuzzRun run;
+    std::vector<std::string> lines;
+    for (const FuzzEvent& e : DecodeEvents(bytes.data(), bytes.size())) {
+        lines.push_back(run.Line(e));
+        if (!lines.back().empty()) {
+            EXPECT_EQ(run.Apply(e, lines.back()), "") << lines.back();
+        }
+    }
+    return lines;
+}
+
+TEST(FuzzEvents, BytesReadAsEvents) {
+    const struct {
+        std::vector<uint8_t> bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // Coordinates: a little-endian word, modulo 512, less 136.
+        {{0, 0x88, 0x00, 0x50, 0x01}, {"down 0 200"}},
+        {{1, 0x00, 0x00, 0xff, 0xff}, {"move -136 375"}},
+        {{2, 0x00, 0x02, 0x87, 0x02}, {"up -136 -1"}},
+        // The leading byte picks a row modulo the number of rows; 12 rows so far.
+        {{12 + 3, 0xf0, 0x00, 0x8a, 0x01}, {"dbl 104 258"}},
+        {{4, 0x88, 0x00, 0x88, 0x00, 5, 0x2c, 0x01}, {"tap 0 0", "wait 300"}},
+        {{5, 0xff, 0xff}, {"wait 2047"}},
+        {{6, 3, 6, 10}, {"cmd ID_UNDO", "cmd ID_SIDE1"}},
+        {{7, 0, 7, 39, 8}, {"select -2", "select 37", "steal"}},
+        // The fixture: field, then a word modulo the field's range, from its low end.
+        {{9, 0, 0, 0, 9, 1, 0x5e, 0x09, 9, 2, 0xc4, 0x04, 9, 7, 3, 0}, {"set scroll=-12", "set slide=1199", "set cursor=87", "set clamp=1"}},
+        // The chooser's buttons, and the step button, which stands for nothing without a lesson.
+        {{11, 10, 0, 10, 1}, {"", "tap 75 215", "tap 165 215"}},
+        // A row whose argument bytes are cut off ends the input.
+        {{4, 0x88, 0x00, 0x88}, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Lines(c.bytes), c.lines);
+    // The step button of a running lesson: lesson 1's first box is (30, 70, 210, 200).
+    EXPECT_EQ(Lines({6, 6, 10, 1, 11}),
+              (std::vector<std::string>{"cmd ID_TRAINING", "tap 165 215", "tap 120 175"}));
+}
+
+TEST(FuzzEvents, AnyBytesEncodeBackToTheSameEvents) {
+    std::mt19937 rng(7);
+    for (int i = 0; i < 200; ++i) {
+        std::vector<uint8_t> bytes(std::size_t(rng() % 200));
+        for (uint8_t& b : bytes) b = uint8_t(rng());
+        const std::vector<FuzzEvent> events = DecodeEvents(bytes.data(), bytes.size());
+        std::vector<uint8_t> again;
+        for (const FuzzEvent& e : events) EncodeEvent(e, again);
+        const std::vector<FuzzEvent> back = DecodeEvents(again.data(), again.size());
+        ASSERT_EQ(back.size(), events.size());
+        for (std::size_t k = 0; k < events.size(); ++k)
+            EXPECT_TRUE(back[k].row == events[k].row && back[k].a == events[k].a && back[k].b == events[k].b);
+    }
+}
+
+// Each scenario, its fuzzer input, and the script printed from that input end in the same
+// state: the seeds start the fuzzer where the tests stand, and a finding's script replays it.
+class ReplayRoundTrip : public testing::TestWithParam<std::string> {};
+
+std::string Ending(const std::string& script) {
+    CReplaySession session;
+    std::ostringstream out;
+    EXPECT_NE(session.Run("script", script, out), 2) << out.str();
+    return session.StateLine();
+}
+
+TEST_P(ReplayRoundTrip, EndsInTheSameState) {
+    std::ifstream file(GetParam());
+    const std::string script{std::istreambuf_iterator<char>(file), {}};
+    std::vector<uint8_t> input;
+    std::istringstream in(script);
+    for (std::string line; std::getline(in, line);)
+        for (const FuzzEvent& e : EventsOfLine(line)) EncodeEvent(e, input);
+    std::string printed;
+    CFuzzRun run;
+    for (const FuzzEvent& e : DecodeEvents(input.data(), input.size())) {
+        const std::string line = run.Line(e);
+        printed += line + "\n";
+        EXPECT_EQ(run.Apply(e, line), "") << line;
+    }
+    const std::string expected = Ending(script);
+    EXPECT_EQ(run.Session().StateLine(), expected);
+    EXPECT_EQ(Ending(printed), expected);
+}
+
+std::vector<std::string> Scenarios() {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(SKALOR_REPLAY_DIR))
+        if (entry.path().extension() == ".rpl") files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ReplayRoundTrip, testing::ValuesIn(Scenarios()),
+                         [](const testing::TestParamInfo<std::string>& param) {
+                             return std::filesystem::path(param.param).stem().string();
+                         });
+
+}  // namespace
