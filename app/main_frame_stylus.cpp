@@ -66,6 +66,15 @@ void CMainFrame::OnCaptureChanged() {
     m_bRepeating = 0;
 }
 
+void CMainFrame::EndGesture() {
+    OnCaptureChanged();
+    if (!m_host.HasCapture()) return;
+    m_bNudgeLeft = 0;
+    m_bNudgeRight = 0;
+    PushUndo(m_nSlide, m_nScroll, m_nCursor);
+    m_host.ReleaseCapture();
+}
+
 void CMainFrame::OnTimer(int id) {
     if (id == TIMER_HOLD) {
         m_host.SetTimer(TIMER_REPEAT, kRepeatPeriodMs);

@@ -348,10 +348,12 @@ private:
             if (!newestIsState()) Fail("after a push the rule is not the newest entry");
         }
 
-        // Who pushes: every captured release exactly once, the fetch, and training's presses.
+        // Who pushes: every captured release exactly once, the fetch, and training's presses;
+        // opening the chooser ends a captured gesture as its release would.
         const bool capturedRelease = e.kind == Kind::Up && b.capture;
-        if (capturedRelease && !pushed) Fail("a captured release pushed no undo entry");
-        if (pushed && !(capturedRelease || e.kind == Kind::Dbl ||
+        const bool chooserEnds = e.kind == Kind::Cmd && e.a == ID_TRAINING && commandRan && b.capture;
+        if ((capturedRelease || chooserEnds) && !pushed) Fail("a captured release pushed no undo entry");
+        if (pushed && !(capturedRelease || chooserEnds || e.kind == Kind::Dbl ||
                         (e.kind == Kind::Down && training)))
             Fail("an undo entry was pushed by an event that must not push");
 
