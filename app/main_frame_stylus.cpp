@@ -24,7 +24,10 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
         m_host.SetCapture();
     }
     // A press on no region keeps the last mode: held still, it repeats that mode uncaptured.
+    // Press-and-hold starts afresh: a repeat left from a press whose release never came
+    // (a second pointer, a lost release) stops, and this press repeats after its own hold.
     m_bRepeating = 0;
+    m_host.KillTimer(TIMER_REPEAT);
     m_host.SetTimer(TIMER_HOLD, kHoldPeriodMs);
     m_ptTap = point;
 }
