@@ -2,11 +2,12 @@
 # Sets a Debian 12 machine up for Skalor and then either starts the program or runs every
 # test. Installs the Debian packages it needs when they are missing (as root, or with sudo).
 #   tools/setup.sh run     build (release) and start the program
-#   tools/setup.sh test    build (ASan + UBSan, warnings as errors) and run every test
+#   tools/setup.sh test    build (ASan + UBSan, warnings as errors), run every test, then the
+#                          event fuzzer for a minute (clang, libFuzzer)
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra"
+packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -30,6 +31,7 @@ test)
     cmake --preset sanitize >/dev/null
     cmake --build --preset sanitize -j "$jobs"
     ctest --preset sanitize -j "$jobs"
+    tools/fuzz/run.sh -max_total_time=60
     ;;
 *)
     echo "usage: $0 run|test" >&2
