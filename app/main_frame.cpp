@@ -1,18 +1,18 @@
 #include "app/main_frame.h"
 
+#include <cassert>
+
 #include "resources/ids.h"
 #include "resources/menus.h"
 
-namespace {
-
 // The command routing table: handler and update rule of every command.
-struct CommandRoute {
+struct CMainFrame::CommandRoute {
     int id;
     void (CMainFrame::*handler)();
     void (CMainFrame::*update)(CCmdUI&) const;
 };
 
-const CommandRoute kCommandMap[] = {
+const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {ID_SIDE1, &CMainFrame::OnSide1, &CMainFrame::OnUpdateSide1},
     {ID_SIDE2, &CMainFrame::OnSide2, &CMainFrame::OnUpdateSide2},
     {ID_UNDO, &CMainFrame::OnUndo, &CMainFrame::OnUpdateUndo},
@@ -25,13 +25,11 @@ const CommandRoute kCommandMap[] = {
     {ID_TB_BUTTON1, nullptr, nullptr},  // a blank button: no action, shown greyed
 };
 
-const CommandRoute* FindRoute(int id) {
+const CMainFrame::CommandRoute* CMainFrame::FindRoute(int id) {
     for (const CommandRoute& route : kCommandMap)
         if (route.id == id) return &route;
     return nullptr;
 }
-
-}  // namespace
 
 CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {
     m_images.LoadSide(0);
@@ -39,7 +37,7 @@ CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {
 }
 
 CMainFrame::~CMainFrame() {
-    if (m_wndLessonList) m_host.DestroyListBox();
+    if (m_training.m_wndLessonList) m_host.DestroyListBox();
 }
 
 void CMainFrame::OnPaint(CSurface& window) {
@@ -48,7 +46,7 @@ void CMainFrame::OnPaint(CSurface& window) {
         m_bmpBuffer.emplace(m_rcClient.Width(), m_rcClient.Height());
     }
     CSurface& dc = *m_bmpBuffer;
-    ComposeRule(dc, *this, m_images, m_pens);
+    ComposeRule(dc, m_rule, m_images, m_pens);
     PaintTraining(dc);
     window.BitBlt(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), dc,
                   0, 0);
@@ -81,26 +79,27 @@ std::optional<CCmdUI> CMainFrame::CommandState(int id) const {
 }
 
 void CMainFrame::OnSide1() {
-    if (m_nSide != 1) return;
-    m_nSide = 0;
+    if (m_rule.m_nSide != 1) return;
+    m_rule.m_nSide = 0;
     m_images.LoadSide(0);
     m_host.Invalidate();
 }
 
 void CMainFrame::OnSide2() {
-    if (m_nSide != 0) return;
-    m_nSide = 1;
+    if (m_rule.m_nSide != 0) return;
+    m_rule.m_nSide = 1;
     m_images.LoadSide(1);
     m_host.Invalidate();
 }
 
 void CMainFrame::OnUndo() {
-    StepBack(*this);
+    assert(m_undo.m_nUndoCount > 0);  // the update rule disables the command otherwise
+    m_undo.StepBack(m_rule);
     m_host.Invalidate();
 }
 
 void CMainFrame::OnClamp() {
-    m_bClamp = 1 - m_bClamp;
+    m_rule.m_bClamp = 1 - m_rule.m_bClamp;
     m_host.Invalidate();
 }
 
@@ -110,28 +109,28 @@ void CMainFrame::OnExit() { m_host.PostClose(); }
 
 void CMainFrame::OnUpdateSide1(CCmdUI& ui) const {
     ui.Enable(!Blocked());
-    ui.SetCheck(1 - m_nSide);
+    ui.SetCheck(1 - m_rule.m_nSide);
 }
 
 void CMainFrame::OnUpdateSide2(CCmdUI& ui) const {
     ui.Enable(!Blocked());
-    ui.SetCheck(m_nSide);
+    ui.SetCheck(m_rule.m_nSide);
 }
 
 void CMainFrame::OnUpdateUndo(CCmdUI& ui) const {
-    if (m_nLesson > 0)
+    if (m_training.m_nLesson > 0)
         ui.Enable(false);
-    else if (m_bListOpen)
+    else if (m_training.m_bListOpen)
         ui.Enable(false);
     else
-        ui.Enable(m_nUndoCount != 0);
+        ui.Enable(m_undo.m_nUndoCount != 0);
 }
 
 void CMainFrame::OnUpdateClamp(CCmdUI& ui) const {
     ui.Enable(!Blocked());
-    ui.SetCheck(m_bClamp != 0);
+    ui.SetCheck(m_rule.m_bClamp != 0);
 }
 
-void CMainFrame::OnUpdateTraining(CCmdUI& ui) const { ui.Enable(!m_bListOpen); }
+void CMainFrame::OnUpdateTraining(CCmdUI& ui) const { ui.Enable(!m_training.m_bListOpen); }
 
 void CMainFrame::OnUpdateAlways(CCmdUI& ui) const { ui.Enable(true); }

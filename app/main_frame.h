@@ -15,9 +15,6 @@
 #include "view/image_set.h"
 #include "view/rule_painter.h"
 
-constexpr int kClientWidth = 240;
-constexpr int kClientHeight = 268;
-
 // Enable and check state of one command, as its update rule sets it.
 struct CCmdUI {
     bool enabled = true;
@@ -26,10 +23,7 @@ struct CCmdUI {
     void SetCheck(bool on) { checked = on; }
 };
 
-class CMainFrame : public CRuleState,
-                   public CUndoHistory,
-                   public CGestureState,
-                   public CTrainingState {
+class CMainFrame {
 public:
     explicit CMainFrame(IWindowHost& host);
     CMainFrame(const CMainFrame&) = delete;
@@ -38,7 +32,6 @@ public:
 
     // Window events.
     void OnPaint(CSurface& window);  // compose a frame and copy it to the window's surface
-    bool OnEraseBkgnd() { return true; }  // the frame covers everything: nothing to erase
     void OnLButtonDown(unsigned flags, CPoint point);
     void OnMouseMove(unsigned flags, CPoint point);
     void OnLButtonUp(unsigned flags, CPoint point);
@@ -55,8 +48,29 @@ public:
     bool OnCommand(int id, int notifyCode = 0);
     std::optional<CCmdUI> CommandState(int id) const;
 
+    // The side switch: shows the side and loads its images when the side changes. Lesson steps
+    // set the side through it too, so it may run whatever the update rules say.
     void OnSide1();
     void OnSide2();
+
+    bool Blocked() const { return m_training.m_nLesson > 0 || m_training.m_bListOpen; }
+    const CImageSet& Images() const { return m_images; }
+    const CSurface* Buffer() const { return m_bmpBuffer ? &*m_bmpBuffer : nullptr; }
+
+    // The state of the whole run, each part with its own type: the rule and its undo history
+    // (model/), the stylus gesture (input/) and training (training/).
+    CRuleState m_rule;
+    CUndoHistory m_undo;
+    CGestureState m_gesture;
+    CTrainingState m_training;
+
+private:
+    struct CommandRoute;
+    static const CommandRoute kCommandMap[];
+    static const CommandRoute* FindRoute(int id);
+
+    // Command handlers and update rules: they run only through OnCommand and CommandState,
+    // after the update rule has enabled the command.
     void OnUndo();
     void OnClamp();
     void OnTraining();
@@ -70,15 +84,12 @@ public:
     void OnUpdateTraining(CCmdUI& ui) const;
     void OnUpdateAlways(CCmdUI& ui) const;
 
-    bool Blocked() const { return m_nLesson > 0 || m_bListOpen; }
-    const CImageSet& Images() const { return m_images; }
-    const CSurface* Buffer() const { return m_bmpBuffer ? &*m_bmpBuffer : nullptr; }
-
     // Presses that training takes before the rule sees them.
     void OnChooserPress(CPoint point);
     void OnLessonPress(CPoint point);
+    // Puts the rule into the current lesson step's state, when it carries one.
+    void ApplyCurrentStep();
 
-private:
     // Training's part of a paint: the chooser panel and the step box over the composed rule,
     // then, after the frame is on the window, the chooser's list box at its first paint.
     void PaintTraining(CSurface& dc);

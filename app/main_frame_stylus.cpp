@@ -6,58 +6,63 @@
 #include "resources/ids.h"
 
 void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
-    m_nLastX = point.x;
-    if (m_bListOpen) {
+    m_gesture.m_nLastX = point.x;
+    if (m_training.m_bListOpen) {
         OnChooserPress(point);
         return;
     }
-    if (m_nLesson > 0) {
+    if (m_training.m_nLesson > 0) {
         OnLessonPress(point);
         return;
     }
-    if (const std::optional<CHit> hit = HitTest(*this, point)) {
-        m_nDragMode = hit->mode;
+    if (const std::optional<CHit> hit = HitTest(m_rule, point)) {
+        m_gesture.m_nDragMode = hit->mode;
         // Both flags are set afresh: a gesture whose capture was taken away keeps its flags,
         // and they must not nudge (or cancel the nudge of) this one.
-        m_bNudgeLeft = hit->nudgeLeft;
-        m_bNudgeRight = hit->nudgeRight;
+        m_gesture.m_bNudgeLeft = hit->nudgeLeft;
+        m_gesture.m_bNudgeRight = hit->nudgeRight;
         m_host.SetCapture();
     }
     // A press on no region keeps the last mode: held still, it repeats that mode uncaptured.
     // Press-and-hold starts afresh: a repeat left from a press whose release never came
     // (a second pointer, a lost release) stops, and this press repeats after its own hold.
-    m_bRepeating = 0;
+    m_gesture.m_bRepeating = 0;
     m_host.KillTimer(TIMER_REPEAT);
     m_host.SetTimer(TIMER_HOLD, kHoldPeriodMs);
-    m_ptTap = point;
+    m_gesture.m_ptTap = point;
 }
 
 void CMainFrame::OnMouseMove(unsigned /*flags*/, CPoint point) {
-    if (m_bRepeating) {
-        m_ptTap = point;  // steers the repeat; nothing is dragged for the rest of this press
+    if (m_gesture.m_bRepeating) {
+        // Steers the repeat; nothing is dragged for the rest of this press.
+        m_gesture.m_ptTap = point;
         return;
     }
     // Any move, even a vertical one, ends press-and-hold for the rest of the press.
     m_host.KillTimer(TIMER_HOLD);
     m_host.KillTimer(TIMER_REPEAT);
     if (!m_host.HasCapture()) return;
-    if (point.x == m_nLastX) return;  // vertical only: a tap's nudge survives it
-    m_bNudgeRight = 0;
-    m_bNudgeLeft = 0;
-    if (DragStep(*this, m_nDragMode, int64_t(m_nLastX) - point.x)) m_host.Invalidate();
+    if (point.x == m_gesture.m_nLastX) return;  // vertical only: a tap's nudge survives it
+    m_gesture.m_bNudgeRight = 0;
+    m_gesture.m_bNudgeLeft = 0;
+    if (DragStep(m_rule, m_gesture.m_nDragMode, int64_t(m_gesture.m_nLastX) - point.x))
+        m_host.Invalidate();
     // Taken also when the step was refused, so a refused step is lost, not caught up later.
-    m_nLastX = point.x;
+    m_gesture.m_nLastX = point.x;
 }
 
 void CMainFrame::OnLButtonUp(unsigned /*flags*/, CPoint /*point*/) {
     m_host.KillTimer(TIMER_HOLD);
     m_host.KillTimer(TIMER_REPEAT);
-    m_bRepeating = 0;
+    m_gesture.m_bRepeating = 0;
     if (!m_host.HasCapture()) return;  // no region hit, or another window took the capture
-    if (NudgeStep(*this, m_nDragMode, m_bNudgeLeft, m_bNudgeRight)) m_host.Invalidate();
-    m_bNudgeLeft = 0;
-    m_bNudgeRight = 0;
-    PushUndo(m_nSlide, m_nScroll, m_nCursor);  // one entry per captured gesture, moved or not
+    if (NudgeStep(m_rule, m_gesture.m_nDragMode, m_gesture.m_bNudgeLeft == 1,
+                  m_gesture.m_bNudgeRight == 1))
+        m_host.Invalidate();
+    m_gesture.m_bNudgeLeft = 0;
+    m_gesture.m_bNudgeRight = 0;
+    // One entry per captured gesture, moved or not.
+    m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
     m_host.ReleaseCapture();
 }
 
@@ -66,15 +71,15 @@ void CMainFrame::OnCaptureChanged() {
     // end and go on repainting every 10 ms until the next release on this window.
     m_host.KillTimer(TIMER_HOLD);
     m_host.KillTimer(TIMER_REPEAT);
-    m_bRepeating = 0;
+    m_gesture.m_bRepeating = 0;
 }
 
 void CMainFrame::EndGesture() {
     OnCaptureChanged();
     if (!m_host.HasCapture()) return;
-    m_bNudgeLeft = 0;
-    m_bNudgeRight = 0;
-    PushUndo(m_nSlide, m_nScroll, m_nCursor);
+    m_gesture.m_bNudgeLeft = 0;
+    m_gesture.m_bNudgeRight = 0;
+    m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
     m_host.ReleaseCapture();
 }
 
@@ -85,15 +90,15 @@ void CMainFrame::OnTimer(int id) {
     }
     if (id != TIMER_REPEAT) return;
     m_host.KillTimer(TIMER_HOLD);
-    m_bRepeating = 1;
-    if (RepeatStep(*this, m_nDragMode, m_ptTap.x)) m_host.Invalidate();
+    m_gesture.m_bRepeating = 1;
+    if (RepeatStep(m_rule, m_gesture.m_nDragMode, m_gesture.m_ptTap.x)) m_host.Invalidate();
 }
 
 void CMainFrame::OnLButtonDblClk(unsigned flags, CPoint point) {
     // Fetching an out-of-sight cursor works in training too; it is the only thing that does.
-    if (const std::optional<int32_t> cursor = FetchCursor(*this, point)) {
-        m_nCursor = *cursor;
-        PushUndo(m_nSlide, m_nScroll, m_nCursor);
+    if (const std::optional<int32_t> cursor = FetchCursor(m_rule, point)) {
+        m_rule.m_nCursor = *cursor;
+        m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
         m_host.Invalidate();
         return;
     }

@@ -5,20 +5,17 @@
 #include "training/step_box.h"
 #include "training/step_table.h"
 
-namespace {
-
-// Puts the rule into the current step's state, when it carries one. The side goes through
-// the side switch, which reloads the images only when the side changes.
-void ApplyCurrentStep(CMainFrame& f) {
-    int32_t side = f.m_nSide;
-    ApplyStepState(f.m_nStep, f.m_nScroll, f.m_nSlide, f.m_nCursor, side, f.m_bClamp);
+void CMainFrame::ApplyCurrentStep() {
+    // The side goes through the side switch, which reloads the images only when the side
+    // changes.
+    int32_t side = m_rule.m_nSide;
+    ApplyStepState(m_training.m_nStep, m_rule.m_nScroll, m_rule.m_nSlide, m_rule.m_nCursor, side,
+                   m_rule.m_bClamp);
     if (side == 0)
-        f.OnSide1();
+        OnSide1();
     else
-        f.OnSide2();
+        OnSide2();
 }
-
-}  // namespace
 
 void CMainFrame::OnTraining() {
     // The chooser takes the stylus over. A gesture still under way (the command came from a
@@ -27,59 +24,60 @@ void CMainFrame::OnTraining() {
     // and no release nudges or pushes behind the panel.
     EndGesture();
     // A running lesson keeps its step: its box stays drawn under the panel.
-    m_bListOpen = 1;
-    m_bListCreated = 0;
+    m_training.m_bListOpen = 1;
+    m_training.m_bListCreated = 0;
     m_host.Invalidate();
 }
 
 void CMainFrame::PaintTraining(CSurface& dc) {
-    if (m_bListOpen) DrawChooser(dc);
-    if (m_nLesson > 0) DrawStepBox(dc, m_nStep);
+    if (m_training.m_bListOpen) DrawChooser(dc);
+    if (m_training.m_nLesson > 0) DrawStepBox(dc, m_training.m_nStep);
 }
 
 void CMainFrame::AfterPaintTraining() {
     // The list box is a real child window: it is made once the panel under it is on the
     // window, and paints itself over it.
-    if (!m_bListOpen) return;
-    if (!m_bListCreated) {
-        m_rcLessonList = kLessonListRect;
-        m_wndLessonList = m_host.CreateListBox(m_rcLessonList, IDC_LESSON_LIST);
-        if (m_wndLessonList) FillLessonList(*m_wndLessonList);
+    if (!m_training.m_bListOpen) return;
+    if (!m_training.m_bListCreated) {
+        m_training.m_rcLessonList = kLessonListRect;
+        m_training.m_wndLessonList =
+            m_host.CreateListBox(m_training.m_rcLessonList, IDC_LESSON_LIST);
+        if (m_training.m_wndLessonList) FillLessonList(*m_training.m_wndLessonList);
     }
-    m_bListCreated = 1;
+    m_training.m_bListCreated = 1;
 }
 
 void CMainFrame::OnChooserPress(CPoint point) {
-    const int32_t r = HitTestChooser(m_wndLessonList, point.x, point.y);
+    const int32_t r = HitTestChooser(m_training.m_wndLessonList, point.x, point.y);
     if (r < 0) return;
     if (r > 0) {
         // Starting replaces a running lesson at once; neither leaves an undo entry.
-        m_nLesson = r;
-        m_nStep = FindNextStep(uint32_t(r), -1);
-        if (m_nStep < 0) {
-            m_nLesson = 0;  // no steps for that key: the chooser just closes
+        m_training.m_nLesson = r;
+        m_training.m_nStep = FindNextStep(uint32_t(r), -1);
+        if (m_training.m_nStep < 0) {
+            m_training.m_nLesson = 0;  // no steps for that key: the chooser just closes
         } else {
-            m_bClamp = 0;
-            ApplyCurrentStep(*this);
+            m_rule.m_bClamp = 0;
+            ApplyCurrentStep();
         }
     }
     m_host.DestroyListBox();
-    m_wndLessonList = nullptr;
-    m_bListOpen = 0;
+    m_training.m_wndLessonList = nullptr;
+    m_training.m_bListOpen = 0;
     m_host.Invalidate();
 }
 
 void CMainFrame::OnLessonPress(CPoint point) {
     // Off the button the press goes to the default handling, which does nothing here.
-    if (HitTestStepButton(point.x, point.y, m_nStep) < 1) return;
-    m_nStep = FindNextStep(uint32_t(m_nLesson), m_nStep);
-    if (m_nStep < 0) {
+    if (HitTestStepButton(point.x, point.y, m_training.m_nStep) < 1) return;
+    m_training.m_nStep = FindNextStep(uint32_t(m_training.m_nLesson), m_training.m_nStep);
+    if (m_training.m_nStep < 0) {
         // The rule stays where the lesson left it, and that becomes undoable.
-        m_nLesson = 0;
-        PushUndo(m_nSlide, m_nScroll, m_nCursor);
+        m_training.m_nLesson = 0;
+        m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
     } else {
         // Unlike the start, clamp mode is left as it is unless the step sets it.
-        ApplyCurrentStep(*this);
+        ApplyCurrentStep();
     }
     m_host.Invalidate();
 }

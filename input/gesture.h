@@ -16,7 +16,7 @@ enum DragMode : int32_t {
 };
 
 struct CGestureState {
-    int32_t m_nDragMode = DRAG_BODY;  // kept after the release: an uncaptured hold repeats it
+    DragMode m_nDragMode = DRAG_BODY;  // kept after the release: an uncaptured hold repeats it
     int32_t m_nLastX = 0;             // stylus x last taken into account
     int32_t m_bNudgeLeft = 0;         // a tap asks for offset + 1
     int32_t m_bNudgeRight = 0;        // a tap asks for offset - 1

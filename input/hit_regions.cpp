@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "view/rule_painter.h"
-
 namespace {
 
 // How a region measures the press's x.
@@ -19,7 +17,7 @@ enum class Nudge {
     None,
     Left,
     Right,
-    ByHalf,  // left of the hairline's home column (x <= 118) left, x >= 121 right, else none
+    ByHalf,  // left of the hairline's home column left, from two columns right of it right
 };
 
 // Beyond any x - h: x is 32-bit, h a sum of 32-bit offsets.
@@ -28,7 +26,7 @@ constexpr int64_t kFar = std::numeric_limits<int64_t>::max();
 struct HitRegion {
     Columns columns;
     int64_t from, to;  // columns, both included
-    int32_t top, bottom;  // rows, both included
+    CRowSpan rows;
     DragMode mode;
     Nudge nudge;
 };
@@ -38,22 +36,22 @@ struct HitRegion {
 // view frame counts only its interior: from one column right of its left edge to one column
 // left of its right edge.
 constexpr HitRegion kHitRegions[] = {
-    //  columns           from   to      rows       mode            nudge
-    {Columns::Window,     3,     235,    59, 104,   DRAG_BODY,      Nudge::None},    // top body strip
-    {Columns::Window,     3,     235,    106, 193,  DRAG_SLIDE,     Nudge::ByHalf},  // slide
-    {Columns::Window,     3,     235,    196, 249,  DRAG_BODY,      Nudge::None},    // bottom body strip
-    {Columns::Hairline,   -19,   19,     252, 264,  DRAG_CURSOR,    Nudge::None},    // cursor grip
-    {Columns::Hairline,   -kFar, -21,    252, 264,  NUDGE_CURSOR,   Nudge::Left},    // left of the grip
-    {Columns::Hairline,   21,    kFar,   252, 264,  NUDGE_CURSOR,   Nudge::Right},   // right of the grip
-    {Columns::Window,     2,     238,    20, 34,    DRAG_MAPSLIDE,  Nudge::None},    // mini slide
-    {Columns::ViewFrame,  +1,    -1,     6, 49,     DRAG_MAPWINDOW, Nudge::None},    // inside the view frame
+    //  columns          from               to                rows             mode            nudge
+    {Columns::Window,    kStripLeft,        kStripRight,      kTopBodyRows,    DRAG_BODY,      Nudge::None},    // top body strip
+    {Columns::Window,    kStripLeft,        kStripRight,      kSlideRows,      DRAG_SLIDE,     Nudge::ByHalf},  // slide
+    {Columns::Window,    kStripLeft,        kStripRight,      kBottomBodyRows, DRAG_BODY,      Nudge::None},    // bottom body strip
+    {Columns::Hairline,  -kCursorHalfWidth, kCursorHalfWidth, kCursorRows,     DRAG_CURSOR,    Nudge::None},    // cursor grip
+    {Columns::Hairline,  -kFar,             -kBesideGrip,     kCursorRows,     NUDGE_CURSOR,   Nudge::Left},    // left of the grip
+    {Columns::Hairline,  kBesideGrip,       kFar,             kCursorRows,     NUDGE_CURSOR,   Nudge::Right},   // right of the grip
+    {Columns::Window,    kMiniSlideLeft,    kMiniSlideRight,  kMiniSlideRows,  DRAG_MAPSLIDE,  Nudge::None},    // mini slide
+    {Columns::ViewFrame, +1,                -1,               kViewFrameRows,  DRAG_MAPWINDOW, Nudge::None},    // inside the view frame
 };
 
-constexpr int32_t kLastNudgeLeftX = 118;
-constexpr int32_t kFirstNudgeRightX = 121;
+constexpr int32_t kLastNudgeLeftX = kHairlineHomeX - 1;
+constexpr int32_t kFirstNudgeRightX = kHairlineHomeX + 2;
 
 bool Matches(const HitRegion& region, const CRuleState& rule, int64_t x, int64_t y) {
-    if (y < region.top || y > region.bottom) return false;
+    if (y < region.rows.top || y > region.rows.bottom) return false;
     switch (region.columns) {
         case Columns::Window:
             return x >= region.from && x <= region.to;
@@ -78,8 +76,8 @@ std::optional<CHit> HitTest(const CRuleState& rule, CPoint point) {
         hit.mode = region.mode;
         switch (region.nudge) {
             case Nudge::None: break;
-            case Nudge::Left: hit.nudgeLeft = 1; break;
-            case Nudge::Right: hit.nudgeRight = 1; break;
+            case Nudge::Left: hit.nudgeLeft = true; break;
+            case Nudge::Right: hit.nudgeRight = true; break;
             case Nudge::ByHalf:
                 hit.nudgeLeft = point.x <= kLastNudgeLeftX;
                 hit.nudgeRight = point.x >= kFirstNudgeRightX;
@@ -92,10 +90,10 @@ std::optional<CHit> HitTest(const CRuleState& rule, CPoint point) {
 
 bool CursorOnScreen(const CRuleState& rule) {
     const int64_t h = Hairline(rule);
-    return h >= -19 && h <= 258;
+    return h >= -kCursorHalfWidth && h <= kClientWidth - 1 + kCursorHalfWidth;
 }
 
 bool CursorOutOfSight(const CRuleState& rule) {
     const int64_t h = Hairline(rule);
-    return h <= -21 || h >= 260;
+    return h <= -kBesideGrip || h >= kClientWidth - 1 + kBesideGrip;
 }

@@ -110,23 +110,23 @@ int64_t Geared(Gearing gearing, int64_t d) {
 
 }  // namespace
 
-bool DragStep(CRuleState& rule, int32_t mode, int64_t d) {
+bool DragStep(CRuleState& rule, DragMode mode, int64_t d) {
     for (const DragRule& r : kDragRules)
         if (r.mode == mode)
             return Shift(rule, r.part, Geared(r.gearing, d), r.low, r.high, r.carriesCursor);
     return false;
 }
 
-bool NudgeStep(CRuleState& rule, int32_t mode, int32_t nudgeLeft, int32_t nudgeRight) {
-    if (nudgeLeft != 1 && nudgeRight != 1) return false;
+bool NudgeStep(CRuleState& rule, DragMode mode, bool nudgeLeft, bool nudgeRight) {
+    if (!nudgeLeft && !nudgeRight) return false;
     for (const NudgeRule& r : kNudgeRules)
         if (r.mode == mode)
-            return Shift(rule, r.part, int64_t(nudgeLeft) - nudgeRight, r.low, r.high,
+            return Shift(rule, r.part, int64_t(nudgeLeft) - int64_t(nudgeRight), r.low, r.high,
                          r.carriesCursor);
     return false;
 }
 
-bool RepeatStep(CRuleState& rule, int32_t mode, int32_t tapX) {
+bool RepeatStep(CRuleState& rule, DragMode mode, int32_t tapX) {
     for (const RepeatRule& r : kRepeatRules) {
         if (r.mode != mode) continue;
         const int32_t step = tapX < kRightHalfX ? r.leftHalf : r.rightHalf;
@@ -145,7 +145,7 @@ std::optional<int32_t> FetchCursor(const CRuleState& rule, CPoint point) {
     if (rule.m_bClamp || !CursorOutOfSight(rule)) return std::nullopt;
     if (point.x < kStripLeft || point.x > kStripRight) return std::nullopt;
     if (point.y < kCursorRowTop || point.y > kCursorRowBottom) return std::nullopt;
-    const int64_t cursor = 119 - int64_t(rule.m_nScroll) - point.x;
+    const int64_t cursor = kHairlineHomeX - int64_t(rule.m_nScroll) - point.x;
     if (!InRange(cursor, kCursorMin, kCursorMax)) return std::nullopt;
     return int32_t(cursor);
 }

@@ -10,19 +10,20 @@
 #include "input/gesture.h"
 #include "model/rule_state.h"
 #include "platform/geometry.h"
+#include "platform/layout.h"
 
 // A horizontal stylus move of d pixels in the given drag mode; d = last x - new x, positive
 // when the stylus moved left.
-bool DragStep(CRuleState& rule, int32_t mode, int64_t d);
+bool DragStep(CRuleState& rule, DragMode mode, int64_t d);
 
 // The one-pixel nudge of a captured tap, applied at its release.
-bool NudgeStep(CRuleState& rule, int32_t mode, int32_t nudgeLeft, int32_t nudgeRight);
+bool NudgeStep(CRuleState& rule, DragMode mode, bool nudgeLeft, bool nudgeRight);
 
 // One tick of the press-and-hold repeat; tapX (the stylus x) picks the direction.
-bool RepeatStep(CRuleState& rule, int32_t mode, int32_t tapX);
+bool RepeatStep(CRuleState& rule, DragMode mode, int32_t tapX);
 
 // Left half of the window for the repeat: x below this.
-constexpr int32_t kRightHalfX = 120;
+constexpr int32_t kRightHalfX = kClientWidth / 2;
 
 // The cursor offset that puts the hairline under a double tap at point, when the tap fetches
 // an out-of-sight cursor; nullopt when it does not.

@@ -1,7 +1,5 @@
 #include "platform/pixmap.h"
 
-#include "resources/images.h"
-
 namespace {
 
 uint32_t Le(const unsigned char* p, int bytes) {
@@ -45,9 +43,4 @@ CPixmap DecodeBmp(const unsigned char* data, std::size_t size) {
         for (int32_t x = 0; x < width; ++x) out[x] = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF];
     }
     return image;
-}
-
-CPixmap LoadImageResource(int id) {
-    const EmbeddedImage* image = FindEmbeddedImage(id);
-    return image ? DecodeBmp(image->data, image->size) : CPixmap();
 }

@@ -33,6 +33,3 @@ private:
 // Decodes an uncompressed 4-bit BMP file with its rows stored bottom-up, the one form of the
 // program's image set. Returns a null pixmap for any other form and for anything it cannot read.
 CPixmap DecodeBmp(const unsigned char* data, std::size_t size);
-
-// The image of the program's image set with this id, decoded; null when there is none.
-CPixmap LoadImageResource(int id);

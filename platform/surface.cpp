@@ -37,33 +37,21 @@ void CSurface::BitBlt(int x, int y, int width, int height, const CPixmap& source
         std::memcpy(Row(y + row) + x + left, source.Row(sy + row) + sx + left, bytes);
 }
 
-const CPen* CSurface::SelectPen(const CPen* pen) {
-    const CPen* previous = m_pPen;
-    m_pPen = pen;
-    return previous;
-}
-
-const CBrush* CSurface::SelectBrush(const CBrush* brush) {
-    const CBrush* previous = m_pBrush;
-    m_pBrush = brush;
-    return previous;
-}
-
 void CSurface::MoveTo(int x, int y) { m_ptCurrent = {x, y}; }
 
 void CSurface::Plot(int x, int y) {
     // A pen of width w covers w pixels across the line: an even width puts the extra one
     // above or to the left.
-    const int w = m_pPen->width;
-    FillSolidRect(x - w / 2, y - w / 2, w, w, m_pPen->colour);
+    const int w = m_pen->width;
+    FillSolidRect(x - w / 2, y - w / 2, w, w, m_pen->colour);
 }
 
 void CSurface::LineTo(int x, int y) {
     const CPoint from = m_ptCurrent;
     m_ptCurrent = {x, y};
-    if (!m_pPen) return;
-    const int w = m_pPen->width;
-    const Colour colour = m_pPen->colour;
+    if (!m_pen) return;
+    const int w = m_pen->width;
+    const Colour colour = m_pen->colour;
     if (from.y == y) {  // horizontal: one fill
         const int x0 = from.x <= x ? from.x : x + 1;
         const int x1 = from.x <= x ? x : from.x + 1;

@@ -1,4 +1,4 @@
-// The drawing surface: a 32-bit image with a selected pen, brush and font, drawing with the
+// The drawing surface: a 32-bit image with a selected pen and brush, drawing with the
 // program's conventions, implemented here once:
 //  - a fill is a corner, a width and a height;
 //  - rectangle fills and ellipses exclude their right and bottom bounds;
@@ -6,6 +6,10 @@
 // Fills, copies and lines touch the pixels directly (they are the whole of an ordinary
 // frame); ellipses and text go through QPainter, used only by the training overlays.
 #pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "platform/geometry.h"
 #include "platform/pixmap.h"
@@ -40,8 +44,8 @@ public:
     // source or this surface are left unchanged.
     void BitBlt(int x, int y, int width, int height, const CPixmap& source, int sx, int sy);
 
-    const CPen* SelectPen(const CPen* pen);  // returns the previous one
-    const CBrush* SelectBrush(const CBrush* brush);
+    // Pens and brushes are selected for a scope with CSelection below; with none selected,
+    // lines draw nothing and ellipses neither outline nor fill.
     void MoveTo(int x, int y);
     void LineTo(int x, int y);  // with the selected pen, stopping before (x, y)
     // Outlined with the selected pen and filled with the selected brush, in the box
@@ -49,17 +53,49 @@ public:
     void Ellipse(int left, int top, int right, int bottom);
     // Transparent background; black by default.
     void SetTextColour(Colour colour) { m_textColour = colour; }
-    // UTF-8 text in the rectangle, clipped to it, in the given format.
+    // UTF-8 text in the rectangle, clipped to it, in the given format. With DT_WORDBREAK the
+    // lines are those of BreakText for the rectangle's width, one font cell apart.
     void DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font);
+    // Lines already broken (by BreakText), drawn as DrawText draws its lines.
+    void DrawLines(const std::vector<std::string_view>& lines, const CRect& rect, unsigned format,
+                   const CFont& font);
     // The rectangle DrawText would fill with the text, not clipped: how far it runs down.
     static CRect MeasureText(const char* text, const CRect& rect, unsigned format,
                              const CFont& font);
+    // The lines DT_WORDBREAK breaks text into for a rectangle `width` pixels wide (see
+    // BreakLines), as views into text.
+    static std::vector<std::string_view> BreakText(const char* text, int width, const CFont& font);
 
 private:
+    template <class T>
+    friend class CSelection;
+    std::optional<CPen>& Selected(const CPen*) { return m_pen; }
+    std::optional<CBrush>& Selected(const CBrush*) { return m_brush; }
+
     void Plot(int x, int y);  // one pen-sized dot
 
-    const CPen* m_pPen = nullptr;
-    const CBrush* m_pBrush = nullptr;
+    // Copies, not pointers: a selection cannot outlive what it was made from.
+    std::optional<CPen> m_pen;
+    std::optional<CBrush> m_brush;
     CPoint m_ptCurrent;
     Colour m_textColour = Rgb(0, 0, 0);
+};
+
+// Selects a pen or a brush into a surface for the life of this object, then puts back what
+// was selected before:
+//     const CSelection pen(dc, CPen{kLineColour, 1});
+// Selections nest as the blocks that hold them; one cannot be copied, moved or left behind.
+template <class T>
+class CSelection {
+public:
+    CSelection(CSurface& dc, const T& tool) : m_dc(dc), m_previous(dc.Selected(&tool)) {
+        dc.Selected(&tool) = tool;
+    }
+    ~CSelection() { m_dc.Selected(static_cast<const T*>(nullptr)) = m_previous; }
+    CSelection(const CSelection&) = delete;
+    CSelection& operator=(const CSelection&) = delete;
+
+private:
+    CSurface& m_dc;
+    const std::optional<T> m_previous;
 };

@@ -1,9 +1,15 @@
 // Ellipses and text, the only drawing that goes through QPainter (training overlays).
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/line_breaks.h"
 
 #include "platform/surface.h"
 
@@ -20,12 +26,26 @@ QFont ArialOfHeight(int height) {
     return font;
 }
 
+// Qt only places each line; the lines are broken by our own rule.
 int QtFlags(unsigned format) {
-    // Only single-line text is centred vertically; everything else starts at the top.
-    int flags = Qt::AlignTop;
-    flags |= (format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
-    if (format & DT_WORDBREAK) flags |= Qt::TextWordWrap;
-    return flags;
+    return Qt::AlignTop | ((format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
+}
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// How far a line reaches, in whole pixels: its advance, which a glyph position may leave
+// fractional, and the ink of a last letter that leans past it, so that no letter is cut at the
+// rectangle's edge.
+int Reach(std::string_view run, const QFontMetricsF& metrics) {
+    const QString line = ToQString(run);
+    if (line.isEmpty()) return 0;
+    return int(std::ceil(metrics.horizontalAdvance(line) + std::max(0.0, -metrics.rightBearing(line.back()))));
+}
+
+// Without DT_WORDBREAK the text is one line, however long.
+std::vector<std::string_view> LinesOf(const char* text, int width, unsigned format, const QFontMetricsF& metrics) {
+    if (!(format & DT_WORDBREAK)) return {std::string_view(text)};
+    return BreakLines(text, width, [&metrics](std::string_view run) { return Reach(run, metrics); });
 }
 
 QImage Wrap(CPixmap& pixmap) {
@@ -40,13 +60,13 @@ QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.right - r.left, r.
 void CSurface::Ellipse(int left, int top, int right, int bottom) {
     QImage image = Wrap(*this);
     QPainter painter(&image);
-    if (m_pPen)
-        painter.setPen(QPen(QColor::fromRgb(m_pPen->colour), m_pPen->width, Qt::SolidLine,
+    if (m_pen)
+        painter.setPen(QPen(QColor::fromRgb(m_pen->colour), m_pen->width, Qt::SolidLine,
                             Qt::SquareCap, Qt::MiterJoin));
     else
         painter.setPen(Qt::NoPen);
-    if (m_pBrush && !m_pBrush->hollow)
-        painter.setBrush(QColor::fromRgb(m_pBrush->colour));
+    if (m_brush && !m_brush->hollow)
+        painter.setBrush(QColor::fromRgb(m_brush->colour));
     else
         painter.setBrush(Qt::NoBrush);
     // The box leaves out its right column and bottom row, so the outline runs through the
@@ -55,17 +75,40 @@ void CSurface::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void CSurface::DrawText(const char* text, const CRect& rect, unsigned format, const CFont& font) {
+    const QFontMetricsF metrics(ArialOfHeight(font.height));
+    DrawLines(LinesOf(text, rect.right - rect.left, format, metrics), rect, format, font);
+}
+
+void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect& rect, unsigned format,
+                         const CFont& font) {
+    const QFont qfont = ArialOfHeight(font.height);
+    const int cell = QFontMetrics(qfont).height();
     QImage image = Wrap(*this);
     QPainter painter(&image);
     painter.setClipRect(ToQRect(rect));
-    painter.setFont(ArialOfHeight(font.height));
+    painter.setFont(qfont);
     painter.setPen(QColor::fromRgb(m_textColour));
-    painter.drawText(ToQRect(rect), QtFlags(format), QString::fromUtf8(text));
+    // One line under the other, a cell apart, from the rectangle's top.
+    int top = rect.top;
+    for (std::string_view line : lines) {
+        if (top >= rect.bottom) break;
+        painter.drawText(QRect(rect.left, top, rect.right - rect.left, cell), QtFlags(format), ToQString(line));
+        top += cell;
+    }
+}
+
+std::vector<std::string_view> CSurface::BreakText(const char* text, int width, const CFont& font) {
+    const QFontMetricsF metrics(ArialOfHeight(font.height));
+    return LinesOf(text, width, DT_WORDBREAK, metrics);
 }
 
 CRect CSurface::MeasureText(const char* text, const CRect& rect, unsigned format,
                             const CFont& font) {
-    const QFontMetrics metrics(ArialOfHeight(font.height));
-    const QRect r = metrics.boundingRect(ToQRect(rect), QtFlags(format), QString::fromUtf8(text));
-    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    const QFont qfont = ArialOfHeight(font.height);
+    const QFontMetricsF metrics(qfont);
+    const std::vector<std::string_view> lines = LinesOf(text, rect.right - rect.left, format, metrics);
+    int widest = 0;
+    for (std::string_view line : lines) widest = std::max(widest, Reach(line, metrics));
+    const int left = (format & DT_CENTER) ? rect.left + (rect.right - rect.left - widest) / 2 : rect.left;
+    return {left, rect.top, left + widest, rect.top + int(lines.size()) * QFontMetrics(qfont).height()};
 }

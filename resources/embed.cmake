@@ -1,5 +1,5 @@
 # Writes OUT, a C++ file holding every <id>.bmp of DIR as a byte array, and the lookup table.
-# Run as: cmake -DDIR=... -DOUT=... -DIDS="133;134;..." -P embed.cmake
+# Run as: cmake -DDIR=... -DOUT=... -DIDS="<id>;<id>;..." -P embed.cmake
 set(arrays "")
 set(table "")
 foreach(id IN LISTS IDS)

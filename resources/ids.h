@@ -2,6 +2,8 @@
 // records, the menu tables and the image set all name things by these numbers.
 #pragma once
 
+#include <array>
+
 // Commands.
 constexpr int IDOK = 1;  // the platform's OK command; the lesson list box shares id 1
 constexpr int ID_UNDO = 32781;
@@ -14,13 +16,12 @@ constexpr int ID_TB_UNDO = 32791;
 constexpr int ID_ABOUT = 32793;
 constexpr int ID_TRAINING = 32797;
 
-// Resources.
-constexpr int IDR_MAINFRAME = 128;  // menu, menu bar template and title string
-constexpr int IDR_TOOLBAR = 151;    // the toolbar strip, two 16x15 buttons
+// The toolbar strip's buttons.
 constexpr int kToolbarButtonWidth = 16;
 constexpr int kToolbarButtonHeight = 15;
 
-// Images, by side. Their ids are their names.
+// Images, by side. Their ids are their names. The build reads its list of images from the
+// IDB_ lines below (resources/CMakeLists.txt): one line each, in this form.
 constexpr int IDB_BOTTOM1 = 133;
 constexpr int IDB_SLIDE1 = 134;
 constexpr int IDB_TOP1 = 135;
@@ -36,6 +37,13 @@ constexpr int IDB_MINI_BOTTOM2 = 144;
 constexpr int IDB_MINI_SLIDE2 = 145;
 constexpr int IDB_MINI_TOP2 = 146;
 constexpr int IDB_TOOLBAR = 151;
+
+// Every image of the set, in id order.
+constexpr std::array<int, 15> kImageIds = {
+    IDB_BOTTOM1,     IDB_SLIDE1,       IDB_TOP1,        IDB_BOTTOM2,     IDB_SLIDE2,
+    IDB_TOP2,        IDB_CURSOR_GRIP,  IDB_CURSOR_CAP,  IDB_MINI_BOTTOM1, IDB_MINI_SLIDE1,
+    IDB_MINI_TOP1,   IDB_MINI_BOTTOM2, IDB_MINI_SLIDE2, IDB_MINI_TOP2,   IDB_TOOLBAR,
+};
 
 // Timers of the main window.
 constexpr int TIMER_HOLD = 1;    // 300 ms after a press: start repeating

@@ -1,6 +1,7 @@
 #include "resources/menus.h"
 
 #include "resources/ids.h"
+#include "resources/version.h"
 
 namespace {
 
@@ -37,6 +38,6 @@ const char* const kWindowTitle = "Skalor";
 const char* const kAboutCaption = "О программе";
 const char* const kAboutText =
     "Навигационная линейка штурмана Skalor.\n"
-    "Версия 1.2.1\n"
+    "Версия " SKALOR_VERSION "\n"
     "Свободная реализация для тренировки штурманских расчетов\n"
-    "http://skalor.example.org";
+    "Лицензия: GNU GPL версии 3 или любой более поздней";

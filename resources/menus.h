@@ -16,7 +16,7 @@ struct Menu {
 
 struct ToolbarButton {
     int id;
-    int imageIndex;       // button within the 32x15 strip of image 151
+    int imageIndex;       // button within the 32x15 strip of image IDB_TOOLBAR
     const char* tooltip;  // nullptr: no tooltip
 };
 

@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra clang libclang-rt-14-dev"
+packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

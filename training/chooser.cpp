@@ -35,20 +35,19 @@ void DrawRoundButton(CSurface& dc, int x, int y) {
 }
 
 void DrawChooser(CSurface& dc) {
-    const CPen pen{kLineColour, 1};
-    const CPen* oldPen = dc.SelectPen(&pen);
-    dc.FillSolidRect(5, 20, 230, 220, kPanelColour);
-    dc.MoveTo(5, 20);
-    dc.LineTo(235, 20);
-    dc.LineTo(235, 240);
-    dc.LineTo(5, 240);
-    dc.LineTo(5, 20);
+    {
+        const CSelection pen(dc, CPen{kLineColour, 1});
+        dc.FillSolidRect(5, 20, 230, 220, kPanelColour);
+        dc.MoveTo(5, 20);
+        dc.LineTo(235, 20);
+        dc.LineTo(235, 240);
+        dc.LineTo(5, 240);
+        dc.LineTo(5, 20);
 
-    const CBrush brush{kPanelColour, false};
-    const CBrush* oldBrush = dc.SelectBrush(&brush);
-    DrawRoundButton(dc, kCancelX, kButtonsY);
-    DrawRoundButton(dc, kStartX, kButtonsY);
-    dc.SelectPen(oldPen);
+        const CSelection brush(dc, CBrush{kPanelColour, false});
+        DrawRoundButton(dc, kCancelX, kButtonsY);
+        DrawRoundButton(dc, kStartX, kButtonsY);
+    }
 
     // Format 5 without single-line: centred across, but set from the top of the button.
     const CFont caption{kCaptionFontHeight};
@@ -57,7 +56,6 @@ void DrawChooser(CSurface& dc) {
                 DT_CENTER | DT_VCENTER, caption);
     dc.DrawText("Выполнить", {kStartX, kButtonsY, kStartX + kButtonWidth, kButtonsY + kButtonHeight},
                 DT_CENTER | DT_VCENTER, caption);
-    dc.SelectBrush(oldBrush);
 }
 
 void FillLessonList(IListBox& list) {

@@ -113,6 +113,11 @@ StepNote Scroll(int scroll, StepNote n) {
     n.scroll = scroll;
     return n;
 }
+StepNote BoxRight(int y, StepNote n) {
+    n.y = y;
+    n.boxRight = true;
+    return n;
+}
 StepNote Same(uint32_t key, int step, StepNote n) {
     n.sameKey = key;
     n.sameStep = step;
@@ -240,7 +245,10 @@ const StepNote kStepNotes[] = {
     T(26, 1), T(26, 2), Find(26, 3, V(S::S5, 490 - 450)),
     Bring(26, 4, V(S::S4, 7), V(S::S5, 40)), Find(26, 5, V(S::S5, 450)),
     Read(26, 6, V(S::S4, AtanD(450.0 * TanD(7) / 40.0)), V(S::S5, 450), "54"),
-    CursorBring(26, 7, V(S::S3, 54), V(S::S5, 450)), FindCursor(26, 8, V(S::S3, 7)),
+    // Steps 7 and 8 ring their marks on scale 3 at y 154 with the box right of the pointer,
+    // the view panned so that the pointer stands left of where a box may begin.
+    Scroll(1050, BoxRight(154, CursorBring(26, 7, V(S::S3, 54), V(S::S5, 450)))),
+    Scroll(727, BoxRight(154, FindCursor(26, 8, V(S::S3, 7)))),
     ReadUnder(26, 9, V(S::S5, 450.0 * SinD(7) / SinD(54)), "68"), T(26, 10),
 
     // 27: equivalent wind, wind angle 80, wind 40 km/h
@@ -271,11 +279,11 @@ const StepNote kStepNotes[] = {
     Find(32, 8, V(S::S5, 40 + 80)),
     Read(32, 9, V(S::S4, AtanD(TanD(4) * 120.0 / 80.0)), V(S::S5, 120), "6"),
 
-    // 33: radars 100 km apart, alpha = 30 + 90 - 90 = 30
+    // 33: radars 100 km apart, right of the track: alpha = 30 + 90 - 90 = 30
     T(33, 1), T(33, 2), T(33, 3), T(33, 4), Find(33, 5, V(S::S5, 100)),
     Bring(33, 6, kTri, V(S::S5, 100)), FindCursor(33, 7, V(S::S3, 30)),
     ReadUnder(33, 8, V(S::S5, 100.0 * SinD(30)), "50"), FindCursor(33, 9, V(S::S3, 90 - 30)),
-    ReadUnder(33, 10, V(S::S5, 100.0 * SinD(60)), "86.6"),
+    ReadUnder(33, 10, V(S::S5, 100.0 * SinD(60)), "86"),
 
     // 34: slant range 20 km at 9000 m
     T(34, 1), Find(34, 2, V(S::S5, 20)), Bring(34, 3, kTri, V(S::S5, 20)),
@@ -288,7 +296,7 @@ const StepNote kStepNotes[] = {
 
     // 36: turn time, radius 2 km, 300 km/h, 50 degrees; scale 2 reads tenths of seconds
     T(36, 1), Find(36, 2, V(S::S1, 300.0 / 10.0)), Bring(36, 3, V(S::S2, 2), V(S::S1, 30)),
-    FindCursor(36, 4, V(S::S1a, 50)), ReadUnder(36, 5, V(S::S2, kTurn360 * 50.0 / 360.0 / 10.0), "2.09"),
+    FindCursor(36, 4, V(S::S1a, 50)), ReadUnder(36, 5, V(S::S2, kTurn360 * 50.0 / 360.0 / 10.0), "2.1"),
     Find(36, 6, I(Index::T360)), Read(36, 7, V(S::S2, kTurn360 / 10.0), I(Index::T360), "15"),
 };
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "view/artwork/position_rules.h"
+#include "model/position_rules.h"
 
 namespace catalogue {
 
@@ -49,6 +49,7 @@ struct StepNote {
     int side = 0;                  // 0 side 1, 1 side 2
     int scroll = kAuto;            // a view the lesson must show
     int y = 0;                     // pointer line when not the scale's own; 0: the scale's
+    bool boxRight = false;         // the box stands right of the pointer, not above or below
     uint32_t sameKey = 0;          // the record is the same as this lesson's...
     int sameStep = 0;              // ...step (shared steps)
 };
@@ -67,9 +68,8 @@ int SideOf(Scale scale);
 int PointerLine(Scale scale);
 void LineBand(Scale scale, int& lo, int& hi);
 
-// Where a mark of scale 4 meets scale 5, and scale 2 meets scale 1.
+// Where a mark of scale 4 meets scale 5.
 constexpr int kBorder45 = 194;
-constexpr int kBorder12 = 105;
 
 // The columns a scale's graduation covers, for the tour's pointers.
 void ScaleColumns(Scale scale, int& first, int& last);

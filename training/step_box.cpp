@@ -11,42 +11,51 @@ int ButtonTop(const CRect& box) { return box.bottom - 40; }
 
 void DrawPointer(CSurface& dc, CPoint at) {
     // A ring of radius 15 and a handle leaving it towards the lower left: a magnifying glass.
-    const CPen pen{kLineColour, 3};
-    const CBrush hollow{0, true};
-    const CBrush* oldBrush = dc.SelectBrush(&hollow);
-    const CPen* oldPen = dc.SelectPen(&pen);
+    const CSelection hollow(dc, CBrush{0, true});
+    const CSelection pen(dc, CPen{kLineColour, 3});
     dc.Ellipse(at.x - 15, at.y - 15, at.x + 15, at.y + 15);
     dc.MoveTo(at.x - 8, at.y + 13);
     dc.LineTo(at.x - 23, at.y + 28);
     dc.LineTo(at.x - 28, at.y + 23);
     dc.LineTo(at.x - 13, at.y + 8);
-    dc.SelectPen(oldPen);
-    dc.SelectBrush(oldBrush);
 }
 
+// The text runs from 10 pixels inside the box's top left corner to its right edge.
+CRect TextRect(const CRect& box) { return {box.left + 10, box.top + 10, box.right, box.bottom}; }
+
 }  // namespace
+
+const std::vector<std::string_view>& StepTextLines(int32_t step) {
+    // The texts and boxes are constant: each is broken the first time it is shown.
+    static std::vector<std::vector<std::string_view>> lines(kStepCount);
+    static std::vector<bool> broken(kStepCount, false);
+    if (!broken[step]) {
+        const LessonStep& s = kStepTable[step];
+        lines[step] = CSurface::BreakText(s.pszText, TextRect(s.rcBox).Width(), CFont{kStepTextFontHeight});
+        broken[step] = true;
+    }
+    return lines[step];
+}
 
 void DrawStepBox(CSurface& dc, int32_t step) {
     const LessonStep& s = kStepTable[step];
     const CRect& box = s.rcBox;
 
-    const CPen pen{kLineColour, 1};
-    const CPen* oldPen = dc.SelectPen(&pen);
-    // The box's right column and bottom row belong to it.
-    dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1,
-                     kPanelColour);
-    dc.MoveTo(box.left, box.top);
-    dc.LineTo(box.right, box.top);
-    dc.LineTo(box.right, box.bottom);
-    dc.LineTo(box.left, box.bottom);
-    dc.LineTo(box.left, box.top);
-
-    const CBrush brush{kPanelColour, false};
-    const CBrush* oldBrush = dc.SelectBrush(&brush);
     const int bx = ButtonLeft(box), by = ButtonTop(box);
-    DrawRoundButton(dc, bx, by);
-    dc.SelectBrush(oldBrush);
-    dc.SelectPen(oldPen);
+    {
+        const CSelection pen(dc, CPen{kLineColour, 1});
+        // The box's right column and bottom row belong to it.
+        dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1,
+                         kPanelColour);
+        dc.MoveTo(box.left, box.top);
+        dc.LineTo(box.right, box.top);
+        dc.LineTo(box.right, box.bottom);
+        dc.LineTo(box.left, box.bottom);
+        dc.LineTo(box.left, box.top);
+
+        const CSelection brush(dc, CBrush{kPanelColour, false});
+        DrawRoundButton(dc, bx, by);
+    }
 
     if (s.bArrow) DrawPointer(dc, s.ptArrow);
 
@@ -55,8 +64,7 @@ void DrawStepBox(CSurface& dc, int32_t step) {
     dc.DrawText(caption, {bx, by, bx + kButtonWidth, by + kButtonHeight}, DT_CENTER | DT_VCENTER,
                 CFont{kCaptionFontHeight});
     // Drawn after the button: a text long enough runs over it, and is cut at the box's edge.
-    dc.DrawText(s.pszText, {box.left + 10, box.top + 10, box.right, box.bottom}, DT_WORDBREAK,
-                CFont{kStepTextFontHeight});
+    dc.DrawLines(StepTextLines(step), TextRect(box), DT_WORDBREAK, CFont{kStepTextFontHeight});
 }
 
 int32_t HitTestStepButton(int x, int y, int32_t step) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -11,6 +13,9 @@ constexpr int kStepTextFontHeight = 14;
 // lesson has a further step, else "Закончить"), the pointer mark when the step has one,
 // and the text, clipped to the box.
 void DrawStepBox(CSurface& dc, int32_t step);
+
+// The lines the box breaks step's text into, broken once and kept.
+const std::vector<std::string_view>& StepTextLines(int32_t step);
 
 // 1 when (x, y) is on the button of step's box, -1 otherwise. Strict bounds, so the drawn
 // button's leftmost column and top row do not count.

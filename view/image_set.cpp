@@ -1,6 +1,7 @@
 #include "view/image_set.h"
 
 #include "resources/ids.h"
+#include "resources/images.h"
 
 void CImageSet::LoadSide(int side) {
     const bool first = side == 0;
@@ -15,4 +16,9 @@ void CImageSet::LoadSide(int side) {
 void CImageSet::LoadCursor() {
     m_bmpCursorGrip = LoadImageResource(IDB_CURSOR_GRIP);
     m_bmpCursorCap = LoadImageResource(IDB_CURSOR_CAP);
+}
+
+CPixmap LoadImageResource(int id) {
+    const EmbeddedImage* image = FindEmbeddedImage(id);
+    return image ? DecodeBmp(image->data, image->size) : CPixmap();
 }

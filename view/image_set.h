@@ -13,6 +13,9 @@ struct CImageSet {
     CPixmap m_bmpCursorCap;
     CPixmap m_bmpCursorGrip;
 
-    void LoadSide(int side);  // 0: ids 135, 134, 133, 143, 142, 141; 1: 138 ... 144
-    void LoadCursor();        // 140 and 139, common to both sides
+    void LoadSide(int side);  // 0: the strips and minis of side 1; 1: those of side 2
+    void LoadCursor();        // the cap and grip, common to both sides
 };
+
+// The image of the program's image set with this id, decoded; null when there is none.
+CPixmap LoadImageResource(int id);

@@ -18,8 +18,9 @@ struct GreyFill {
 // The parts of the frame that no copy's rectangle reaches: around the mini-map, beside the
 // rule window, the cursor's rows.
 constexpr GreyFill kOutsideCopies[] = {
-    {0, 0, 240, 11}, {0, 11, 5, 8},    {235, 11, 5, 8}, {0, 19, 1, 16},    {0, 35, 5, 9},
-    {235, 35, 5, 9}, {0, 44, 240, 14}, {0, 58, 2, 193}, {238, 58, 2, 193}, {0, 251, 240, 17},
+    {0, 0, kClientWidth, 11},  {0, 11, 5, 8},   {235, 11, 5, 8},   {0, 19, 1, 16},
+    {0, 35, 5, 9},             {235, 35, 5, 9}, {0, 44, kClientWidth, 14}, {0, 58, 2, 193},
+    {238, 58, 2, 193},         {0, 251, kClientWidth, kClientHeight - 251},
 };
 
 // Greys what a copy leaves unchanged inside its rectangle: the columns before the image's
@@ -62,24 +63,28 @@ void ComposeRule(CSurface& dc, const CRuleState& rule, const CImageSet& images,
     for (const StripCopy& c : copies) dc.BitBlt(c.x, c.y, c.width, c.height, *c.image, c.sx, 0);
 
     // The cursor: its runner only when free, its edges and hairline always.
-    const int left = 100 - rule.m_nCursor - rule.m_nScroll;
+    const int left = kCursorHomeX - rule.m_nCursor - rule.m_nScroll;
     if (!rule.m_bClamp) {
-        dc.BitBlt(left, 54, 39, 4, images.m_bmpCursorCap, 0, 0);
-        dc.BitBlt(left, 251, 39, 14, images.m_bmpCursorGrip, 0, 0);
+        dc.BitBlt(left, 54, kCursorWidth, 4, images.m_bmpCursorCap, 0, 0);
+        dc.BitBlt(left, 251, kCursorWidth, 14, images.m_bmpCursorGrip, 0, 0);
     }
-    dc.SelectPen(&pens.m_penFrame);
-    dc.MoveTo(left + 7, 59);
-    dc.LineTo(left + 7, 250);
-    dc.MoveTo(left + 31, 59);
-    dc.LineTo(left + 31, 250);
-    dc.SelectPen(&pens.m_penHair);
-    dc.MoveTo(left + 19, 62);
-    dc.LineTo(left + 19, 248);
-    const int mark = MiniHairlineX(rule.m_nCursor);  // fixed to the rule, not the view
-    dc.MoveTo(mark, 13);
-    dc.LineTo(mark, 42);
+    {
+        const CSelection frame(dc, pens.m_penFrame);
+        dc.MoveTo(left + 7, 59);
+        dc.LineTo(left + 7, 250);
+        dc.MoveTo(left + 31, 59);
+        dc.LineTo(left + 31, 250);
+    }
+    {
+        const CSelection hair(dc, pens.m_penHair);
+        dc.MoveTo(left + kCursorHalfWidth, 62);
+        dc.LineTo(left + kCursorHalfWidth, 248);
+        const int mark = MiniHairlineX(rule.m_nCursor);  // fixed to the rule, not the view
+        dc.MoveTo(mark, 13);
+        dc.LineTo(mark, 42);
+    }
 
-    dc.SelectPen(&pens.m_penWindow);
+    const CSelection window(dc, pens.m_penWindow);
     const int x0 = ViewFrameLeft(rule.m_nScroll), x1 = ViewFrameRight(rule.m_nScroll);
     dc.MoveTo(x0, 5);
     dc.LineTo(x1, 5);

@@ -52,6 +52,18 @@ bool CHeadlessHost::NextTick(int64_t until, int& id) {
     return true;
 }
 
+int64_t CHeadlessHost::RepeatTicks(int id, int64_t until, int64_t repaints) {
+    const auto it = m_timers.find(id);
+    if (it == m_timers.end() || it->second.period <= 0 || it->second.due > until) return 0;
+    Timer& t = it->second;
+    const int64_t ticks = (until - t.due) / t.period + 1;
+    m_nNow = t.due + (ticks - 1) * t.period;
+    t.due += ticks * t.period;
+    m_nRepaints += ticks * repaints;
+    if (repaints > 0) m_bInvalid = true;
+    return ticks;
+}
+
 bool CHeadlessHost::TakeInvalid() {
     const bool invalid = m_bInvalid;
     m_bInvalid = false;

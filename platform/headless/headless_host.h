@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/layout.h"
 
 class CHeadlessListBox : public IListBox {
 public:
@@ -30,7 +31,7 @@ private:
 class CHeadlessHost : public IWindowHost {
 public:
     void Invalidate() override;
-    CRect GetClientRect() const override { return {0, 0, 240, 268}; }
+    CRect GetClientRect() const override { return {0, 0, kClientWidth, kClientHeight}; }
     void SetCapture() override { m_bCapture = true; }
     bool HasCapture() const override { return m_bCapture; }
     void ReleaseCapture() override { m_bCapture = false; }
@@ -50,10 +51,22 @@ public:
     bool NextTick(int64_t until, int& id);
     void SetNow(int64_t now) { m_nNow = now; }
     bool TimerRunning(int id) const { return m_timers.count(id) != 0; }
+    struct Timer {
+        int64_t due;  // the next tick
+        int period;
+        bool operator==(const Timer& other) const {
+            return due == other.due && period == other.period;
+        }
+    };
+    const std::map<int, Timer>& Timers() const { return m_timers; }
+    // Takes at once every later tick of timer id due at or before until, for ticks known to
+    // do nothing but ask for repaints repaints each: the clock moves to the last of them and
+    // the repaints are counted. Returns how many there were.
+    int64_t RepeatTicks(int id, int64_t until, int64_t repaints);
 
     // A repaint has been asked for since the last TakeInvalid.
     bool TakeInvalid();
-    int RepaintRequests() const { return m_nRepaints; }
+    int64_t RepaintRequests() const { return m_nRepaints; }
     bool Closed() const { return m_bClosed; }
     CHeadlessListBox* ListBox() { return m_list.get(); }
     const CRect& ListBoxRect() const { return m_rcList; }
@@ -61,16 +74,12 @@ public:
     const std::string& LastMessageBox() const { return m_messages.back(); }
 
 private:
-    struct Timer {
-        int64_t due;
-        int period;
-    };
     std::map<int, Timer> m_timers;
     int64_t m_nNow = 0;
     bool m_bCapture = false;
     bool m_bInvalid = false;
     bool m_bClosed = false;
-    int m_nRepaints = 0;
+    int64_t m_nRepaints = 0;
     std::unique_ptr<CHeadlessListBox> m_list;
     CRect m_rcList;
     std::vector<std::string> m_messages;  // caption, then the lines, joined by " | "

@@ -37,11 +37,11 @@ TEST(Commands, ALessonOrTheOpenChooserBlocksSideClampAndUndo) {
     for (int lesson : {0, 7})
         for (int open : {0, 1}) {
             Window w;
-            w.frame.m_nUndoCount = 3;
-            w.frame.m_bClamp = 1;
-            w.frame.m_nSide = 1;
-            w.frame.m_nLesson = lesson;
-            w.frame.m_bListOpen = uint8_t(open);
+            w.frame.m_undo.m_nUndoCount = 3;
+            w.frame.m_rule.m_bClamp = 1;
+            w.frame.m_rule.m_nSide = 1;
+            w.frame.m_training.m_nLesson = lesson;
+            w.frame.m_training.m_bListOpen = uint8_t(open);
             const bool blocked = lesson > 0 || open;
             SCOPED_TRACE(testing::Message() << "lesson " << lesson << " open " << open);
             for (int id : {ID_SIDE1, ID_SIDE2, ID_CLAMP, ID_UNDO, ID_TB_UNDO})
@@ -55,19 +55,19 @@ TEST(Commands, ALessonOrTheOpenChooserBlocksSideClampAndUndo) {
             EXPECT_FALSE(w.Checked(ID_SIDE1));
             // A greyed command does not run.
             EXPECT_EQ(w.frame.OnCommand(ID_CLAMP), !blocked);
-            EXPECT_EQ(w.frame.m_bClamp, blocked ? 1 : 0);
+            EXPECT_EQ(w.frame.m_rule.m_bClamp, blocked ? 1 : 0);
         }
 }
 
 TEST(Commands, ClampTogglesAndTwiceReturns) {
     Window w;
-    w.frame.m_nScroll = 12;
+    w.frame.m_rule.m_nScroll = 12;
     ASSERT_TRUE(w.frame.OnCommand(ID_CLAMP));
-    EXPECT_EQ(w.frame.m_bClamp, 1);
+    EXPECT_EQ(w.frame.m_rule.m_bClamp, 1);
     EXPECT_TRUE(w.Checked(ID_CLAMP));
     ASSERT_TRUE(w.frame.OnCommand(ID_CLAMP));
-    EXPECT_EQ(w.frame.m_bClamp, 0);
-    EXPECT_EQ(w.frame.m_nScroll, 12);
+    EXPECT_EQ(w.frame.m_rule.m_bClamp, 0);
+    EXPECT_EQ(w.frame.m_rule.m_nScroll, 12);
     EXPECT_EQ(w.host.RepaintRequests(), 2);
 }
 

@@ -46,7 +46,7 @@ struct Anchor {
     int column;
 };
 
-// The anchor columns of the position rules, and the ends the catalogue fixes (8 and 9 from
+// The anchor columns of the position rules, and the ends the scales run to (8 and 9 from
 // 0.4 km, 6 to 31.6, 15 to 1200).
 const Anchor kAnchors[] = {
     {S::S1a, 30, 550},  {S::S1a, 60, 667},  {S::S1a, 90, 738},   {S::S1a, 180, 856},   {S::S1a, 360, 973},
@@ -140,7 +140,7 @@ TEST_P(EveryScale, TicksStandWhereTheRulePutsThemAndNothingElseInTheirRows) {
         ASSERT_TRUE(b.At(x, band.baseline) == (band.scale == S::S13 ? kMaroon : kBlack) || IsIndex(band.scale, x)) << x;
 }
 
-// The numbers each scale carries, and which ticks the catalogue draws longer.
+// The numbers each scale carries, and which ticks are drawn longer.
 struct Longer {
     Scale scale;
     std::vector<double> labelled;

@@ -164,7 +164,7 @@ TEST(Alignment, SideTwoSettingsOfTheLessons) {
     EXPECT_NEAR(artwork::Column7(-2.5), diamond + 27, 1.0);
     ExpectReading(Scale::S9, 925, 5);
     EXPECT_EQ(SlideX(925, 0, -27), BodyX(952, 0));
-    ExpectReading(Scale::S8, 951, 5);  // the description reads 952: within a column
+    ExpectReading(Scale::S8, 951, 5);  // within a column of 9's 5 km, which stands at 952
     // Scale 16: 800 and 1400 with their corrections under the ticks.
     for (int column : {614, 782}) {
         EXPECT_TRUE(TickExactlyAt(Scale::S16, column));

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "view/artwork/position_rules.h"
+#include "model/position_rules.h"
 
 namespace artwork_test {
 

@@ -33,10 +33,10 @@ void BM_ComposeFrame(benchmark::State& state) {
     int i = 0;
     const long allocationsBefore = g_nAllocations;
     for (auto _ : state) {
-        frame.m_nScroll = (i * 37) % 1067 - 11;
-        frame.m_nSlide = (i * 53) % 600 - 300;
-        frame.m_nCursor = -((i * 29) % 400);
-        frame.m_bClamp = i & 1;
+        frame.m_rule.m_nScroll = (i * 37) % 1067 - 11;
+        frame.m_rule.m_nSlide = (i * 53) % 600 - 300;
+        frame.m_rule.m_nCursor = -((i * 29) % 400);
+        frame.m_rule.m_bClamp = i & 1;
         frame.OnPaint(window);
         benchmark::DoNotOptimize(window.Bits());
         ++i;

@@ -193,13 +193,16 @@ TEST(CataloguePlacement, EveryLessonReadsItsResultWhereTheTextReadsIt) {
         EXPECT_NEAR(result, against, 2.0) << Where(n) << ": the result is not where the text reads it";
 
         // The text states the result to the digits it gives, as well as the rule reads it
-        // (to about half a percent).
+        // (to about half a percent); a result read "около" (about) may be off by its last digit,
+        // where the scale is graduated more coarsely than that digit.
         ASSERT_NE(n.stated, nullptr) << Where(n);
         const std::string text = kStepTable[i].pszText;
         EXPECT_NE(text.find(n.stated), std::string::npos) << Where(n) << ": " << text;
+        const bool about = text.find(std::string("около ") + n.stated) != std::string::npos;
         const char* dot = std::strchr(n.stated, '.');
         const double unit = dot ? std::pow(10.0, -double(std::strlen(dot + 1))) : 1.0;
-        EXPECT_LE(std::fabs(std::atof(n.stated) - n.mark.value), std::max(0.6 * unit, 0.005 * n.mark.value))
+        EXPECT_LE(std::fabs(std::atof(n.stated) - n.mark.value),
+                  std::max((about ? 1.0 : 0.6) * unit, 0.005 * n.mark.value))
             << Where(n) << ": states " << n.stated << " for " << n.mark.value;
     }
     EXPECT_EQ(reading, calculating) << "a lesson that sets the rule reads no result";

@@ -73,18 +73,20 @@ class ReplayRoundTrip : public testing::TestWithParam<std::string> {};
 
 std::string Ending(const std::string& script) {
     CReplaySession session;
-    std::ostringstream out;
-    EXPECT_NE(session.Run("script", script, out), 2) << out.str();
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    EXPECT_NE(session.Run("script", in, out, err), 2) << err.str();
     return session.StateLine();
 }
 
 TEST_P(ReplayRoundTrip, EndsInTheSameState) {
     std::ifstream file(GetParam());
     const std::string script{std::istreambuf_iterator<char>(file), {}};
+    std::vector<FuzzEvent> events;
+    std::string why;
+    ASSERT_TRUE(EventsOfScript(script, events, why)) << why;
     std::vector<uint8_t> input;
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line);)
-        for (const FuzzEvent& e : EventsOfLine(line)) EncodeEvent(e, input);
+    for (const FuzzEvent& e : events) EncodeEvent(e, input);
     std::string printed;
     CFuzzRun run;
     for (const FuzzEvent& e : DecodeEvents(input.data(), input.size())) {

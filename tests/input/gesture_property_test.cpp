@@ -167,7 +167,7 @@ struct Snapshot {
     CUndoHistory undo;
     CGestureState gesture;
     bool capture, hold, repeat, training;
-    int repaints;
+    int64_t repaints;
 };
 
 // Called after each handler, before the checks: lets a test break the window on purpose.
@@ -196,10 +196,10 @@ public:
         }
         h = host;
         f = frame;
-        f->m_nScroll = s.scroll;
-        f->m_nSlide = s.slide;
-        f->m_nCursor = s.cursor;
-        f->m_bClamp = s.clamp;
+        f->m_rule.m_nScroll = s.scroll;
+        f->m_rule.m_nSlide = s.slide;
+        f->m_rule.m_nCursor = s.cursor;
+        f->m_rule.m_bClamp = s.clamp;
         // The fixture stores values that drags accept.
         m_range[0] = {kScrollMin, kScrollMax};
         m_range[1] = {kSlideMin, kSlideMax};
@@ -218,27 +218,27 @@ private:
         host.ReleaseCapture();
         host.KillTimer(TIMER_HOLD);
         host.KillTimer(TIMER_REPEAT);
-        if (frame.m_nSide != 0) frame.OnSide1();
+        if (frame.m_rule.m_nSide != 0) frame.OnSide1();
         host.DestroyListBox();
-        static_cast<CRuleState&>(frame) = CRuleState{};
-        static_cast<CUndoHistory&>(frame) = CUndoHistory{};
-        static_cast<CGestureState&>(frame) = CGestureState{};
-        static_cast<CTrainingState&>(frame) = CTrainingState{};
+        frame.m_rule = CRuleState{};
+        frame.m_undo = CUndoHistory{};
+        frame.m_gesture = CGestureState{};
+        frame.m_training = CTrainingState{};
         host.TakeInvalid();
     }
 
     Snapshot Take() const {
-        return {*f, *f, *f, h->HasCapture(), h->TimerRunning(TIMER_HOLD),
-                h->TimerRunning(TIMER_REPEAT), f->m_bListOpen || f->m_nLesson > 0,
+        return {f->m_rule, f->m_undo, f->m_gesture, h->HasCapture(), h->TimerRunning(TIMER_HOLD),
+                h->TimerRunning(TIMER_REPEAT), f->m_training.m_bListOpen || f->m_training.m_nLesson > 0,
                 h->RepaintRequests()};
     }
 
     void Fail(const std::string& what) {
         if (!m_error.empty()) return;
         std::ostringstream s;
-        s << "event " << m_at + 1 << ": " << what << "  [scroll=" << f->m_nScroll
-          << " slide=" << f->m_nSlide << " cursor=" << f->m_nCursor << " clamp=" << f->m_bClamp
-          << " undo=" << f->m_nUndoCount << " mode=" << f->m_nDragMode << "]";
+        s << "event " << m_at + 1 << ": " << what << "  [scroll=" << f->m_rule.m_nScroll
+          << " slide=" << f->m_rule.m_nSlide << " cursor=" << f->m_rule.m_nCursor << " clamp=" << f->m_rule.m_bClamp
+          << " undo=" << f->m_undo.m_nUndoCount << " mode=" << f->m_gesture.m_nDragMode << "]";
         m_error = s.str();
     }
 
@@ -279,7 +279,7 @@ private:
             }
         }
         // The replay tool paints after every event line; only training's paints change state.
-        if (h->TakeInvalid() && (f->m_bListOpen || f->m_nLesson > 0)) f->OnPaint(m_window);
+        if (h->TakeInvalid() && (f->m_training.m_bListOpen || f->m_training.m_nLesson > 0)) f->OnPaint(m_window);
     }
 
     // The range a writer may leave each offset in: 0 scroll, 1 slide, 2 cursor.
@@ -303,7 +303,7 @@ private:
                                  a.rule.m_bClamp != b.rule.m_bClamp;
 
         // Repaints: at most one per handler, and one for every change of the rule.
-        const int repaints = a.repaints - b.repaints;
+        const int64_t repaints = a.repaints - b.repaints;
         if (repaints > 1) Fail(std::to_string(repaints) + " repaint requests from one handler");
         if (ruleChanged && repaints != 1) Fail("the rule changed without a repaint request");
 
@@ -497,9 +497,9 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
         std::vector<Kind> shortest;
     } cases[] = {
         {"slide past its limit",
-         onRelease([](CMainFrame& f, CHeadlessHost& h) { f.m_nSlide = 1300; h.Invalidate(); }),
+         onRelease([](CMainFrame& f, CHeadlessHost& h) { f.m_rule.m_nSlide = 1300; h.Invalidate(); }),
          "slide 1300 is outside what a nudge may store", {Kind::Up}},
-        {"undo count past 99", onRelease([](CMainFrame& f, CHeadlessHost&) { f.m_nUndoCount = 100; }),
+        {"undo count past 99", onRelease([](CMainFrame& f, CHeadlessHost&) { f.m_undo.m_nUndoCount = 100; }),
          "undo count 100", {Kind::Up}},
         {"two repaints", onRelease([](CMainFrame&, CHeadlessHost& h) { h.Invalidate(); h.Invalidate(); }),
          "2 repaint requests", {Kind::Up}},
@@ -509,9 +509,9 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
          [history](const Event& e, CMainFrame& f, CHeadlessHost&) {
              // Every release is undone to the history as the event before left it.
              if (e.kind == Kind::Up)
-                 static_cast<CUndoHistory&>(f) = *history;
+                 f.m_undo = *history;
              else
-                 *history = f;
+                 *history = f.m_undo;
          },
          "a captured release pushed no undo entry", {Kind::Down, Kind::Up}},
     };

@@ -52,8 +52,8 @@ TEST(DragStep, EachModeMovesItsOwnPartOnly) {
     EXPECT_TRUE(DragStep(r, DRAG_CURSOR, 7));
     ExpectOffsets(r, {107, 193, -293}, "cursor");
     EXPECT_FALSE(DragStep(r, NUDGE_CURSOR, 7));
-    EXPECT_FALSE(DragStep(r, 6, 7));
-    EXPECT_FALSE(DragStep(r, -1, 7));
+    EXPECT_FALSE(DragStep(r, DragMode(6), 7));
+    EXPECT_FALSE(DragStep(r, DragMode(-1), 7));
     ExpectOffsets(r, {107, 193, -293}, "nothing");
     // Clamp couples only the slide: panning and the grip leave the other offsets alone.
     r.m_bClamp = 1;
@@ -67,7 +67,7 @@ TEST(DragStep, EachModeMovesItsOwnPartOnly) {
 
 TEST(DragStep, RangesAcceptTheirLimitsAndRefuseWholeBeyond) {
     struct {
-        int32_t mode;
+        DragMode mode;
         Offsets start;
         int d;
         bool accepted;
@@ -94,7 +94,7 @@ TEST(DragStep, RangesAcceptTheirLimitsAndRefuseWholeBeyond) {
 }
 
 TEST(DragStep, ClampedSlideAndCursorMoveBothOrNeither) {
-    for (int32_t mode : {DRAG_SLIDE, DRAG_MAPSLIDE}) {
+    for (DragMode mode : {DRAG_SLIDE, DRAG_MAPSLIDE}) {
         // The cursor's limit refuses the slide, in both directions.
         CRuleState r = Rule(0, 0, 85, 1);
         EXPECT_FALSE(DragStep(r, mode, mode == DRAG_SLIDE ? 3 : 1));
@@ -117,7 +117,7 @@ TEST(DragStep, ClampedSlideAndCursorMoveBothOrNeither) {
 TEST(DragStep, HugeStepsAreRefusedNotWrapped) {
     // The x of a stylus event may be anything the platform hands over.
     const int64_t huge = int64_t(INT32_MAX) - INT32_MIN;
-    for (int32_t mode : {DRAG_BODY, DRAG_SLIDE, DRAG_CURSOR, DRAG_MAPWINDOW, DRAG_MAPSLIDE})
+    for (DragMode mode : {DRAG_BODY, DRAG_SLIDE, DRAG_CURSOR, DRAG_MAPWINDOW, DRAG_MAPSLIDE})
         for (int64_t d : {huge, -huge, int64_t(1) << 32}) {
             CRuleState r = Rule(0, 0, 0, 1);
             EXPECT_FALSE(DragStep(r, mode, d)) << "mode " << mode << " d " << d;
@@ -130,7 +130,7 @@ TEST(NudgeStep, OnePixelForTheSlideAndBesideTheGripOnly) {
     EXPECT_TRUE(NudgeStep(r, DRAG_SLIDE, 1, 0));
     EXPECT_TRUE(NudgeStep(r, NUDGE_CURSOR, 0, 1));
     ExpectOffsets(r, {10, 1, -1}, "nudged");
-    for (int32_t mode : {DRAG_BODY, DRAG_CURSOR, DRAG_MAPWINDOW, DRAG_MAPSLIDE})
+    for (DragMode mode : {DRAG_BODY, DRAG_CURSOR, DRAG_MAPWINDOW, DRAG_MAPSLIDE})
         EXPECT_FALSE(NudgeStep(r, mode, 1, 0)) << mode;
     EXPECT_FALSE(NudgeStep(r, DRAG_SLIDE, 0, 0));
     ExpectOffsets(r, {10, 1, -1}, "not nudged");
@@ -177,7 +177,7 @@ TEST(RepeatStep, SlideStopsShortAndOtherModesDoNothing) {
     ExpectOffsets(r, {0, 0, 70}, "clamped cursor would pass 87");
     EXPECT_TRUE(RepeatStep(r, DRAG_SLIDE, 120));
     ExpectOffsets(r, {0, -20, 50}, "clamped, both");
-    for (int32_t mode : {int32_t(DRAG_CURSOR), int32_t(NUDGE_CURSOR), int32_t(DRAG_MAPWINDOW), int32_t(DRAG_MAPSLIDE), 6}) {
+    for (DragMode mode : {DRAG_CURSOR, NUDGE_CURSOR, DRAG_MAPWINDOW, DRAG_MAPSLIDE, DragMode(6)}) {
         EXPECT_FALSE(RepeatStep(r, mode, 100)) << mode;
         ExpectOffsets(r, {0, -20, 50}, "no repeat");
     }

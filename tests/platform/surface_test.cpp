@@ -61,7 +61,7 @@ TEST(Surface, LinesStopBeforeTheirEndPointInEveryDirection) {
     for (const Case& c : cases) {
         CSurface s(12, 10);
         s.FillSolidRect(0, 0, 12, 10, kWhite);
-        s.SelectPen(&pen);
+        const CSelection selected(s, pen);
         s.MoveTo(c.x0, c.y0);
         s.LineTo(c.x1, c.y1);
         const Extent e = InkExtent(s, kInk);
@@ -76,8 +76,7 @@ TEST(Surface, LinesStopBeforeTheirEndPointInEveryDirection) {
 TEST(Surface, AClosedOutlineWithAWidePenHasNoGapAtItsCorners) {
     CSurface s(40, 40);
     s.FillSolidRect(0, 0, 40, 40, kWhite);
-    const CPen pen{kInk, 2};
-    s.SelectPen(&pen);
+    const CSelection pen(s, CPen{kInk, 2});
     s.MoveTo(5, 5);
     s.LineTo(30, 5);
     s.LineTo(30, 25);
@@ -95,10 +94,8 @@ TEST(Surface, EllipsesFillTheirBoxLessItsRightColumnAndBottomRow) {
     for (int width : {1, 3}) {
         CSurface s(100, 100);
         s.FillSolidRect(0, 0, 100, 100, kWhite);
-        const CPen pen{kInk, width};
-        const CBrush hollow{0, true};
-        s.SelectPen(&pen);
-        s.SelectBrush(&hollow);
+        const CSelection pen(s, CPen{kInk, width});
+        const CSelection hollow(s, CBrush{0, true});
         s.Ellipse(35, 25, 65, 55);
         const Extent e = InkExtent(s, kInk);
         // The outline runs through pixels 35..64; a 3-pixel pen spreads one each way.
@@ -111,15 +108,36 @@ TEST(Surface, EllipsesFillTheirBoxLessItsRightColumnAndBottomRow) {
     }
     CSurface s(30, 30);
     s.FillSolidRect(0, 0, 30, 30, kWhite);
-    const CPen pen{kInk, 1};
     const CBrush fill{Rgb(245, 241, 239), false};
-    s.SelectPen(&pen);
-    s.SelectBrush(&fill);
+    const CSelection pen(s, CPen{kInk, 1});
+    const CSelection brush(s, fill);
     s.Ellipse(5, 5, 25, 25);
     EXPECT_EQ(s.Pixel(15, 15), fill.colour);
     const Extent e = InkExtent(s, kInk);
     EXPECT_EQ(e.left, 5);
     EXPECT_EQ(e.right, 24);
+}
+
+TEST(Surface, ASelectionLastsForItsBlockAndGivesBackTheOneBefore) {
+    constexpr Colour kOther = Rgb(200, 0, 0);
+    CSurface s(10, 6);
+    s.FillSolidRect(0, 0, 10, 6, kWhite);
+    auto row = [&](int y) {
+        s.MoveTo(0, y);
+        s.LineTo(10, y);
+        return s.Pixel(5, y);
+    };
+    {
+        const CSelection outer(s, CPen{kInk, 1});
+        {
+            CPen pen{kOther, 1};
+            const CSelection inner(s, pen);
+            pen.colour = kWhite;  // the surface drew with its own copy
+            EXPECT_EQ(row(1), kOther);
+        }
+        EXPECT_EQ(row(2), kInk);
+    }
+    EXPECT_EQ(row(3), kWhite);  // none selected: a line draws nothing
 }
 
 TEST(Surface, CopiesClipToSourceAndDestinationAndLeaveTheRestAlone) {

@@ -16,8 +16,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/client_view.h"
-#include "platform/qt/main_window.h"
+#include "frontend/qt/client_view.h"
+#include "frontend/qt/main_window.h"
 
 // Runs the event loop until pred holds or timeoutMs pass; returns pred's last verdict.
 inline bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 2000) {

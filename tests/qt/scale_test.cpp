@@ -1,6 +1,6 @@
 // The enlargement: which whole factor a screen or a resized window gets, where the frame sits,
 // and how view points map back to client pixels.
-#include "platform/qt/scale.h"
+#include "frontend/qt/scale.h"
 
 #include <gtest/gtest.h>
 

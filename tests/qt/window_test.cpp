@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/pixmap.h"
 #include "qt_support.h"
 #include "resources/ids.h"
+#include "view/image_set.h"
 
 namespace {
 
@@ -127,19 +127,19 @@ TEST_F(StartUp, CommandStatesAreTheInitialOnes) {
 
 TEST_F(StartUp, CommandsRunAndTheirStatesFollow) {
     FindCommand(*window, ID_CLAMP)->trigger();
-    EXPECT_EQ(Frame().m_bClamp, 1);
+    EXPECT_EQ(Frame().m_rule.m_bClamp, 1);
     EXPECT_TRUE(FindCommand(*window, ID_CLAMP)->isChecked());
     FindCommand(*window, ID_CLAMP)->trigger();
-    EXPECT_EQ(Frame().m_bClamp, 0);
+    EXPECT_EQ(Frame().m_rule.m_bClamp, 0);
     EXPECT_FALSE(FindCommand(*window, ID_CLAMP)->isChecked());
 
     FindCommand(*window, ID_SIDE2)->trigger();
-    EXPECT_EQ(Frame().m_nSide, 1);
+    EXPECT_EQ(Frame().m_rule.m_nSide, 1);
     EXPECT_FALSE(FindCommand(*window, ID_SIDE1)->isChecked());
     EXPECT_TRUE(FindCommand(*window, ID_SIDE2)->isChecked());
     // Triggering the checked item again leaves exactly one mark.
     FindCommand(*window, ID_SIDE2)->trigger();
-    EXPECT_EQ(Frame().m_nSide, 1);
+    EXPECT_EQ(Frame().m_rule.m_nSide, 1);
     EXPECT_FALSE(FindCommand(*window, ID_SIDE1)->isChecked());
     EXPECT_TRUE(FindCommand(*window, ID_SIDE2)->isChecked());
 
@@ -152,8 +152,8 @@ TEST_F(StartUp, CommandsRunAndTheirStatesFollow) {
 
 TEST_F(StartUp, OpeningAMenuAsksTheUpdateRulesAgain) {
     // A state change the window was not told about: the menu must still show it.
-    Frame().m_bClamp = 1;
-    Frame().m_nLesson = 2;
+    Frame().m_rule.m_bClamp = 1;
+    Frame().m_training.m_nLesson = 2;
     QMenu* operations = window->menuBar()->actions()[1]->menu();
     operations->popup(window->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(WaitUntil([&] { return operations->isVisible(); }));
@@ -162,7 +162,7 @@ TEST_F(StartUp, OpeningAMenuAsksTheUpdateRulesAgain) {
     EXPECT_FALSE(FindCommand(*window, ID_SIDE1)->isEnabled());
     EXPECT_TRUE(FindCommand(*window, ID_TRAINING)->isEnabled());
     operations->close();
-    Frame().m_nLesson = 0;
+    Frame().m_training.m_nLesson = 0;
 }
 
 TEST_F(StartUp, AboutShowsItsModalBoxWithOkOnly) {
@@ -187,8 +187,8 @@ TEST_F(StartUp, ExitClosesTheWindowWhenTheLoopGetsToIt) {
 
 TEST_F(StartUp, PaintShowsTheComposedFrameEnlargedPixelForPixel) {
     FindCommand(*window, ID_SIDE2)->trigger();
-    Frame().m_nScroll = 30;
-    Frame().m_nCursor = -50;
+    Frame().m_rule.m_nScroll = 30;
+    Frame().m_rule.m_nCursor = -50;
     window->UpdateWindow();
     const CSurface* frame = Frame().Buffer();
     ASSERT_NE(frame, nullptr);
@@ -197,8 +197,8 @@ TEST_F(StartUp, PaintShowsTheComposedFrameEnlargedPixelForPixel) {
     const QPoint o = View().Origin();
     ASSERT_EQ(f, 2);
     int mismatches = 0;
-    for (int y = 0; y < kFramePixelsHigh; ++y)
-        for (int x = 0; x < kFramePixelsWide; ++x)
+    for (int y = 0; y < kClientHeight; ++y)
+        for (int x = 0; x < kClientWidth; ++x)
             for (int d = 0; d < f * f; ++d)
                 mismatches +=
                     shown.pixel(o.x() + x * f + d % f, o.y() + y * f + d / f) != frame->Pixel(x, y);

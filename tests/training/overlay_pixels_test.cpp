@@ -112,7 +112,7 @@ TEST(OverlayPixels, AStepBoxWithItsPointerMark) {
                              [](const LessonEntry& e) { return e.key == 2; }) -
                 kLessonList));
     w.Next();
-    const LessonStep& step = kStepTable[w.frame.m_nStep];
+    const LessonStep& step = kStepTable[w.frame.m_training.m_nStep];
     ASSERT_EQ(step.rcBox.top, 150);
     ASSERT_EQ(step.ptArrow.x, 50);
     ASSERT_EQ(step.ptArrow.y, 100);

@@ -34,7 +34,7 @@ struct TrainingRig {
     }
     // Presses the middle of the current step box's button.
     void Next() {
-        const CRect& box = kStepTable[frame.m_nStep].rcBox;
+        const CRect& box = kStepTable[frame.m_training.m_nStep].rcBox;
         Tap(box.left + (box.right - box.left + 1) / 2, box.bottom - 25);
     }
 };

@@ -166,9 +166,9 @@ const EventRow kRows[] = {
     // A tap on the middle of the running lesson's step button.
     {kTap, CheckedEvent::Tap, 0, DecodeNothing, EncodeNothing,
      [](const FuzzEvent&, CReplaySession& s) {
-         const CMainFrame& f = s.Frame();
-         if (f.m_nLesson <= 0 || f.m_nStep < 0 || f.m_nStep >= kStepCount) return std::string();
-         const CRect& box = kStepTable[f.m_nStep].rcBox;
+         const CTrainingState& t = s.Frame().m_training;
+         if (t.m_nLesson <= 0 || t.m_nStep < 0 || t.m_nStep >= kStepCount) return std::string();
+         const CRect& box = kStepTable[t.m_nStep].rcBox;
          return Join("tap", {box.left + (box.right - box.left + 1) / 2, box.bottom - 25});
      },
      nullptr},
@@ -210,6 +210,57 @@ std::vector<FuzzEvent> EventsOfLine(const std::string& line) {
             break;
         }
     return events;
+}
+
+bool EventsOfScript(const std::string& script, std::vector<FuzzEvent>& events, std::string& why) {
+    std::vector<std::string> lines;
+    std::istringstream in(script);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!ParseReplayLine(line, why)) {
+            why = "line " + std::to_string(lines.size() + 1) + ": " + why;
+            return false;
+        }
+        lines.push_back(line);
+    }
+    // Each repeat with its end, and the count.
+    std::vector<std::size_t> partner(lines.size()), open;
+    std::vector<long> times(lines.size(), -1);  // -1: no repeat
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::istringstream words(lines[i].substr(0, lines[i].find('#')));
+        std::string verb;
+        words >> verb;
+        if (verb == "repeat") {
+            words >> times[i];
+            open.push_back(i);
+        } else if (verb == "end") {
+            if (open.empty()) {
+                why = "line " + std::to_string(i + 1) + ": an end without its repeat";
+                return false;
+            }
+            partner[open.back()] = i;
+            open.pop_back();
+        }
+    }
+    if (!open.empty()) {
+        why = "line " + std::to_string(open.back() + 1) + ": a repeat without its end";
+        return false;
+    }
+    // Unrolled, up to a bound that keeps a seed small.
+    constexpr std::size_t kMostEvents = 20000;
+    auto unroll = [&](auto& self, std::size_t from, std::size_t to) -> void {
+        for (std::size_t i = from; i < to && events.size() < kMostEvents; ++i) {
+            if (times[i] >= 0) {
+                for (long k = 0; k < times[i] && events.size() < kMostEvents; ++k)
+                    self(self, i + 1, partner[i]);
+                i = partner[i];
+                continue;
+            }
+            for (const FuzzEvent& e : EventsOfLine(lines[i])) events.push_back(e);
+        }
+    };
+    unroll(unroll, 0, lines.size());
+    return true;
 }
 
 CFuzzRun::CFuzzRun() : m_checker(m_session.Frame(), m_session.Host()), m_sink(nullptr) {}

@@ -28,6 +28,10 @@ void EncodeEvent(const FuzzEvent& event, std::vector<uint8_t>& out);
 // commands no row carries. Values beyond what a row can hold are brought to its nearest.
 std::vector<FuzzEvent> EventsOfLine(const std::string& line);
 
+// The events of a whole replay script, its repeat blocks unrolled; false, with why, when a
+// line does not parse or a block is not closed.
+bool EventsOfScript(const std::string& script, std::vector<FuzzEvent>& events, std::string& why);
+
 // A fresh main window on the headless host, driven by events and checked after each.
 class CFuzzRun {
 public:

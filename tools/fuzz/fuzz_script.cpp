@@ -45,10 +45,14 @@ bool PrintScript(const std::string& name, const std::string& input, std::ostream
 bool WriteSeed(const std::string& dir, const std::string& script) {
     std::string text;
     if (!Read(script, text)) return false;
+    std::vector<FuzzEvent> events;
+    std::string why;
+    if (!EventsOfScript(text, events, why)) {
+        std::cerr << script << ": " << why << "\n";
+        return false;
+    }
     std::vector<uint8_t> bytes;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        for (const FuzzEvent& event : EventsOfLine(line)) EncodeEvent(event, bytes);
+    for (const FuzzEvent& event : events) EncodeEvent(event, bytes);
     std::string name = script.substr(script.find_last_of('/') + 1);
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".rpl") == 0) name.resize(name.size() - 4);
     std::ofstream file(dir + "/" + name, std::ios::binary);

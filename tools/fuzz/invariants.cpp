@@ -12,10 +12,10 @@
 namespace {
 
 // The window's parts, in one place.
-const CRuleState& Rule(const CMainFrame& f) { return f; }
-const CUndoHistory& Undo(const CMainFrame& f) { return f; }
-const CGestureState& Gesture(const CMainFrame& f) { return f; }
-const CTrainingState& Training(const CMainFrame& f) { return f; }
+const CRuleState& Rule(const CMainFrame& f) { return f.m_rule; }
+const CUndoHistory& Undo(const CMainFrame& f) { return f.m_undo; }
+const CGestureState& Gesture(const CMainFrame& f) { return f.m_gesture; }
+const CTrainingState& Training(const CMainFrame& f) { return f.m_training; }
 
 bool SameRule(const CRuleState& a, const CRuleState& b) {
     return a.m_nScroll == b.m_nScroll && a.m_nSlide == b.m_nSlide && a.m_nCursor == b.m_nCursor &&

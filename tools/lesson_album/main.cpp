@@ -14,22 +14,22 @@
 #include <string>
 #include <vector>
 
+#include "platform/layout.h"
 #include "tools/replay/replay_session.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
 
 namespace {
 
-constexpr int kFrameWidth = 240, kFrameHeight = 268;
 constexpr int kColumns = 3;
 constexpr int kZoom = 2;  // the frames enlarged, so that graduations and numerals can be read
 constexpr int kCaption = 18;  // a line over each frame: step, kind and the rule's position
 constexpr int kGap = 8;
 
 QImage Grab(const CSurface& window) {
-    QImage image(kFrameWidth, kFrameHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kFrameHeight; ++y)
-        for (int x = 0; x < kFrameWidth; ++x) image.setPixel(x, y, window.Pixel(x, y));
+    QImage image(kClientWidth, kClientHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kClientHeight; ++y)
+        for (int x = 0; x < kClientWidth; ++x) image.setPixel(x, y, window.Pixel(x, y));
     return image;
 }
 
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
         }
 
         const int rows = (int(frames.size()) + kColumns - 1) / kColumns;
-        const int cellWidth = kZoom * kFrameWidth + kGap, cellHeight = kZoom * kFrameHeight + kCaption + kGap;
+        const int cellWidth = kZoom * kClientWidth + kGap, cellHeight = kZoom * kClientHeight + kCaption + kGap;
         QImage album(kGap + kColumns * cellWidth, 30 + rows * cellHeight, QImage::Format_RGB32);
         album.fill(Qt::white);
         QPainter painter(&album);
@@ -98,9 +98,9 @@ int main(int argc, char** argv) {
                          QString("Урок %1:%2").arg(key).arg(QString::fromUtf8(kLessonList[position].pszText)));
         for (size_t n = 0; n < frames.size(); ++n) {
             const int x = kGap + int(n % kColumns) * cellWidth, y = 30 + int(n / kColumns) * cellHeight;
-            painter.drawText(QRect(x, y, kZoom * kFrameWidth, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
+            painter.drawText(QRect(x, y, kZoom * kClientWidth, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
                              QString::fromUtf8(captions[n].c_str()));
-            painter.drawImage(x, y + kCaption, frames[n].scaled(kZoom * kFrameWidth, kZoom * kFrameHeight));
+            painter.drawImage(x, y + kCaption, frames[n].scaled(kZoom * kClientWidth, kZoom * kClientHeight));
         }
         painter.end();
         const QString file = QString("%1/lesson-%2.png").arg(dir).arg(key, 2, 10, QChar('0'));

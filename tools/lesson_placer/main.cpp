@@ -4,7 +4,7 @@
 //   skalor-lesson-placer --check         compare the table with the derivation; 1 if they differ
 //   skalor-lesson-placer --rewrite FILE  write the derived numbers into the table's source
 //
-// The lessons given in full from the start (1, 2 and 23) are kept as they stand.
+// The records of lessons 1, 2 and 23 are set by hand: the placer keeps them as they stand.
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -19,7 +19,7 @@
 
 namespace {
 
-bool Given(uint32_t key) { return key == 1 || key == 2 || key == 23; }
+bool HandSet(uint32_t key) { return key == 1 || key == 2 || key == 23; }
 
 bool Same(const LessonStep& a, const LessonStep& b) {
     return a.key == b.key && a.bArrow == b.bArrow && a.ptArrow.x == b.ptArrow.x && a.ptArrow.y == b.ptArrow.y &&
@@ -46,7 +46,7 @@ int Rewrite(const char* path, const std::vector<LessonStep>& records) {
                 std::cerr << "the source's records do not follow the notes at record " << next << "\n";
                 return 2;
             }
-            if (!Given(records[next].key)) line = catalogue::RecordLine(records[next]);
+            if (!HandSet(records[next].key)) line = catalogue::RecordLine(records[next]);
             ++next;
         }
         out << line << "\n";
@@ -84,14 +84,14 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < placed.records.size(); ++i) {
         const LessonStep& r = placed.records[i];
         if (mode == "--check") {
-            if (!Given(r.key) && !Same(r, kStepTable[i])) {
+            if (!HandSet(r.key) && !Same(r, kStepTable[i])) {
                 std::cout << "record " << i << " differs; derived:\n" << catalogue::RecordLine(r) << "\n";
                 ++differ;
             }
             continue;
         }
         if (r.key != key) std::cout << "\n    // " << (key = r.key) << "\n";
-        std::cout << catalogue::RecordLine(Given(r.key) ? kStepTable[i] : r) << "\n";
+        std::cout << catalogue::RecordLine(HandSet(r.key) ? kStepTable[i] : r) << "\n";
     }
     if (mode == "--check") std::cout << differ << " records differ from their derivation\n";
     return differ || !placed.errors.empty() ? 1 : 0;

@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/layout.h"
 #include "view/artwork/anchors.h"
 #include "view/artwork/index_marks.h"
 
@@ -104,7 +105,7 @@ private:
             case Act::Find: return BodyColumn(n.mark, s.slide);
             case Act::FindCursor: {
                 const int h = BodyColumn(n.mark, s.slide);
-                s.cursor = 117 - h;
+                s.cursor = kHairlineHomeColumn - h;
                 return h;
             }
             case Act::Bring: {
@@ -113,21 +114,21 @@ private:
                 return c;
             }
             case Act::BringUnder: {
-                const int h = 117 - s.cursor;
+                const int h = kHairlineHomeColumn - s.cursor;
                 s.slide = MarkColumn(n.mark) - h;
                 return h;
             }
             case Act::CursorBring: {
                 const int h = BodyColumn(n.other, 0);
-                s.cursor = 117 - h;
+                s.cursor = kHairlineHomeColumn - h;
                 s.slide = MarkColumn(n.mark) - h;
                 return h;
             }
             case Act::Read: return BodyColumn(n.other, s.slide);
-            case Act::ReadUnder: return 117 - s.cursor;
+            case Act::ReadUnder: return kHairlineHomeColumn - s.cursor;
             case Act::CursorRead: {
                 const int h = BodyColumn(n.other, 0);
-                s.cursor = 117 - h;
+                s.cursor = kHairlineHomeColumn - h;
                 return h;
             }
             default: return 0;
@@ -239,6 +240,15 @@ private:
     // A box wholly below a pointer on the top strip or the upper slide, wholly above one
     // lower down, and no nearer to it than the gaps allow.
     CRect PointerBox(const StepNote& n, CPoint p, const char* text) {
+        if (n.boxRight) {
+            // Beside the pointer: from just right of the ring to the window's right margin,
+            // centred on the pointer's line as far as the client area lets it.
+            const int left = p.x + kGapRight, right = 235;
+            const int height = std::max(75, Needed(text, left, right));
+            const int top = std::max(10, std::min(265 - height, p.y - height / 2));
+            if (left > 75) Error(n, "a pointer this far right leaves no room for a box beside it");
+            return CRect{left, top, right, top + height};
+        }
         static const int kWidths[][2] = {{20, 220}, {12, 228}, {8, 235}};
         const bool below = p.y <= 130;
         if (p.y > 130 && p.y < 139) Error(n, "pointer between the lines that place boxes");
@@ -296,7 +306,17 @@ std::string RecordLine(const LessonStep& s) {
     o << "    {" << s.key << ", " << int(s.bArrow) << ", {" << s.ptArrow.x << ", " << s.ptArrow.y << "}, "
       << int(s.bState) << ", " << s.nScroll << ", " << s.nSlide << ", " << s.nCursor << ", " << s.nSide
       << ", " << s.bClamp << ", {" << s.rcBox.left << ", " << s.rcBox.top << ", " << s.rcBox.right << ", "
-      << s.rcBox.bottom << "}, \"" << (s.pszText ? s.pszText : "") << "\"},";
+      << s.rcBox.bottom << "}, \"";
+    // A no-break space is written as its escape, so that the source shows where it stands.
+    for (const char* c = s.pszText ? s.pszText : ""; *c; ++c) {
+        if (c[0] == '\xC2' && c[1] == '\xA0') {
+            o << "\\u00A0";
+            ++c;
+        } else {
+            o << *c;
+        }
+    }
+    o << "\"},";
     return o.str();
 }
 

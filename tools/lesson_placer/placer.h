@@ -22,6 +22,8 @@ constexpr int kGapAbove = 24;
 // drawn 3 wide), and of the ring (radius 15, 3 wide) by a few pixels.
 constexpr int kMinGapBelow = 31;
 constexpr int kMinGapAbove = 20;
+// A box beside its pointer begins this far right of it: clear of the ring (radius 15, 3 wide).
+constexpr int kGapRight = 20;
 // Room between the text's last line and the button (which starts 40 above the box's bottom).
 constexpr int kTextToButton = 2;
 

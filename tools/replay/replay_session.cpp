@@ -3,11 +3,14 @@
 #include <QImage>
 #include <QString>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
+#include <utility>
 
 #include "resources/ids.h"
 #include "training/chooser.h"
 #include "training/lesson_list.h"
+#include "training/step_box.h"
 #include "training/step_table.h"
 
 namespace {
@@ -25,41 +28,397 @@ const NamedCommand kCommands[] = {
     {"IDOK", IDOK},
 };
 
+// The keys of the state line, in its order: what expect may check besides enabled.NAME and
+// checked.NAME.
+const char* const kStateKeys[] = {
+    "scroll", "slide",  "cursor",  "side",   "clamp",    "undo",        "mode",
+    "nudge",  "repeat", "capture", "lastx",  "list",     "listcreated", "sel",
+    "lesson", "step",   "button",  "timers", "repaints", "exit",        "about",
+};
+
+const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
+
+constexpr int kLbnSelChange = 1;  // the list box's "selection changed" notification
+
+// The words before any '#'.
 std::vector<std::string> Words(const std::string& line) {
-    std::string text = line.substr(0, line.find('#'));
-    std::istringstream in(text);
+    std::istringstream in(line.substr(0, line.find('#')));
     std::vector<std::string> words;
     for (std::string w; in >> w;) words.push_back(w);
     return words;
 }
 
+// A decimal number, the whole word of it, within ±10⁹.
 bool Integer(const std::string& s, long& value) {
     if (s.empty()) return false;
     char* end = nullptr;
     value = std::strtol(s.c_str(), &end, 10);
-    return *end == '\0' && value >= -1000000000L && value <= 1000000000L;
+    return end == s.c_str() + s.size() && value >= -1000000000L && value <= 1000000000L;
 }
 
-struct Arity {
-    const char* word;
-    int numbers;  // -1: takes the rest of the line as it is
-};
-
-const Arity kEvents[] = {
-    {"down", 2}, {"move", 2}, {"up", 2}, {"dbl", 2}, {"tap", 2}, {"wait", 1}, {"select", 1},
-    {"steal", 0}, {"state", 0}, {"ui", 0}, {"text", 0}, {"msgbox", 0}, {"table", 0},
-    {"lessons", 0},
-};
-
-constexpr int kLbnSelChange = 1;  // the list box's "selection changed" notification
-
-const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
+// A word as an error message may show it: bytes outside printable ASCII as \xNN.
+std::string Printable(const std::string& word) {
+    std::string shown;
+    for (const unsigned char c : word) {
+        if (c >= 0x20 && c < 0x7f) {
+            shown += char(c);
+        } else {
+            static const char kHex[] = "0123456789abcdef";
+            shown += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+        }
+    }
+    return shown;
+}
 
 std::string Nudge(const CMainFrame& f) {
     std::string s;
-    if (f.m_bNudgeLeft) s += 'L';
-    if (f.m_bNudgeRight) s += 'R';
+    if (f.m_gesture.m_bNudgeLeft) s += 'L';
+    if (f.m_gesture.m_bNudgeRight) s += 'R';
     return s.empty() ? "-" : s;
+}
+
+// What follows a verb.
+enum class Args {
+    Numbers,  // exactly `count` numbers
+    Name,     // one word
+    Pairs,    // one or more K=V words
+    Text,     // the rest of the line, as it is
+};
+
+// How the runner treats a verb.
+enum class Role {
+    Event,   // handed to the window: refused after the close request, a paint follows
+    Output,  // prints or checks, changes nothing
+    Open,    // repeat N: the lines up to the matching end, N times
+    Close,   // end
+};
+
+struct Verb;
+
+}  // namespace
+
+// One parsed line.
+struct ReplayCommand {
+    const Verb* verb = nullptr;                              // null for a blank line
+    std::vector<std::string> words;                          // the verb's words, the verb left out
+    std::vector<long> numbers;                               // those words, for a verb of numbers
+    std::vector<std::pair<std::string, std::string>> pairs;  // K=V words, split
+    std::string text;  // the rest of the line, for a verb of text
+    int line = 0;
+    std::size_t partner = 0;  // a repeat: the index of its end; an end: of its repeat
+};
+
+namespace {
+
+using Check = bool (*)(const ReplayCommand&, std::string& why);
+using Handler = void (*)(CReplaySession&, const ReplayCommand&, std::ostream&);
+
+// One row of the grammar: the verb, what it takes (its arity), how the runner treats it,
+// what the usage shows after it, further checks made before anything runs, and the handler.
+struct Verb {
+    const char* word;
+    Args args;
+    int count;  // Args::Numbers only
+    Role role;
+    const char* usage;
+    Check check;  // may be null
+    Handler run;  // null for repeat and end, which the runner carries out itself
+};
+
+bool NotNegative(const ReplayCommand& c, std::string& why) {
+    if (c.numbers[0] >= 0) return true;
+    why = std::string(c.verb->word) + " takes a number of 0 or more";  // time runs forward
+    return false;
+}
+
+bool KnownCommand(const ReplayCommand& c, std::string& why) {
+    int id;
+    if (CommandId(c.words[0], id)) return true;
+    why = "cmd takes a command name or number: " + Printable(c.words[0]);
+    return false;
+}
+
+bool SettableKeys(const ReplayCommand& c, std::string& why) {
+    for (const auto& [key, value] : c.pairs) {
+        long v;
+        bool known = false;
+        for (const char* k : kSettable) known |= key == k;
+        if (!known || !Integer(value, v)) {
+            why = "set takes scroll, slide, cursor or clamp with a number: " +
+                  Printable(key + "=" + value);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckableKey(const std::string& key) {
+    for (const char* prefix : {"enabled.", "checked."}) {
+        const std::size_t length = std::strlen(prefix);
+        int id;
+        if (key.compare(0, length, prefix) == 0) return CommandId(key.substr(length), id);
+    }
+    for (const char* k : kStateKeys)
+        if (key == k) return true;
+    return false;
+}
+
+bool CheckableKeys(const ReplayCommand& c, std::string& why) {
+    for (const auto& pair : c.pairs) {
+        if (CheckableKey(pair.first)) continue;
+        why = "expect knows no key " + Printable(pair.first) +
+              " (the state line's keys, enabled.NAME, checked.NAME)";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// The handlers, with the session's inside in reach.
+struct ReplayVerbs {
+    static CPoint At(const ReplayCommand& c) { return {int(c.numbers[0]), int(c.numbers[1])}; }
+
+    static void Down(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        s.m_frame->OnLButtonDown(0, At(c));
+    }
+    static void Move(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        s.m_frame->OnMouseMove(0, At(c));
+    }
+    static void Up(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        s.m_frame->OnLButtonUp(0, At(c));
+    }
+    static void Dbl(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        s.m_frame->OnLButtonDblClk(0, At(c));
+    }
+    static void Tap(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        s.m_frame->OnLButtonDown(0, At(c));
+        s.m_frame->OnLButtonUp(0, At(c));
+    }
+    static void Wait(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        s.Wait(c.numbers[0]);
+    }
+    static void Cmd(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        int id = 0;
+        CommandId(c.words[0], id);
+        if (!s.m_frame->OnCommand(id, 0)) out << "disabled " << c.words[0] << "\n";
+    }
+    static void Select(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        CHeadlessListBox* list = s.m_host.ListBox();
+        const long item = c.numbers[0];
+        if (!list) {
+            out << "no list\n";
+        } else if (item >= 0 && item < list->Count()) {
+            // A tap on a title selects it, and the list tells its parent so, under its
+            // control id, which is IDOK's, with a non-zero notification code.
+            list->SetCurSel(int(item));
+            s.m_frame->OnCommand(IDC_LESSON_LIST, kLbnSelChange);
+        }
+    }
+    static void Steal(CReplaySession& s, const ReplayCommand&, std::ostream&) {
+        s.m_host.StealCapture();
+        s.m_frame->OnCaptureChanged();
+    }
+    static void Set(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        CMainFrame& f = *s.m_frame;
+        for (const auto& [key, text] : c.pairs) {
+            const int value = int(std::atol(text.c_str()));
+            if (key == "scroll") f.m_rule.m_nScroll = value;
+            if (key == "slide") f.m_rule.m_nSlide = value;
+            if (key == "cursor") f.m_rule.m_nCursor = value;
+            if (key == "clamp") f.m_rule.m_bClamp = value;
+        }
+    }
+
+    static void State(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        out << s.StateLine() << "\n";
+    }
+    static void Ui(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        for (const NamedCommand& c : kCommands) {
+            const std::optional<CCmdUI> ui = s.m_frame->CommandState(c.id);
+            out << c.name << " enabled=" << (ui && ui->enabled) << " checked=" << (ui && ui->checked)
+                << "\n";
+        }
+    }
+    static void Text(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        const CMainFrame& f = *s.m_frame;
+        out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
+    }
+    // The current step's text as the step box breaks it.
+    static void Lines(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        const CMainFrame& f = *s.m_frame;
+        if (f.m_training.m_nLesson <= 0) {
+            out << "-\n";
+            return;
+        }
+        const std::vector<std::string_view>& lines = StepTextLines(f.m_training.m_nStep);
+        for (std::string_view l : lines) out << "line " << l << "\n";
+        out << "lines " << lines.size() << "\n";
+    }
+    static void MessageBox(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        out << (s.m_host.MessageBoxes() ? s.m_host.LastMessageBox() : "-") << "\n";
+    }
+    static void Table(CReplaySession&, const ReplayCommand&, std::ostream& out) {
+        for (int i = 0; i <= kStepCount; ++i) {
+            const LessonStep& s = kStepTable[i];
+            out << "record " << i << ' ' << s.key << ' ' << int(s.bArrow) << ' ' << s.ptArrow.x
+                << ' ' << s.ptArrow.y << ' ' << int(s.bState) << ' ' << s.nScroll << ' '
+                << s.nSlide << ' ' << s.nCursor << ' ' << s.nSide << ' ' << s.bClamp << ' '
+                << s.rcBox.left << ' ' << s.rcBox.top << ' ' << s.rcBox.right << ' '
+                << s.rcBox.bottom << ' ' << s.pszText << "\n";
+        }
+    }
+    static void Lessons(CReplaySession&, const ReplayCommand&, std::ostream& out) {
+        for (int i = 0; kLessonList[i].key != 0; ++i)
+            out << "lesson " << i << ' ' << kLessonList[i].key << ' ' << kLessonList[i].pszText
+                << "\n";
+    }
+    static void Echo(CReplaySession&, const ReplayCommand& c, std::ostream& out) {
+        out << c.text << "\n";
+    }
+    static void Frame(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        // Compose afresh, so that a frame after a `set` shows the values set; a paint
+        // changes no state.
+        const CSurface& window = s.m_window;
+        s.m_frame->OnPaint(s.m_window);
+        const QImage image(reinterpret_cast<const uchar*>(window.Bits()), window.Width(),
+                           window.Height(), window.Width() * 4, QImage::Format_RGB32);
+        if (image.save(QString::fromStdString(c.words[0]), "PNG")) return;
+        out << "FAIL " << s.m_name << ':' << s.m_nLine << " frame could not be saved to "
+            << c.words[0] << "\n";
+        s.m_bFailed = true;
+    }
+    static void Expect(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        for (const auto& [key, expected] : c.pairs) {
+            std::string got;
+            if (s.Check(key, expected, got)) continue;
+            out << "FAIL " << s.m_name << ':' << s.m_nLine << ' ' << key << " expected "
+                << expected << " got " << got << "\n";
+            s.m_bFailed = true;
+        }
+    }
+};
+
+namespace {
+
+// The grammar, one row a verb. A new command is a row and, unless it is a block, a handler.
+const Verb kVerbs[] = {
+    {"down", Args::Numbers, 2, Role::Event, "X Y", nullptr, ReplayVerbs::Down},
+    {"move", Args::Numbers, 2, Role::Event, "X Y", nullptr, ReplayVerbs::Move},
+    {"up", Args::Numbers, 2, Role::Event, "X Y", nullptr, ReplayVerbs::Up},
+    {"dbl", Args::Numbers, 2, Role::Event, "X Y", nullptr, ReplayVerbs::Dbl},
+    {"tap", Args::Numbers, 2, Role::Event, "X Y", nullptr, ReplayVerbs::Tap},
+    {"wait", Args::Numbers, 1, Role::Event, "MS", NotNegative, ReplayVerbs::Wait},
+    {"cmd", Args::Name, 0, Role::Event, "NAME", KnownCommand, ReplayVerbs::Cmd},
+    {"select", Args::Numbers, 1, Role::Event, "N", nullptr, ReplayVerbs::Select},
+    {"steal", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Steal},
+    {"set", Args::Pairs, 0, Role::Event, "K=V ...", SettableKeys, ReplayVerbs::Set},
+    {"state", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::State},
+    {"ui", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Ui},
+    {"text", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Text},
+    {"lines", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Lines},
+    {"msgbox", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::MessageBox},
+    {"table", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Table},
+    {"lessons", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Lessons},
+    {"frame", Args::Name, 0, Role::Output, "FILE", nullptr, ReplayVerbs::Frame},
+    {"expect", Args::Pairs, 0, Role::Output, "K=V ...", CheckableKeys, ReplayVerbs::Expect},
+    {"echo", Args::Text, 0, Role::Output, "TEXT", nullptr, ReplayVerbs::Echo},
+    // Blocks nest; a count of 0 skips the block.
+    {"repeat", Args::Numbers, 1, Role::Open, "N", NotNegative, nullptr},
+    {"end", Args::Numbers, 0, Role::Close, "", nullptr, nullptr},
+};
+
+// The text after the verb up to any '#', without the blanks around it.
+std::string RestOfLine(const std::string& line, const std::string& verb) {
+    const std::size_t from = line.find(verb) + verb.size();
+    const std::size_t hash = line.find('#');
+    std::string text = line.substr(from, hash == std::string::npos ? hash : hash - from);
+    const std::size_t first = text.find_first_not_of(" \t");
+    text = first == std::string::npos ? "" : text.substr(first);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
+    return text;
+}
+
+// Parses a line into c (a blank line leaves c.verb null); false, with why, when it is not a
+// well-formed command.
+bool Parse(const std::string& line, ReplayCommand& c, std::string& why) {
+    if (line.find('\0') != std::string::npos) {
+        why = "a NUL byte in the line";
+        return false;
+    }
+    std::vector<std::string> w = Words(line);
+    if (w.empty()) return true;
+    const std::string verb = w[0];
+    w.erase(w.begin());
+    const Verb* row = nullptr;
+    for (const Verb& v : kVerbs)
+        if (verb == v.word) row = &v;
+    if (!row) {
+        why = "unknown command: " + Printable(verb);
+        return false;
+    }
+    c.verb = row;
+    const std::string usage = verb + (*row->usage ? " " : "") + row->usage;
+    switch (row->args) {
+        case Args::Numbers:
+            if (int(w.size()) != row->count) {
+                why = verb + " takes " + std::to_string(row->count) + " numbers: " + usage;
+                return false;
+            }
+            for (const std::string& word : w) {
+                long value;
+                if (!Integer(word, value)) {
+                    why = "not a number: " + Printable(word);
+                    return false;
+                }
+                c.numbers.push_back(value);
+            }
+            break;
+        case Args::Name:
+            if (w.size() != 1) {
+                why = verb + " takes one word: " + usage;
+                return false;
+            }
+            break;
+        case Args::Pairs:
+            if (w.empty()) {
+                why = verb + " takes K=V pairs: " + usage;
+                return false;
+            }
+            for (const std::string& word : w) {
+                const std::size_t eq = word.find('=');
+                if (eq == std::string::npos || eq == 0) {
+                    why = "not a K=V pair: " + Printable(word);
+                    return false;
+                }
+                c.pairs.emplace_back(word.substr(0, eq), word.substr(eq + 1));
+            }
+            break;
+        case Args::Text:
+            c.text = RestOfLine(line, verb);
+            break;
+    }
+    c.words = std::move(w);
+    return !row->check || row->check(c, why);
+}
+
+enum class LineRead { Line, End, TooLong, Unreadable };
+
+// Reads the next line into line, without its end, holding no more than the limit in memory.
+LineRead ReadLine(std::istream& in, std::string& buffer, std::string& line) {
+    buffer.resize(kReplayLineLimit + 2);
+    in.getline(&buffer[0], std::streamsize(buffer.size()));
+    if (in.bad()) return LineRead::Unreadable;
+    std::size_t length = std::size_t(in.gcount());
+    if (in.fail()) {
+        if (!in.eof()) return LineRead::TooLong;  // the buffer filled before the line ended
+        if (length == 0) return LineRead::End;
+    }
+    if (!in.eof()) --length;  // the line's end was read too
+    if (length > kReplayLineLimit) return LineRead::TooLong;
+    line.assign(buffer, 0, length);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return LineRead::Line;
 }
 
 }  // namespace
@@ -74,70 +433,23 @@ bool CommandId(const std::string& name, int& id) {
 }
 
 bool ParseReplayLine(const std::string& line, std::string& why) {
-    const std::vector<std::string> w = Words(line);
-    if (w.empty()) return true;
-    const std::string& verb = w[0];
-    if (verb == "echo") return true;
-    if (verb == "frame") {
-        if (w.size() == 2) return true;
-        why = "frame takes one file name";
-        return false;
+    ReplayCommand c;
+    return Parse(line, c, why);
+}
+
+std::string ReplayCommands() {
+    std::string text;
+    for (const Verb& v : kVerbs) {
+        if (v.role == Role::Close) continue;  // shown with its repeat
+        text += std::string("  ") + v.word + (*v.usage ? " " : "") + v.usage;
+        if (v.role == Role::Open) text += " ... end   the lines between, N times; blocks nest";
+        text += "\n";
     }
-    if (verb == "cmd") {
-        int id;
-        if (w.size() == 2 && CommandId(w[1], id)) return true;
-        why = "cmd takes a command name or number";
-        return false;
-    }
-    if (verb == "set" || verb == "expect") {
-        if (w.size() < 2) {
-            why = verb + " takes K=V pairs";
-            return false;
-        }
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            const std::size_t eq = w[i].find('=');
-            if (eq == std::string::npos || eq == 0) {
-                why = "not a K=V pair: " + w[i];
-                return false;
-            }
-            if (verb == "set") {
-                const std::string key = w[i].substr(0, eq);
-                long v;
-                bool known = false;
-                for (const char* k : kSettable) known |= key == k;
-                if (!known || !Integer(w[i].substr(eq + 1), v)) {
-                    why = "set takes scroll, slide, cursor or clamp with a number: " + w[i];
-                    return false;
-                }
-            }
-        }
-        return true;
-    }
-    for (const Arity& a : kEvents) {
-        if (verb != a.word) continue;
-        if (int(w.size()) - 1 != a.numbers) {
-            why = verb + " takes " + std::to_string(a.numbers) + " numbers";
-            return false;
-        }
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            long v;
-            if (!Integer(w[i], v)) {
-                why = "not a number: " + w[i];
-                return false;
-            }
-        }
-        if (verb == "wait" && std::atol(w[1].c_str()) < 0) {
-            why = "time runs forward only";
-            return false;
-        }
-        return true;
-    }
-    why = "unknown command: " + verb;
-    return false;
+    return text;
 }
 
 CReplaySession::CReplaySession()
-    : m_frame(std::make_unique<CMainFrame>(m_host)), m_window(240, 268) {
+    : m_frame(std::make_unique<CMainFrame>(m_host)), m_window(kClientWidth, kClientHeight) {
     // Shown at start-up and updated at once: the first paint.
     m_frame->OnPaint(m_window);
 }
@@ -151,15 +463,15 @@ std::string CReplaySession::StateLine() const {
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
     const bool hold = host.TimerRunning(TIMER_HOLD), repeat = host.TimerRunning(TIMER_REPEAT);
     const char* button = "-";
-    if (f.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_nLesson), f.m_nStep) > 0 ? "next" : "finish";
+    if (f.m_training.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0 ? "next" : "finish";
     std::ostringstream s;
-    s << "state scroll=" << f.m_nScroll << " slide=" << f.m_nSlide << " cursor=" << f.m_nCursor
-      << " side=" << f.m_nSide << " clamp=" << f.m_bClamp << " undo=" << f.m_nUndoCount
-      << " mode=" << f.m_nDragMode << " nudge=" << Nudge(f) << " repeat=" << f.m_bRepeating
-      << " capture=" << host.HasCapture() << " lastx=" << f.m_nLastX
-      << " list=" << int(f.m_bListOpen) << " listcreated=" << int(f.m_bListCreated)
+    s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide << " cursor=" << f.m_rule.m_nCursor
+      << " side=" << f.m_rule.m_nSide << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
+      << " mode=" << f.m_gesture.m_nDragMode << " nudge=" << Nudge(f) << " repeat=" << f.m_gesture.m_bRepeating
+      << " capture=" << host.HasCapture() << " lastx=" << f.m_gesture.m_nLastX
+      << " list=" << int(f.m_training.m_bListOpen) << " listcreated=" << int(f.m_training.m_bListCreated)
       << " sel=" << (host.ListBox() ? host.ListBox()->GetCurSel() : -1)
-      << " lesson=" << f.m_nLesson << " step=" << f.m_nStep << " button=" << button
+      << " lesson=" << f.m_training.m_nLesson << " step=" << f.m_training.m_nStep << " button=" << button
       << " timers=" << (hold && repeat ? "hold+repeat" : hold ? "hold" : repeat ? "repeat" : "-")
       << " repaints=" << host.RepaintRequests() << " exit=" << host.Closed()
       << " about=" << host.MessageBoxes();
@@ -189,144 +501,109 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
     return false;
 }
 
-void CReplaySession::Event(const std::vector<std::string>& w, std::ostream& out) {
-    const std::string& verb = w[0];
-    auto num = [&](std::size_t i) { return int(std::atol(w[i].c_str())); };
-    CMainFrame& f = *m_frame;
+void CReplaySession::Wait(int64_t ms) {
+    const int64_t until = m_host.Now() + ms;
+    // The window's whole state as a tick could change it: the frame object byte for byte,
+    // the state line but its repaint count, and the timers.
+    const auto snapshot = [this] {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(m_frame.get());
+        std::string line = StateLine();
+        line.erase(line.find(" repaints="), line.find(" exit=") - line.find(" repaints="));
+        return std::make_pair(std::string(bytes, bytes + sizeof(CMainFrame)) + line,
+                              m_host.Timers());
+    };
+    for (int id; m_host.NextTick(until, id);) {
+        // A lone timer whose tick leaves all as it was, but for asking for repaints, will do
+        // just that at each of its later ticks: those are counted, not run, so that a held
+        // press against its limit waits in no time however long the wait.
+        const bool alone = m_host.Timers().size() == 1;
+        const auto before = alone ? snapshot() : decltype(snapshot()){};
+        const int64_t repaints = m_host.RepaintRequests();
+        m_frame->OnTimer(id);
+        if (alone && snapshot() == before)
+            m_host.RepeatTicks(id, until, m_host.RepaintRequests() - repaints);
+    }
+    m_host.SetNow(until);
+}
+
+void CReplaySession::Execute(const ReplayCommand& c, std::ostream& out) {
+    if (c.verb->role != Role::Event) {
+        c.verb->run(*this, c, out);
+        return;
+    }
     if (m_host.Closed()) {
         out << "closed\n";
         return;
     }
-    if (verb == "down") f.OnLButtonDown(0, {num(1), num(2)});
-    if (verb == "move") f.OnMouseMove(0, {num(1), num(2)});
-    if (verb == "up") f.OnLButtonUp(0, {num(1), num(2)});
-    if (verb == "dbl") f.OnLButtonDblClk(0, {num(1), num(2)});
-    if (verb == "tap") {
-        f.OnLButtonDown(0, {num(1), num(2)});
-        f.OnLButtonUp(0, {num(1), num(2)});
-    }
-    if (verb == "wait") {
-        const int64_t until = m_host.Now() + num(1);
-        for (int id; m_host.NextTick(until, id);) f.OnTimer(id);
-        m_host.SetNow(until);
-    }
-    if (verb == "cmd") {
-        int id = 0;
-        CommandId(w[1], id);
-        if (!f.OnCommand(id, 0)) out << "disabled " << w[1] << "\n";
-    }
-    if (verb == "select") {
-        CHeadlessListBox* list = m_host.ListBox();
-        if (!list)
-            out << "no list\n";
-        else if (num(1) >= 0 && num(1) < list->Count()) {
-            // A tap on a title selects it, and the list tells its parent so, under its
-            // control id, which is IDOK's, with a non-zero notification code.
-            list->SetCurSel(num(1));
-            f.OnCommand(IDC_LESSON_LIST, kLbnSelChange);
-        }
-    }
-    if (verb == "steal") {
-        m_host.StealCapture();
-        f.OnCaptureChanged();
-    }
-    if (verb == "set") {
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            const std::size_t eq = w[i].find('=');
-            const std::string key = w[i].substr(0, eq);
-            const int value = int(std::atol(w[i].c_str() + eq + 1));
-            if (key == "scroll") f.m_nScroll = value;
-            if (key == "slide") f.m_nSlide = value;
-            if (key == "cursor") f.m_nCursor = value;
-            if (key == "clamp") f.m_bClamp = value;
-        }
-    }
+    c.verb->run(*this, c, out);
     PaintIfInvalid();
 }
 
 bool CReplaySession::RunLine(const std::string& line, std::ostream& out) {
-    const std::vector<std::string> w = Words(line);
-    if (w.empty()) return true;
-    const std::string& verb = w[0];
-    const CMainFrame& f = *m_frame;
-    if (verb == "state") {
-        out << StateLine() << "\n";
-    } else if (verb == "ui") {
-        for (const NamedCommand& c : kCommands) {
-            const std::optional<CCmdUI> ui = f.CommandState(c.id);
-            out << c.name << " enabled=" << (ui && ui->enabled) << " checked=" << (ui && ui->checked)
-                << "\n";
-        }
-    } else if (verb == "text") {
-        out << (f.m_nLesson > 0 ? kStepTable[f.m_nStep].pszText : "-") << "\n";
-    } else if (verb == "msgbox") {
-        out << (m_host.MessageBoxes() ? m_host.LastMessageBox() : "-") << "\n";
-    } else if (verb == "table") {
-        for (int i = 0; i <= kStepCount; ++i) {
-            const LessonStep& s = kStepTable[i];
-            out << "record " << i << ' ' << s.key << ' ' << int(s.bArrow) << ' ' << s.ptArrow.x
-                << ' ' << s.ptArrow.y << ' ' << int(s.bState) << ' ' << s.nScroll << ' '
-                << s.nSlide << ' ' << s.nCursor << ' ' << s.nSide << ' ' << s.bClamp << ' '
-                << s.rcBox.left << ' ' << s.rcBox.top << ' ' << s.rcBox.right << ' '
-                << s.rcBox.bottom << ' ' << s.pszText << "\n";
-        }
-    } else if (verb == "lessons") {
-        for (int i = 0; kLessonList[i].key != 0; ++i)
-            out << "lesson " << i << ' ' << kLessonList[i].key << ' ' << kLessonList[i].pszText
-                << "\n";
-    } else if (verb == "echo") {
-        const std::size_t at = line.find("echo") + 4;
-        std::string text = line.substr(at, line.find('#') == std::string::npos
-                                               ? std::string::npos
-                                               : line.find('#') - at);
-        const std::size_t first = text.find_first_not_of(" \t");
-        text = first == std::string::npos ? "" : text.substr(first);
-        while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
-        out << text << "\n";
-    } else if (verb == "frame") {
-        // Compose afresh, so that a frame after a `set` shows the values set; a paint
-        // changes no state.
-        m_frame->OnPaint(m_window);
-        const QImage image(reinterpret_cast<const uchar*>(m_window.Bits()), m_window.Width(),
-                           m_window.Height(), m_window.Width() * 4, QImage::Format_RGB32);
-        if (!image.save(QString::fromStdString(w[1]), "PNG"))
-            out << "FAIL " << m_name << ':' << m_nLine << " frame could not be saved to " << w[1]
-                << "\n";
-    } else if (verb == "expect") {
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            const std::size_t eq = w[i].find('=');
-            std::string got;
-            if (!Check(w[i].substr(0, eq), w[i].substr(eq + 1), got)) {
-                out << "FAIL " << m_name << ':' << m_nLine << ' ' << w[i].substr(0, eq)
-                    << " expected " << w[i].substr(eq + 1) << " got " << got << "\n";
-                m_bFailed = true;
-            }
-        }
-    } else {
-        Event(w, out);
-    }
+    ReplayCommand c;
+    std::string why;
+    if (!Parse(line, c, why) || (c.verb && !c.verb->run)) return false;
+    if (c.verb) Execute(c, out);
     return true;
 }
 
-int CReplaySession::Run(const std::string& name, const std::string& script, std::ostream& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string why;
-        if (!ParseReplayLine(lines[i], why)) {
-            out << name << ':' << i + 1 << ": " << why << "\n";
+int CReplaySession::Run(const std::string& name, std::istream& in, std::ostream& out,
+                        std::ostream& err) {
+    std::vector<ReplayCommand> program;
+    std::vector<std::size_t> open;  // repeats still waiting for their end
+    std::string buffer, line;
+    for (int number = 1;; ++number) {
+        const LineRead read = ReadLine(in, buffer, line);
+        if (read == LineRead::End) break;
+        if (read == LineRead::Unreadable) {
+            err << name << ": cannot be read\n";
             return 2;
         }
+        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);  // a BOM
+        ReplayCommand c;
+        std::string why = "line longer than " + std::to_string(kReplayLineLimit) + " bytes";
+        if (read == LineRead::TooLong || !Parse(line, c, why)) {
+            err << name << ':' << number << ": " << why << "\n";
+            return 2;
+        }
+        if (!c.verb) continue;
+        c.line = number;
+        if (c.verb->role == Role::Open) open.push_back(program.size());
+        if (c.verb->role == Role::Close) {
+            if (open.empty()) {
+                err << name << ':' << number << ": end without repeat\n";
+                return 2;
+            }
+            c.partner = open.back();
+            program[open.back()].partner = program.size();
+            open.pop_back();
+        }
+        program.push_back(std::move(c));
     }
+    if (!open.empty()) {
+        err << name << ':' << program[open.back()].line << ": repeat without end\n";
+        return 2;
+    }
+
     m_name = name;
     m_bFailed = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        m_nLine = int(i + 1);
-        RunLine(lines[i], out);
+    std::vector<std::pair<std::size_t, long>> loops;  // a running repeat: its index, rounds left
+    for (std::size_t i = 0; i < program.size(); ++i) {
+        const ReplayCommand& c = program[i];
+        if (c.verb->role == Role::Open) {
+            if (c.numbers[0] == 0)
+                i = c.partner;
+            else
+                loops.emplace_back(i, c.numbers[0]);
+        } else if (c.verb->role == Role::Close) {
+            if (--loops.back().second > 0)
+                i = loops.back().first;
+            else
+                loops.pop_back();
+        } else {
+            m_nLine = c.line;
+            Execute(c, out);
+        }
     }
     return m_bFailed ? 1 : 0;
 }

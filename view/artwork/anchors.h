@@ -2,7 +2,7 @@
 // the two faces pin it, otherwise the position rule rounded.
 #pragma once
 
-#include "view/artwork/position_rules.h"
+#include "model/position_rules.h"
 
 namespace artwork {
 

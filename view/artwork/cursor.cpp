@@ -4,7 +4,7 @@
 
 namespace artwork {
 
-// 140: the upper cap, 39x4. Bevelled corners step down one column a row.
+// IDB_CURSOR_CAP: the upper cap, 39x4. Bevelled corners step down one column a row.
 Canvas DrawCursorCap() {
     Canvas cap(39, 4, kSilver);
     cap.HLine(3, 35, 0, kBlack);
@@ -22,7 +22,7 @@ Canvas DrawCursorCap() {
     return cap;
 }
 
-// 139: the lower grip, 39x14, with two studs to take hold of.
+// IDB_CURSOR_GRIP: the lower grip, 39x14, with two studs to take hold of.
 Canvas DrawCursorGrip() {
     Canvas grip(39, 14, kSilver);
     grip.VLine(0, 0, 8, kBlack);

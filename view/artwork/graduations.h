@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "view/artwork/position_rules.h"
+#include "model/position_rules.h"
 
 namespace artwork {
 

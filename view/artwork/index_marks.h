@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "view/artwork/canvas.h"
-#include "view/artwork/position_rules.h"
+#include "model/position_rules.h"
 
 namespace artwork {
 

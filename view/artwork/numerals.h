@@ -6,7 +6,7 @@
 
 #include "view/artwork/canvas.h"
 #include "view/artwork/lettering.h"
-#include "view/artwork/position_rules.h"
+#include "model/position_rules.h"
 
 namespace artwork {
 

@@ -1,4 +1,4 @@
-// 151: the toolbar strip, two 16x15 buttons on silver. The first is blank; the second
+// IDB_TOOLBAR: the toolbar strip, two 16x15 buttons on silver. The first is blank; the second
 // carries the undo glyph in blue.
 #include "view/artwork/image_set.h"
 

@@ -13,7 +13,7 @@
 
 #include "app/main_frame.h"
 #include "platform/host.h"
-#include "platform/qt/scale.h"
+#include "frontend/qt/scale.h"
 
 class QAction;
 class QListWidget;
@@ -43,7 +43,7 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
 
     // IWindowHost.
     void Invalidate() override;
-    CRect GetClientRect() const override { return {0, 0, kFramePixelsWide, kFramePixelsHigh}; }
+    CRect GetClientRect() const override { return {0, 0, kClientWidth, kClientHeight}; }
     void SetCapture() override { m_bCapture = true; }
     bool HasCapture() const override { return m_bCapture; }
     void ReleaseCapture() override { m_bCapture = false; }

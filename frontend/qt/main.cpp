@@ -2,8 +2,11 @@
 // the window closes.
 #include <QApplication>
 #include <memory>
+#include <optional>
 
-#include "platform/qt/main_window.h"
+#include "frontend/qt/desktop/command_line.h"
+#include "frontend/qt/desktop/identity.h"
+#include "frontend/qt/main_window.h"
 
 class CRuleApp : public QApplication {
   public:
@@ -28,7 +31,9 @@ bool CRuleApp::InitInstance() {
 }
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv)) return *status;
     CRuleApp app(argc, argv);
+    SetDesktopIdentity();
     if (!app.InitInstance()) return 1;
     return app.exec();
 }

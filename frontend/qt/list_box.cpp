@@ -1,4 +1,4 @@
-#include "platform/qt/list_box.h"
+#include "frontend/qt/list_box.h"
 
 #include <QAbstractItemView>
 #include <QFrame>

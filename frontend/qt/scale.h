@@ -1,4 +1,4 @@
-// How the 240x268 client frame sits in the window: enlarged by a whole factor with nearest
+// How the client frame sits in the window: enlarged by a whole factor with nearest
 // neighbour, so every client pixel stays a sharp square, and centred in the space it gets.
 #pragma once
 
@@ -8,9 +8,7 @@
 #include <QSize>
 
 #include "platform/geometry.h"
-
-constexpr int kFramePixelsWide = 240;
-constexpr int kFramePixelsHigh = 268;
+#include "platform/layout.h"
 
 // The parts of the window around the client area: what keeps its size (title bar, borders,
 // menu bar, the toolbar's padding) and the toolbar's icon rows, which grow with the factor.

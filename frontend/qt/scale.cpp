@@ -1,22 +1,22 @@
-#include "platform/qt/scale.h"
+#include "frontend/qt/scale.h"
 
 #include <algorithm>
 #include <cmath>
 
 int ScaleForScreen(QSize available, const CWindowChrome& chrome) {
-    const int byWidth = (available.width() - chrome.width) / kFramePixelsWide;
+    const int byWidth = (available.width() - chrome.width) / kClientWidth;
     const int byHeight =
-        (available.height() - chrome.height) / (kFramePixelsHigh + chrome.heightPerFactor);
+        (available.height() - chrome.height) / (kClientHeight + chrome.heightPerFactor);
     return std::max(1, std::min(byWidth, byHeight));
 }
 
 int ScaleForView(QSize view) {
-    return std::max(1, std::min(view.width() / kFramePixelsWide, view.height() / kFramePixelsHigh));
+    return std::max(1, std::min(view.width() / kClientWidth, view.height() / kClientHeight));
 }
 
 QPoint FrameOrigin(QSize view, int factor) {
-    return {std::max(0, (view.width() - kFramePixelsWide * factor) / 2),
-            std::max(0, (view.height() - kFramePixelsHigh * factor) / 2)};
+    return {std::max(0, (view.width() - kClientWidth * factor) / 2),
+            std::max(0, (view.height() - kClientHeight * factor) / 2)};
 }
 
 CPoint MapToClient(QPointF pos, QPoint origin, int factor) {

@@ -1,12 +1,12 @@
-#include "platform/qt/client_view.h"
+#include "frontend/qt/client_view.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "platform/qt/main_window.h"
-#include "platform/qt/scale.h"
+#include "frontend/qt/main_window.h"
+#include "frontend/qt/scale.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ CClientView::CClientView(CQtMainWindow& window, int startFactor)
     : m_window(window),
       m_nStartFactor(startFactor),
       m_nFactor(startFactor),
-      m_surface(kFramePixelsWide, kFramePixelsHigh),
-      m_image(reinterpret_cast<const uchar*>(m_surface.Bits()), kFramePixelsWide, kFramePixelsHigh,
-              kFramePixelsWide * int(sizeof(Colour)), QImage::Format_RGB32) {
+      m_surface(kClientWidth, kClientHeight),
+      m_image(reinterpret_cast<const uchar*>(m_surface.Bits()), kClientWidth, kClientHeight,
+              kClientWidth * int(sizeof(Colour)), QImage::Format_RGB32) {
     setObjectName(QStringLiteral("ClientView"));
     // The frame covers the whole area and the margins are painted too: nothing to erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -44,11 +44,11 @@ CClientView::CClientView(CQtMainWindow& window, int startFactor)
 }
 
 QSize CClientView::sizeHint() const {
-    return {kFramePixelsWide * m_nStartFactor, kFramePixelsHigh * m_nStartFactor};
+    return {kClientWidth * m_nStartFactor, kClientHeight * m_nStartFactor};
 }
 
 QSize CClientView::minimumSizeHint() const {
-    return {kFramePixelsWide, kFramePixelsHigh};
+    return {kClientWidth, kClientHeight};
 }
 
 void CClientView::Relayout() {
@@ -71,7 +71,7 @@ void CClientView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect target(m_ptOrigin,
-                       QSize(kFramePixelsWide * m_nFactor, kFramePixelsHigh * m_nFactor));
+                       QSize(kClientWidth * m_nFactor, kClientHeight * m_nFactor));
     // The margins, at most four bands around the frame.
     const int w = width();
     const int h = height();

@@ -1,4 +1,4 @@
-#include "platform/qt/main_window.h"
+#include "frontend/qt/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,11 +15,11 @@
 #include <iterator>
 #include <optional>
 
-#include "platform/pixmap.h"
-#include "platform/qt/client_view.h"
-#include "platform/qt/list_box.h"
+#include "frontend/qt/client_view.h"
+#include "frontend/qt/list_box.h"
 #include "resources/ids.h"
 #include "resources/menus.h"
+#include "view/image_set.h"
 
 namespace {
 

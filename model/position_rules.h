@@ -1,6 +1,7 @@
 // Where each scale puts its values: strip column (0..1278, as a real number) of a value.
 // Everything that must line up — graduations, index marks, lesson pointers — derives from
-// these rules.
+// these rules. The artwork draws from them and the lesson notes place pointers with them; the
+// names stay in the artwork's namespace.
 #pragma once
 
 #include <cmath>

@@ -1,0 +1,125 @@
+#include "frontend/qt/desktop/command_line.h"
+
+#include <cstring>
+
+#include "resources/version.h"
+
+namespace {
+
+// The options Qt's application objects and the X11 platform take out of argv for themselves,
+// each also written with two dashes. A value follows as the next argument, or joined with '='
+// where Qt reads it so.
+enum class QtValue { None, Next, NextOrJoined, Joined };
+struct QtOption {
+    const char* name;
+    QtValue value;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", QtValue::Next},
+    {"platformpluginpath", QtValue::Next},
+    {"platformtheme", QtValue::Next},
+    {"plugin", QtValue::Next},
+    {"qwindowgeometry", QtValue::Next},
+    {"geometry", QtValue::Next},
+    {"qwindowtitle", QtValue::Next},
+    {"title", QtValue::Next},
+    {"qwindowicon", QtValue::Next},
+    {"icon", QtValue::Next},
+    {"display", QtValue::Next},
+    {"name", QtValue::Next},
+    {"visual", QtValue::Next},
+    {"session", QtValue::Next},
+    {"style", QtValue::NextOrJoined},
+    {"stylesheet", QtValue::NextOrJoined},
+    {"qmljsdebugger", QtValue::Joined},
+    {"reverse", QtValue::None},
+    {"testability", QtValue::None},
+    {"widgetcount", QtValue::None},
+    {"sync", QtValue::None},
+    {"nograb", QtValue::None},
+    {"dograb", QtValue::None},
+};
+
+// Qt's option an argument gives, or nothing; needsNext: its value is the next argument.
+const QtOption* FindQtOption(const char* arg, bool& needsNext) {
+    if (arg[0] != '-') return nullptr;
+    const char* name = arg + (arg[1] == '-' ? 2 : 1);
+    const char* equals = std::strchr(name, '=');
+    const std::size_t length = equals ? std::size_t(equals - name) : std::strlen(name);
+    for (const QtOption& option : kQtOptions) {
+        if (std::strlen(option.name) != length || std::strncmp(option.name, name, length) != 0)
+            continue;
+        const bool joinable =
+            option.value == QtValue::NextOrJoined || option.value == QtValue::Joined;
+        if (equals ? !joinable : option.value == QtValue::Joined) return nullptr;
+        needsNext = !equals && option.value != QtValue::None;
+        return &option;
+    }
+    return nullptr;
+}
+
+bool Is(const char* arg, const char* shortForm, const char* longForm) {
+    return std::strcmp(arg, shortForm) == 0 || std::strcmp(arg, longForm) == 0;
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, const char* const* argv) {
+    bool help = false;
+    bool version = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        bool needsNext = false;
+        if (Is(arg, "-h", "--help")) {
+            help = true;
+        } else if (Is(arg, "-v", "--version")) {
+            version = true;
+        } else if (FindQtOption(arg, needsNext)) {
+            if (needsNext && ++i == argc)
+                return {StartAction::Error, std::string("параметру «") + arg + "» нужно значение"};
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            return {StartAction::Error, std::string("неизвестный параметр «") + arg + "»"};
+        } else {
+            return {StartAction::Error,
+                    std::string("лишний аргумент «") + arg + "»: программа не открывает файлов"};
+        }
+    }
+    if (help) return {StartAction::Help, {}};
+    if (version) return {StartAction::Version, {}};
+    return {};
+}
+
+std::string UsageText() {
+    return "Использование: skalor [ПАРАМЕТР]...\n"
+           "Навигационная линейка штурмана: две стороны с шестнадцатью шкалами, движок\n"
+           "и визирка, которые двигают мышью или пальцем, и 36 уроков штурманских расчётов.\n"
+           "\n"
+           "Параметры:\n"
+           "  -h, --help       показать эту справку и выйти\n"
+           "  -v, --version    показать версию и выйти\n"
+           "\n"
+           "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n";
+}
+
+std::string VersionText() {
+    return "skalor " SKALOR_VERSION "\n";
+}
+
+std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
+    if (line.action == StartAction::Run) return std::nullopt;
+    if (line.action == StartAction::Error) {
+        std::fprintf(err, "skalor: %s\n\n%s", line.error.c_str(), UsageText().c_str());
+        return 2;
+    }
+    std::fputs((line.action == StartAction::Help ? UsageText() : VersionText()).c_str(), out);
+    // An answer that did not reach its reader (a full disk, a closed pipe) is no success.
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        std::fputs("skalor: ошибка записи\n", err);
+        return 1;
+    }
+    return 0;
+}
+
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
+    return AnswerCommandLine(ReadCommandLine(argc, argv), stdout, stderr);
+}

@@ -1,0 +1,26 @@
+// The program's command line: --help and --version are answered, and a mistaken argument
+// refused, before Qt starts, so that none of them needs a display or opens a window. Qt's
+// own options (-platform, -style, -reverse, ...) pass through to Qt.
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+enum class StartAction { Run, Help, Version, Error };
+
+struct CommandLine {
+    StartAction action = StartAction::Run;
+    std::string error;  // for Error: what was wrong, one line
+};
+
+CommandLine ReadCommandLine(int argc, const char* const* argv);
+
+// The text --help prints and the line --version prints.
+std::string UsageText();
+std::string VersionText();
+
+// Prints the answer to a command line that does not start the program and returns its exit
+// status (0 for help and version, 2 for an error); nothing for one that starts it.
+std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err);
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv);

@@ -1,0 +1,51 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program's answers on the command line: --help and --version print and succeed, an
+# unknown option is refused with status 2 and the usage, an answer lost on a full disk fails,
+# and none of them opens a window. Qt's own options still start the window.
+# Usage: command_line.sh SKALOR
+set -u
+skalor=$1
+. "$(dirname "$0")/test_lib.sh"
+out=$work/out
+err=$work/err
+
+# A platform plugin that does not exist: the program would fail at once if it started Qt's
+# windowing, so status 0 or 2 below also shows that no window was opened.
+export QT_QPA_PLATFORM=no-such-platform
+
+# run EXPECTED_STATUS ARG...: runs the program, keeps its streams, checks its status.
+run() {
+    expected=$1
+    shift
+    "$skalor" "$@" >"$out" 2>"$err"
+    status=$?
+    [ "$status" = "$expected" ] || fail "skalor $*: status $status, not $expected: $(cat "$err")"
+}
+
+for option in --help -h; do
+    run 0 "$option"
+    head -n 1 "$out" | grep -qx 'Использование: skalor \[ПАРАМЕТР\]\.\.\.' || fail "$option: usage"
+    grep -q -- '--version' "$out" || fail "$option: the usage names --version"
+    [ ! -s "$err" ] || fail "$option wrote to stderr"
+done
+
+run 0 --version
+[ "$(cat "$out")" = "skalor 1.2.1" ] || fail "--version printed '$(cat "$out")'"
+
+for wrong in --bogus -platform file.txt; do
+    run 2 $wrong
+    [ ! -s "$out" ] || fail "$wrong wrote to stdout"
+    head -n 1 "$err" | grep -q "^skalor: .*«$wrong»" || fail "$wrong: no clear error: $(cat "$err")"
+    grep -q '^Использование: skalor' "$err" || fail "$wrong: no usage after the error"
+done
+
+"$skalor" --version >/dev/full 2>"$err"
+[ $? = 1 ] || fail "--version into a full disk reported success"
+
+# Qt's own options reach Qt: this one replaces the unusable platform, and the window runs
+# until it is stopped (status 124 from timeout), where a refusal would end it at once.
+timeout 3 "$skalor" -platform offscreen -qwindowtitle Skalor >/dev/null 2>&1
+status=$?
+[ "$status" = 124 ] || fail "skalor -platform offscreen ended with status $status"
+echo "command line answers checked"

@@ -1,0 +1,112 @@
+// The command line as the program reads it: which arguments start the window, which are
+// answered, and which are refused; and what the answers print.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "frontend/qt/desktop/command_line.h"
+
+namespace {
+
+struct Case {
+    std::vector<const char*> args;  // after the program's name
+    StartAction action;
+    const char* errorPart;  // a piece of the error line, for errors
+};
+
+CommandLine Read(const std::vector<const char*>& args) {
+    std::vector<const char*> argv{"skalor"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return ReadCommandLine(int(argv.size()), argv.data());
+}
+
+// Everything the answer wrote to one stream.
+std::string Drain(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;) text += char(c);
+    std::fclose(file);
+    return text;
+}
+
+}  // namespace
+
+TEST(CommandLine, ArgumentsChooseRunAnswerOrRefusal) {
+    const Case cases[] = {
+        {{}, StartAction::Run, nullptr},
+        {{"--help"}, StartAction::Help, nullptr},
+        {{"-h"}, StartAction::Help, nullptr},
+        {{"--version"}, StartAction::Version, nullptr},
+        {{"-v"}, StartAction::Version, nullptr},
+        {{"--version", "--help"}, StartAction::Help, nullptr},
+        // Qt's own options, with their values, still start the program.
+        {{"-platform", "offscreen", "-style=Fusion", "--reverse"}, StartAction::Run, nullptr},
+        {{"--platform", "xcb", "-display", ":1", "-name", "x", "-qwindowtitle", "T"},
+         StartAction::Run, nullptr},
+        {{"-stylesheet", "a.qss", "-qmljsdebugger=port:1234", "-nograb"}, StartAction::Run,
+         nullptr},
+        // A value is taken as a value even when it looks like one of ours.
+        {{"-qwindowtitle", "--help"}, StartAction::Run, nullptr},
+        {{"-platform", "offscreen", "--version"}, StartAction::Version, nullptr},
+        // Refused: unknown options, a Qt option without its value or with one it cannot
+        // take, files, and an unknown option even next to --help.
+        {{"--bogus"}, StartAction::Error, "неизвестный параметр «--bogus»"},
+        {{"-x"}, StartAction::Error, "«-x»"},
+        {{"--help=yes"}, StartAction::Error, "«--help=yes»"},
+        {{"--help", "--frobnicate"}, StartAction::Error, "«--frobnicate»"},
+        {{"-platform"}, StartAction::Error, "параметру «-platform» нужно значение"},
+        {{"-reverse=1"}, StartAction::Error, "«-reverse=1»"},
+        {{"-platform=offscreen"}, StartAction::Error, "«-platform=offscreen»"},
+        {{"-qmljsdebugger", "port:1"}, StartAction::Error, "«-qmljsdebugger»"},
+        {{"-platformx", "offscreen"}, StartAction::Error, "«-platformx»"},
+        {{"lesson.txt"}, StartAction::Error, "лишний аргумент «lesson.txt»"},
+        {{"-"}, StartAction::Error, "лишний аргумент «-»"},
+    };
+    for (const Case& c : cases) {
+        std::string shown;
+        for (const char* arg : c.args) shown += std::string(arg) + " ";
+        const CommandLine line = Read(c.args);
+        EXPECT_EQ(line.action, c.action) << shown;
+        if (c.errorPart) {
+            EXPECT_NE(line.error.find(c.errorPart), std::string::npos) << line.error;
+        }
+    }
+}
+
+TEST(CommandLine, AnswersGoToTheirStreamWithTheirStatus) {
+    struct Expected {
+        StartAction action;
+        int status;
+        std::string out, err;
+    };
+    const std::string usage = UsageText();
+    const Expected expected[] = {
+        {StartAction::Help, 0, usage, ""},
+        {StartAction::Version, 0, "skalor 1.2.1\n", ""},
+        {StartAction::Error, 2, "", "skalor: неизвестный параметр «-q»\n\n" + usage},
+    };
+    for (const Expected& e : expected) {
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        ASSERT_TRUE(out && err);
+        const CommandLine line{e.action, "неизвестный параметр «-q»"};
+        EXPECT_EQ(AnswerCommandLine(line, out, err), e.status);
+        EXPECT_EQ(Drain(out), e.out);
+        EXPECT_EQ(Drain(err), e.err);
+    }
+    EXPECT_EQ(AnswerCommandLine(CommandLine{}, stdout, stderr), std::nullopt);
+    // The usage names both options, in the order people look for them.
+    EXPECT_LT(usage.find("-h, --help"), usage.find("-v, --version"));
+    EXPECT_NE(usage.find("-v, --version"), std::string::npos);
+}
+
+TEST(CommandLine, AnAnswerThatCannotBeWrittenIsAFailure) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(AnswerCommandLine(CommandLine{StartAction::Version, {}}, full, err), 1);
+    std::fclose(full);
+    EXPECT_EQ(Drain(err), "skalor: ошибка записи\n");
+}
