@@ -4,6 +4,7 @@
 
 #include "resources/ids.h"
 #include "resources/menus.h"
+#include "training/chooser.h"
 
 // The command routing table: handler and update rule of every command.
 struct CMainFrame::CommandRoute {
@@ -19,6 +20,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {ID_TB_UNDO, &CMainFrame::OnUndo, &CMainFrame::OnUpdateUndo},
     {ID_CLAMP, &CMainFrame::OnClamp, &CMainFrame::OnUpdateClamp},
     {ID_TRAINING, &CMainFrame::OnTraining, &CMainFrame::OnUpdateTraining},
+    {ID_KEYS, &CMainFrame::OnKeys, &CMainFrame::OnUpdateAlways},
     {ID_ABOUT, &CMainFrame::OnAbout, &CMainFrame::OnUpdateAlways},
     {ID_EXIT, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
     {IDOK, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
@@ -55,8 +57,14 @@ void CMainFrame::OnPaint(CSurface& window) {
 }
 
 bool CMainFrame::OnCommand(int id, int notifyCode) {
+    // A key press or a wheel run ends with its entry before the command sees the rule.
+    EndKeyGesture();
     // Id 1 is both the OK command and the lesson list box, whose notifications carry
-    // non-zero codes and must not close the program.
+    // non-zero codes and must not close the program. A double click on a title starts it.
+    if (id == IDC_LESSON_LIST && notifyCode == LBN_DBLCLK && m_training.m_bListOpen) {
+        CloseChooser(SelectedLessonKey(m_training.m_wndLessonList));
+        return true;
+    }
     if (id == IDOK && notifyCode != 0) return false;
     const CommandRoute* route = FindRoute(id);
     if (!route || !route->handler) return false;
@@ -105,6 +113,8 @@ void CMainFrame::OnClamp() {
 
 void CMainFrame::OnAbout() { m_host.MessageBox(kAboutCaption, kAboutText); }
 
+void CMainFrame::OnKeys() { m_host.MessageBox(kKeysCaption, kKeysText); }
+
 void CMainFrame::OnExit() { m_host.PostClose(); }
 
 void CMainFrame::OnUpdateSide1(CCmdUI& ui) const {
@@ -123,7 +133,8 @@ void CMainFrame::OnUpdateUndo(CCmdUI& ui) const {
     else if (m_training.m_bListOpen)
         ui.Enable(false);
     else
-        ui.Enable(m_undo.m_nUndoCount != 0);
+        // A key press or wheel run not yet recorded is undone too: the command records it first.
+        ui.Enable(m_undo.m_nUndoCount != 0 || PendingChange());
 }
 
 void CMainFrame::OnUpdateClamp(CCmdUI& ui) const {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "input/gesture.h"
+#include "input/keys.h"
 #include "model/rule_state.h"
 #include "model/undo_history.h"
 #include "platform/host.h"
@@ -41,6 +42,16 @@ public:
     // may now land elsewhere, so nothing may go on repeating.
     void OnCaptureChanged();
 
+    // The keyboard and the wheel. key is the toolkit's key translated, mods the modifiers
+    // held, repeat an auto-repeat of a key still down; notches count wheel steps, positive
+    // toward the user. OnKeyDown and OnMouseWheel return whether the window used the event;
+    // the toolkit may do its own with one that it did not (Ctrl and the wheel zoom the window).
+    bool OnKeyDown(KeyCode key, uint32_t mods, bool repeat);
+    void OnKeyUp(KeyCode key, uint32_t mods);
+    bool OnMouseWheel(int64_t notches, uint32_t mods);
+    // The keys go to another window now: a key held down will not be released here.
+    void OnKillFocus();
+
     // Commands, routed through the command map. OnCommand carries out a command only while
     // its update rule enables it, and only IDOK with notification code 0; it returns whether
     // the command ran. CommandState is the update rule's verdict; nullopt for an id the map
@@ -54,6 +65,8 @@ public:
     void OnSide2();
 
     bool Blocked() const { return m_training.m_nLesson > 0 || m_training.m_bListOpen; }
+    // A key press or a run of wheel notches has moved the rule and awaits its undo entry.
+    bool PendingChange() const;
     const CImageSet& Images() const { return m_images; }
     const CSurface* Buffer() const { return m_bmpBuffer ? &*m_bmpBuffer : nullptr; }
 
@@ -63,6 +76,7 @@ public:
     CUndoHistory m_undo;
     CGestureState m_gesture;
     CTrainingState m_training;
+    CKeyGesture m_keys;
 
 private:
     struct CommandRoute;
@@ -75,6 +89,7 @@ private:
     void OnClamp();
     void OnTraining();
     void OnAbout();
+    void OnKeys();
     void OnExit();
 
     void OnUpdateSide1(CCmdUI& ui) const;
@@ -84,9 +99,20 @@ private:
     void OnUpdateTraining(CCmdUI& ui) const;
     void OnUpdateAlways(CCmdUI& ui) const;
 
-    // Presses that training takes before the rule sees them.
+    // Presses that training takes before the rule sees them, and the keys it takes.
     void OnChooserPress(CPoint point);
     void OnLessonPress(CPoint point);
+    bool OnChooserKey(KeyCode key, bool repeat);
+    bool OnLessonKey(KeyCode key, bool repeat);
+    // The chooser's answer: 0 closes it, a lesson key starts that lesson, -1 does nothing.
+    void CloseChooser(int32_t answer);
+    void AdvanceLesson();  // the step box's button
+    void FinishLesson();   // the lesson ends; the rule stays and becomes undoable
+    // A stylus gesture holds the capture or a press-and-hold repeats: the keys keep off.
+    bool StylusBusy() const;
+    // Ends a key press or a wheel run, with its undo entry when it changed the rule. Every
+    // other event and command calls it first.
+    void EndKeyGesture();
     // Puts the rule into the current lesson step's state, when it carries one.
     void ApplyCurrentStep();
 

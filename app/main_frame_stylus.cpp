@@ -6,6 +6,7 @@
 #include "resources/ids.h"
 
 void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
+    EndKeyGesture();
     m_gesture.m_nLastX = point.x;
     if (m_training.m_bListOpen) {
         OnChooserPress(point);
@@ -33,6 +34,7 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
 }
 
 void CMainFrame::OnMouseMove(unsigned /*flags*/, CPoint point) {
+    EndKeyGesture();
     if (m_gesture.m_bRepeating) {
         // Steers the repeat; nothing is dragged for the rest of this press.
         m_gesture.m_ptTap = point;
@@ -52,6 +54,7 @@ void CMainFrame::OnMouseMove(unsigned /*flags*/, CPoint point) {
 }
 
 void CMainFrame::OnLButtonUp(unsigned /*flags*/, CPoint /*point*/) {
+    EndKeyGesture();
     m_host.KillTimer(TIMER_HOLD);
     m_host.KillTimer(TIMER_REPEAT);
     m_gesture.m_bRepeating = 0;
@@ -84,6 +87,10 @@ void CMainFrame::EndGesture() {
 }
 
 void CMainFrame::OnTimer(int id) {
+    if (id == TIMER_WHEEL) {  // the wheel has rested: its run is one gesture
+        EndKeyGesture();
+        return;
+    }
     if (id == TIMER_HOLD) {
         m_host.SetTimer(TIMER_REPEAT, kRepeatPeriodMs);
         return;
@@ -95,6 +102,7 @@ void CMainFrame::OnTimer(int id) {
 }
 
 void CMainFrame::OnLButtonDblClk(unsigned flags, CPoint point) {
+    EndKeyGesture();
     // Fetching an out-of-sight cursor works in training too; it is the only thing that does.
     if (const std::optional<int32_t> cursor = FetchCursor(m_rule, point)) {
         m_rule.m_nCursor = *cursor;

@@ -30,8 +30,13 @@ void CMainFrame::OnTraining() {
 }
 
 void CMainFrame::PaintTraining(CSurface& dc) {
-    if (m_training.m_bListOpen) DrawChooser(dc);
-    if (m_training.m_nLesson > 0) DrawStepBox(dc, m_training.m_nStep);
+    // The open chooser hides a running lesson's step box: drawn over the panel, the box would
+    // cover the chooser's buttons with a button that cannot be pressed while the chooser is
+    // open. The lesson's box comes back when the chooser closes.
+    if (m_training.m_bListOpen)
+        DrawChooser(dc);
+    else if (m_training.m_nLesson > 0)
+        DrawStepBox(dc, m_training.m_nStep);
 }
 
 void CMainFrame::AfterPaintTraining() {
@@ -48,7 +53,10 @@ void CMainFrame::AfterPaintTraining() {
 }
 
 void CMainFrame::OnChooserPress(CPoint point) {
-    const int32_t r = HitTestChooser(m_training.m_wndLessonList, point.x, point.y);
+    CloseChooser(HitTestChooser(m_training.m_wndLessonList, point.x, point.y));
+}
+
+void CMainFrame::CloseChooser(int32_t r) {
     if (r < 0) return;
     if (r > 0) {
         // Starting replaces a running lesson at once; neither leaves an undo entry.
@@ -70,14 +78,22 @@ void CMainFrame::OnChooserPress(CPoint point) {
 void CMainFrame::OnLessonPress(CPoint point) {
     // Off the button the press goes to the default handling, which does nothing here.
     if (HitTestStepButton(point.x, point.y, m_training.m_nStep) < 1) return;
+    AdvanceLesson();
+}
+
+void CMainFrame::AdvanceLesson() {
     m_training.m_nStep = FindNextStep(uint32_t(m_training.m_nLesson), m_training.m_nStep);
-    if (m_training.m_nStep < 0) {
-        // The rule stays where the lesson left it, and that becomes undoable.
-        m_training.m_nLesson = 0;
-        m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
-    } else {
+    if (m_training.m_nStep < 0)
+        FinishLesson();
+    else
         // Unlike the start, clamp mode is left as it is unless the step sets it.
         ApplyCurrentStep();
-    }
     m_host.Invalidate();
+}
+
+void CMainFrame::FinishLesson() {
+    // The rule stays where the lesson left it, and that becomes undoable.
+    m_training.m_nLesson = 0;
+    m_training.m_nStep = -1;
+    m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
 }

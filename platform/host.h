@@ -16,6 +16,8 @@ public:
     virtual void SetCurSel(int index) = 0;
     virtual int GetCurSel() const = 0;                 // -1 when nothing is selected
     virtual int32_t GetItemData(int index) const = 0;  // -1 for an invalid index
+    virtual int GetCount() const = 0;
+    virtual int GetPageItems() const = 0;  // how many titles the list shows at once
 };
 
 class IWindowHost {

@@ -15,6 +15,11 @@ constexpr int ID_TB_BUTTON1 = 32790;
 constexpr int ID_TB_UNDO = 32791;
 constexpr int ID_ABOUT = 32793;
 constexpr int ID_TRAINING = 32797;
+constexpr int ID_KEYS = 32805;  // a message box listing the keys
+// The window's size: the front end's own commands, which the main window's logic never sees.
+constexpr int ID_VIEW_LARGER = 32810;
+constexpr int ID_VIEW_SMALLER = 32811;
+constexpr int ID_VIEW_NORMAL = 32812;
 
 // The toolbar strip's buttons.
 constexpr int kToolbarButtonWidth = 16;
@@ -48,8 +53,13 @@ constexpr std::array<int, 15> kImageIds = {
 // Timers of the main window.
 constexpr int TIMER_HOLD = 1;    // 300 ms after a press: start repeating
 constexpr int TIMER_REPEAT = 2;  // every 10 ms while held
+constexpr int TIMER_WHEEL = 3;   // 400 ms after a wheel notch: the run of notches is over
 constexpr int kHoldPeriodMs = 300;
 constexpr int kRepeatPeriodMs = 10;
+constexpr int kWheelRunMs = 400;
 
-// The lesson list box is child control 1.
+// The lesson list box is child control 1, and tells its parent of a new selection and of a
+// double click with these notification codes.
 constexpr int IDC_LESSON_LIST = 1;
+constexpr int LBN_SELCHANGE = 1;
+constexpr int LBN_DBLCLK = 2;

@@ -1,5 +1,7 @@
 #include "training/chooser.h"
 
+#include <algorithm>
+
 #include "platform/host.h"
 #include "training/lesson_list.h"
 
@@ -70,9 +72,26 @@ void FillLessonList(IListBox& list) {
 
 int32_t HitTestChooser(const IListBox* list, int x, int y) {
     if (OnButton(kCancelX, kButtonsY, x, y)) return 0;
-    if (OnButton(kStartX, kButtonsY, x, y)) {
-        if (!list) return -1;
-        return list->GetItemData(list->GetCurSel());
-    }
+    if (OnButton(kStartX, kButtonsY, x, y)) return SelectedLessonKey(list);
     return -1;
+}
+
+int32_t SelectedLessonKey(const IListBox* list) {
+    return list ? list->GetItemData(list->GetCurSel()) : -1;
+}
+
+int ChooserKeySelection(KeyCode key, int sel, int count, int page) {
+    if (count <= 0) return -1;
+    page = std::max(1, page - 1);  // a page keeps one title of the last in sight
+    int to;
+    switch (key) {
+        case KEY_UP: to = sel < 0 ? 0 : sel - 1; break;
+        case KEY_DOWN: to = sel < 0 ? 0 : sel + 1; break;
+        case KEY_PAGEUP: to = sel < 0 ? 0 : sel - page; break;
+        case KEY_PAGEDOWN: to = sel < 0 ? 0 : sel + page; break;
+        case KEY_HOME: to = 0; break;
+        case KEY_END: to = count - 1; break;
+        default: return -1;
+    }
+    return std::clamp(to, 0, count - 1);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/geometry.h"
 #include "platform/surface.h"
+#include "resources/keys.h"
 
 class IListBox;
 
@@ -32,3 +33,11 @@ void FillLessonList(IListBox& list);
 // 0 for "Отменить", the selected lesson's key for "Выполнить", -1 elsewhere or when the list
 // has no selection (or does not exist yet). Bounds are strict on all four sides.
 int32_t HitTestChooser(const IListBox* list, int x, int y);
+
+// The key of the lesson the list has selected; -1 with no selection or no list.
+int32_t SelectedLessonKey(const IListBox* list);
+
+// Where a key moves the list's selection: Up, Down, PageUp, PageDown (by page titles, the
+// number the list shows, less one), Home, End; within 0 .. count - 1, from the top when
+// nothing is selected. -1 for a key that does not move it.
+int ChooserKeySelection(KeyCode key, int sel, int count, int page);

@@ -39,8 +39,14 @@ CClientView::CClientView(CQtMainWindow& window, int startFactor)
     // The frame covers the whole area and the margins are painted too: nothing to erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    // Taking focus on a press lets a focus loss in mid-gesture end the capture.
+    // Taking focus on a press lets a focus loss in mid-gesture end the capture; the keys
+    // come here from start-up on.
     setFocusPolicy(Qt::ClickFocus);
+}
+
+void CClientView::SetPreferredFactor(int factor) {
+    m_nStartFactor = factor;
+    updateGeometry();
 }
 
 QSize CClientView::sizeHint() const {
@@ -113,6 +119,19 @@ void CClientView::mouseDoubleClickEvent(QMouseEvent* event) {
 void CClientView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     m_window.LoseCapture();
+    m_window.LoseKeys();
+}
+
+void CClientView::keyPressEvent(QKeyEvent* event) {
+    if (!m_window.KeyDown(*event)) QWidget::keyPressEvent(event);
+}
+
+void CClientView::keyReleaseEvent(QKeyEvent* event) {
+    if (!m_window.KeyUp(*event)) QWidget::keyReleaseEvent(event);
+}
+
+void CClientView::wheelEvent(QWheelEvent* event) {
+    if (!m_window.Wheel(*event)) QWidget::wheelEvent(event);
 }
 
 bool CClientView::event(QEvent* event) {

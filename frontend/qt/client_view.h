@@ -17,6 +17,8 @@ class CClientView : public QWidget {
     QPoint Origin() const { return m_ptOrigin; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The factor the window is sized for; the view picks the largest that fits its size.
+    void SetPreferredFactor(int factor);
 
     // The frame as the last paint left it, in client pixels.
     const QImage& Frame() const { return m_image; }
@@ -30,12 +32,15 @@ class CClientView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void Relayout();
 
     CQtMainWindow& m_window;
-    const int m_nStartFactor;
+    int m_nStartFactor;
     int m_nFactor;
     QPoint m_ptOrigin;
     // The window's surface for the logic's paint, and a QImage over the same pixels: a paint

@@ -1,6 +1,7 @@
 #include "frontend/qt/list_box.h"
 
 #include <QAbstractItemView>
+#include <algorithm>
 #include <QFrame>
 #include <QString>
 
@@ -38,6 +39,14 @@ int32_t CQtListBox::GetItemData(int index) const {
     if (!m_widget) return -1;
     const QListWidgetItem* item = m_widget->item(index);
     return item ? int32_t(item->data(Qt::UserRole).toInt()) : -1;
+}
+
+int CQtListBox::GetCount() const { return m_widget ? m_widget->count() : 0; }
+
+int CQtListBox::GetPageItems() const {
+    if (!m_widget || m_widget->count() == 0) return 1;
+    const int row = m_widget->sizeHintForRow(0);
+    return row > 0 ? std::max(1, m_widget->viewport()->height() / row) : 1;
 }
 
 QListWidget* MakeLessonListWidget(QWidget* parent) {

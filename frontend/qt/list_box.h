@@ -16,6 +16,8 @@ class CQtListBox : public IListBox {
     void SetCurSel(int index) override;
     int GetCurSel() const override;
     int32_t GetItemData(int index) const override;
+    int GetCount() const override;
+    int GetPageItems() const override;
 
     QListWidget* Widget() const { return m_widget; }
 

@@ -12,6 +12,9 @@
 #include <QTimerEvent>
 #include <QToolBar>
 #include <QWindow>
+#include <QLayout>
+#include <QListWidget>
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
@@ -48,6 +51,29 @@ QPixmap ToolbarIcon(const CPixmap& strip, int index, int factor) {
                                             Qt::FastTransformation));
 }
 
+// A caption with its mnemonic marked for Qt: "&" before the first of its letter.
+QString WithMnemonic(const char* caption, const char* mnemonic) {
+    QString text = QString::fromUtf8(caption);
+    const qsizetype at = mnemonic ? text.indexOf(QString::fromUtf8(mnemonic)) : -1;
+    if (at >= 0) text.insert(at, QLatin1Char('&'));
+    return text;
+}
+
+QList<QKeySequence> Shortcuts(int id) {
+    QList<QKeySequence> keys;
+    for (const Accelerator& a : kAccelerators) {
+        if (a.id != id) continue;
+        Qt::KeyboardModifiers mods;
+        if (a.mods & MOD_SHIFT) mods |= Qt::ShiftModifier;
+        if (a.mods & MOD_CTRL) mods |= Qt::ControlModifier;
+        if (a.mods & MOD_ALT) mods |= Qt::AltModifier;
+        keys.append(QKeySequence(QKeyCombination(mods, Qt::Key(QtKey(a.key)))));
+    }
+    return keys;
+}
+
+bool IsZoom(int id) { return id == ID_VIEW_LARGER || id == ID_VIEW_SMALLER || id == ID_VIEW_NORMAL; }
+
 }  // namespace
 
 CQtMainWindow::CQtMainWindow(int startFactor) {
@@ -61,10 +87,21 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
     BuildToolBar(1);
     const int factor = startFactor > 0 ? startFactor : FitToScreen();
     BuildToolBar(factor);
+    m_nStartFactor = m_nFactor = factor;
 
     m_view = new CClientView(*this, factor);
     setCentralWidget(m_view);
     resize(sizeHint());
+    // The keys go to the client area from the start.
+    m_view->setFocus(Qt::OtherFocusReason);
+
+    // F10 opens the first menu, as on the desktops that have no such key of their own.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, [this] {
+        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+    });
+    addAction(menuKey);
 
     m_frame = std::make_unique<CMainFrame>(*this);
     RefreshCommandUi();
@@ -85,16 +122,20 @@ void CQtMainWindow::BuildMenuBar() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);  // in the window, as the program's only bar
     for (const Menu& menu : kMenuBar) {
-        QMenu* dropDown = bar->addMenu(QString::fromUtf8(menu.caption));
+        QMenu* dropDown = bar->addMenu(WithMnemonic(menu.caption, menu.mnemonic));
         for (int i = 0; i < menu.count; ++i) {
             const MenuItem& item = menu.items[i];
             if (!item.caption) {
                 dropDown->addSeparator();
                 continue;
             }
-            QAction* action = dropDown->addAction(QString::fromUtf8(item.caption));
+            QAction* action = dropDown->addAction(WithMnemonic(item.caption, item.mnemonic));
             const int id = item.id;
             action->setData(id);
+            // The menu shows the first; Qt takes them all, also in a layout without Latin
+            // letters. Its own keys stay with the logic's update rules: a disabled item's key
+            // does nothing.
+            action->setShortcuts(Shortcuts(id));
             connect(action, &QAction::triggered, this, [this, id] { Command(id); });
             m_commands.emplace_back(action, id);
         }
@@ -102,6 +143,10 @@ void CQtMainWindow::BuildMenuBar() {
             // The menu takes the pointer: a gesture in progress has lost it.
             LoseCapture();
             RefreshCommandUi();
+        });
+        // The keys come back to the client area (unless the chooser's list has them).
+        connect(dropDown, &QMenu::aboutToHide, this, [this] {
+            if (!m_listBox) m_view->setFocus(Qt::PopupFocusReason);
         });
     }
 }
@@ -155,6 +200,7 @@ void CQtMainWindow::UpdateWindow() {
 
 void CQtMainWindow::RefreshCommandUi() {
     if (!m_frame) return;
+    RefreshZoomUi();
     for (const auto& [action, id] : m_commands) {
         const std::optional<CCmdUI> state = m_frame->CommandState(id);
         if (!state) continue;
@@ -166,8 +212,75 @@ void CQtMainWindow::RefreshCommandUi() {
 }
 
 void CQtMainWindow::Command(int id) {
-    m_frame->OnCommand(id, 0);
+    if (id == ID_VIEW_LARGER) SetFactor(m_nFactor + 1);
+    if (id == ID_VIEW_SMALLER) SetFactor(m_nFactor - 1);
+    if (id == ID_VIEW_NORMAL) SetFactor(m_nStartFactor);
+    if (!IsZoom(id)) m_frame->OnCommand(id, 0);
     RefreshCommandUi();
+}
+
+void CQtMainWindow::SetFactor(int factor) {
+    factor = std::clamp(factor, 1, std::max(FitToScreen(), m_nStartFactor));
+    if (factor == m_nFactor) return;
+    m_nFactor = factor;
+    BuildToolBar(factor);
+    m_view->SetPreferredFactor(factor);
+    if (QLayout* frame = layout()) frame->activate();
+    resize(sizeHint());
+    RefreshZoomUi();
+}
+
+void CQtMainWindow::RefreshZoomUi() {
+    const int largest = std::max(FitToScreen(), m_nStartFactor);
+    for (const auto& [action, id] : m_commands) {
+        if (id == ID_VIEW_LARGER) action->setEnabled(m_nFactor < largest);
+        if (id == ID_VIEW_SMALLER) action->setEnabled(m_nFactor > 1);
+    }
+}
+
+bool CQtMainWindow::KeyDown(const QKeyEvent& event) {
+    const KeyCode key = TranslateKey(event);
+    if (key == KEY_NONE) return false;
+    const bool used = m_frame->OnKeyDown(key, TranslateModifiers(event.modifiers()),
+                                         event.isAutoRepeat());
+    RefreshCommandUi();
+    return used;
+}
+
+bool CQtMainWindow::KeyUp(const QKeyEvent& event) {
+    // X11 sends a release before each auto-repeat: the key is still down.
+    if (event.isAutoRepeat()) return true;
+    const KeyCode key = TranslateKey(event);
+    if (key == KEY_NONE) return false;
+    m_frame->OnKeyUp(key, TranslateModifiers(event.modifiers()));
+    RefreshCommandUi();
+    return true;
+}
+
+bool CQtMainWindow::Wheel(const QWheelEvent& event) {
+    const int notches = m_wheel.Add(event);
+    if (notches == 0) return true;
+    const uint32_t mods = TranslateModifiers(event.modifiers());
+    const bool used = m_frame->OnMouseWheel(notches, mods);
+    // Ctrl and the wheel size the window: a turn away from the user makes it larger.
+    if (!used && (mods & MOD_CTRL)) SetFactor(m_nFactor - notches);
+    RefreshCommandUi();
+    return true;
+}
+
+void CQtMainWindow::LoseKeys() {
+    if (m_frame) m_frame->OnKillFocus();
+}
+
+void CQtMainWindow::WatchListKeys(QListWidget* list) {
+    list->installEventFilter(this);
+    // A double click on a title starts it, as "Выполнить" does.
+    connect(list, &QListWidget::itemDoubleClicked, this, [this] {
+        QMetaObject::invokeMethod(this, [this] {
+            m_frame->OnCommand(IDC_LESSON_LIST, LBN_DBLCLK);
+            RefreshCommandUi();
+        }, Qt::QueuedConnection);
+    });
 }
 
 void CQtMainWindow::Invalidate() {
@@ -205,6 +318,7 @@ void CQtMainWindow::MessageBox(const char* caption, const char* text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text),
                     QMessageBox::Ok, this);
     box.exec();
+    m_view->setFocus(Qt::OtherFocusReason);
 }
 
 IListBox* CQtMainWindow::CreateListBox(const CRect& rect, int /*controlId*/) {
@@ -214,15 +328,21 @@ IListBox* CQtMainWindow::CreateListBox(const CRect& rect, int /*controlId*/) {
     QListWidget* widget = MakeLessonListWidget(m_view);
     m_rcList = rect;
     widget->setGeometry(MapToView(rect, m_view->Origin(), m_view->Factor()));
+    WatchListKeys(widget);
     widget->show();
+    widget->setFocus(Qt::OtherFocusReason);
     m_listBox = std::make_unique<CQtListBox>(widget);
     return m_listBox.get();
 }
 
 void CQtMainWindow::DestroyListBox() {
     if (!m_listBox) return;
-    delete m_listBox->Widget();
+    QListWidget* widget = m_listBox->Widget();
+    const bool hadKeys = widget && widget->hasFocus();
+    if (widget) widget->removeEventFilter(this);
+    delete widget;
     m_listBox.reset();
+    if (hadKeys && m_view) m_view->setFocus(Qt::OtherFocusReason);
 }
 
 void CQtMainWindow::PaintClient(CSurface& surface) {
@@ -272,6 +392,25 @@ bool CQtMainWindow::event(QEvent* event) {
 
 bool CQtMainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::UngrabMouse) LoseCapture();
+    QListWidget* list = event->type() == QEvent::KeyPress ? ListWidget() : nullptr;
+    if (list && watched == list) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const KeyCode code = TranslateKey(key);
+        const uint32_t mods = TranslateModifiers(key.modifiers());
+        const bool repeat = key.isAutoRepeat();
+        // The chooser's keys, the list's moves among them, are the logic's; the rest the
+        // list's own (and, unused, its parent's).
+        const KeyCode chooserKeys[] = {KEY_UP,   KEY_DOWN,   KEY_PAGEUP, KEY_PAGEDOWN, KEY_HOME,
+                                       KEY_END,  KEY_RETURN, KEY_ENTER,  KEY_ESCAPE};
+        if (mods == MOD_NONE && std::find(std::begin(chooserKeys), std::end(chooserKeys), code) !=
+                                    std::end(chooserKeys)) {
+            QMetaObject::invokeMethod(this, [this, code, mods, repeat] {
+                m_frame->OnKeyDown(code, mods, repeat);
+                RefreshCommandUi();
+            }, Qt::QueuedConnection);
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

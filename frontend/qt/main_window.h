@@ -13,6 +13,7 @@
 
 #include "app/main_frame.h"
 #include "platform/host.h"
+#include "frontend/qt/keys.h"
 #include "frontend/qt/scale.h"
 
 class QAction;
@@ -40,6 +41,11 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
 
     // The start factor for this screen, counting the window's chrome around the client area.
     int FitToScreen() const;
+    // The window's factor: the toolbar and the client area resized for it, the window to fit.
+    // At least 1, and no larger than the screen's free area or the start-up factor allows.
+    void SetFactor(int factor);
+    int Factor() const { return m_nFactor; }
+    int StartFactor() const { return m_nStartFactor; }
 
     // IWindowHost.
     void Invalidate() override;
@@ -63,6 +69,12 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void ClientLayoutChanged();
     // The window has lost the pointer in mid-gesture: the stylus capture is gone.
     void LoseCapture();
+    // Keys and the wheel from the client view; false for an event the window did not use.
+    bool KeyDown(const QKeyEvent& event);
+    bool KeyUp(const QKeyEvent& event);
+    bool Wheel(const QWheelEvent& event);
+    // The keys go elsewhere: a key held now is released elsewhere.
+    void LoseKeys();
 
   protected:
     bool event(QEvent* event) override;
@@ -73,12 +85,19 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void BuildMenuBar();
     void BuildToolBar(int factor);
     void Command(int id);
+    void RefreshZoomUi();
+    // The chooser's list has the keys while it is open; those the chooser answers go to the
+    // logic after the list's own event, since closing the chooser deletes the list.
+    void WatchListKeys(QListWidget* list);
 
     CClientView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::vector<std::pair<QAction*, int>> m_commands;  // every menu item and toolbar button
     std::map<int, QBasicTimer> m_timers;
     bool m_bCapture = false;
+    int m_nStartFactor = 1;
+    int m_nFactor = 1;
+    CWheelNotches m_wheel;
     std::unique_ptr<CQtListBox> m_listBox;
     CRect m_rcList;
     std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above

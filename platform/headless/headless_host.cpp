@@ -1,5 +1,7 @@
 #include "platform/headless/headless_host.h"
 
+#include <algorithm>
+
 int CHeadlessListBox::InsertString(int position, const char* text) {
     if (position < 0 || position > Count()) position = Count();
     m_items.insert(m_items.begin() + position, {text, 0});
@@ -36,6 +38,7 @@ void CHeadlessHost::MessageBox(const char* caption, const char* text) {
 
 IListBox* CHeadlessHost::CreateListBox(const CRect& rect, int /*controlId*/) {
     m_list = std::make_unique<CHeadlessListBox>();
+    m_list->SetPageItems(std::max(1, rect.Height() / kListItemHeight));
     m_rcList = rect;
     return m_list.get();
 }

@@ -19,17 +19,24 @@ public:
     void SetCurSel(int index) override;
     int GetCurSel() const override { return m_nSel; }
     int32_t GetItemData(int index) const override;
+    int GetCount() const override { return Count(); }
+    // As many titles as the list's height holds at the platform's usual 16 pixels each.
+    int GetPageItems() const override { return m_nPage; }
 
     int Count() const { return int(m_items.size()); }
+    void SetPageItems(int page) { m_nPage = page; }
     const std::string& Text(int index) const { return m_items[index].first; }
 
 private:
     std::vector<std::pair<std::string, int32_t>> m_items;
     int m_nSel = -1;
+    int m_nPage = 1;
 };
 
 class CHeadlessHost : public IWindowHost {
 public:
+    static constexpr int kListItemHeight = 16;
+
     void Invalidate() override;
     CRect GetClientRect() const override { return {0, 0, kClientWidth, kClientHeight}; }
     void SetCapture() override { m_bCapture = true; }

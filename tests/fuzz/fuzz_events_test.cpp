@@ -33,22 +33,26 @@ TEST(FuzzEvents, BytesReadAsEvents) {
         {{0, 0x88, 0x00, 0x50, 0x01}, {"down 0 200"}},
         {{1, 0x00, 0x00, 0xff, 0xff}, {"move -136 375"}},
         {{2, 0x00, 0x02, 0x87, 0x02}, {"up -136 -1"}},
-        // The leading byte picks a row modulo the number of rows; 12 rows so far.
-        {{12 + 3, 0xf0, 0x00, 0x8a, 0x01}, {"dbl 104 258"}},
+        // The leading byte picks a row modulo the number of rows; 14 rows so far.
+        {{14 + 3, 0xf0, 0x00, 0x8a, 0x01}, {"dbl 104 258"}},
         {{4, 0x88, 0x00, 0x88, 0x00, 5, 0x2c, 0x01}, {"tap 0 0", "wait 300"}},
         {{5, 0xff, 0xff}, {"wait 2047"}},
-        {{6, 3, 6, 10}, {"cmd ID_UNDO", "cmd ID_SIDE1"}},
+        {{6, 3, 6, 10, 6, 11}, {"cmd ID_UNDO", "cmd ID_KEYS", "cmd ID_SIDE1"}},
         {{7, 0, 7, 39, 8}, {"select -2", "select 37", "steal"}},
         // The fixture: field, then a word modulo the field's range, from its low end.
         {{9, 0, 0, 0, 9, 1, 0x5e, 0x09, 9, 2, 0xc4, 0x04, 9, 7, 3, 0}, {"set scroll=-12", "set slide=1199", "set cursor=87", "set clamp=1"}},
+        // A key: its index, the modifiers (Shift 1, Ctrl 2, Alt 4), the presses less one.
+        {{10, 7, 2, 4, 10, 24, 7, 0}, {"key Ctrl+End 5", "key Ctrl+Shift+Alt+8 1"}},
+        // The wheel: signed notches, then Ctrl or not.
+        {{11, 0xfd, 1, 11, 0x7f, 0}, {"wheel -3 Ctrl", "wheel 127"}},
         // The chooser's buttons, and the step button, which stands for nothing without a lesson.
-        {{11, 10, 0, 10, 1}, {"", "tap 75 215", "tap 165 215"}},
+        {{13, 12, 0, 12, 1}, {"", "tap 75 215", "tap 165 215"}},
         // A row whose argument bytes are cut off ends the input.
         {{4, 0x88, 0x00, 0x88}, {}},
     };
     for (const auto& c : cases) EXPECT_EQ(Lines(c.bytes), c.lines);
     // The step button of a running lesson: lesson 1's first box is (30, 70, 210, 200).
-    EXPECT_EQ(Lines({6, 6, 10, 1, 11}),
+    EXPECT_EQ(Lines({6, 6, 12, 1, 13}),
               (std::vector<std::string>{"cmd ID_TRAINING", "tap 165 215", "tap 120 175"}));
 }
 

@@ -52,6 +52,15 @@ const PlantedFault kFaults[] = {
     {"the hold timer survives a lost capture", "down 100 80\n", {CheckedEvent::CaptureLoss},
      "steal", [](CMainFrame&, CHeadlessHost& h) { h.SetTimer(TIMER_HOLD, kHoldPeriodMs); },
      "no timer without a press under way"},
+    {"a wheel timer without a wheel run", "wheel 2\nwait 400\n", {CheckedEvent::Tap, {100, 80}},
+     "tap 100 80", [](CMainFrame&, CHeadlessHost& h) { h.SetTimer(TIMER_WHEEL, kWheelRunMs); },
+     "the wheel's timer runs exactly while a wheel run does"},
+    {"a wheel run's entry pushed twice", "wheel 2\n", {CheckedEvent::Command, {}, ID_UNDO},
+     "cmd ID_UNDO",
+     [](CMainFrame& f, CHeadlessHost&) {
+         f.m_undo.PushUndo(f.m_rule.m_nSlide, f.m_rule.m_nScroll, f.m_rule.m_nCursor);
+     },
+     "an undo restores exactly the entry that was second-newest"},
     {"the capture kept after a release", "down 100 150\n", {CheckedEvent::Release, {100, 150}},
      "up 100 150", [](CMainFrame&, CHeadlessHost& h) { h.SetCapture(); },
      "no capture without a captured press"},

@@ -1,4 +1,4 @@
-// Random stylus sessions on the headless window. After every event and every timer tick the
+// Random sessions of the stylus, the keys and the wheel on the headless window. After every event and every timer tick the
 // rule, the undo history, the timers and the repaint requests must obey the rules below; a
 // failing session is shrunk and printed as a replay script with its seed.
 //
@@ -19,15 +19,21 @@
 
 #include "app/main_frame.h"
 #include "platform/headless/headless_host.h"
+#include "input/keys.h"
 #include "resources/ids.h"
+#include "resources/keys.h"
 
 namespace {
 
-enum class Kind { Down, Move, Up, Dbl, Wait, Cmd, Steal };
+// Key is a press, its auto-repeats and the release, as the replay tool's line; the checks
+// run after each of its parts, KeyDown and KeyUp.
+enum class Kind { Down, Move, Up, Dbl, Wait, Cmd, Steal, Key, Wheel, KeyDown, KeyUp };
 
 struct Event {
     Kind kind;
-    int a = 0, b = 0;  // the point, the milliseconds or the command id
+    int a = 0, b = 0;  // the point, the milliseconds, the command id, key and modifiers, or
+                       // the notches and whether Ctrl is held
+    int n = 0;         // Key: presses, the first and its repeats; KeyDown: 1 for a repeat
 };
 
 struct Session {
@@ -60,6 +66,9 @@ std::string Script(const Session& s) {
             case Kind::Wait: out << "wait " << e.a; break;
             case Kind::Cmd: out << "cmd " << CommandName(e.a); break;
             case Kind::Steal: out << "steal"; break;
+            case Kind::Key: out << "key " << KeyName(KeyCode(e.a), uint32_t(e.b)) << ' ' << e.n; break;
+            case Kind::Wheel: out << "wheel " << e.a << (e.b ? " Ctrl" : ""); break;
+            case Kind::KeyDown: case Kind::KeyUp: break;
         }
         out << "\n";
     }
@@ -99,8 +108,38 @@ private:
         return {x, y};
     }
 
+    Event KeyGesture() {
+        static const struct {
+            KeyCode key;
+            uint32_t mods;
+        } keys[] = {
+            {KEY_LEFT, MOD_NONE},  {KEY_RIGHT, MOD_NONE},  {KEY_LEFT, MOD_SHIFT},
+            {KEY_RIGHT, MOD_SHIFT}, {KEY_LEFT, MOD_CTRL},  {KEY_RIGHT, MOD_CTRL},
+            {KEY_LEFT, MOD_CTRL | MOD_SHIFT}, {KEY_RIGHT, MOD_CTRL | MOD_SHIFT},
+            {KEY_PAGEUP, MOD_NONE}, {KEY_PAGEDOWN, MOD_NONE}, {KEY_HOME, MOD_NONE},
+            {KEY_END, MOD_NONE},   {KeyLetter('Z'), MOD_CTRL}, {KeyLetter('L'), MOD_CTRL},
+            {KEY_RETURN, MOD_NONE}, {KEY_ESCAPE, MOD_NONE}, {KEY_SPACE, MOD_NONE},
+            {KEY_DOWN, MOD_NONE},  {KEY_UP, MOD_NONE},    {KeyLetter('A'), MOD_ALT},
+            // rare: slow side switches, and the chooser
+            {KeyLetter('2'), MOD_CTRL}, {KeyLetter('1'), MOD_CTRL}, {KeyLetter('T'), MOD_CTRL},
+        };
+        const int last = int(std::size(keys)) - 1;
+        const int pick = Chance(m_bLong ? 400 : 30) ? Int(last - 2, last) : Int(0, last - 3);
+        return {Kind::Key, keys[pick].key, int(keys[pick].mods),
+                Pick({1, 1, 2, Int(1, 8), Int(20, 70)})};
+    }
+
     void AddGesture(Session& s) {
-        switch (Int(0, 9)) {
+        switch (Int(0, 12)) {
+            case 10: case 11: s.events.push_back(KeyGesture()); break;
+            case 12: {  // a run of notches, now and then with Ctrl, and a pause
+                const int notches = Int(1, 4);
+                for (int i = 0; i < notches; ++i) {
+                    s.events.push_back({Kind::Wheel, Pick({1, -1, 2, -3, Int(-40, 40)}), Chance(8)});
+                    if (Chance(2)) s.events.push_back({Kind::Wait, Pick({1, 100, 399, 400, 401})});
+                }
+                break;
+            }
             case 0: case 1: case 2: case 3: {  // a press, some moves and waits, a release
                 CPoint p = Point();
                 s.events.push_back({Kind::Down, p.x, p.y});
@@ -168,6 +207,9 @@ struct Snapshot {
     CGestureState gesture;
     bool capture, hold, repeat, training;
     int64_t repaints;
+    bool wheel;        // the wheel run's timer
+    bool pending;      // a key press or wheel run has moved the rule, not yet recorded
+    bool undoEnabled;  // as the menu shows it
 };
 
 // Called after each handler, before the checks: lets a test break the window on purpose.
@@ -205,6 +247,7 @@ public:
         m_range[1] = {kSlideMin, kSlideMax};
         m_range[2] = {kCursorMin, kCursorMax};
         m_bLessonValues = false;
+        m_start.reset();
         m_error.clear();
         for (std::size_t i = 0; i < s.events.size() && m_error.empty(); ++i) {
             m_at = i;
@@ -218,19 +261,22 @@ private:
         host.ReleaseCapture();
         host.KillTimer(TIMER_HOLD);
         host.KillTimer(TIMER_REPEAT);
+        host.KillTimer(TIMER_WHEEL);
         if (frame.m_rule.m_nSide != 0) frame.OnSide1();
         host.DestroyListBox();
         frame.m_rule = CRuleState{};
         frame.m_undo = CUndoHistory{};
         frame.m_gesture = CGestureState{};
         frame.m_training = CTrainingState{};
+        frame.m_keys = CKeyGesture{};
         host.TakeInvalid();
     }
 
     Snapshot Take() const {
         return {f->m_rule, f->m_undo, f->m_gesture, h->HasCapture(), h->TimerRunning(TIMER_HOLD),
                 h->TimerRunning(TIMER_REPEAT), f->m_training.m_bListOpen || f->m_training.m_nLesson > 0,
-                h->RepaintRequests()};
+                h->RepaintRequests(), h->TimerRunning(TIMER_WHEEL), f->PendingChange(),
+                f->CommandState(ID_UNDO)->enabled};
     }
 
     void Fail(const std::string& what) {
@@ -262,6 +308,43 @@ private:
                 Check(e, before, 0, ran);
                 break;
             }
+            case Kind::Key: {
+                const KeyCode key = KeyCode(e.a);
+                const uint32_t mods = uint32_t(e.b);
+                // A move key's press with its repeats records one entry at the release when,
+                // and only when, the rule then differs from the rule at the press.
+                const bool moves = IsMoveKey(key, mods) && !Take().training;
+                CRuleState atPress;
+                for (int i = 0; i < e.n && m_error.empty(); ++i) {
+                    const Snapshot before = Take();
+                    if (i == 0) atPress = before.rule;
+                    f->OnKeyDown(key, mods, i > 0);
+                    if (m_sabotage) m_sabotage(e, *f, *h);
+                    Check({Kind::KeyDown, e.a, e.b, i > 0}, before, 0, false);
+                    Paint();
+                }
+                if (!m_error.empty()) break;
+                const Snapshot before = Take();
+                f->OnKeyUp(key, mods);
+                if (m_sabotage) m_sabotage(e, *f, *h);
+                Check({Kind::KeyUp, e.a, e.b}, before, 0, false);
+                bool pushed = f->m_undo.m_nUndoCount != before.undo.m_nUndoCount;
+                for (int i = 0; i < 100; ++i)
+                    pushed |= f->m_undo.m_anUndoSlide[i] != before.undo.m_anUndoSlide[i] ||
+                              f->m_undo.m_anUndoScroll[i] != before.undo.m_anUndoScroll[i] ||
+                              f->m_undo.m_anUndoCursor[i] != before.undo.m_anUndoCursor[i];
+                if (moves && pushed != !SameOffsets(atPress, f->m_rule))
+                    Fail(pushed ? "a key recorded a press that changed nothing"
+                                : "a key's press that moved the rule recorded nothing");
+                break;
+            }
+            case Kind::Wheel: {
+                const Snapshot before = Take();
+                f->OnMouseWheel(e.a, e.b ? MOD_CTRL : MOD_NONE);
+                if (m_sabotage) m_sabotage(e, *f, *h);
+                Check(e, before, 0, false);
+                break;
+            }
             default: {
                 const Snapshot before = Take();
                 const CPoint p{e.a, e.b};
@@ -278,8 +361,23 @@ private:
                 break;
             }
         }
-        // The replay tool paints after every event line; only training's paints change state.
+        Paint();
+    }
+
+    // The replay tool paints after every event; only training's paints change state.
+    void Paint() {
         if (h->TakeInvalid() && (f->m_training.m_bListOpen || f->m_training.m_nLesson > 0)) f->OnPaint(m_window);
+    }
+
+    static bool SameOffsets(const CRuleState& x, const CRuleState& y) {
+        return x.m_nSlide == y.m_nSlide && x.m_nScroll == y.m_nScroll && x.m_nCursor == y.m_nCursor;
+    }
+    static CRuleState Newest(const CUndoHistory& u) {
+        CRuleState r;
+        r.m_nSlide = u.m_anUndoSlide[99];
+        r.m_nScroll = u.m_anUndoScroll[99];
+        r.m_nCursor = u.m_anUndoCursor[99];
+        return r;
     }
 
     // The range a writer may leave each offset in: 0 scroll, 1 slide, 2 cursor.
@@ -302,13 +400,37 @@ private:
                                  a.rule.m_nSide != b.rule.m_nSide ||
                                  a.rule.m_bClamp != b.rule.m_bClamp;
 
-        // Repaints: at most one per handler, and one for every change of the rule.
+        // Repaints: at most one per handler (a lesson's step that turns the side asks twice),
+        // and one for every change of the rule.
         const int64_t repaints = a.repaints - b.repaints;
-        if (repaints > 1) Fail(std::to_string(repaints) + " repaint requests from one handler");
+        if (repaints > 1 && !training) Fail(std::to_string(repaints) + " repaint requests from one handler");
         if (ruleChanged && repaints != 1) Fail("the rule changed without a repaint request");
 
+        // A key press or a wheel run that moved the rule is recorded first by every other event
+        // and command, by the release of its key and by the wheel's timer: that entry is taken
+        // as made before the event's own change.
+        const bool keyEvent = e.kind == Kind::KeyDown || e.kind == Kind::KeyUp || e.kind == Kind::Wheel;
+        const bool flushes = !keyEvent ? e.kind != Kind::Wait && e.kind != Kind::Steal
+                                       : (e.kind == Kind::KeyDown && !e.n) || e.kind == Kind::KeyUp ||
+                                             (e.kind == Kind::Wheel && e.b);
+        // Which gesture of the keys or the wheel runs, and whether it moved the rule, is kept
+        // here apart from the window's own record.
+        const bool ends = flushes || tick == TIMER_WHEEL;
+        const bool pending = m_start && !SameOffsets(*m_start, b.rule);
+        CUndoHistory flushed = b.undo;
+        if (pending && ends) flushed.PushUndo(b.rule.m_nSlide, b.rule.m_nScroll, b.rule.m_nCursor);
+        if (ends) m_start.reset();
+        const bool busy = b.capture || b.gesture.m_bRepeating;
+        if (e.kind == Kind::KeyDown && !e.n && !b.training && !busy && IsMoveKey(KeyCode(e.a), uint32_t(e.b)))
+            m_start = b.rule;
+        if (e.kind == Kind::Wheel && !e.b && e.a && !b.training && !busy && !m_start) m_start = b.rule;
+        if ((flushes || tick == TIMER_WHEEL) && (a.pending || a.wheel) &&
+            !(e.kind == Kind::KeyDown || e.kind == Kind::Wheel))
+            Fail("a key press or wheel run outlived an event that ends it");
+        if (tick == TIMER_WHEEL && (a.pending || a.wheel)) Fail("the wheel's timer did not end its run");
+
         // The undo history: pushes, undos and the count.
-        const CUndoHistory& ub = b.undo;
+        const CUndoHistory& ub = flushed;
         const CUndoHistory& ua = a.undo;
         if (ua.m_nUndoCount < 0 || ua.m_nUndoCount > 99)
             Fail("undo count " + std::to_string(ua.m_nUndoCount));
@@ -324,7 +446,10 @@ private:
         };
         bool historyChanged = ua.m_nUndoCount != ub.m_nUndoCount;
         for (int i = 0; i < 100 && !historyChanged; ++i) historyChanged = !same(ua, i, ub, i);
-        const bool undo = e.kind == Kind::Cmd && (e.a == ID_UNDO || e.a == ID_TB_UNDO) && commandRan;
+        const bool undoKey = e.kind == Kind::KeyDown && !e.n && e.a == KeyLetter('Z') &&
+                             e.b == int(MOD_CTRL) && b.undoEnabled;
+        const bool undo =
+            (e.kind == Kind::Cmd && (e.a == ID_UNDO || e.a == ID_TB_UNDO) && commandRan) || undoKey;
         bool pushed = false;
         if (undo) {
             if (ub.m_nUndoCount == 0) Fail("undo ran with nothing to undo");
@@ -347,6 +472,11 @@ private:
                 if (!same(ua, i, ub, i + 1)) Fail("a push did not shift the history down by one");
             if (!newestIsState()) Fail("after a push the rule is not the newest entry");
         }
+        // A fresh press that recorded the last one's entry may move the rule after it.
+        if (!undo && !pushed && pending && ends &&
+            !SameOffsets(Newest(ua), a.rule) && !(keyEvent && SameOffsets(Newest(ua), b.rule)))
+            Fail("the entry of a key press or wheel run is not the rule it left");
+        if (b.pending != pending) Fail("the window's record of a key or wheel change is not the rule's");
 
         // Who pushes: every captured release exactly once, the fetch, and training's presses;
         // opening the chooser ends a captured gesture as its release would.
@@ -354,7 +484,7 @@ private:
         const bool chooserEnds = e.kind == Kind::Cmd && e.a == ID_TRAINING && commandRan && b.capture;
         if ((capturedRelease || chooserEnds) && !pushed) Fail("a captured release pushed no undo entry");
         if (pushed && !(capturedRelease || chooserEnds || e.kind == Kind::Dbl ||
-                        (e.kind == Kind::Down && training)))
+                        ((e.kind == Kind::Down || e.kind == Kind::KeyDown) && training)))
             Fail("an undo entry was pushed by an event that must not push");
 
         // Capture and timers.
@@ -374,6 +504,21 @@ private:
         if (e.kind == Kind::Steal && ruleChanged) Fail("losing the capture moved the rule");
         if (e.kind == Kind::Steal && (a.hold || a.repeat || a.gesture.m_bRepeating))
             Fail("losing the capture left the hold or the repeat running");
+        if (e.kind == Kind::Wheel && !e.b && e.a && !training && !b.capture &&
+            !b.gesture.m_bRepeating && !a.wheel)
+            Fail("a notch that pans left no wheel timer");
+
+        // The keys and the wheel: nothing under the stylus; a key moves one part, clamped the
+        // slide and the cursor together; the wheel only the view.
+        if (keyEvent && !training && !undo) {
+            if ((b.capture || b.gesture.m_bRepeating) && (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
+                Fail("a key or the wheel moved the rule under the stylus");
+            if (b.rule.m_bClamp && ds != dc) Fail("clamped, a key moved the slide and the cursor apart");
+            if (!b.rule.m_bClamp && ds && dc) Fail("a key moved the slide and the cursor together");
+            if (e.kind == Kind::Wheel && (ds || dc)) Fail("the wheel moved the slide or the cursor");
+            if (e.kind == Kind::KeyUp && (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
+                Fail("a key's release moved the rule");
+        }
         if (!b.capture && a.capture && e.kind != Kind::Down && e.kind != Kind::Dbl)
             Fail("the capture was taken by an event that is no press");
 
@@ -405,6 +550,10 @@ private:
             CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollMin, kScrollMax}, "a drag");
             CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "a drag");
             CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax}, "a drag");
+        } else if (keyEvent) {
+            CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollMin, kScrollMax}, "a key or the wheel");
+            CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "a key");
+            CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax}, "a key");
         } else if (e.kind == Kind::Up || e.kind == Kind::Dbl) {
             CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {1, 0}, "a nudge or the fetch");
             CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "a nudge");
@@ -429,6 +578,7 @@ private:
     CSurface m_window{240, 268};
     Range m_range[3] = {};
     bool m_bLessonValues = false;
+    std::optional<CRuleState> m_start;  // the rule as a running key press or wheel run found it
     std::size_t m_at = 0;
     std::string m_error;
 };
@@ -499,6 +649,18 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
         {"slide past its limit",
          onRelease([](CMainFrame& f, CHeadlessHost& h) { f.m_rule.m_nSlide = 1300; h.Invalidate(); }),
          "slide 1300 is outside what a nudge may store", {Kind::Up}},
+        {"a key past the slide's limit",
+         [](const Event& e, CMainFrame& f, CHeadlessHost&) {
+             // With a key that moves the slide, so that its repaint covers this change too.
+             if (e.kind == Kind::Key && e.b == int(MOD_NONE) && (e.a == KEY_LEFT || e.a == KEY_RIGHT))
+                 f.m_rule.m_nSlide = 1300;
+         },
+         "slide 1300 is outside what a key may store", {Kind::Key}},
+        {"a wheel run never recorded",
+         [](const Event& e, CMainFrame& f, CHeadlessHost&) {
+             if (e.kind == Kind::Wheel) f.m_keys.m_start = f.m_rule;
+         },
+         "the window's record of a key or wheel change is not the rule's", {Kind::Wheel, Kind::Wheel}},
         {"undo count past 99", onRelease([](CMainFrame& f, CHeadlessHost&) { f.m_undo.m_nUndoCount = 100; }),
          "undo count 100", {Kind::Up}},
         {"two repaints", onRelease([](CMainFrame&, CHeadlessHost& h) { h.Invalidate(); h.Invalidate(); }),

@@ -35,15 +35,11 @@ TEST_F(Training, TheListWidgetLivesOnlyWhileTheChooserIsOpen) {
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_FALSE(FindCommand(*window, ID_TRAINING)->isEnabled());
 
-    // Clicking a title selects it; a double click only selects, the window stays.
+    // Clicking a title selects it; the list has the keys while it is open.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(2)).center());
     EXPECT_EQ(list->currentRow(), 2);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(list->item(4)).center());
-    QTest::qWait(20);
-    EXPECT_EQ(list->selectedItems().value(0), list->item(4));
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(list->hasFocus());
     EXPECT_EQ(Frame().m_training.m_bListOpen, 1);
 
     // A press on the panel off its buttons changes nothing.

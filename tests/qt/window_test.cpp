@@ -15,22 +15,37 @@ namespace {
 struct ExpectedItem {
     const char* caption;  // nullptr: a separator
     int id;
-    const char* latin;  // the Latin letters the caption carries, in order
+    const char* latin;     // the Latin letters the caption carries, in order
+    const char* shortcut;  // as the menu shows it, "" for none
 };
 
 // The captions byte for byte. Latin letters: C, B, O as first letters, p in "Пpижать".
 const std::vector<ExpectedItem> kFileItems = {
-    {"Cторона 1", ID_SIDE1, "C"},
-    {"Cторона 2", ID_SIDE2, "C"},
-    {nullptr, 0, ""},
-    {"Bыход", ID_EXIT, "B"},
+    {"Cторона 1", ID_SIDE1, "C", "Ctrl+1"},
+    {"Cторона 2", ID_SIDE2, "C", "Ctrl+2"},
+    {nullptr, 0, "", ""},
+    {"Bыход", ID_EXIT, "B", "Ctrl+Q"},
 };
 const std::vector<ExpectedItem> kOperationsItems = {
-    {"Oтменить", ID_UNDO, "O"},         {nullptr, 0, ""},
-    {"Пpижать визирку", ID_CLAMP, "p"}, {nullptr, 0, ""},
-    {"Oбучение...", ID_TRAINING, "O"},  {nullptr, 0, ""},
-    {"O программе...", ID_ABOUT, "O"},
+    {"Oтменить", ID_UNDO, "O", "Ctrl+Z"},         {nullptr, 0, "", ""},
+    {"Пpижать визирку", ID_CLAMP, "p", "Ctrl+L"}, {nullptr, 0, "", ""},
+    {"Oбучение...", ID_TRAINING, "O", "Ctrl+T"},  {nullptr, 0, "", ""},
+    {"Клавиши", ID_KEYS, "", ""},                 {"O программе...", ID_ABOUT, "O", ""},
 };
+const std::vector<ExpectedItem> kViewItems = {
+    {"Крупнее", ID_VIEW_LARGER, "", "Ctrl++"},
+    {"Мельче", ID_VIEW_SMALLER, "", "Ctrl+-"},
+    {"Обычный размер", ID_VIEW_NORMAL, "", "Ctrl+0"},
+};
+
+// What the menu shows: the text without Qt's mnemonic mark.
+QString Visible(QString text) { return text.remove(QLatin1Char('&')); }
+
+// The letter after the mark, upper case; empty without one.
+QString Mnemonic(const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.mid(at + 1, 1).toUpper() : QString();
+}
 
 std::string LatinLetters(const QString& text) {
     std::string latin;
@@ -39,12 +54,15 @@ std::string LatinLetters(const QString& text) {
     return latin;
 }
 
+// Each item has a letter of its own for Alt and typing, and shows its key.
 void ExpectMenu(QMenu* menu, const char* caption, const std::vector<ExpectedItem>& items) {
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->title().toUtf8(), QByteArray(caption));
+    EXPECT_EQ(Visible(menu->title()).toUtf8(), QByteArray(caption));
+    EXPECT_EQ(Mnemonic(menu->title()), Visible(menu->title()).left(1));
     EXPECT_EQ(LatinLetters(menu->title()), "");
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), qsizetype(items.size())) << caption;
+    QStringList mnemonics;
     for (size_t i = 0; i < items.size(); ++i) {
         QAction* action = actions[qsizetype(i)];
         if (!items[i].caption) {
@@ -52,10 +70,17 @@ void ExpectMenu(QMenu* menu, const char* caption, const std::vector<ExpectedItem
             continue;
         }
         EXPECT_FALSE(action->isSeparator()) << caption << " item " << i;
-        EXPECT_EQ(action->text().toUtf8(), QByteArray(items[i].caption))
+        EXPECT_EQ(Visible(action->text()).toUtf8(), QByteArray(items[i].caption))
             << caption << " item " << i;
-        EXPECT_EQ(LatinLetters(action->text()), items[i].latin) << items[i].caption;
+        EXPECT_EQ(LatinLetters(Visible(action->text())), items[i].latin) << items[i].caption;
         EXPECT_EQ(action->data().toInt(), items[i].id) << items[i].caption;
+        EXPECT_EQ(action->shortcut().toString(QKeySequence::PortableText).toStdString(),
+                  items[i].shortcut)
+            << items[i].caption;
+        const QString mnemonic = Mnemonic(action->text());
+        EXPECT_FALSE(mnemonic.isEmpty()) << items[i].caption;
+        EXPECT_FALSE(mnemonics.contains(mnemonic)) << items[i].caption << " shares its letter";
+        mnemonics << mnemonic;
     }
 }
 
@@ -64,9 +89,10 @@ using StartUp = WindowTest;
 TEST_F(StartUp, TitleMenusAndSeparatorsAreExact) {
     EXPECT_EQ(window->windowTitle().toUtf8(), QByteArray("Skalor"));
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 2);
+    ASSERT_EQ(bar.size(), 3);
     ExpectMenu(bar[0]->menu(), "Файл", kFileItems);
     ExpectMenu(bar[1]->menu(), "Операции", kOperationsItems);
+    ExpectMenu(bar[2]->menu(), "Вид", kViewItems);
 }
 
 TEST_F(StartUp, ToolbarHasTheTwoButtonsCutFromTheStrip) {
@@ -179,7 +205,7 @@ TEST_F(StartUp, AboutShowsItsModalBoxWithOkOnly) {
 
 TEST_F(StartUp, ExitClosesTheWindowWhenTheLoopGetsToIt) {
     QAction* exit = FindCommand(*window, ID_EXIT);
-    ASSERT_EQ(exit->text().toUtf8(), QByteArray("Bыход"));
+    ASSERT_EQ(Visible(exit->text()).toUtf8(), QByteArray("Bыход"));
     exit->trigger();
     EXPECT_TRUE(window->isVisible());  // a queued close, not one inside the handler
     EXPECT_TRUE(WaitUntil([&] { return !window->isVisible(); }));

@@ -67,6 +67,21 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
          "SCRIPT:1: repeat without end\n"},
         {"a negative count", "repeat -1\nend\n", nullptr, 2, "",
          "SCRIPT:1: repeat takes a number of 0 or more\n"},
+        {"keys and the wheel", "key Ctrl+Shift+Left 2\nwheel -1 Ctrl\nwheel 1\nexpect cursor=40 "
+         "scroll=40 timers=wheel\nkey Ctrl+Q\nkey Left\n", nullptr, 0, "closed\n", ""},
+        {"a key without a name", "key Ctrl+Banana\n", nullptr, 2, "",
+         "SCRIPT:1: key takes a key such as Left, Ctrl+Shift+Right, PageUp, Return, Escape, "
+         "Space, a letter or a digit: Ctrl+Banana\n"},
+        {"a modifier twice", "key Ctrl+Ctrl+Z\n", nullptr, 2, "", "SCRIPT:1: key takes a key ..."},
+        {"a key held too long", "key Left 100001\n", nullptr, 2, "",
+         "SCRIPT:1: key takes a count from 1 to 100000: 100001\n"},
+        {"a key never pressed", "key Left 0\n", nullptr, 2, "",
+         "SCRIPT:1: key takes a count from 1 to 100000: 0\n"},
+        {"a wheel with Shift", "wheel 1 Shift\n", nullptr, 2, "",
+         "SCRIPT:1: wheel takes Ctrl or nothing after its notches: Shift\n"},
+        {"a wheel of words", "wheel one\n", nullptr, 2, "", "SCRIPT:1: not a number: one\n"},
+        {"a wheel with three words", "wheel 1 Ctrl 2\n", nullptr, 2, "",
+         "SCRIPT:1: wheel takes N [Ctrl]\n"},
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -115,6 +130,7 @@ TEST(ReplayTool, ALongWaitEndsAsItsMillisecondsOneByOne) {
     const char* const presses[] = {
         "down 100 80", "down 200 220", "down 100 150", "down 200 150",
         "down 30 255", "down 30 25",   "down 200 38",  "down 60 150\nmove 65 150\nup 65 150",
+        "wheel -2",    "key Shift+Left 3",
     };
     for (const char* press : presses) {
         for (const char* clamp : {"", "cmd ID_CLAMP\n"}) {

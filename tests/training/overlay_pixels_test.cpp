@@ -172,6 +172,36 @@ TEST(OverlayPixels, AStepBoxWithItsPointerMark) {
     EXPECT_FALSE(near(18, 119));
 }
 
+// Opened over a running lesson, the chooser is whole: the frame is the one the chooser makes
+// over the same rule without a lesson, so no step box covers its buttons; closed, the lesson's
+// box is back at its step.
+TEST(OverlayPixels, TheChooserOverALessonHidesTheStepBoxUntilItCloses) {
+    // Lesson 2's second step: box (30, 150, 210, 240) across both chooser buttons, a pointer.
+    TrainingRig lesson;
+    lesson.Start(1);
+    lesson.Next();
+    ASSERT_EQ(lesson.frame.m_training.m_nLesson, 2);
+    const CRect box = kStepTable[lesson.frame.m_training.m_nStep].rcBox;
+    ASSERT_LT(box.top, 200);
+    ASSERT_GT(box.bottom, 230);
+    lesson.Command(ID_TRAINING);
+
+    TrainingRig alone;
+    alone.frame.m_rule = lesson.frame.m_rule;
+    alone.Command(ID_TRAINING);
+    int differ = 0;
+    for (int y = 0; y < 268; ++y)
+        for (int x = 0; x < 240; ++x) differ += lesson.window.Pixel(x, y) != alone.window.Pixel(x, y);
+    EXPECT_EQ(differ, 0);
+    ExpectButton(lesson.window, 35, 200);
+    ExpectButton(lesson.window, 125, 200);
+
+    lesson.Tap(75, 215);  // "Отменить"
+    EXPECT_EQ(lesson.frame.m_training.m_nLesson, 2);
+    EXPECT_TRUE(RowIs(lesson.window, box.top, box.left, box.right, kLineColour));
+    EXPECT_TRUE(ColumnIs(lesson.window, box.left, box.top, box.bottom, kLineColour));
+}
+
 // The caption the step box gives a step, found by comparing its button with a button that
 // carries each caption.
 bool ShowsCaption(int32_t step, const char* caption) {

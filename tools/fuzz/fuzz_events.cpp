@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "resources/ids.h"
+#include "resources/keys.h"
 #include "training/step_table.h"
 
 namespace {
@@ -28,9 +29,9 @@ constexpr int32_t kWaitSpan = 2048;  // up to 2047 ms a wait; longer ones take s
 constexpr int32_t kItemLow = -2, kItemSpan = 40;  // list items: the 36 titles and beyond
 
 // The commands of the replay tool, by name.
-const char* const kCommandNames[] = {"ID_SIDE1", "ID_SIDE2",    "ID_EXIT",  "ID_UNDO",
-                                     "ID_TB_UNDO", "ID_CLAMP",  "ID_TRAINING", "ID_ABOUT",
-                                     "ID_TB_BUTTON1", "IDOK"};
+const char* const kCommandNames[] = {"ID_SIDE1",    "ID_SIDE2", "ID_EXIT",       "ID_UNDO",
+                                     "ID_TB_UNDO",  "ID_CLAMP", "ID_TRAINING",   "ID_ABOUT",
+                                     "ID_TB_BUTTON1", "IDOK",   "ID_KEYS"};
 constexpr int kCommandCount = int(sizeof kCommandNames / sizeof *kCommandNames);
 
 // The fixture's fields and the values each may take: the widest ranges the rule reaches.
@@ -43,6 +44,21 @@ const Field kFields[] = {{"scroll", kScrollHoldMin, kScrollHoldMax},
                          {"cursor", kCursorMin, kCursorMax},
                          {"clamp", 0, 1}};
 constexpr int kFieldCount = 4;
+
+// Every key the window knows, by code; a key event takes one with any modifiers.
+const KeyCode kKeys[] = {
+    KEY_LEFT,  KEY_RIGHT, KEY_UP,    KEY_DOWN,   KEY_PAGEUP, KEY_PAGEDOWN, KEY_HOME,
+    KEY_END,   KEY_RETURN, KEY_ENTER, KEY_ESCAPE, KEY_SPACE, KEY_PLUS,     KEY_MINUS,
+    KEY_EQUAL, KEY_F10,   KeyCode('0'), KeyCode('1'), KeyCode('2'), KeyCode('3'),
+    KeyCode('4'), KeyCode('5'), KeyCode('6'), KeyCode('7'), KeyCode('8'), KeyCode('9'),
+    KeyCode('A'), KeyCode('B'), KeyCode('C'), KeyCode('D'), KeyCode('E'), KeyCode('F'),
+    KeyCode('G'), KeyCode('H'), KeyCode('I'), KeyCode('J'), KeyCode('K'), KeyCode('L'),
+    KeyCode('M'), KeyCode('N'), KeyCode('O'), KeyCode('P'), KeyCode('Q'), KeyCode('R'),
+    KeyCode('S'), KeyCode('T'), KeyCode('U'), KeyCode('V'), KeyCode('W'), KeyCode('X'),
+    KeyCode('Y'), KeyCode('Z'),
+};
+constexpr int kKeyCount = int(sizeof kKeys / sizeof *kKeys);
+constexpr int kMostPresses = 64;  // a key's press and auto-repeats
 
 // Centres of the chooser's buttons: "Отменить", "Выполнить".
 const CPoint kChooserButtons[] = {{75, 215}, {165, 215}};
@@ -154,6 +170,46 @@ const EventRow kRows[] = {
                                     int32_t(std::clamp<long>(Number(w[i].substr(eq + 1)),
                                                              kFields[f].low, kFields[f].high))});
          }
+     }},
+    // A key with modifiers: a = key index + 64 * modifiers, b = presses (auto-repeats + 1).
+    {"key", CheckedEvent::Key, 3,
+     [](const uint8_t* p, FuzzEvent& e) {
+         e.a = p[0] % kKeyCount + 64 * (p[1] % 8);
+         e.b = p[2] % kMostPresses + 1;
+     },
+     [](const FuzzEvent& e, uint8_t* p) {
+         p[0] = uint8_t(e.a % 64);
+         p[1] = uint8_t(e.a / 64);
+         p[2] = uint8_t(e.b - 1);
+     },
+     [](const FuzzEvent& e, CReplaySession&) {
+         const std::string name = KeyName(kKeys[e.a % 64], uint32_t(e.a / 64));
+         return name.empty() ? name : "key " + name + " " + std::to_string(e.b);
+     },
+     [](int row, const Words& w, std::vector<FuzzEvent>& out) {
+         KeyCode key;
+         uint32_t mods;
+         if (w.size() < 2 || w.size() > 3 || !KeyFromName(w[1].c_str(), key, mods)) return;
+         const long presses = w.size() == 3 ? std::clamp<long>(Number(w[2]), 1, kMostPresses) : 1;
+         for (int i = 0; i < kKeyCount; ++i)
+             if (kKeys[i] == key) return out.push_back({row, int32_t(i + 64 * int(mods)), int32_t(presses)});
+     }},
+    // Notches of the wheel, -128 to 127, with Ctrl or not.
+    {"wheel", CheckedEvent::Wheel, 2,
+     [](const uint8_t* p, FuzzEvent& e) {
+         e.a = int8_t(p[0]);
+         e.b = p[1] % 2;
+     },
+     [](const FuzzEvent& e, uint8_t* p) {
+         p[0] = uint8_t(int8_t(e.a));
+         p[1] = uint8_t(e.b);
+     },
+     [](const FuzzEvent& e, CReplaySession&) {
+         return Join("wheel", {e.a}) + (e.b ? " Ctrl" : "");
+     },
+     [](int row, const Words& w, std::vector<FuzzEvent>& out) {
+         if (w.size() == 2 || (w.size() == 3 && w[2] == "Ctrl"))
+             out.push_back({row, int32_t(std::clamp<long>(Number(w[1]), -128, 127)), w.size() == 3});
      }},
     // A tap on one of the chooser's buttons.
     {kTap, CheckedEvent::Tap, 1, [](const uint8_t* p, FuzzEvent& e) { e.a = p[0] % 2; },

@@ -91,6 +91,7 @@ void CInvariantChecker::Before(const CheckedEvent& event) {
     m_event = event;
     m_before = Take();
     m_bBlocked = m_frame.Blocked();
+    m_keysBefore = m_frame.m_keys;
     m_bEnabled = false;
     if (event.kind == CheckedEvent::Command) {
         const std::optional<CCmdUI> ui = m_frame.CommandState(event.id);
@@ -145,6 +146,10 @@ std::string CInvariantChecker::CheckState() const {
               Values({{"repeat", repeat}, {"repeating", g.m_bRepeating}, {"held ms", held}}));
     v.Require(!(g.m_bRepeating && hold), "the hold timer stops once repeating",
               Values({{"repeating", g.m_bRepeating}, {"hold", hold}}));
+    const bool wheel = m_host.TimerRunning(TIMER_WHEEL);
+    v.Require(wheel == (m_frame.m_keys.m_nKind == KEYGESTURE_WHEEL),
+              "the wheel's timer runs exactly while a wheel run does",
+              Values({{"wheel timer", wheel}, {"gesture", m_frame.m_keys.m_nKind}}));
     return v.Take();
 }
 
@@ -177,12 +182,26 @@ std::string CInvariantChecker::After() {
     if (!state.empty()) return state;
     Verdict v;
 
+    // A key press or wheel run that moved the rule is recorded by the event that ends it,
+    // before the event's own change: the history as the event itself found it.
+    const CKeyGesture& k = m_keysBefore;
+    const CKeyGesture& kNow = m_frame.m_keys;
+    const bool pending = k.m_nKind != KEYGESTURE_NONE &&
+                         (k.m_start.m_nSlide != was.rule.m_nSlide ||
+                          k.m_start.m_nScroll != was.rule.m_nScroll ||
+                          k.m_start.m_nCursor != was.rule.m_nCursor);
+    const bool goesOn = kNow.m_nKind == k.m_nKind && kNow.m_nKey == k.m_nKey &&
+                        SameRule(kNow.m_start, k.m_start);
+    Snapshot found = was;
+    if (pending && !goesOn)
+        found.undo.PushUndo(was.rule.m_nSlide, was.rule.m_nScroll, was.rule.m_nCursor);
+
     if (e.kind == CheckedEvent::Command && !m_bEnabled)
-        v.Require(now == was, "a command that its enable rule disables changes nothing",
+        v.Require(now == found, "a command that its enable rule disables changes nothing",
                   Values({{"id", e.id}}));
 
     if (e.kind == CheckedEvent::Command && m_bEnabled && (e.id == ID_UNDO || e.id == ID_TB_UNDO)) {
-        const CUndoHistory& u = was.undo;
+        const CUndoHistory& u = found.undo;
         bool shifted = now.undo.m_nUndoCount == u.m_nUndoCount - 1 &&
                        now.undo.m_anUndoSlide[0] == u.m_anUndoSlide[0];
         for (int i = 0; i + 1 < CUndoHistory::kEntries && shifted; ++i)
@@ -206,9 +225,10 @@ std::string CInvariantChecker::After() {
     // While the chooser is open or a lesson runs, only training's own presses and the fetch
     // of the cursor may move the rule or push onto its history.
     const bool trainingsOwn = e.kind == CheckedEvent::Press || e.kind == CheckedEvent::Tap ||
-                              e.kind == CheckedEvent::DoubleTap || e.kind == CheckedEvent::Fixture;
+                              e.kind == CheckedEvent::DoubleTap || e.kind == CheckedEvent::Key ||
+                              e.kind == CheckedEvent::Fixture;
     if (m_bBlocked && !trainingsOwn)
-        v.Require(SameRule(now.rule, was.rule) && SameHistory(now.undo, was.undo),
+        v.Require(SameRule(now.rule, was.rule) && SameHistory(now.undo, found.undo),
                   "training holds the rule: no drag, nudge, repeat or push while it runs",
                   Values({{"scroll", now.rule.m_nScroll},
                           {"slide", now.rule.m_nSlide},

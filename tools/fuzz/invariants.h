@@ -21,6 +21,8 @@ struct CheckedEvent {
         Command,       // id: a command as a menu or toolbar gives it
         CaptureLoss,   // another window takes the stylus capture
         Selection,     // a tap on a title of the list box
+        Key,           // a key's press, its auto-repeats and its release
+        Wheel,         // notches of the wheel
         Fixture,       // values stored straight into the rule
     };
     Kind kind;
@@ -65,6 +67,7 @@ private:
     CheckedEvent m_event{CheckedEvent::Fixture, {}, 0};
     Snapshot m_before{};
     bool m_bBlocked = false;       // training held the rule before the event
+    CKeyGesture m_keysBefore;      // the key press or wheel run under way before the event
     bool m_bEnabled = false;       // the event is a command its update rule enabled
     // The press under way: one that reached the rule's gesture handling and that no release
     // or loss of the capture has ended yet.

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "resources/ids.h"
+#include "resources/keys.h"
 #include "training/chooser.h"
 #include "training/lesson_list.h"
 #include "training/step_box.h"
@@ -25,7 +26,7 @@ const NamedCommand kCommands[] = {
     {"ID_SIDE1", ID_SIDE1},     {"ID_SIDE2", ID_SIDE2},       {"ID_EXIT", ID_EXIT},
     {"ID_UNDO", ID_UNDO},       {"ID_TB_UNDO", ID_TB_UNDO},   {"ID_CLAMP", ID_CLAMP},
     {"ID_TRAINING", ID_TRAINING}, {"ID_ABOUT", ID_ABOUT},     {"ID_TB_BUTTON1", ID_TB_BUTTON1},
-    {"IDOK", IDOK},
+    {"IDOK", IDOK},             {"ID_KEYS", ID_KEYS},
 };
 
 // The keys of the state line, in its order: what expect may check besides enabled.NAME and
@@ -38,7 +39,8 @@ const char* const kStateKeys[] = {
 
 const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 
-constexpr int kLbnSelChange = 1;  // the list box's "selection changed" notification
+// A key held this many auto-repeats is held for over an hour: more is a mistake.
+constexpr long kMaxKeyRepeats = 100000;
 
 // The words before any '#'.
 std::vector<std::string> Words(const std::string& line) {
@@ -81,6 +83,7 @@ std::string Nudge(const CMainFrame& f) {
 enum class Args {
     Numbers,  // exactly `count` numbers
     Name,     // one word
+    Words,    // one word and up to `count` - 1 more, read by the verb's check
     Pairs,    // one or more K=V words
     Text,     // the rest of the line, as it is
 };
@@ -136,6 +139,38 @@ bool KnownCommand(const ReplayCommand& c, std::string& why) {
     if (CommandId(c.words[0], id)) return true;
     why = "cmd takes a command name or number: " + Printable(c.words[0]);
     return false;
+}
+
+// key NAME [N]: a key with modifiers, pressed, N - 1 times repeated and released.
+bool KeyWords(const ReplayCommand& c, std::string& why) {
+    KeyCode key;
+    uint32_t mods;
+    long n = 1;
+    if (!KeyFromName(c.words[0].c_str(), key, mods)) {
+        why = "key takes a key such as Left, Ctrl+Shift+Right, PageUp, Return, Escape, Space, "
+              "a letter or a digit: " + Printable(c.words[0]);
+        return false;
+    }
+    if (c.words.size() > 1 && (!Integer(c.words[1], n) || n < 1 || n > kMaxKeyRepeats)) {
+        why = "key takes a count from 1 to " + std::to_string(kMaxKeyRepeats) + ": " +
+              Printable(c.words[1]);
+        return false;
+    }
+    return true;
+}
+
+// wheel N [Ctrl]
+bool WheelWords(const ReplayCommand& c, std::string& why) {
+    long n;
+    if (!Integer(c.words[0], n)) {
+        why = "not a number: " + Printable(c.words[0]);
+        return false;
+    }
+    if (c.words.size() > 1 && c.words[1] != "Ctrl") {
+        why = "wheel takes Ctrl or nothing after its notches: " + Printable(c.words[1]);
+        return false;
+    }
+    return true;
 }
 
 bool SettableKeys(const ReplayCommand& c, std::string& why) {
@@ -212,8 +247,24 @@ struct ReplayVerbs {
             // A tap on a title selects it, and the list tells its parent so, under its
             // control id, which is IDOK's, with a non-zero notification code.
             list->SetCurSel(int(item));
-            s.m_frame->OnCommand(IDC_LESSON_LIST, kLbnSelChange);
+            s.m_frame->OnCommand(IDC_LESSON_LIST, LBN_SELCHANGE);
         }
+    }
+    // The press, its auto-repeats and the release, each painted after as the loop would.
+    static void Key(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        KeyCode key = KEY_NONE;
+        uint32_t mods = MOD_NONE;
+        KeyFromName(c.words[0].c_str(), key, mods);
+        const long presses = c.words.size() > 1 ? std::atol(c.words[1].c_str()) : 1;
+        for (long i = 0; i < presses && !s.m_host.Closed(); ++i) {
+            s.m_frame->OnKeyDown(key, mods, i > 0);
+            s.PaintIfInvalid();
+        }
+        if (!s.m_host.Closed()) s.m_frame->OnKeyUp(key, mods);
+    }
+    static void Wheel(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        s.m_frame->OnMouseWheel(std::atol(c.words[0].c_str()),
+                                c.words.size() > 1 ? MOD_CTRL : MOD_NONE);
     }
     static void Steal(CReplaySession& s, const ReplayCommand&, std::ostream&) {
         s.m_host.StealCapture();
@@ -311,6 +362,8 @@ const Verb kVerbs[] = {
     {"wait", Args::Numbers, 1, Role::Event, "MS", NotNegative, ReplayVerbs::Wait},
     {"cmd", Args::Name, 0, Role::Event, "NAME", KnownCommand, ReplayVerbs::Cmd},
     {"select", Args::Numbers, 1, Role::Event, "N", nullptr, ReplayVerbs::Select},
+    {"key", Args::Words, 2, Role::Event, "NAME [N]", KeyWords, ReplayVerbs::Key},
+    {"wheel", Args::Words, 2, Role::Event, "N [Ctrl]", WheelWords, ReplayVerbs::Wheel},
     {"steal", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Steal},
     {"set", Args::Pairs, 0, Role::Event, "K=V ...", SettableKeys, ReplayVerbs::Set},
     {"state", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::State},
@@ -377,6 +430,12 @@ bool Parse(const std::string& line, ReplayCommand& c, std::string& why) {
         case Args::Name:
             if (w.size() != 1) {
                 why = verb + " takes one word: " + usage;
+                return false;
+            }
+            break;
+        case Args::Words:
+            if (w.empty() || int(w.size()) > row->count) {
+                why = verb + " takes " + row->usage;
                 return false;
             }
             break;
@@ -461,7 +520,11 @@ void CReplaySession::PaintIfInvalid() {
 std::string CReplaySession::StateLine() const {
     const CMainFrame& f = *m_frame;
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
-    const bool hold = host.TimerRunning(TIMER_HOLD), repeat = host.TimerRunning(TIMER_REPEAT);
+    std::string timers;
+    for (const auto& [id, name] : {std::make_pair(TIMER_HOLD, "hold"),
+                                   std::make_pair(TIMER_REPEAT, "repeat"),
+                                   std::make_pair(TIMER_WHEEL, "wheel")})
+        if (host.TimerRunning(id)) timers += (timers.empty() ? "" : "+") + std::string(name);
     const char* button = "-";
     if (f.m_training.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0 ? "next" : "finish";
     std::ostringstream s;
@@ -472,7 +535,7 @@ std::string CReplaySession::StateLine() const {
       << " list=" << int(f.m_training.m_bListOpen) << " listcreated=" << int(f.m_training.m_bListCreated)
       << " sel=" << (host.ListBox() ? host.ListBox()->GetCurSel() : -1)
       << " lesson=" << f.m_training.m_nLesson << " step=" << f.m_training.m_nStep << " button=" << button
-      << " timers=" << (hold && repeat ? "hold+repeat" : hold ? "hold" : repeat ? "repeat" : "-")
+      << " timers=" << (timers.empty() ? "-" : timers)
       << " repaints=" << host.RepaintRequests() << " exit=" << host.Closed()
       << " about=" << host.MessageBoxes();
     return s.str();
