@@ -33,25 +33,24 @@ const CMainFrame::CommandRoute* CMainFrame::FindRoute(int id) {
     return nullptr;
 }
 
-CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {
-    m_images.LoadSide(0);
-    m_images.LoadCursor();
-}
+// The images are loaded by the first paint, at the scale the window is shown at: loading
+// them here at another scale would only be undone.
+CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {}
 
 CMainFrame::~CMainFrame() {
     if (m_training.m_wndLessonList) m_host.DestroyListBox();
 }
 
 void CMainFrame::OnPaint(CSurface& window) {
-    if (!m_bBufferReady) {
-        m_rcClient = m_host.GetClientRect();
-        m_bmpBuffer.emplace(m_rcClient.Width(), m_rcClient.Height());
-    }
-    CSurface& dc = *m_bmpBuffer;
-    ComposeRule(dc, m_rule, m_images, m_pens);
-    PaintTraining(dc);
-    window.BitBlt(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), dc,
-                  0, 0);
+    // The window's surface is itself off the screen: the front end shows it in one copy once
+    // the frame is complete, or it is the window's own image, so the frame is composed
+    // straight into it and nothing flickers. It is composed at the window's scale; a new
+    // scale (another screen, another window size) draws from the images made for it, and at
+    // a steady scale nothing is loaded here.
+    if (!m_bBufferReady) m_rcClient = m_host.GetClientRect();
+    if (m_images.m_nScale != window.Scale()) m_images.LoadScale(m_rule.m_nSide, window.Scale());
+    ComposeRule(window, m_rule, m_images, m_pens);
+    PaintTraining(window);
     AfterPaintTraining();
     m_bBufferReady = 1;
 }

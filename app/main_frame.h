@@ -32,7 +32,7 @@ public:
     ~CMainFrame();
 
     // Window events.
-    void OnPaint(CSurface& window);  // compose a frame and copy it to the window's surface
+    void OnPaint(CSurface& window);  // compose a frame on the window's (off-screen) surface
     void OnLButtonDown(unsigned flags, CPoint point);
     void OnMouseMove(unsigned flags, CPoint point);
     void OnLButtonUp(unsigned flags, CPoint point);
@@ -68,7 +68,6 @@ public:
     // A key press or a run of wheel notches has moved the rule and awaits its undo entry.
     bool PendingChange() const;
     const CImageSet& Images() const { return m_images; }
-    const CSurface* Buffer() const { return m_bmpBuffer ? &*m_bmpBuffer : nullptr; }
 
     // The state of the whole run, each part with its own type: the rule and its undo history
     // (model/), the stylus gesture (input/) and training (training/).
@@ -127,7 +126,6 @@ private:
     IWindowHost& m_host;
     CImageSet m_images;
     const CRulePens m_pens;
-    std::optional<CSurface> m_bmpBuffer;  // the off-screen frame, made at the first paint
     CRect m_rcClient;
     int32_t m_bBufferReady = 0;
 };

@@ -5,6 +5,11 @@
 #include <cstring>
 
 void CSurface::FillSolidRect(int x, int y, int width, int height, Colour colour) {
+    const int k = m_nScale;
+    x *= k;
+    y *= k;
+    width *= k;
+    height *= k;
     const int x0 = std::max(x, 0), x1 = std::min(x + width, Width());
     const int y0 = std::max(y, 0), y1 = std::min(y + height, Height());
     if (x0 >= x1) return;
@@ -12,7 +17,7 @@ void CSurface::FillSolidRect(int x, int y, int width, int height, Colour colour)
         // Lines and margins: a few pixels on many rows, where a fill call per row would
         // cost more than the stores.
         Colour* row = Row(y0) + x0;
-        for (int n = y0; n < y1; ++n, row += Width())
+        for (int n = y0; n < y1; ++n, row += Stride())
             for (int i = 0; i < x1 - x0; ++i) row[i] = colour;
         return;
     }
@@ -21,6 +26,13 @@ void CSurface::FillSolidRect(int x, int y, int width, int height, Colour colour)
 
 void CSurface::BitBlt(int x, int y, int width, int height, const CPixmap& source, int sx,
                       int sy) {
+    const int k = m_nScale;
+    x *= k;
+    y *= k;
+    width *= k;
+    height *= k;
+    sx *= k;
+    sy *= k;
     // Clip the rectangle against both the source and this surface, keeping the two aligned.
     int left = std::max({0, -x, -sx});
     int top = std::max({0, -y, -sy});
@@ -28,7 +40,8 @@ void CSurface::BitBlt(int x, int y, int width, int height, const CPixmap& source
     const int bottom = std::min({height, Height() - y, source.Height() - sy});
     if (left >= right || top >= bottom) return;
     const std::size_t bytes = std::size_t(right - left) * sizeof(Colour);
-    if (left == 0 && x == 0 && sx == 0 && right == Width() && right == source.Width()) {
+    if (left == 0 && x == 0 && sx == 0 && right == Width() && right == source.Width() &&
+        Stride() == Width() && source.Stride() == source.Width()) {
         // Whole rows on both sides, as in the frame's copy to the window: one block.
         std::memcpy(Row(y + top), source.Row(sy + top), bytes * (bottom - top));
         return;
@@ -62,6 +75,10 @@ void CSurface::LineTo(int x, int y) {
         const int y0 = from.y <= y ? from.y : y + 1;
         const int y1 = from.y <= y ? y : from.y + 1;
         FillSolidRect(x - w / 2, y0 - w / 2, w, y1 - y0 + (w - 1), colour);
+        return;
+    }
+    if (m_nScale > 1) {
+        SlantedLine(from, {x, y});
         return;
     }
     // Bresenham, the end point left out.

@@ -5,6 +5,13 @@
 //  - a line stops before its end point.
 // Fills, copies and lines touch the pixels directly (they are the whole of an ordinary
 // frame); ellipses and text go through QPainter, used only by the training overlays.
+//
+// A surface has a whole scale k: its pixels are k x k device pixels for each pixel of the
+// coordinates every call takes, so the logic draws in client coordinates whatever k is.
+// Fills, copies and straight lines cover exactly k times their rectangles (a copy's source
+// is an image drawn at the same k); ellipses, slanted lines and text are drawn at k from
+// their shapes, smoothed, and text is laid out with the metrics of k = 1, so that lines
+// break and fit as they do there. At k = 1 nothing is smoothed that was not before.
 #pragma once
 
 #include <optional>
@@ -37,7 +44,15 @@ constexpr unsigned DT_WORDBREAK = 0x10;
 
 class CSurface : public CPixmap {
 public:
-    CSurface(int width, int height) : CPixmap(width, height) {}
+    // width and height in client pixels.
+    CSurface(int width, int height, int scale = 1)
+        : CPixmap(width * scale, height * scale), m_nScale(scale) {}
+    // Over pixels someone else owns: width x height client pixels at `scale`, rows `stride`
+    // device pixels apart.
+    CSurface(Colour* bits, int width, int height, int stride, int scale)
+        : CPixmap(bits, width * scale, height * scale, stride), m_nScale(scale) {}
+
+    int Scale() const { return m_nScale; }
 
     void FillSolidRect(int x, int y, int width, int height, Colour colour);
     // Plain copy: source replaces destination. Parts of the rectangle that fall outside the
@@ -73,6 +88,9 @@ private:
     std::optional<CBrush>& Selected(const CBrush*) { return m_brush; }
 
     void Plot(int x, int y);  // one pen-sized dot
+    void SlantedLine(CPoint from, CPoint to);  // at k > 1: a smoothed stroke of the pen
+
+    int m_nScale = 1;
 
     // Copies, not pointers: a selection cannot outlive what it was made from.
     std::optional<CPen> m_pen;

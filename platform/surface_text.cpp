@@ -50,16 +50,25 @@ std::vector<std::string_view> LinesOf(const char* text, int width, unsigned form
 
 QImage Wrap(CPixmap& pixmap) {
     return QImage(reinterpret_cast<uchar*>(pixmap.Bits()), pixmap.Width(), pixmap.Height(),
-                  pixmap.Width() * int(sizeof(Colour)), QImage::Format_RGB32);
+                  pixmap.Stride() * int(sizeof(Colour)), QImage::Format_RGB32);
 }
 
 QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+// Client coordinates on the surface's pixels: at k > 1 everything is drawn k times larger
+// and smoothed.
+void ToClient(QPainter& painter, int scale) {
+    if (scale == 1) return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(scale, scale);
+}
 
 }  // namespace
 
 void CSurface::Ellipse(int left, int top, int right, int bottom) {
     QImage image = Wrap(*this);
     QPainter painter(&image);
+    ToClient(painter, m_nScale);
     if (m_pen)
         painter.setPen(QPen(QColor::fromRgb(m_pen->colour), m_pen->width, Qt::SolidLine,
                             Qt::SquareCap, Qt::MiterJoin));
@@ -85,6 +94,9 @@ void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect
     const int cell = QFontMetrics(qfont).height();
     QImage image = Wrap(*this);
     QPainter painter(&image);
+    // The layout is made in client coordinates with the font of k = 1, only drawn larger:
+    // the lines break between the same words at every k.
+    ToClient(painter, m_nScale);
     painter.setClipRect(ToQRect(rect));
     painter.setFont(qfont);
     painter.setPen(QColor::fromRgb(m_textColour));
@@ -100,6 +112,17 @@ void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect
 std::vector<std::string_view> CSurface::BreakText(const char* text, int width, const CFont& font) {
     const QFontMetricsF metrics(ArialOfHeight(font.height));
     return LinesOf(text, width, DT_WORDBREAK, metrics);
+}
+
+void CSurface::SlantedLine(CPoint from, CPoint to) {
+    // A pen-wide stroke between the centres of the end pixels; square ends close the joins
+    // of a polyline drawn segment by segment.
+    QImage image = Wrap(*this);
+    QPainter painter(&image);
+    ToClient(painter, m_nScale);
+    painter.setPen(QPen(QColor::fromRgb(m_pen->colour), m_pen->width, Qt::SolidLine,
+                        Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
 }
 
 CRect CSurface::MeasureText(const char* text, const CRect& rect, unsigned format,

@@ -4,21 +4,33 @@
 #include "resources/images.h"
 
 void CImageSet::LoadSide(int side) {
+    if (m_nScale == 0) return;  // the first paint loads them, at its scale
     const bool first = side == 0;
-    m_bmpTop = LoadImageResource(first ? IDB_TOP1 : IDB_TOP2);
-    m_bmpSlide = LoadImageResource(first ? IDB_SLIDE1 : IDB_SLIDE2);
-    m_bmpBottom = LoadImageResource(first ? IDB_BOTTOM1 : IDB_BOTTOM2);
-    m_bmpMiniTop = LoadImageResource(first ? IDB_MINI_TOP1 : IDB_MINI_TOP2);
-    m_bmpMiniSlide = LoadImageResource(first ? IDB_MINI_SLIDE1 : IDB_MINI_SLIDE2);
-    m_bmpMiniBottom = LoadImageResource(first ? IDB_MINI_BOTTOM1 : IDB_MINI_BOTTOM2);
+    m_bmpTop = LoadImageResource(first ? IDB_TOP1 : IDB_TOP2, m_nScale);
+    m_bmpSlide = LoadImageResource(first ? IDB_SLIDE1 : IDB_SLIDE2, m_nScale);
+    m_bmpBottom = LoadImageResource(first ? IDB_BOTTOM1 : IDB_BOTTOM2, m_nScale);
+    m_bmpMiniTop = LoadImageResource(first ? IDB_MINI_TOP1 : IDB_MINI_TOP2, m_nScale);
+    m_bmpMiniSlide = LoadImageResource(first ? IDB_MINI_SLIDE1 : IDB_MINI_SLIDE2, m_nScale);
+    m_bmpMiniBottom = LoadImageResource(first ? IDB_MINI_BOTTOM1 : IDB_MINI_BOTTOM2, m_nScale);
 }
 
 void CImageSet::LoadCursor() {
-    m_bmpCursorGrip = LoadImageResource(IDB_CURSOR_GRIP);
-    m_bmpCursorCap = LoadImageResource(IDB_CURSOR_CAP);
+    if (m_nScale == 0) return;
+    m_bmpCursorGrip = LoadImageResource(IDB_CURSOR_GRIP, m_nScale);
+    m_bmpCursorCap = LoadImageResource(IDB_CURSOR_CAP, m_nScale);
 }
 
-CPixmap LoadImageResource(int id) {
+void CImageSet::LoadScale(int side, int scale) {
+    m_nScale = scale;
+    LoadSide(side);
+    LoadCursor();
+}
+
+CPixmap LoadImageResource(int id, int scale) {
+    if (scale > 1) {
+        const EmbeddedImage* image = FindScaledImage(id, scale);
+        return image ? DecodeRuns(image->data, image->size) : CPixmap();
+    }
     const EmbeddedImage* image = FindEmbeddedImage(id);
     return image ? DecodeBmp(image->data, image->size) : CPixmap();
 }

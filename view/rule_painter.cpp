@@ -27,8 +27,9 @@ constexpr GreyFill kOutsideCopies[] = {
 // first column and after its last, and the rows below its last.
 void GreyUncovered(CSurface& dc, const StripCopy& c) {
     const int from = std::clamp(-c.sx, 0, c.width);
-    const int to = std::clamp(c.image->Width() - c.sx, 0, c.width);
-    const int rows = std::clamp(c.image->Height(), 0, c.height);
+    // The image's size in client pixels: it is drawn at the surface's scale.
+    const int to = std::clamp(c.image->Width() / dc.Scale() - c.sx, 0, c.width);
+    const int rows = std::clamp(c.image->Height() / dc.Scale(), 0, c.height);
     if (from >= to || rows == 0) {
         dc.FillSolidRect(c.x, c.y, c.width, c.height, kRuleGrey);
         return;

@@ -3,10 +3,12 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/scale.h"
+#include "resources/images.h"
 
 namespace {
 
@@ -23,7 +25,7 @@ unsigned KeyFlags(const QMouseEvent& event) {
     return flags;
 }
 
-// The space around the enlarged frame, in the frame's own background grey.
+// The space around the frame, in the frame's own background grey.
 const QColor kMarginColour(128, 128, 128);
 
 }  // namespace
@@ -31,10 +33,7 @@ const QColor kMarginColour(128, 128, 128);
 CClientView::CClientView(CQtMainWindow& window, int startFactor)
     : m_window(window),
       m_nStartFactor(startFactor),
-      m_nFactor(startFactor),
-      m_surface(kClientWidth, kClientHeight),
-      m_image(reinterpret_cast<const uchar*>(m_surface.Bits()), kClientWidth, kClientHeight,
-              kClientWidth * int(sizeof(Colour)), QImage::Format_RGB32) {
+      m_nFactor(startFactor) {
     setObjectName(QStringLiteral("ClientView"));
     // The frame covers the whole area and the margins are painted too: nothing to erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -57,12 +56,25 @@ QSize CClientView::minimumSizeHint() const {
     return {kClientWidth, kClientHeight};
 }
 
+int CClientView::ScaleHere() const {
+    return DeviceScale(m_nFactor, devicePixelRatioF(), kMaxImageScale);
+}
+
+void CClientView::SelectScale() {
+    const int k = ScaleHere();
+    if (k == m_nScale) return;
+    m_nScale = k;
+    m_surface.reset();  // made when it is needed
+    m_image = QImage();
+}
+
 void CClientView::Relayout() {
     const int factor = ScaleForView(size());
     const QPoint origin = FrameOrigin(size(), factor);
-    if (factor == m_nFactor && origin == m_ptOrigin) return;
+    if (factor == m_nFactor && origin == m_ptOrigin && ScaleHere() == m_nScale) return;
     m_nFactor = factor;
     m_ptOrigin = origin;
+    SelectScale();
     m_window.ClientLayoutChanged();
     update();
 }
@@ -72,10 +84,40 @@ void CClientView::resizeEvent(QResizeEvent* event) {
     Relayout();
 }
 
+bool CClientView::ComposeInPlace(QPainter& painter) {
+    // A child (the lesson list) lies over the frame: the painter leaves its pixels alone, and
+    // so must the frame, which then goes through the painter.
+    for (const QObject* child : children())
+        if (const auto* widget = qobject_cast<const QWidget*>(child); widget && widget->isVisible())
+            return false;
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image) return false;
+    const QImage& image = *static_cast<const QImage*>(device);
+    if (image.format() != QImage::Format_RGB32 &&
+        image.format() != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    // Logical pixels reach the image k / factor times larger, and nothing turns or skews.
+    const QTransform toImage = painter.deviceTransform();
+    if (!toImage.isAffine() || toImage.m12() != 0 || toImage.m21() != 0 ||
+        toImage.m11() * m_nFactor != m_nScale || toImage.m22() * m_nFactor != m_nScale)
+        return false;
+    const QPointF corner = toImage.map(QPointF(m_ptOrigin));
+    const int x = qRound(corner.x()), y = qRound(corner.y());
+    const int k = m_nScale;
+    const QRect mine = toImage.mapRect(QRectF(rect())).toAlignedRect();
+    const QRect frame(x, y, kClientWidth * k, kClientHeight * k);
+    if (!mine.contains(frame) || !image.rect().contains(frame)) return false;
+    // The backing image is this window's alone; its pixels are 0xFFRRGGBB in both formats.
+    auto* bits = reinterpret_cast<Colour*>(const_cast<uchar*>(image.constScanLine(y))) + x;
+    CSurface window(bits, kClientWidth, kClientHeight, int(image.bytesPerLine() / 4), k);
+    m_window.PaintClient(window);
+    return true;
+}
+
 void CClientView::paintEvent(QPaintEvent* /*event*/) {
-    m_window.PaintClient(m_surface);
+    SelectScale();  // a screen of another pixel ratio shows the window now
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect target(m_ptOrigin,
                        QSize(kClientWidth * m_nFactor, kClientHeight * m_nFactor));
     // The margins, at most four bands around the frame.
@@ -89,7 +131,18 @@ void CClientView::paintEvent(QPaintEvent* /*event*/) {
     if (target.right() + 1 < w)
         painter.fillRect(target.right() + 1, target.top(), w - target.right() - 1, target.height(),
                          kMarginColour);
-    painter.drawImage(target, m_image);
+    if (ComposeInPlace(painter)) return;
+    if (!m_surface) {
+        m_surface.emplace(kClientWidth, kClientHeight, m_nScale);
+        m_image = QImage(reinterpret_cast<const uchar*>(m_surface->Bits()), m_surface->Width(),
+                         m_surface->Height(), m_surface->Stride() * int(sizeof(Colour)),
+                         QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(double(m_nScale) / m_nFactor);
+    }
+    m_window.PaintClient(*m_surface);
+    // 1:1 when the ratio is whole; otherwise the platform scales it, smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(target.topLeft(), m_image);
 }
 
 void CClientView::mousePressEvent(QMouseEvent* event) {
@@ -136,5 +189,7 @@ void CClientView::wheelEvent(QWheelEvent* event) {
 
 bool CClientView::event(QEvent* event) {
     if (event->type() == QEvent::UngrabMouse) m_window.LoseCapture();
+    // Moved to a screen of another pixel ratio: k is chosen again and the frame redrawn.
+    if (event->type() == QEvent::ScreenChangeInternal) Relayout();
     return QWidget::event(event);
 }

@@ -1,9 +1,11 @@
 #include "frontend/qt/list_box.h"
 
 #include <QAbstractItemView>
-#include <algorithm>
+#include <QFont>
 #include <QFrame>
 #include <QString>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 int CQtListBox::InsertString(int position, const char* text) {
     if (!m_widget) return -1;
@@ -60,4 +62,31 @@ QListWidget* MakeLessonListWidget(QWidget* parent) {
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return list;
+}
+
+namespace {
+
+// Rows of one height, whatever the style would give the font.
+class CRowHeight : public QStyledItemDelegate {
+  public:
+    CRowHeight(QObject* parent, int height) : QStyledItemDelegate(parent), m_nHeight(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), m_nHeight};
+    }
+
+  private:
+    int m_nHeight;
+};
+
+}  // namespace
+
+void ScaleLessonList(QListWidget& list, int factor) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kLessonListFontPixels * factor);
+    list.setFont(font);
+    QAbstractItemDelegate* old = list.itemDelegate();
+    list.setItemDelegate(new CRowHeight(&list, kLessonListRowHeight * factor));
+    if (old && old->parent() == &list) delete old;
+    list.setUniformItemSizes(true);
 }

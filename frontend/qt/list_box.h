@@ -28,3 +28,10 @@ class CQtListBox : public IListBox {
 // A list widget set up the way the lesson list wants it: nothing to edit, drag or activate,
 // so a click or a double click does no more than select.
 QListWidget* MakeLessonListWidget(QWidget* parent);
+
+// The list's font and rows at `factor` logical pixels a client pixel: the text font of the
+// step boxes (height 14, 12 pixels to the em) and rows of 16 client pixels, factor times over,
+// so that the list scales with the frame under it instead of keeping the desktop's size.
+constexpr int kLessonListFontPixels = 12;
+constexpr int kLessonListRowHeight = 16;
+void ScaleLessonList(QListWidget& list, int factor);

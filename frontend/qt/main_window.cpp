@@ -21,6 +21,7 @@
 #include "frontend/qt/client_view.h"
 #include "frontend/qt/list_box.h"
 #include "resources/ids.h"
+#include "resources/images.h"
 #include "resources/menus.h"
 #include "view/image_set.h"
 
@@ -34,21 +35,22 @@ constexpr int kDecorationHeight = 32;
 // The toolbar strip's button face: shown as the toolbar's own background.
 constexpr Colour kButtonFace = Rgb(192, 192, 192);
 
-QPixmap ToolbarIcon(const CPixmap& strip, int index, int factor) {
+// Button `index` of the toolbar strip drawn at k (k device pixels a strip pixel), shown at
+// `factor` logical pixels a strip pixel: its own pixels on the screen, not an enlargement.
+QPixmap ToolbarIcon(const CPixmap& strip, int index, int k, int factor) {
     if (strip.IsNull()) return {};
     const QImage whole(reinterpret_cast<const uchar*>(strip.Bits()), strip.Width(), strip.Height(),
-                       strip.Width() * int(sizeof(Colour)), QImage::Format_RGB32);
-    QImage button =
-        whole.copy(index * kToolbarButtonWidth, 0, kToolbarButtonWidth, kToolbarButtonHeight)
-            .convertToFormat(QImage::Format_ARGB32);
+                       strip.Stride() * int(sizeof(Colour)), QImage::Format_RGB32);
+    QImage button = whole.copy(index * kToolbarButtonWidth * k, 0, kToolbarButtonWidth * k,
+                               kToolbarButtonHeight * k)
+                        .convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < button.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(button.scanLine(y));
         for (int x = 0; x < button.width(); ++x)
             if ((row[x] | 0xFF000000u) == kButtonFace) row[x] = 0;
     }
-    return QPixmap::fromImage(button.scaled(kToolbarButtonWidth * factor,
-                                            kToolbarButtonHeight * factor, Qt::IgnoreAspectRatio,
-                                            Qt::FastTransformation));
+    button.setDevicePixelRatio(double(k) / factor);
+    return QPixmap::fromImage(button);
 }
 
 // A caption with its mnemonic marked for Qt: "&" before the first of its letter.
@@ -168,10 +170,11 @@ void CQtMainWindow::BuildToolBar(int factor) {
         }
     }
     m_toolBar->setIconSize(QSize(kToolbarButtonWidth * factor, kToolbarButtonHeight * factor));
-    const CPixmap strip = LoadImageResource(IDB_TOOLBAR);
+    const int k = DeviceScale(factor, devicePixelRatioF(), kMaxImageScale);
+    const CPixmap strip = LoadImageResource(IDB_TOOLBAR, k);
     const QList<QAction*> actions = m_toolBar->actions();
     for (int i = 0; i < actions.size() && i < int(std::size(kToolbar)); ++i)
-        actions[i]->setIcon(QIcon(ToolbarIcon(strip, kToolbar[i].imageIndex, factor)));
+        actions[i]->setIcon(QIcon(ToolbarIcon(strip, kToolbar[i].imageIndex, k, factor)));
 }
 
 int CQtMainWindow::FitToScreen() const {
@@ -327,6 +330,7 @@ IListBox* CQtMainWindow::CreateListBox(const CRect& rect, int /*controlId*/) {
     DestroyListBox();
     QListWidget* widget = MakeLessonListWidget(m_view);
     m_rcList = rect;
+    ScaleLessonList(*widget, m_view->Factor());
     widget->setGeometry(MapToView(rect, m_view->Origin(), m_view->Factor()));
     WatchListKeys(widget);
     widget->show();
@@ -370,8 +374,10 @@ void CQtMainWindow::StylusDoubleTap(unsigned flags, CPoint point) {
 }
 
 void CQtMainWindow::ClientLayoutChanged() {
-    if (QListWidget* widget = ListWidget())
+    if (QListWidget* widget = ListWidget()) {
+        ScaleLessonList(*widget, m_view->Factor());
         widget->setGeometry(MapToView(m_rcList, m_view->Origin(), m_view->Factor()));
+    }
 }
 
 bool CQtMainWindow::event(QEvent* event) {

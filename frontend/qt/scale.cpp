@@ -14,6 +14,12 @@ int ScaleForView(QSize view) {
     return std::max(1, std::min(view.width() / kClientWidth, view.height() / kClientHeight));
 }
 
+int DeviceScale(int factor, double devicePixelRatio, int largest) {
+    // A ratio a hair above a whole number is that number, not the next one up.
+    const int ratio = std::max(1, int(std::ceil(devicePixelRatio - 1e-6)));
+    return std::clamp(factor * ratio, 1, largest);
+}
+
 QPoint FrameOrigin(QSize view, int factor) {
     return {std::max(0, (view.width() - kClientWidth * factor) / 2),
             std::max(0, (view.height() - kClientHeight * factor) / 2)};

@@ -1,5 +1,6 @@
-// How the client frame sits in the window: enlarged by a whole factor with nearest
-// neighbour, so every client pixel stays a sharp square, and centred in the space it gets.
+// How the client frame sits in the window: a whole factor of logical pixels a client pixel,
+// centred in the space it gets, and drawn at the screen's own resolution: k device pixels a
+// client pixel.
 #pragma once
 
 #include <QPoint>
@@ -25,7 +26,13 @@ int ScaleForScreen(QSize available, const CWindowChrome& chrome);
 // The largest whole factor at which the frame fits into a client area of this size; at least 1.
 int ScaleForView(QSize view);
 
-// Top left corner of the enlarged frame, centred in the view; never negative.
+// k, the device pixels a client pixel: the factor times the device pixel ratio, rounded up
+// when the ratio is fractional (the frame is then scaled down smoothly), and at most
+// `largest`, the finest scale the image set is drawn at (the frame is then enlarged
+// smoothly by what is left).
+int DeviceScale(int factor, double devicePixelRatio, int largest);
+
+// Top left corner of the frame, centred in the view; never negative.
 QPoint FrameOrigin(QSize view, int factor);
 
 // A point of the view in client coordinates: floor((pos - origin) / factor) on each axis, so

@@ -179,31 +179,34 @@ TEST(Frame, DecodeBmpRefusesWhatItCannotRead) {
 namespace {
 
 // Whatever the buffer held before, a frame comes out the same: nothing of an older frame
-// shows through, at any offset a move, a hold, an undo or a lesson can reach.
+// shows through, at any offset a move, a hold, an undo or a lesson can reach, at k = 1 and
+// at k = 3 (where the images are k times larger than the rectangles they are copied into).
 TEST(Frame, NothingOfThePreviousFrameShowsThroughAtAnyOffset) {
-    CImageSet images;
-    images.LoadSide(0);
-    images.LoadCursor();
     const CRulePens pens;
-    CSurface fresh(240, 268), stale(240, 268);
-    const int scrolls[] = {-12, -11, 0, 1, 500, 1043, 1044, 1055, 1056};
-    const int slides[] = {-1199, -1190, -300, -1, 0, 1, 236, 1199};
-    const int cursors[] = {-1133, -500, 0, 87};
-    for (int scroll : scrolls)
-        for (int slide : slides)
-            for (int cursor : cursors) {
-                CRuleState rule;
-                rule.m_nScroll = scroll;
-                rule.m_nSlide = slide;
-                rule.m_nCursor = cursor;
-                rule.m_bClamp = (scroll + slide) & 1;
-                fresh.FillSolidRect(0, 0, 240, 268, kRuleGrey);
-                stale.FillSolidRect(0, 0, 240, 268, Rgb(255, 0, 255));
-                ComposeRule(fresh, rule, images, pens);
-                ComposeRule(stale, rule, images, pens);
-                ASSERT_TRUE(std::equal(fresh.Bits(), fresh.Bits() + 240 * 268, stale.Bits()))
-                    << "scroll " << scroll << " slide " << slide << " cursor " << cursor;
-            }
+    for (int k : {1, 3}) {
+        CImageSet images;
+        images.LoadScale(0, k);
+        CSurface fresh(240, 268, k), stale(240, 268, k);
+        const int scrolls[] = {-12, -11, 0, 1, 500, 1043, 1044, 1055, 1056};
+        const int slides[] = {-1199, -1190, -300, -1, 0, 1, 236, 1199};
+        const int cursors[] = {-1133, -500, 0, 87};
+        for (int scroll : scrolls)
+            for (int slide : slides)
+                for (int cursor : cursors) {
+                    CRuleState rule;
+                    rule.m_nScroll = scroll;
+                    rule.m_nSlide = slide;
+                    rule.m_nCursor = cursor;
+                    rule.m_bClamp = (scroll + slide) & 1;
+                    fresh.FillSolidRect(0, 0, 240, 268, kRuleGrey);
+                    stale.FillSolidRect(0, 0, 240, 268, Rgb(255, 0, 255));
+                    ComposeRule(fresh, rule, images, pens);
+                    ComposeRule(stale, rule, images, pens);
+                    ASSERT_TRUE(std::equal(fresh.Bits(), fresh.Bits() + fresh.Width() * fresh.Height(),
+                                           stale.Bits()))
+                        << "k " << k << " scroll " << scroll << " slide " << slide << " cursor " << cursor;
+                }
+    }
 }
 
 }  // namespace

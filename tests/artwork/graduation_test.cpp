@@ -1,13 +1,18 @@
 // Every scale's graduation against the position rules: each tick of the step table within 1.5
 // columns of its rule, anchors exactly on their columns, nothing else in the ordinary tick
 // rows, numbered and half-way ticks longer than the rest, and every tick inside its band.
+// Drawn at k = 2 and 3, as the program receives the images: each tick within half a device
+// pixel of k times its rule, anchors and index marks at k times their columns.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "tests/artwork/support.h"
+#include "view/image_set.h"
 
 namespace artwork_test {
 namespace {
@@ -110,18 +115,26 @@ bool Allowed(Scale s, double v, int column) {
     return std::fabs(column - artwork::Column(s, v)) <= 1.5;
 }
 
+// The rule column and value of every tick of scale s, left to right.
+std::vector<std::pair<double, double>> RuleColumns(Scale s) {
+    std::vector<std::pair<double, double>> columns;
+    for (double v : TickValues(s)) columns.emplace_back(artwork::Column(s, v), v);
+    std::sort(columns.begin(), columns.end());
+    return columns;
+}
+
+bool NearTick(Scale s, int column) {
+    const std::vector<double> values = TickValues(s);
+    return std::any_of(values.begin(), values.end(), [&](double v) { return std::fabs(artwork::Column(s, v) - column) <= 1.5; });
+}
+
 class EveryScale : public ::testing::TestWithParam<Band> {};
 
 TEST_P(EveryScale, TicksStandWhereTheRulePutsThemAndNothingElseInTheirRows) {
     const Band band = GetParam();
     const Bitmap& b = ImageOf(band.image);
-    const std::vector<double> values = TickValues(band.scale);
-    std::vector<std::pair<double, double>> expected;  // rule column, value, left to right
-    for (double v : values) expected.emplace_back(artwork::Column(band.scale, v), v);
-    std::sort(expected.begin(), expected.end());
-    auto nearTick = [&](int c) {
-        return std::any_of(values.begin(), values.end(), [&](double v) { return std::fabs(artwork::Column(band.scale, v) - c) <= 1.5; });
-    };
+    const std::vector<std::pair<double, double>> expected = RuleColumns(band.scale);
+    auto nearTick = [&](int c) { return NearTick(band.scale, c); };
     for (int row : TickRows(band)) {
         std::vector<int> ink = InkColumns(b, row, band.first - 3, band.last + 3);
         ink.erase(std::remove_if(ink.begin(), ink.end(), [&](int c) { return IsIndex(band.scale, c) && !nearTick(c); }), ink.end());
@@ -216,6 +229,96 @@ TEST_P(EveryScale, NumberedTicksRunLongerThanOrdinaryOnesAndStayInTheirBand) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Strips, EveryScale, ::testing::ValuesIn(kBands));
+
+// The images at scale k as the program loads them, decoded once.
+const CPixmap& ImageAt(int id, int k) {
+    static std::map<std::pair<int, int>, CPixmap> images;
+    auto it = images.find({id, k});
+    if (it == images.end()) it = images.emplace(std::make_pair(id, k), LoadImageResource(id, k)).first;
+    return it->second;
+}
+
+// Ink at k: darker than the paper by more than a third (black, maroon, a grey tail).
+bool InkAt(const CPixmap& p, int x, int y) {
+    const Colour c = p.Pixel(x, y);
+    const int grey = (((c >> 16) & 0xff) * 11 + ((c >> 8) & 0xff) * 16 + (c & 0xff) * 5) / 32;
+    return grey < 170;
+}
+
+struct InkRun {
+    int left, width;
+};
+
+// The runs of ink on device row y from column x0 up to x1.
+std::vector<InkRun> RunsAt(const CPixmap& p, int y, int x0, int x1) {
+    std::vector<InkRun> runs;
+    for (int x = std::max(x0, 0); x < std::min(x1, p.Width()); ++x) {
+        if (!InkAt(p, x, y)) continue;
+        if (!runs.empty() && runs.back().left + runs.back().width == x)
+            ++runs.back().width;
+        else
+            runs.push_back({x, 1});
+    }
+    return runs;
+}
+
+class EveryScaleAtK : public ::testing::TestWithParam<std::tuple<Band, int>> {};
+
+TEST_P(EveryScaleAtK, TicksStandWithinHalfADevicePixelOfKTimesTheRule) {
+    const auto& [band, k] = GetParam();
+    const CPixmap& p = ImageAt(band.image, k);
+    ASSERT_EQ(p.Width(), 1279 * k);
+    const std::vector<std::pair<double, double>> expected = RuleColumns(band.scale);
+    auto nearTick = [&](int c) { return NearTick(band.scale, c); };
+    for (int row : TickRows(band)) {
+        const int y = k * row + k / 2;
+        std::vector<InkRun> runs = RunsAt(p, y, k * (band.first - 3), k * (band.last + 4));
+        runs.erase(std::remove_if(runs.begin(), runs.end(), [&](const InkRun& r) {
+                       return r.left % k == 0 && IsIndex(band.scale, r.left / k) && !nearTick(r.left / k);
+                   }), runs.end());
+        ASSERT_EQ(runs.size(), expected.size()) << "row " << row << " at k = " << k;
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            const double v = expected[i].second, rule = expected[i].first;
+            SCOPED_TRACE(testing::Message() << "k = " << k << ", row " << row << ": " << v << " at device column " << runs[i].left);
+            EXPECT_EQ(runs[i].width, k) << "a tick is k device pixels wide";
+            if (const Anchor* a = AnchorOf(band.scale, v))
+                EXPECT_EQ(runs[i].left, k * a->column);
+            else if (band.scale == S::S9 && v < 0.5)
+                EXPECT_TRUE(runs[i].left > k * 195 && runs[i].left < k * 256);
+            else
+                EXPECT_LE(std::fabs(runs[i].left - k * rule), 0.5) << "rule " << k * rule;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Strips, EveryScaleAtK, ::testing::Combine(::testing::ValuesIn(kBands), ::testing::Values(2, 3)));
+
+// The index marks' figures at k: symmetric about k times their column, k times as wide.
+struct Figure {
+    const char* name;
+    int image, column, top, bottom, halfWidth;
+};
+
+const Figure kFigures[] = {
+    {"circular index", 134, 662, 15, 26, 6},   {"triangular index", 134, 749, 15, 28, 6},
+    {"45° triangle", 134, 836, 65, 76, 6},     {"R index", 134, 403, 67, 77, 5},
+    {"diamond index", 137, 126, 9, 32, 6},     {"12-km diamond", 136, 84, 13, 33, 10},
+};
+
+TEST(IndexMarksAtK, StandAtKTimesTheirColumns) {
+    for (int k : {2, 3})
+        for (const Figure& f : kFigures) {
+            SCOPED_TRACE(testing::Message() << f.name << " at k = " << k);
+            const CPixmap& p = ImageAt(f.image, k);
+            int left = 1 << 20, right = -1;
+            for (int y = k * f.top; y < k * (f.bottom + 1); ++y)
+                for (int x = k * (f.column - f.halfWidth - 2); x < k * (f.column + f.halfWidth + 3); ++x)
+                    if (InkAt(p, x, y)) left = std::min(left, x), right = std::max(right, x);
+            ASSERT_GE(right, left);
+            EXPECT_NEAR((left + right) / 2.0, k * f.column + (k - 1) / 2.0, 0.5);
+            EXPECT_NEAR(right - left + 1, k * (2 * f.halfWidth + 1), k);
+        }
+}
 
 }  // namespace
 }  // namespace artwork_test

@@ -138,7 +138,8 @@ TEST_F(Host, ListBoxInsertsAtPositionsAndKeepsItsData) {
     EXPECT_EQ(widget->parentWidget(), &View());
     EXPECT_TRUE(widget->isVisible());
     EXPECT_EQ(widget->geometry(), QRect(30, 60, 420, 340));
-    EXPECT_EQ(widget->font(), QApplication::font());
+    // Its font and rows scale with the frame: 12 and 16 pixels at factor 1, twice that here.
+    EXPECT_EQ(widget->font().pixelSize(), 24);
 
     EXPECT_EQ(list->GetCurSel(), -1);
     EXPECT_EQ(list->InsertString(0, " b"), 0);
@@ -147,6 +148,7 @@ TEST_F(Host, ListBoxInsertsAtPositionsAndKeepsItsData) {
     EXPECT_EQ(list->InsertString(2, " c"), 2);
     EXPECT_EQ(list->InsertString(-1, " e"), 4);
     ASSERT_EQ(widget->count(), 5);
+    EXPECT_EQ(widget->visualItemRect(widget->item(1)).height(), 32);
     const char* order[] = {" a", " b", " c", " d", " e"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(widget->item(i)->text().toUtf8(), QByteArray(order[i]));
     for (int i = 0; i < 5; ++i) list->SetItemData(i, 100 + i);

@@ -1,5 +1,6 @@
 // Training through the real window: the chooser's list widget, starting lesson 2 from it and
 // stepping through to the end with the step box's button.
+#include <QBackingStore>
 #include <QListWidget>
 
 #include "qt_support.h"
@@ -34,6 +35,14 @@ TEST_F(Training, TheListWidgetLivesOnlyWhileTheChooserIsOpen) {
     EXPECT_EQ(list->item(30)->data(Qt::UserRole).toInt(), 32);  // key 32 before key 31
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_FALSE(FindCommand(*window, ID_TRAINING)->isEnabled());
+    // The frame is composed into the window's image under the list; a repaint of the frame
+    // leaves the list showing over it, its first title selected.
+    window->UpdateWindow();
+    const QImage* backing = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
+    ASSERT_NE(backing, nullptr);
+    const QRect row5 = list->visualItemRect(list->item(5));
+    const QPoint paper = list->viewport()->mapTo(window.get(), QPoint(row5.left() + 1, row5.center().y()));
+    EXPECT_EQ(backing->pixel(paper), list->palette().color(QPalette::Base).rgb());
 
     // Clicking a title selects it; the list has the keys while it is open.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},

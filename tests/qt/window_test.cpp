@@ -1,11 +1,13 @@
 // The program window as it starts: title, menus, toolbar, the command states and the
 // commands that end in a box or in leaving.
+#include <QBackingStore>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <algorithm>
 #include <vector>
 
+#include "platform/headless/headless_host.h"
 #include "qt_support.h"
 #include "resources/ids.h"
 #include "view/image_set.h"
@@ -105,32 +107,27 @@ TEST_F(StartUp, ToolbarHasTheTwoButtonsCutFromTheStrip) {
     EXPECT_FALSE(window->CommandBar().isMovable());
     EXPECT_EQ(window->CommandBar().iconSize(), QSize(32, 30));
 
-    // The undo button is the strip's right half, each pixel a 2x2 block; the silver face
-    // shows the toolbar through.
-    const CPixmap strip = LoadImageResource(IDB_TOOLBAR);
-    ASSERT_EQ(strip.Width(), 32);
-    ASSERT_EQ(strip.Height(), 15);
+    // The undo button is the right half of the strip drawn at k = 2, the factor here: its own
+    // pixels, not the 16 x 15 strip enlarged; the silver face shows the toolbar through.
+    const CPixmap strip = LoadImageResource(IDB_TOOLBAR, 2);
+    ASSERT_EQ(strip.Width(), 64);
+    ASSERT_EQ(strip.Height(), 30);
     const QImage undo =
         buttons[1]->icon().pixmap(QSize(32, 30)).toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(undo.size(), QSize(32, 30));
     int glyph = 0;
-    for (int y = 0; y < 15; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const Colour source = strip.Pixel(16 + x, y);
-            for (int dy = 0; dy < 2; ++dy) {
-                for (int dx = 0; dx < 2; ++dx) {
-                    const QRgb shown = undo.pixel(2 * x + dx, 2 * y + dy);
-                    if (source == Rgb(192, 192, 192)) {
-                        EXPECT_EQ(qAlpha(shown), 0) << x << "," << y;
-                    } else {
-                        EXPECT_EQ(shown, QRgb(source)) << x << "," << y;
-                    }
-                }
-            }
-            glyph += source == Rgb(0, 0, 255);
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const Colour source = strip.Pixel(32 + x, y);
+            const QRgb shown = undo.pixel(x, y);
+            if (source == Rgb(192, 192, 192))
+                EXPECT_EQ(qAlpha(shown), 0) << x << "," << y;
+            else
+                EXPECT_EQ(shown, QRgb(source)) << x << "," << y;
+            glyph += (source & 0xFF) > 200 && ((source >> 16) & 0xFF) < 100;
         }
     }
-    EXPECT_GT(glyph, 20);  // the blue undo glyph is there at all
+    EXPECT_GT(glyph, 80);  // the blue undo glyph is there at all
     // The first button is blank: all face.
     const QImage blank =
         buttons[0]->icon().pixmap(QSize(32, 30)).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -211,27 +208,83 @@ TEST_F(StartUp, ExitClosesTheWindowWhenTheLoopGetsToIt) {
     EXPECT_TRUE(WaitUntil([&] { return !window->isVisible(); }));
 }
 
-TEST_F(StartUp, PaintShowsTheComposedFrameEnlargedPixelForPixel) {
+// The view at factors 1 to 3 on a screen of ratio 1 (k = factor): what the window shows is
+// the frame the logic composes at k, pixel for pixel, in the window's own image (where the
+// view composes it in place) and in a grab (where it is drawn in one plain copy); and a press
+// on device pixel (X, Y) of the frame reaches the logic at (X / k, Y / k), rounded down.
+TEST_F(StartUp, TheFrameIsShownOneToOneAtEveryFactorAndPressesMapBack) {
     FindCommand(*window, ID_SIDE2)->trigger();
     Frame().m_rule.m_nScroll = 30;
     Frame().m_rule.m_nCursor = -50;
+    const QSize chrome = window->size() - View().size();
+    for (int k = 1; k <= 3; ++k) {
+        SCOPED_TRACE(testing::Message() << "factor " << k);
+        window->resize(chrome + QSize(kClientWidth * k + 6, kClientHeight * k + 4));
+        ASSERT_TRUE(WaitUntil([&] { return View().Factor() == k; })) << View().Factor();
+        ASSERT_EQ(View().Scale(), k);
+        ASSERT_EQ(View().Origin(), QPoint(3, 2));
+        window->UpdateWindow();
+
+        CHeadlessHost host;
+        CMainFrame logic(host);
+        logic.OnSide2();
+        logic.m_rule = Frame().m_rule;
+        CSurface expected(kClientWidth, kClientHeight, k);
+        logic.OnPaint(expected);
+
+        const QImage* backing = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
+        ASSERT_NE(backing, nullptr);
+        const QPoint corner = View().mapTo(window.get(), View().Origin());
+        const QImage grabbed = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int inPlace = 0, copied = 0;
+        for (int y = 0; y < expected.Height(); ++y)
+            for (int x = 0; x < expected.Width(); ++x) {
+                const QRgb want = expected.Pixel(x, y);
+                inPlace += backing->pixel(corner.x() + x, corner.y() + y) != want;
+                copied += grabbed.pixel(3 + x, 2 + y) != want;
+            }
+        EXPECT_EQ(inPlace, 0);
+        EXPECT_EQ(copied, 0);
+        // The hairline at 119 - (-50) - 30 = 139, k device pixels wide.
+        EXPECT_EQ(grabbed.pixel(3 + 139 * k + k - 1, 2 + 150 * k), QRgb(Rgb(255, 0, 0)));
+        EXPECT_NE(grabbed.pixel(3 + 139 * k + k, 2 + 150 * k), QRgb(Rgb(255, 0, 0)));
+
+        for (const QPoint device : {QPoint(0, 0), QPoint(k - 1, k - 1), QPoint(3 * k + 2, 5 * k),
+                                    QPoint(240 * k - 1, 200 * k + k - 1)}) {
+            QTest::mousePress(&View(), Qt::LeftButton, {}, View().Origin() + device);
+            EXPECT_EQ(Frame().m_gesture.m_nLastX, device.x() / k) << device.x();
+            QTest::mouseRelease(&View(), Qt::LeftButton, {}, View().Origin() + device);
+        }
+    }
+}
+
+// On a screen of device pixel ratio 2 (ctest runs this with QT_SCALE_FACTOR=2): the window
+// of factor 2 composes its frame at k = 4, shows it 1:1 in its backing image, and a press on
+// device pixel X of the frame reaches the logic at X / 4.
+TEST_F(StartUp, OnAScreenOfRatioTwoTheFrameIsComposedAtTwiceTheFactor) {
+    if (View().devicePixelRatioF() != 2.0) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    ASSERT_EQ(View().Factor(), 2);
+    ASSERT_EQ(View().Scale(), 4);
+    Frame().m_rule.m_nScroll = 300;
     window->UpdateWindow();
-    const CSurface* frame = Frame().Buffer();
-    ASSERT_NE(frame, nullptr);
-    const QImage shown = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int f = View().Factor();
-    const QPoint o = View().Origin();
-    ASSERT_EQ(f, 2);
-    int mismatches = 0;
-    for (int y = 0; y < kClientHeight; ++y)
-        for (int x = 0; x < kClientWidth; ++x)
-            for (int d = 0; d < f * f; ++d)
-                mismatches +=
-                    shown.pixel(o.x() + x * f + d % f, o.y() + y * f + d / f) != frame->Pixel(x, y);
-    EXPECT_EQ(mismatches, 0);
-    // The paint saw the state of the moment: the hairline at 119 - (-50) - 30 = 139.
-    EXPECT_EQ(shown.pixel(o.x() + 139 * f, o.y() + 150 * f), QRgb(Rgb(255, 0, 0)));
-    EXPECT_NE(shown.pixel(o.x() + 119 * f, o.y() + 150 * f), QRgb(Rgb(255, 0, 0)));
+    CHeadlessHost host;
+    CMainFrame logic(host);
+    logic.m_rule = Frame().m_rule;
+    CSurface expected(kClientWidth, kClientHeight, 4);
+    logic.OnPaint(expected);
+    const QImage* backing = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
+    ASSERT_NE(backing, nullptr);
+    const QPoint corner = View().mapTo(window.get(), View().Origin()) * 2;
+    int wrong = 0;
+    for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x)
+            wrong += backing->pixel(corner.x() + x, corner.y() + y) != expected.Pixel(x, y);
+    EXPECT_EQ(wrong, 0);
+    for (const int device : {0, 402, 958}) {
+        QTest::mousePress(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(device / 2, 300));
+        EXPECT_EQ(Frame().m_gesture.m_nLastX, device / 4) << device;
+        QTest::mouseRelease(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(device / 2, 300));
+    }
 }
 
 }  // namespace

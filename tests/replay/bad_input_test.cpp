@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <sstream>
@@ -82,6 +83,11 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         {"a wheel of words", "wheel one\n", nullptr, 2, "", "SCRIPT:1: not a number: one\n"},
         {"a wheel with three words", "wheel 1 Ctrl 2\n", nullptr, 2, "",
          "SCRIPT:1: wheel takes N [Ctrl]\n"},
+        {"a zoom finer than the images are drawn", "echo never\nzoom 5\n", nullptr, 2, "",
+         "SCRIPT:2: zoom takes a factor from 1 to 4\n"},
+        {"a zoom of nothing", "zoom 0\n", nullptr, 2, "", "SCRIPT:1: zoom takes a factor from 1 to 4\n"},
+        {"a zoomed frame, then the plain one", "zoom 3\nframe DIR/z3.png\nzoom 1\nframe DIR/z1.png\necho ok\n",
+         nullptr, 0, "ok\n", ""},
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -121,6 +127,9 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
             EXPECT_EQ(err, expected) << c.name;
         }
     }
+    // zoom K saves the frame 240K x 268K; zoom 1 goes back to the plain frame.
+    EXPECT_EQ(QImage(dir.path() + "/z3.png").size(), QSize(720, 804));
+    EXPECT_EQ(QImage(dir.path() + "/z1.png").size(), QSize(240, 268));
 }
 
 // A long wait counts, instead of running, the ticks that repeat a step changing nothing but

@@ -43,7 +43,7 @@ TEST(Lesson, Lesson1FromSide2InClampModeStartsOnSide1WithClampOff) {
     EXPECT_EQ(w.host.ListBox(), nullptr);
     // The side went through the side switch: side 1's images are loaded again.
     CImageSet side1;
-    side1.LoadSide(0);
+    side1.LoadScale(0, 1);
     EXPECT_TRUE(SameImage(w.frame.Images().m_bmpTop, side1.m_bmpTop));
     EXPECT_TRUE(SameImage(w.frame.Images().m_bmpSlide, side1.m_bmpSlide));
     EXPECT_TRUE(SameImage(w.frame.Images().m_bmpMiniBottom, side1.m_bmpMiniBottom));
@@ -61,7 +61,7 @@ TEST(Lesson, AStepSwitchesSidesThroughTheSideSwitch) {
     w.Next();
     ASSERT_EQ(w.frame.m_rule.m_nSide, 1);
     CImageSet side2;
-    side2.LoadSide(1);
+    side2.LoadScale(1, 1);
     EXPECT_TRUE(SameImage(w.frame.Images().m_bmpBottom, side2.m_bmpBottom));
     EXPECT_TRUE(SameImage(w.frame.Images().m_bmpMiniTop, side2.m_bmpMiniTop));
 }

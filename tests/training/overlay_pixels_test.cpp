@@ -172,6 +172,99 @@ TEST(OverlayPixels, AStepBoxWithItsPointerMark) {
     EXPECT_FALSE(near(18, 119));
 }
 
+// At k = 3: what is drawn at k, not enlarged. The k x k blocks of an enlarged frame are each
+// of one colour; drawn at k, the smoothed edges of letters and of the ring cut across them.
+// `ink` tells the pixels of the drawing looked at from what lies around it.
+template <typename Pred>
+void ExpectDrawnAtK(const CPixmap& small, const CPixmap& big, int k, CRect area, Pred ink) {
+    SCOPED_TRACE(testing::Message() << "area " << area.left << ", " << area.top << ", " << area.right << ", " << area.bottom);
+    Ink one, many;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (ink(small.Pixel(x, y))) {
+                one.any = true;
+                one.left = std::min(one.left, x), one.right = std::max(one.right, x);
+                one.top = std::min(one.top, y), one.bottom = std::max(one.bottom, y);
+            }
+    int inked = 0, mixed = 0;
+    for (int by = area.top; by < area.bottom; ++by)
+        for (int bx = area.left; bx < area.right; ++bx) {
+            bool any = false, uniform = true;
+            for (int y = by * k; y < (by + 1) * k; ++y)
+                for (int x = bx * k; x < (bx + 1) * k; ++x) {
+                    const Colour c = big.Pixel(x, y);
+                    if (ink(c)) {
+                        any = true;
+                        many.any = true;
+                        many.left = std::min(many.left, x), many.right = std::max(many.right, x);
+                        many.top = std::min(many.top, y), many.bottom = std::max(many.bottom, y);
+                    }
+                    uniform = uniform && c == big.Pixel(bx * k, by * k);
+                }
+            inked += any;
+            mixed += any && !uniform;
+        }
+    ASSERT_TRUE(one.any);
+    ASSERT_TRUE(many.any);
+    // Where the drawing stands at k = 1, k times over, within a client pixel.
+    EXPECT_NEAR(many.left, k * one.left, k);
+    EXPECT_NEAR(many.right, k * one.right + k - 1, k);
+    EXPECT_NEAR(many.top, k * one.top, k);
+    EXPECT_NEAR(many.bottom, k * one.bottom + k - 1, k);
+    EXPECT_GT(3 * mixed, inked) << mixed << " of " << inked << " inked blocks cut across";
+}
+
+// An outline k device pixels wide along client row y (or column x), from x0 to x1.
+void ExpectRowAtK(const CPixmap& big, int k, int y, int x0, int x1, Colour c) {
+    for (int i = 0; i < k; ++i) EXPECT_TRUE(RowIs(big, k * y + i, k * x0, k * x1 + k - 1, c));
+}
+void ExpectColumnAtK(const CPixmap& big, int k, int x, int y0, int y1, Colour c) {
+    for (int i = 0; i < k; ++i) EXPECT_TRUE(ColumnIs(big, k * x + i, k * y0, k * y1 + k - 1, c));
+}
+
+bool Azure(Colour c) { return (c & 0xFF) > 200 && ((c >> 16) & 0xFF) < 100; }
+
+TEST(OverlayPixels, TheChooserAtThreeTimes) {
+    constexpr int k = 3;
+    TrainingRig one, three(k);
+    one.Command(ID_TRAINING);
+    three.Command(ID_TRAINING);
+    const CPixmap& s = three.window;
+    ASSERT_EQ(s.Width(), 240 * k);
+    ExpectRowAtK(s, k, 20, 5, 235, kLineColour);
+    ExpectRowAtK(s, k, 240, 5, 235, kLineColour);
+    ExpectColumnAtK(s, k, 5, 20, 240, kLineColour);
+    ExpectColumnAtK(s, k, 235, 20, 240, kLineColour);
+    for (int x : {35, 125}) {
+        ExpectRowAtK(s, k, 200, x + 10, x + 69, kLineColour);
+        ExpectColumnAtK(s, k, x, 210, 219, kLineColour);
+        ExpectDrawnAtK(one.window, s, k, {x + 1, 201, x + 79, 229}, Dark);
+    }
+    EXPECT_EQ(s.Pixel(k * 120 + 1, k * 120 + 1), kPanelColour);
+}
+
+TEST(OverlayPixels, AStepBoxAndItsPointerAtThreeTimes) {
+    // Lesson 2's second step: box (30, 150, 210, 240), pointer at (50, 100).
+    constexpr int k = 3;
+    const int position = int(std::find_if(kLessonList, kLessonList + 36, [](const LessonEntry& e) { return e.key == 2; }) - kLessonList);
+    TrainingRig one, three(k);
+    for (TrainingRig* w : {&one, &three}) {
+        w->Start(position);
+        w->Next();
+    }
+    ASSERT_EQ(kStepTable[three.frame.m_training.m_nStep].rcBox.top, 150);
+    const CPixmap& s = three.window;
+    ExpectRowAtK(s, k, 150, 30, 210, kLineColour);
+    ExpectRowAtK(s, k, 240, 30, 210, kLineColour);
+    ExpectColumnAtK(s, k, 30, 150, 240, kLineColour);
+    ExpectColumnAtK(s, k, 210, 150, 240, kLineColour);
+    ExpectRowAtK(s, k, 200, 90, 149, kLineColour);  // the button's top edge
+    ExpectDrawnAtK(one.window, s, k, {31, 151, 210, 200}, Dark);  // the text
+    ExpectDrawnAtK(one.window, s, k, {81, 201, 159, 229}, Dark);  // the caption
+    ExpectDrawnAtK(one.window, s, k, {32, 82, 69, 119}, Azure);   // the ring
+    EXPECT_FALSE(Azure(s.Pixel(k * 50 + 1, k * 100 + 1))) << "hollow";
+}
+
 // Opened over a running lesson, the chooser is whole: the frame is the one the chooser makes
 // over the same rule without a lesson, so no step box covers its buttons; closed, the lesson's
 // box is back at its step.

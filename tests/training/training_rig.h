@@ -9,9 +9,10 @@
 struct TrainingRig {
     CHeadlessHost host;
     CMainFrame frame{host};
-    CSurface window{240, 268};
+    CSurface window;
 
-    TrainingRig() { frame.OnPaint(window); }
+    // The window's scale: k device pixels a client pixel.
+    explicit TrainingRig(int scale = 1) : window(240, 268, scale) { frame.OnPaint(window); }
 
     // Paints when a repaint is pending, as after every event.
     void Pump() {

@@ -2,7 +2,9 @@
 // the chooser and taps the step box's button, and writes each lesson's frames, one per step,
 // side by side into one PNG per lesson, for review.
 //
-//   skalor-lesson-album [DIR]    writes DIR/lesson-01.png ... DIR/lesson-36.png (default: .)
+//   skalor-lesson-album [--zoom K] [DIR]
+//       writes DIR/lesson-01.png ... DIR/lesson-36.png (default: .), each frame composed at
+//       K device pixels a client pixel (1 to 4, default 2), as a window of that scale shows it
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -10,11 +12,13 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/layout.h"
+#include "resources/images.h"
 #include "tools/replay/replay_session.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
@@ -22,15 +26,14 @@
 namespace {
 
 constexpr int kColumns = 3;
-constexpr int kZoom = 2;  // the frames enlarged, so that graduations and numerals can be read
+constexpr int kDefaultZoom = 2;  // large enough that graduations and numerals can be read
 constexpr int kCaption = 18;  // a line over each frame: step, kind and the rule's position
 constexpr int kGap = 8;
 
 QImage Grab(const CSurface& window) {
-    QImage image(kClientWidth, kClientHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kClientHeight; ++y)
-        for (int x = 0; x < kClientWidth; ++x) image.setPixel(x, y, window.Pixel(x, y));
-    return image;
+    return QImage(reinterpret_cast<const uchar*>(window.Bits()), window.Width(), window.Height(),
+                  window.Stride() * 4, QImage::Format_RGB32)
+        .copy();
 }
 
 std::string Field(const std::string& state, const std::string& key) {
@@ -54,7 +57,17 @@ std::string Caption(int number, int step, const std::string& state) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    int zoom = kDefaultZoom;
+    int first = 1;
+    if (argc > 2 && std::string(argv[1]) == "--zoom") {
+        zoom = std::atoi(argv[2]);
+        first = 3;
+    }
+    if (zoom < 1 || zoom > kMaxImageScale || argc > first + 1) {
+        std::fprintf(stderr, "usage: %s [--zoom K] [DIR]   (1 <= K <= %d)\n", argv[0], kMaxImageScale);
+        return 2;
+    }
+    const QString dir = argc > first ? QString::fromLocal8Bit(argv[first]) : QStringLiteral(".");
     QDir().mkpath(dir);
 
     int problems = 0;
@@ -62,6 +75,7 @@ int main(int argc, char** argv) {
         const uint32_t key = kLessonList[position].key;
         CReplaySession session;
         std::ostringstream log;
+        session.RunLine("zoom " + std::to_string(zoom), log);
         session.RunLine("cmd ID_TRAINING", log);
         session.RunLine("select " + std::to_string(position), log);
         session.RunLine("tap 165 215", log);  // "Выполнить"
@@ -87,7 +101,7 @@ int main(int argc, char** argv) {
         }
 
         const int rows = (int(frames.size()) + kColumns - 1) / kColumns;
-        const int cellWidth = kZoom * kClientWidth + kGap, cellHeight = kZoom * kClientHeight + kCaption + kGap;
+        const int cellWidth = zoom * kClientWidth + kGap, cellHeight = zoom * kClientHeight + kCaption + kGap;
         QImage album(kGap + kColumns * cellWidth, 30 + rows * cellHeight, QImage::Format_RGB32);
         album.fill(Qt::white);
         QPainter painter(&album);
@@ -98,9 +112,9 @@ int main(int argc, char** argv) {
                          QString("Урок %1:%2").arg(key).arg(QString::fromUtf8(kLessonList[position].pszText)));
         for (size_t n = 0; n < frames.size(); ++n) {
             const int x = kGap + int(n % kColumns) * cellWidth, y = 30 + int(n / kColumns) * cellHeight;
-            painter.drawText(QRect(x, y, kZoom * kClientWidth, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
+            painter.drawText(QRect(x, y, zoom * kClientWidth, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
                              QString::fromUtf8(captions[n].c_str()));
-            painter.drawImage(x, y + kCaption, frames[n].scaled(kZoom * kClientWidth, kZoom * kClientHeight));
+            painter.drawImage(x, y + kCaption, frames[n]);
         }
         painter.end();
         const QString file = QString("%1/lesson-%2.png").arg(dir).arg(key, 2, 10, QChar('0'));

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "resources/ids.h"
+#include "resources/images.h"
 #include "resources/keys.h"
 #include "training/chooser.h"
 #include "training/lesson_list.h"
@@ -187,6 +188,12 @@ bool SettableKeys(const ReplayCommand& c, std::string& why) {
     return true;
 }
 
+bool ZoomFactor(const ReplayCommand& c, std::string& why) {
+    if (c.numbers[0] >= 1 && c.numbers[0] <= kMaxImageScale) return true;
+    why = "zoom takes a factor from 1 to " + std::to_string(kMaxImageScale);
+    return false;
+}
+
 bool CheckableKey(const std::string& key) {
     for (const char* prefix : {"enabled.", "checked."}) {
         const std::size_t length = std::strlen(prefix);
@@ -339,6 +346,11 @@ struct ReplayVerbs {
             << c.words[0] << "\n";
         s.m_bFailed = true;
     }
+    static void Zoom(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        // From now on the window is K times finer; what it shows is the same frame.
+        s.m_window = CSurface(kClientWidth, kClientHeight, int(c.numbers[0]));
+        s.m_frame->OnPaint(s.m_window);
+    }
     static void Expect(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
         for (const auto& [key, expected] : c.pairs) {
             std::string got;
@@ -374,6 +386,7 @@ const Verb kVerbs[] = {
     {"table", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Table},
     {"lessons", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Lessons},
     {"frame", Args::Name, 0, Role::Output, "FILE", nullptr, ReplayVerbs::Frame},
+    {"zoom", Args::Numbers, 1, Role::Output, "K", ZoomFactor, ReplayVerbs::Zoom},
     {"expect", Args::Pairs, 0, Role::Output, "K=V ...", CheckableKeys, ReplayVerbs::Expect},
     {"echo", Args::Text, 0, Role::Output, "TEXT", nullptr, ReplayVerbs::Echo},
     // Blocks nest; a count of 0 skips the block.

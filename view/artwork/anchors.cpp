@@ -45,12 +45,16 @@ bool Same(double a, double b) { return std::fabs(a - b) <= 1e-6 * (1.0 + std::fa
 
 }  // namespace
 
-int MarkColumn(Scale s, double value) {
+double MarkPosition(Scale s, double value) {
     for (int i = 0; i < kAnchorCount; ++i)
         if (kAnchors[i].scale == s && Same(kAnchors[i].value, value)) return kAnchors[i].column;
+    return Column(s, value);
+}
+
+int MarkColumn(Scale s, double value) {
     for (int i = 0; i < kAlignmentPinCount; ++i)
         if (kAlignmentPins[i].scale == s && Same(kAlignmentPins[i].value, value)) return kAlignmentPins[i].column;
-    return static_cast<int>(std::lround(Column(s, value)));
+    return static_cast<int>(std::lround(MarkPosition(s, value)));
 }
 
 }  // namespace artwork

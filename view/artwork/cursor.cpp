@@ -1,12 +1,22 @@
 // The cursor runner: a silver body with a black outline, drawn so that column 19 lies on the
 // hairline and columns 7 and 31 on the grey edge lines.
 #include "view/artwork/image_set.h"
+#include "view/artwork/shapes.h"
 
 namespace artwork {
 
 // IDB_CURSOR_CAP: the upper cap, 39x4. Bevelled corners step down one column a row.
-Canvas DrawCursorCap() {
-    Canvas cap(39, 4, kSilver);
+Canvas DrawCursorCap(int scale) {
+    if (scale > 1) {
+        // The runner's outline through the centres of the pixels the bevel steps through.
+        Canvas cap(39, 4, kGrey, scale);
+        ClientPainter(cap).Polygon({{3, 0}, {35, 0}, {38.5, 3.5}, {38.5, 4.5}, {-0.5, 4.5}, {-0.5, 3.5}}, kBlack,
+                                   kSilver);
+        cap.Set(7, 3, kGrey);
+        cap.Set(31, 3, kGrey);
+        return cap;
+    }
+    Canvas cap(39, 4, kSilver, scale);
     cap.HLine(3, 35, 0, kBlack);
     for (int row = 0; row < 4; ++row) {
         const int left = 3 - row, right = 35 + row;  // the bevel's black step in this row
@@ -23,8 +33,24 @@ Canvas DrawCursorCap() {
 }
 
 // IDB_CURSOR_GRIP: the lower grip, 39x14, with two studs to take hold of.
-Canvas DrawCursorGrip() {
-    Canvas grip(39, 14, kSilver);
+Canvas DrawCursorGrip(int scale) {
+    if (scale > 1) {
+        Canvas grip(39, 14, kGrey, scale);
+        {
+            ClientPainter p(grip);
+            p.Polygon({{0, -1}, {0, 8}, {5, 13}, {33, 13}, {38, 8}, {38, -1}}, kBlack, kSilver);
+            for (int left : {4, 31}) {  // a ring with a highlight at its upper left
+                p.Ellipse(left + 1.5, 7.5, 1.5, 1.5, kBlack, kWhite);
+                p.Ellipse(left + 1, 7, 0.45, 0.45, kWhite, kWhite);
+            }
+        }
+        for (int row = 0; row <= 1; ++row) {
+            grip.Set(7, row, kGrey);
+            grip.Set(31, row, kGrey);
+        }
+        return grip;
+    }
+    Canvas grip(39, 14, kSilver, scale);
     grip.VLine(0, 0, 8, kBlack);
     grip.VLine(38, 0, 8, kBlack);
     for (int row = 9; row <= 12; ++row) {

@@ -108,7 +108,7 @@ std::vector<Tick> Ticks(Scale s) {
             const double q = v / g->every;
             isLonger = isLonger || Same(q, std::round(q));
         }
-        ticks.push_back(Tick{v, MarkColumn(s, v), isLonger});
+        ticks.push_back(Tick{v, MarkColumn(s, v), MarkPosition(s, v), isLonger});
     }
     return ticks;
 }

@@ -10,6 +10,7 @@ namespace artwork {
 struct Tick {
     double value;
     int column;
+    double position;  // the real column, for drawing at k > 1 (see MarkPosition)
     bool longer;  // labelled, half-way, index or end mark: runs across the baseline
 };
 

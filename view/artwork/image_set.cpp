@@ -4,20 +4,20 @@
 
 namespace artwork {
 
-Canvas DrawImage(int id) {
+Canvas DrawImage(int id, int scale) {
     switch (id) {
         case IDB_BOTTOM1: case IDB_SLIDE1: case IDB_TOP1:
-        case IDB_BOTTOM2: case IDB_SLIDE2: case IDB_TOP2: return DrawStrip(id);
-        case IDB_CURSOR_GRIP: return DrawCursorGrip();
-        case IDB_CURSOR_CAP: return DrawCursorCap();
+        case IDB_BOTTOM2: case IDB_SLIDE2: case IDB_TOP2: return DrawStrip(id, scale);
+        case IDB_CURSOR_GRIP: return DrawCursorGrip(scale);
+        case IDB_CURSOR_CAP: return DrawCursorCap(scale);
         // Each mini is its strip reduced.
-        case IDB_MINI_BOTTOM1: return MiniOf(DrawStrip(kBottom1), 10);
-        case IDB_MINI_SLIDE1: return MiniOf(DrawStrip(kSlide1), 16);
-        case IDB_MINI_TOP1: return MiniOf(DrawStrip(kTop1), 9);
-        case IDB_MINI_BOTTOM2: return MiniOf(DrawStrip(kBottom2), 10);
-        case IDB_MINI_SLIDE2: return MiniOf(DrawStrip(kSlide2), 16);
-        case IDB_MINI_TOP2: return MiniOf(DrawStrip(kTop2), 9);
-        case IDB_TOOLBAR: return DrawToolbar();
+        case IDB_MINI_BOTTOM1: return MiniOf(DrawStrip(kBottom1, scale), 10);
+        case IDB_MINI_SLIDE1: return MiniOf(DrawStrip(kSlide1, scale), 16);
+        case IDB_MINI_TOP1: return MiniOf(DrawStrip(kTop1, scale), 9);
+        case IDB_MINI_BOTTOM2: return MiniOf(DrawStrip(kBottom2, scale), 10);
+        case IDB_MINI_SLIDE2: return MiniOf(DrawStrip(kSlide2, scale), 16);
+        case IDB_MINI_TOP2: return MiniOf(DrawStrip(kTop2, scale), 9);
+        case IDB_TOOLBAR: return DrawToolbar(scale);
         default: return Canvas();
     }
 }

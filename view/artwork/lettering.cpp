@@ -62,6 +62,13 @@ int Rank(std::uint8_t ink) {
     }
 }
 
+// Where a piece of the text (the whole of it, or one glyph of a number) was set: its pen
+// position in the grid. At k > 1 the same pieces are set again at k times these positions.
+struct Piece {
+    QString text;
+    int x, y;
+};
+
 // The text rendered at the origin of its own small grid: levels 0..3 and the baseline row.
 struct Rendered {
     int width = 0, height = 0, baseline = 0;
@@ -70,6 +77,7 @@ struct Rendered {
     // The columns a centred number is centred by: its digits, without a trailing degree sign
     // (which hangs to the right of the number, as on the printed rule).
     int centreLeft = 0, centreRight = -1;
+    std::vector<Piece> pieces;
 };
 
 // Rasterises `s` with its pen at (x, baseline) of a white image and reads the levels back.
@@ -107,6 +115,7 @@ Rendered Render(const char* text, const TextStyle& style) {
     if (!SetByGlyph(style.face)) {
         r.width = metrics.horizontalAdvance(s) + 2 * pad + 8;
         r.level = Rasterise(font, s, r.width, r.height, pad, r.baseline);
+        r.pieces.push_back({s, pad, r.baseline});
     } else {
         const int cell = metrics.maxWidth() + 2 * pad;
         r.width = pad + static_cast<int>(s.size()) * (cell + 1) + pad;
@@ -132,6 +141,7 @@ Rendered Render(const char* text, const TextStyle& style) {
             for (int gy = 0; gy < r.height; ++gy)
                 for (int gx = left; gx <= right; ++gx)
                     r.level[static_cast<std::size_t>(gy) * r.width + x + gx - left] = glyph[static_cast<std::size_t>(gy) * cell + gx];
+            r.pieces.push_back({QString(ch), x - left + pad, r.baseline});
             if (!degree) r.centreRight = x + right - left;
             x += right - left + 2;
         }
@@ -171,6 +181,22 @@ InkBox Placed(const Rendered& r, int dx, int dy) {
     return InkBox{r.box.left + dx, r.box.top + dy, r.box.right + dx, r.box.bottom + dy};
 }
 
+// At k > 1 the pieces are set again in the same face at k times its size, each at k times
+// its pen position, smoothed: the lettering lands where it lands at k = 1, sharp. Ink only
+// darkens, as at k = 1.
+void SetAtScale(Canvas& canvas, const Rendered& r, const TextStyle& style, int dx, int dy) {
+    QImage image(reinterpret_cast<uchar*>(canvas.DeviceBits()), canvas.DeviceWidth(), canvas.DeviceHeight(),
+                 canvas.DeviceWidth() * 4, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setCompositionMode(QPainter::CompositionMode_Darken);
+    p.scale(canvas.Scale(), canvas.Scale());
+    p.setFont(FontFor(style.face));
+    p.setPen(QColor::fromRgb(Argb(style.ink)));
+    for (const Piece& piece : r.pieces) p.drawText(QPointF(piece.x + dx, piece.y + dy), piece.text);
+}
+
 }  // namespace
 
 const char* LoadFonts() {
@@ -183,7 +209,20 @@ const char* LoadFonts() {
 }
 
 void Darken(Canvas& canvas, int x, int y, std::uint8_t ink) {
-    if (Rank(ink) > Rank(canvas.At(x, y))) canvas.Set(x, y, ink);
+    const int k = canvas.Scale();
+    if (k == 1) {
+        if (Rank(ink) > Rank(canvas.At(x, y))) canvas.Set(x, y, ink);
+        return;
+    }
+    if (x < 0 || y < 0 || x >= canvas.Width() || y >= canvas.Height()) return;
+    const std::uint32_t with = Argb(ink);
+    for (int py = y * k; py < (y + 1) * k; ++py)
+        for (int px = x * k; px < (x + 1) * k; ++px) {
+            const std::uint32_t was = canvas.DevicePixel(px, py);
+            std::uint32_t out = 0xFF000000u;
+            for (int shift : {0, 8, 16}) out |= std::min((was >> shift) & 0xffu, (with >> shift) & 0xffu) << shift;
+            canvas.FillDevice(px, py, px + 1, py + 1, out);
+        }
 }
 
 InkBox MeasureText(const char* text, const TextStyle& style, int x, int y) {
@@ -197,6 +236,10 @@ InkBox DrawText(Canvas& canvas, const char* text, const TextStyle& style, int x,
     const Rendered r = Render(text, style);
     int dx = 0, dy = 0;
     Offset(r, style, x, y, dx, dy);
+    if (canvas.Scale() > 1) {
+        SetAtScale(canvas, r, style, dx, dy);
+        return Placed(r, dx, dy);
+    }
     // Maroon lettering has no darker shade to smooth with: its half-tones stay maroon and
     // only the faintest edge turns silver.
     const std::uint8_t levels[4] = {kWhite, kSilver, style.ink == kMaroon ? kMaroon : kGrey, style.ink};

@@ -10,16 +10,25 @@
 namespace artwork {
 namespace {
 
+// At k = 1 a tick takes its whole column; at k > 1 it stands at k times its real column,
+// rounded once, within half a device pixel of its rule (or on its anchor).
+void TickLine(Canvas& strip, const Tick& t, int y0, int y1, std::uint8_t ink) {
+    if (strip.Scale() == 1)
+        strip.VLine(t.column, y0, y1, ink);
+    else
+        strip.VLineAt(t.position, y0, y1, ink);
+}
+
 void DrawTick(Canvas& strip, const ScaleBand& b, const Tick& t, std::uint8_t ink) {
     if (!t.longer) {
-        strip.VLine(t.column, b.tickTop, b.tickBottom, ink);
+        TickLine(strip, t, b.tickTop, b.tickBottom, ink);
         return;
     }
-    strip.VLine(t.column, b.labelTop, b.labelBottom, ink);
+    TickLine(strip, t, b.labelTop, b.labelBottom, ink);
     if (ink != kBlack) return;
     // Major ticks fade out in a grey tail where they run past the baseline.
-    if (b.labelTop < b.tickTop) strip.Set(t.column, b.labelTop, kGrey);
-    if (b.labelBottom > b.tickBottom) strip.Set(t.column, b.labelBottom, kGrey);
+    if (b.labelTop < b.tickTop) TickLine(strip, t, b.labelTop, b.labelTop, kGrey);
+    if (b.labelBottom > b.tickBottom) TickLine(strip, t, b.labelBottom, b.labelBottom, kGrey);
 }
 
 void DrawScale(Canvas& strip, const ScaleBand& b) {
@@ -30,8 +39,8 @@ void DrawScale(Canvas& strip, const ScaleBand& b) {
 
 }  // namespace
 
-Canvas DrawStrip(int image) {
-    Canvas strip(kStripWidth, StripHeight(image), kWhite);
+Canvas DrawStrip(int image, int scale) {
+    Canvas strip(kStripWidth, StripHeight(image), kWhite, scale);
     DrawCaptions(strip, image);
     DrawKeys(strip, image);
     DrawNumerals(strip, image);
