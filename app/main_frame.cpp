@@ -20,6 +20,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {ID_TB_UNDO, &CMainFrame::OnUndo, &CMainFrame::OnUpdateUndo},
     {ID_CLAMP, &CMainFrame::OnClamp, &CMainFrame::OnUpdateClamp},
     {ID_TRAINING, &CMainFrame::OnTraining, &CMainFrame::OnUpdateTraining},
+    {ID_TASKS, &CMainFrame::OnTasks, &CMainFrame::OnUpdateTasks},
     {ID_KEYS, &CMainFrame::OnKeys, &CMainFrame::OnUpdateAlways},
     {ID_ABOUT, &CMainFrame::OnAbout, &CMainFrame::OnUpdateAlways},
     {ID_EXIT, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
@@ -38,7 +39,8 @@ const CMainFrame::CommandRoute* CMainFrame::FindRoute(int id) {
 CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {}
 
 CMainFrame::~CMainFrame() {
-    if (m_training.m_wndLessonList) m_host.DestroyListBox();
+    if (m_training.m_wndLessonList || m_tasks.m_wndTaskList) m_host.DestroyListBox();
+    if (m_tasks.m_wndAnswer) m_host.DestroyEditBox();
 }
 
 void CMainFrame::OnPaint(CSurface& window) {
@@ -51,7 +53,9 @@ void CMainFrame::OnPaint(CSurface& window) {
     if (m_images.m_nScale != window.Scale()) m_images.LoadScale(m_rule.m_nSide, window.Scale());
     ComposeRule(window, m_rule, m_images, m_pens);
     PaintTraining(window);
+    PaintTasks(window);
     AfterPaintTraining();
+    AfterPaintTasks();
     m_bBufferReady = 1;
 }
 
@@ -127,13 +131,8 @@ void CMainFrame::OnUpdateSide2(CCmdUI& ui) const {
 }
 
 void CMainFrame::OnUpdateUndo(CCmdUI& ui) const {
-    if (m_training.m_nLesson > 0)
-        ui.Enable(false);
-    else if (m_training.m_bListOpen)
-        ui.Enable(false);
-    else
-        // A key press or wheel run not yet recorded is undone too: the command records it first.
-        ui.Enable(m_undo.m_nUndoCount != 0 || PendingChange());
+    // A key press or wheel run not yet recorded is undone too: the command records it first.
+    ui.Enable(!Blocked() && (m_undo.m_nUndoCount != 0 || PendingChange()));
 }
 
 void CMainFrame::OnUpdateClamp(CCmdUI& ui) const {
@@ -141,6 +140,11 @@ void CMainFrame::OnUpdateClamp(CCmdUI& ui) const {
     ui.SetCheck(m_rule.m_bClamp != 0);
 }
 
-void CMainFrame::OnUpdateTraining(CCmdUI& ui) const { ui.Enable(!m_training.m_bListOpen); }
+// One chooser at a time: the lessons' and the tasks' share the list box.
+void CMainFrame::OnUpdateTraining(CCmdUI& ui) const {
+    ui.Enable(!m_training.m_bListOpen && !m_tasks.m_bChooserOpen);
+}
+
+void CMainFrame::OnUpdateTasks(CCmdUI& ui) const { OnUpdateTraining(ui); }
 
 void CMainFrame::OnUpdateAlways(CCmdUI& ui) const { ui.Enable(true); }

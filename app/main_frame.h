@@ -12,6 +12,7 @@
 #include "model/undo_history.h"
 #include "platform/host.h"
 #include "platform/surface.h"
+#include "training/task_state.h"
 #include "training/training_state.h"
 #include "view/image_set.h"
 #include "view/rule_painter.h"
@@ -64,7 +65,11 @@ public:
     void OnSide1();
     void OnSide2();
 
-    bool Blocked() const { return m_training.m_nLesson > 0 || m_training.m_bListOpen; }
+    // A lesson, a chooser or a shown solution holds the rule; an open task does not.
+    bool Blocked() const {
+        return m_training.m_nLesson > 0 || m_training.m_bListOpen || m_tasks.m_bChooserOpen ||
+               m_tasks.m_nShowStep >= 0;
+    }
     // A key press or a run of wheel notches has moved the rule and awaits its undo entry.
     bool PendingChange() const;
     const CImageSet& Images() const { return m_images; }
@@ -76,6 +81,16 @@ public:
     CGestureState m_gesture;
     CTrainingState m_training;
     CKeyGesture m_keys;
+    CTaskState m_tasks;
+
+    // Practice tasks. StartTask opens the task of lesson key's kind drawn from seed, as the
+    // task chooser does with a fresh seed; the others are the task box's buttons.
+    void StartTask(uint32_t key, uint32_t seed);
+    tasks::Verdict OnTaskCheck();
+    void OnTaskShow();
+    void CloseTask();
+    // The current step box's button (a lesson's or a shown solution's), for the step tools.
+    std::optional<CRect> StepBoxRect() const;
 
 private:
     struct CommandRoute;
@@ -87,6 +102,7 @@ private:
     void OnUndo();
     void OnClamp();
     void OnTraining();
+    void OnTasks();
     void OnAbout();
     void OnKeys();
     void OnExit();
@@ -96,12 +112,16 @@ private:
     void OnUpdateUndo(CCmdUI& ui) const;
     void OnUpdateClamp(CCmdUI& ui) const;
     void OnUpdateTraining(CCmdUI& ui) const;
+    void OnUpdateTasks(CCmdUI& ui) const;
     void OnUpdateAlways(CCmdUI& ui) const;
 
     // Presses that training takes before the rule sees them, and the keys it takes.
     void OnChooserPress(CPoint point);
     void OnLessonPress(CPoint point);
-    bool OnChooserKey(KeyCode key, bool repeat);
+    // The keys of a chooser's list, given that list and how the chooser closes.
+    bool OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key,
+                      bool repeat);
+    bool OnTaskKey(KeyCode key, bool repeat);
     bool OnLessonKey(KeyCode key, bool repeat);
     // The chooser's answer: 0 closes it, a lesson key starts that lesson, -1 does nothing.
     void CloseChooser(int32_t answer);
@@ -114,6 +134,21 @@ private:
     void EndKeyGesture();
     // Puts the rule into the current lesson step's state, when it carries one.
     void ApplyCurrentStep();
+    // The same for a step that is not in the step table.
+    void ApplyStep(const LessonStep& step);
+
+    // Presses that practice takes: in the task chooser, on a shown solution's step box, and
+    // on the task box (true when the press was the box's, false to give it to the rule).
+    void OnTaskChooserPress(CPoint point);
+    void OnSolutionPress(CPoint point);
+    void CloseTaskChooser(int32_t answer);  // as CloseChooser
+    void AdvanceSolution();                 // the step box's button
+    void FinishSolution();                  // the solution ends; the rule stays, undoable
+    bool OnTaskBoxPress(CPoint point);
+    void LayOutTaskBox();
+    void StowAnswer();
+    void PaintTasks(CSurface& dc);
+    void AfterPaintTasks();
 
     // Training's part of a paint: the chooser panel and the step box over the composed rule,
     // then, after the frame is on the window, the chooser's list box at its first paint.

@@ -34,9 +34,15 @@ bool CMainFrame::OnKeyDown(KeyCode key, uint32_t mods, bool repeat) {
         if (!repeat) OnCommand(id);
         return FindRoute(id) != nullptr;  // the window's size is the toolkit's
     }
-    if (mods == MOD_NONE && m_training.m_bListOpen) return OnChooserKey(key, repeat);
+    if (mods == MOD_NONE && m_training.m_bListOpen)
+        return OnChooserKey(m_training.m_wndLessonList, &CMainFrame::CloseChooser, key, repeat);
+    if (mods == MOD_NONE && m_tasks.m_bChooserOpen)
+        return OnChooserKey(m_tasks.m_wndTaskList, &CMainFrame::CloseTaskChooser, key, repeat);
     if (mods == MOD_NONE && m_training.m_nLesson > 0 && OnLessonKey(key, repeat)) return true;
+    if (mods == MOD_NONE && m_tasks.m_bOpen && OnTaskKey(key, repeat)) return true;
     if (!IsMoveKey(key, mods)) return false;
+    // While the answer field has the keys, they are the field's.
+    if (m_tasks.m_wndAnswer && m_tasks.m_wndAnswer->HasFocus()) return false;
     if (Blocked() || StylusBusy()) return true;
     if (!continues) {
         m_keys.m_nKind = KEYGESTURE_KEY;
@@ -57,15 +63,15 @@ void CMainFrame::OnKillFocus() {
     if (m_keys.m_nKind == KEYGESTURE_KEY) EndKeyGesture();
 }
 
-bool CMainFrame::OnChooserKey(KeyCode key, bool repeat) {
-    IListBox* list = m_training.m_wndLessonList;
+bool CMainFrame::OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key,
+                              bool repeat) {
     switch (key) {
         case KEY_RETURN:
         case KEY_ENTER:
-            if (!repeat) CloseChooser(SelectedLessonKey(list));  // "Выполнить"
+            if (!repeat) (this->*close)(SelectedLessonKey(list));  // "Выполнить" or "Начать"
             return true;
         case KEY_ESCAPE:
-            if (!repeat) CloseChooser(0);  // "Отменить"
+            if (!repeat) (this->*close)(0);  // "Отменить"
             return true;
         default:
             break;
@@ -93,6 +99,37 @@ bool CMainFrame::OnLessonKey(KeyCode key, bool repeat) {
                 FinishLesson();
                 m_host.Invalidate();
             }
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CMainFrame::OnTaskKey(KeyCode key, bool repeat) {
+    if (m_tasks.m_nShowStep >= 0) {
+        // The solution's steps go as a lesson's.
+        switch (key) {
+            case KEY_RETURN:
+            case KEY_ENTER:
+            case KEY_SPACE:
+                if (!repeat) AdvanceSolution();
+                return true;
+            case KEY_ESCAPE:
+                if (!repeat) FinishSolution();
+                return true;
+            default:
+                return false;
+        }
+    }
+    switch (key) {
+        case KEY_RETURN:
+        case KEY_ENTER:
+            // "Проверить" from the answer field; elsewhere Return is nobody's.
+            if (!m_tasks.m_wndAnswer || !m_tasks.m_wndAnswer->HasFocus()) return false;
+            if (!repeat) OnTaskCheck();
+            return true;
+        case KEY_ESCAPE:
+            if (!repeat) CloseTask();  // "Закрыть"
             return true;
         default:
             return false;

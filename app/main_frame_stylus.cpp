@@ -12,10 +12,20 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
         OnChooserPress(point);
         return;
     }
+    if (m_tasks.m_bChooserOpen) {
+        OnTaskChooserPress(point);
+        return;
+    }
     if (m_training.m_nLesson > 0) {
         OnLessonPress(point);
         return;
     }
+    if (m_tasks.m_nShowStep >= 0) {
+        OnSolutionPress(point);
+        return;
+    }
+    // The rule stays free while a task is open: only a press on its box is the box's.
+    if (m_tasks.m_bOpen && OnTaskBoxPress(point)) return;
     if (const std::optional<CHit> hit = HitTest(m_rule, point)) {
         m_gesture.m_nDragMode = hit->mode;
         // Both flags are set afresh: a gesture whose capture was taken away keeps its flags,

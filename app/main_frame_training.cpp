@@ -24,6 +24,7 @@ void CMainFrame::OnTraining() {
     // and no release nudges or pushes behind the panel.
     EndGesture();
     // A running lesson keeps its step: its box stays drawn under the panel.
+    StowAnswer();
     m_training.m_bListOpen = 1;
     m_training.m_bListCreated = 0;
     m_host.Invalidate();
@@ -32,10 +33,11 @@ void CMainFrame::OnTraining() {
 void CMainFrame::PaintTraining(CSurface& dc) {
     // The open chooser hides a running lesson's step box: drawn over the panel, the box would
     // cover the chooser's buttons with a button that cannot be pressed while the chooser is
-    // open. The lesson's box comes back when the chooser closes.
+    // open. The lesson's box comes back when the chooser closes. The task chooser hides it
+    // the same way.
     if (m_training.m_bListOpen)
         DrawChooser(dc);
-    else if (m_training.m_nLesson > 0)
+    else if (m_training.m_nLesson > 0 && !m_tasks.m_bChooserOpen)
         DrawStepBox(dc, m_training.m_nStep);
 }
 
@@ -59,6 +61,7 @@ void CMainFrame::OnChooserPress(CPoint point) {
 void CMainFrame::CloseChooser(int32_t r) {
     if (r < 0) return;
     if (r > 0) {
+        CloseTask();  // a lesson takes the window over from an open task
         // Starting replaces a running lesson at once; neither leaves an undo entry.
         m_training.m_nLesson = r;
         m_training.m_nStep = FindNextStep(uint32_t(r), -1);

@@ -50,4 +50,27 @@ inline double Column(Scale s, double v) {
     return 0.0;
 }
 
+// The value of scale s that stands at column c: the rule read backwards. Every rule is
+// monotone over its scale's run, so halving the interval of its values finds it.
+inline double ValueAtColumn(Scale s, double c) {
+    double lo = 0.5, hi = 2000;
+    switch (s) {
+        case Scale::S1a: lo = 10, hi = 400; break;
+        case Scale::S3: lo = 1, hi = 90; break;
+        case Scale::S4: lo = 0.1, hi = 89.9; break;
+        case Scale::S6: lo = 0.5, hi = 40; break;
+        case Scale::S8: case Scale::S9: lo = 0.1, hi = 13; break;
+        case Scale::S7: lo = -150, hi = 120; break;
+        case Scale::S10: case Scale::S11: lo = -100, hi = 50; break;
+        case Scale::S12: case Scale::S13: lo = 0, hi = 13; break;
+        default: break;
+    }
+    const bool rising = Column(s, hi) > Column(s, lo);
+    for (int i = 0; i < 64; ++i) {
+        const double mid = (lo + hi) / 2;
+        ((Column(s, mid) < c) == rising ? lo : hi) = mid;
+    }
+    return (lo + hi) / 2;
+}
+
 }  // namespace artwork

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/geometry.h"
 
@@ -18,6 +19,19 @@ public:
     virtual int32_t GetItemData(int index) const = 0;  // -1 for an invalid index
     virtual int GetCount() const = 0;
     virtual int GetPageItems() const = 0;  // how many titles the list shows at once
+};
+
+// A one-line text field, a child control like the list box.
+class IEditBox {
+public:
+    virtual ~IEditBox() = default;
+    virtual std::string GetText() const = 0;  // UTF-8
+    virtual void SetText(const char* text) = 0;
+    virtual void Move(const CRect& rect) = 0;
+    virtual void SetFocus() = 0;
+    virtual bool HasFocus() const = 0;
+    // The keys go back to the window around the field.
+    virtual void KillFocus() = 0;
 };
 
 class IWindowHost {
@@ -44,4 +58,8 @@ public:
     // does nothing.
     virtual IListBox* CreateListBox(const CRect& rect, int controlId) = 0;
     virtual void DestroyListBox() = 0;
+
+    // The child text field in rect; one at a time, as the list box.
+    virtual IEditBox* CreateEditBox(const CRect& rect, int controlId) = 0;
+    virtual void DestroyEditBox() = 0;
 };

@@ -15,6 +15,7 @@ constexpr int ID_TB_BUTTON1 = 32790;
 constexpr int ID_TB_UNDO = 32791;
 constexpr int ID_ABOUT = 32793;
 constexpr int ID_TRAINING = 32797;
+constexpr int ID_TASKS = 32798;
 constexpr int ID_KEYS = 32805;  // a message box listing the keys
 // The window's size: the front end's own commands, which the main window's logic never sees.
 constexpr int ID_VIEW_LARGER = 32810;
@@ -58,8 +59,10 @@ constexpr int kHoldPeriodMs = 300;
 constexpr int kRepeatPeriodMs = 10;
 constexpr int kWheelRunMs = 400;
 
-// The lesson list box is child control 1, and tells its parent of a new selection and of a
-// double click with these notification codes.
+// The lesson list box is child control 1 (the task list takes its place and its id), and
+// tells its parent of a new selection and of a double click with these notification codes;
+// the answer field of a task is control 2.
 constexpr int IDC_LESSON_LIST = 1;
 constexpr int LBN_SELCHANGE = 1;
 constexpr int LBN_DBLCLK = 2;
+constexpr int IDC_ANSWER = 2;

@@ -18,6 +18,7 @@ const MenuItem kOperationsMenu[] = {
     {"Пpижать визирку", ID_CLAMP, "П"},
     {nullptr, 0, nullptr},
     {"Oбучение...", ID_TRAINING, "б"},
+    {"Задачи...", ID_TASKS, "З"},
     {nullptr, 0, nullptr},
     {"Клавиши", ID_KEYS, "К"},
     {"O программе...", ID_ABOUT, "г"},
@@ -47,12 +48,13 @@ const ToolbarButton kToolbar[2] = {
     {ID_TB_UNDO, 1, "Отменить последнее движение"},
 };
 
-const Accelerator kAccelerators[10] = {
+const Accelerator kAccelerators[11] = {
     {KeyLetter('Z'), MOD_CTRL, ID_UNDO},
     {KeyLetter('1'), MOD_CTRL, ID_SIDE1},
     {KeyLetter('2'), MOD_CTRL, ID_SIDE2},
     {KeyLetter('L'), MOD_CTRL, ID_CLAMP},
     {KeyLetter('T'), MOD_CTRL, ID_TRAINING},
+    {KeyLetter('E'), MOD_CTRL, ID_TASKS},
     {KeyLetter('Q'), MOD_CTRL, ID_EXIT},
     {KEY_PLUS, MOD_CTRL, ID_VIEW_LARGER},
     {KEY_EQUAL, MOD_CTRL, ID_VIEW_LARGER},
@@ -80,7 +82,8 @@ const char* const kKeysText =
     "PageUp, PageDown: линейка на 200 точек; Home, End: к её краям\n"
     "Колесо мыши: линейка на 40 точек\n"
     "Ctrl+Z: отменить; Ctrl+1, Ctrl+2: сторона; Ctrl+L: прижать визирку\n"
-    "Ctrl+T: обучение; Ctrl+Q: выход\n"
+    "Ctrl+T: обучение; Ctrl+E: задачи; Ctrl+Q: выход\n"
     "Ctrl+Плюс, Ctrl+Минус, Ctrl+0, Ctrl+колесо: размер окна\n"
     "В уроке: Enter или пробел - дальше, Escape - закончить\n"
-    "В списке уроков: Enter - выполнить, Escape - отменить";
+    "В списке уроков: Enter - выполнить, Escape - отменить\n"
+    "В задаче: Enter в поле ответа - проверить, Escape - закрыть";

@@ -35,7 +35,7 @@ struct Accelerator {
 
 extern const Menu kMenuBar[3];
 extern const ToolbarButton kToolbar[2];
-extern const Accelerator kAccelerators[10];
+extern const Accelerator kAccelerators[11];
 
 // The command of a key, 0 when none.
 int FindAccelerator(KeyCode key, uint32_t mods);

@@ -4,6 +4,7 @@
 
 #include "platform/host.h"
 #include "training/lesson_list.h"
+#include "training/task_kinds.h"
 
 namespace {
 
@@ -17,26 +18,27 @@ bool OnButton(int left, int top, int x, int y) {
 
 }  // namespace
 
-void DrawRoundButton(CSurface& dc, int x, int y) {
+void DrawRoundButton(CSurface& dc, int x, int y, int width) {
     // Four circles give the corners; the two fills then cover everything of them but their
     // outer quarter arcs, and four lines close the edges between the arcs.
+    const int w = width;
     dc.Ellipse(x, y, x + 20, y + 20);
-    dc.Ellipse(x + 60, y, x + 80, y + 20);
-    dc.Ellipse(x + 60, y + 10, x + 80, y + 30);
+    dc.Ellipse(x + w - 20, y, x + w, y + 20);
+    dc.Ellipse(x + w - 20, y + 10, x + w, y + 30);
     dc.Ellipse(x, y + 10, x + 20, y + 30);
-    dc.FillSolidRect(x + 10, y, 60, 30, kPanelColour);
-    dc.FillSolidRect(x, y + 10, 80, 10, kPanelColour);
+    dc.FillSolidRect(x + 10, y, w - 20, 30, kPanelColour);
+    dc.FillSolidRect(x, y + 10, w, 10, kPanelColour);
     dc.MoveTo(x + 10, y);
-    dc.LineTo(x + 70, y);
-    dc.MoveTo(x + 79, y + 9);
-    dc.LineTo(x + 79, y + 21);
-    dc.MoveTo(x + 70, y + 29);
+    dc.LineTo(x + w - 10, y);
+    dc.MoveTo(x + w - 1, y + 9);
+    dc.LineTo(x + w - 1, y + 21);
+    dc.MoveTo(x + w - 10, y + 29);
     dc.LineTo(x + 10, y + 29);
     dc.MoveTo(x, y + 20);
     dc.LineTo(x, y + 9);
 }
 
-void DrawChooser(CSurface& dc) {
+void DrawChooser(CSurface& dc, const char* start) {
     {
         const CSelection pen(dc, CPen{kLineColour, 1});
         dc.FillSolidRect(5, 20, 230, 220, kPanelColour);
@@ -56,7 +58,7 @@ void DrawChooser(CSurface& dc) {
     dc.SetTextColour(Rgb(0, 0, 0));
     dc.DrawText("Отменить", {kCancelX, kButtonsY, kCancelX + kButtonWidth, kButtonsY + kButtonHeight},
                 DT_CENTER | DT_VCENTER, caption);
-    dc.DrawText("Выполнить", {kStartX, kButtonsY, kStartX + kButtonWidth, kButtonsY + kButtonHeight},
+    dc.DrawText(start, {kStartX, kButtonsY, kStartX + kButtonWidth, kButtonsY + kButtonHeight},
                 DT_CENTER | DT_VCENTER, caption);
 }
 
@@ -65,6 +67,16 @@ void FillLessonList(IListBox& list) {
     // before key 31) whatever the control's own sorting style.
     for (int position = 0; kLessonList[position].key != 0; ++position) {
         const int index = list.InsertString(position, kLessonList[position].pszText);
+        list.SetItemData(index, int32_t(kLessonList[position].key));
+    }
+    list.SetCurSel(0);
+}
+
+void FillTaskList(IListBox& list) {
+    int item = 0;
+    for (int position = 0; kLessonList[position].key != 0; ++position) {
+        if (!tasks::HasTaskKind(kLessonList[position].key)) continue;
+        const int index = list.InsertString(item++, kLessonList[position].pszText);
         list.SetItemData(index, int32_t(kLessonList[position].key));
     }
     list.SetCurSel(0);

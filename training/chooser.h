@@ -19,16 +19,20 @@ constexpr int kButtonHeight = 30;
 // The list box of the chooser; its control id is IDC_LESSON_LIST, which IDOK shares.
 constexpr CRect kLessonListRect = {15, 30, 225, 200};
 
-// An 80 x 30 button with corners of radius 10 at (x, y), filled with the panel colour and
-// edged in the line colour. The caller selects a one-pixel pen in the line colour and a
-// brush in the panel colour.
-void DrawRoundButton(CSurface& dc, int x, int y);
+// A button 30 high and width wide (80 unless said) with corners of radius 10 at (x, y),
+// filled with the panel colour and edged in the line colour. The caller selects a one-pixel
+// pen in the line colour and a brush in the panel colour.
+void DrawRoundButton(CSurface& dc, int x, int y, int width = kButtonWidth);
 
-// The panel, its outline and the two buttons "Отменить" and "Выполнить" with captions.
-void DrawChooser(CSurface& dc);
+// The panel, its outline and the two buttons "Отменить" and the start button with captions:
+// "Выполнить" for the lessons, "Начать" for the tasks.
+void DrawChooser(CSurface& dc, const char* start = "Выполнить");
 
 // Inserts every lesson at its position with its key as item data; selects the first.
 void FillLessonList(IListBox& list);
+
+// The same for the lessons that have a task kind, titled as the lessons are.
+void FillTaskList(IListBox& list);
 
 // 0 for "Отменить", the selected lesson's key for "Выполнить", -1 elsewhere or when the list
 // has no selection (or does not exist yet). Bounds are strict on all four sides.

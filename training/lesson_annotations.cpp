@@ -302,6 +302,8 @@ const StepNote kStepNotes[] = {
 
 const int kStepNoteCount = int(sizeof kStepNotes / sizeof kStepNotes[0]);
 
+Mark IndexMarkOf(Index index) { return I(index); }
+
 bool OnSlide(Scale scale) {
     switch (scale) {
         case S::S2: case S::S3: case S::S4:

@@ -1,7 +1,7 @@
 // What every step of every lesson does, and to which marks of the rule: one note per record of
 // the step table, in the same order. The lesson placer derives a record's numbers from its
-// note; the catalogue tests check the records against the notes and the position rules. Not
-// compiled into the program.
+// note; the catalogue tests check the records against the notes and the position rules; the
+// trainer builds the notes of a task's solution from the same parts.
 #pragma once
 
 #include <cstdint>
@@ -56,6 +56,9 @@ struct StepNote {
 
 extern const StepNote kStepNotes[];
 extern const int kStepNoteCount;
+
+// The index mark as a mark of its scale: the scale that carries it and the value it stands for.
+Mark IndexMarkOf(Index index);
 
 // The scale is drawn on the slide (otherwise on a body strip).
 bool OnSlide(Scale scale);

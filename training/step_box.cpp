@@ -31,14 +31,22 @@ const std::vector<std::string_view>& StepTextLines(int32_t step) {
     static std::vector<bool> broken(kStepCount, false);
     if (!broken[step]) {
         const LessonStep& s = kStepTable[step];
-        lines[step] = CSurface::BreakText(s.pszText, TextRect(s.rcBox).Width(), CFont{kStepTextFontHeight});
+        lines[step] = BreakStepText(s.pszText, s.rcBox);
         broken[step] = true;
     }
     return lines[step];
 }
 
+std::vector<std::string_view> BreakStepText(const char* text, const CRect& box) {
+    return CSurface::BreakText(text, TextRect(box).Width(), CFont{kStepTextFontHeight});
+}
+
 void DrawStepBox(CSurface& dc, int32_t step) {
     const LessonStep& s = kStepTable[step];
+    DrawStepBoxOf(dc, s, FindNextStep(s.key, step) <= 0, StepTextLines(step));
+}
+
+void DrawStepBoxOf(CSurface& dc, const LessonStep& s, bool last, const std::vector<std::string_view>& lines) {
     const CRect& box = s.rcBox;
 
     const int bx = ButtonLeft(box), by = ButtonTop(box);
@@ -60,15 +68,16 @@ void DrawStepBox(CSurface& dc, int32_t step) {
     if (s.bArrow) DrawPointer(dc, s.ptArrow);
 
     dc.SetTextColour(Rgb(0, 0, 0));
-    const char* caption = FindNextStep(s.key, step) > 0 ? "Далее..." : "Закончить";
+    const char* caption = last ? "Закончить" : "Далее...";
     dc.DrawText(caption, {bx, by, bx + kButtonWidth, by + kButtonHeight}, DT_CENTER | DT_VCENTER,
                 CFont{kCaptionFontHeight});
     // Drawn after the button: a text long enough runs over it, and is cut at the box's edge.
-    dc.DrawLines(StepTextLines(step), TextRect(box), DT_WORDBREAK, CFont{kStepTextFontHeight});
+    dc.DrawLines(lines, TextRect(box), DT_WORDBREAK, CFont{kStepTextFontHeight});
 }
 
-int32_t HitTestStepButton(int x, int y, int32_t step) {
-    const CRect& box = kStepTable[step].rcBox;
+int32_t HitTestStepButton(int x, int y, int32_t step) { return HitTestBoxButton(x, y, kStepTable[step].rcBox); }
+
+int32_t HitTestBoxButton(int x, int y, const CRect& box) {
     const int bx = ButtonLeft(box), by = ButtonTop(box);
     return bx < x && x < bx + kButtonWidth && by < y && y < by + kButtonHeight ? 1 : -1;
 }

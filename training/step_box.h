@@ -7,6 +7,8 @@
 
 #include "platform/surface.h"
 
+struct LessonStep;
+
 constexpr int kStepTextFontHeight = 14;
 
 // Draws the box of step table record step: fill, outline, the button ("Далее..." while the
@@ -16,6 +18,16 @@ void DrawStepBox(CSurface& dc, int32_t step);
 
 // The lines the box breaks step's text into, broken once and kept.
 const std::vector<std::string_view>& StepTextLines(int32_t step);
+
+// The same box for a step that lives outside the table (a shown solution's): the caption
+// "Далее..." unless it is the last step, the text already broken into lines.
+void DrawStepBoxOf(CSurface& dc, const LessonStep& step, bool last, const std::vector<std::string_view>& lines);
+
+// The lines of a text as a step box of this rectangle breaks them.
+std::vector<std::string_view> BreakStepText(const char* text, const CRect& box);
+
+// 1 when (x, y) is on the button of a step box with this rectangle, -1 otherwise.
+int32_t HitTestBoxButton(int x, int y, const CRect& box);
 
 // 1 when (x, y) is on the button of step's box, -1 otherwise. Strict bounds, so the drawn
 // button's leftmost column and top row do not count.

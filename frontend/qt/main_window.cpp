@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QToolBar>
@@ -19,6 +21,7 @@
 #include <optional>
 
 #include "frontend/qt/client_view.h"
+#include "frontend/qt/edit_box.h"
 #include "frontend/qt/list_box.h"
 #include "resources/ids.h"
 #include "resources/images.h"
@@ -106,11 +109,13 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
     addAction(menuKey);
 
     m_frame = std::make_unique<CMainFrame>(*this);
+    // Each run sets other tasks; a task is still the same for the same seed.
+    m_frame->m_tasks.m_nNextSeed = QRandomGenerator::global()->generate();
     RefreshCommandUi();
 }
 
 CQtMainWindow::~CQtMainWindow() {
-    // The logic goes first: it still destroys its list box through this window.
+    // The logic goes first: it still destroys its list box and field through this window.
     m_frame.reset();
     DestroyListBox();
     // The client view calls back into this window (a focus change while Qt takes the
@@ -349,6 +354,38 @@ void CQtMainWindow::DestroyListBox() {
     if (hadKeys && m_view) m_view->setFocus(Qt::OtherFocusReason);
 }
 
+IEditBox* CQtMainWindow::CreateEditBox(const CRect& rect, int /*controlId*/) {
+    DestroyEditBox();
+    // Return in the field is the task box's "Проверить", Escape its "Закрыть": the logic's keys.
+    auto* widget = new CAnswerLineEdit(m_view, [this](const QKeyEvent& key) { return KeyDown(key); });
+    widget->setObjectName(QStringLiteral("AnswerField"));
+    m_editBox = std::make_unique<CQtEditBox>(widget, [this](QLineEdit& w, const CRect& r) {
+        // The field grows with the client area, its text with it: a cell of a little over
+        // half the field's height, as the box's own text.
+        w.setGeometry(MapToView(r, m_view->Origin(), m_view->Factor()));
+        QFont font = w.font();
+        font.setPixelSize(std::max(1, r.Height() * m_view->Factor() * 13 / 24));
+        w.setFont(font);
+    });
+    m_editBox->Move(rect);
+    widget->show();
+    return m_editBox.get();
+}
+
+void CQtMainWindow::DestroyEditBox() {
+    if (!m_editBox) return;
+    QLineEdit* widget = m_editBox->Widget();
+    m_editBox.reset();
+    // Deleted later: the field may be the one whose Return led here.
+    if (widget) {
+        widget->hide();
+        widget->deleteLater();
+    }
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+QLineEdit* CQtMainWindow::AnswerWidget() const { return m_editBox ? m_editBox->Widget() : nullptr; }
+
 void CQtMainWindow::PaintClient(CSurface& surface) {
     m_frame->OnPaint(surface);
 }
@@ -378,6 +415,7 @@ void CQtMainWindow::ClientLayoutChanged() {
         ScaleLessonList(*widget, m_view->Factor());
         widget->setGeometry(MapToView(m_rcList, m_view->Origin(), m_view->Factor()));
     }
+    if (m_editBox) m_editBox->Move(m_editBox->Rect());
 }
 
 bool CQtMainWindow::event(QEvent* event) {

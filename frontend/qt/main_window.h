@@ -17,10 +17,12 @@
 #include "frontend/qt/scale.h"
 
 class QAction;
+class QLineEdit;
 class QListWidget;
 class QToolBar;
 class CClientView;
 class CQtListBox;
+class CQtEditBox;
 
 class CQtMainWindow : public QMainWindow, public IWindowHost {
   public:
@@ -59,6 +61,9 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void MessageBox(const char* caption, const char* text) override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
+    IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
+    void DestroyEditBox() override;
+    QLineEdit* AnswerWidget() const;
 
     // From the client view.
     void PaintClient(CSurface& surface);
@@ -99,6 +104,7 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     int m_nFactor = 1;
     CWheelNotches m_wheel;
     std::unique_ptr<CQtListBox> m_listBox;
+    std::unique_ptr<CQtEditBox> m_editBox;
     CRect m_rcList;
     std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above
 };

@@ -102,7 +102,7 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     ASSERT_STREQ(kMenuBar[0].caption, "Файл");
     ASSERT_STREQ(kMenuBar[1].caption, "Операции");
     ASSERT_EQ(kMenuBar[0].count, 4);
-    ASSERT_EQ(kMenuBar[1].count, 8);
+    ASSERT_EQ(kMenuBar[1].count, 9);
     const MenuItem* file = kMenuBar[0].items;
     EXPECT_EQ(file[0].caption, latinC + "торона 1");
     EXPECT_EQ(file[0].id, ID_SIDE1);
@@ -118,9 +118,11 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     EXPECT_EQ(ops[2].id, ID_CLAMP);
     EXPECT_EQ(ops[4].caption, latinO + "бучение...");
     EXPECT_EQ(ops[4].id, ID_TRAINING);
-    EXPECT_EQ(ops[7].caption, latinO + " программе...");
-    EXPECT_EQ(ops[7].id, ID_ABOUT);
-    for (int i : {1, 3, 5}) EXPECT_EQ(ops[i].caption, nullptr) << i;
+    EXPECT_STREQ(ops[5].caption, "Задачи...");  // all Cyrillic
+    EXPECT_EQ(ops[5].id, ID_TASKS);
+    EXPECT_EQ(ops[8].caption, latinO + " программе...");
+    EXPECT_EQ(ops[8].id, ID_ABOUT);
+    for (int i : {1, 3, 6}) EXPECT_EQ(ops[i].caption, nullptr) << i;
     // Each mnemonic is a letter of its caption.
     for (const Menu& menu : kMenuBar) {
         for (int i = 0; i < menu.count; ++i) {

@@ -31,7 +31,8 @@ const std::vector<ExpectedItem> kFileItems = {
 const std::vector<ExpectedItem> kOperationsItems = {
     {"Oтменить", ID_UNDO, "O", "Ctrl+Z"},         {nullptr, 0, "", ""},
     {"Пpижать визирку", ID_CLAMP, "p", "Ctrl+L"}, {nullptr, 0, "", ""},
-    {"Oбучение...", ID_TRAINING, "O", "Ctrl+T"},  {nullptr, 0, "", ""},
+    {"Oбучение...", ID_TRAINING, "O", "Ctrl+T"},  {"Задачи...", ID_TASKS, "", "Ctrl+E"},
+    {nullptr, 0, "", ""},
     {"Клавиши", ID_KEYS, "", ""},                 {"O программе...", ID_ABOUT, "O", ""},
 };
 const std::vector<ExpectedItem> kViewItems = {

@@ -48,10 +48,11 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
          "SCRIPT:2: a NUL byte in the line\n"},
         {"a byte-order mark", kBom + "expect scroll=0\necho ok\n", nullptr, 0, "ok\n", ""},
         {"an unknown key", "expect scroll=0 foo=1\n", nullptr, 2, "",
-         "SCRIPT:1: expect knows no key foo (the state line's keys, enabled.NAME, checked.NAME)\n"},
-        {"an unknown command's key", "expect enabled.ID_NONE=1\n", nullptr, 2, "",
-         "SCRIPT:1: expect knows no key enabled.ID_NONE (the state line's keys, enabled.NAME, "
+         "SCRIPT:1: expect knows no key foo (the state line's keys, the task's keys, enabled.NAME, "
          "checked.NAME)\n"},
+        {"an unknown command's key", "expect enabled.ID_NONE=1\n", nullptr, 2, "",
+         "SCRIPT:1: expect knows no key enabled.ID_NONE (the state line's keys, the task's keys, "
+         "enabled.NAME, checked.NAME)\n"},
         {"a parse error after good lines", "echo before\nsate\n", nullptr, 2, "",
          "SCRIPT:2: unknown command: sate\n"},
         {"a garbled word", "\x01\xff 1\n", nullptr, 2, "",
@@ -88,6 +89,11 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         {"a zoom of nothing", "zoom 0\n", nullptr, 2, "", "SCRIPT:1: zoom takes a factor from 1 to 4\n"},
         {"a zoomed frame, then the plain one", "zoom 3\nframe DIR/z3.png\nzoom 1\nframe DIR/z1.png\necho ok\n",
          nullptr, 0, "ok\n", ""},
+        {"a lesson without a task kind", "echo x\ntask 5 1\n", nullptr, 2, "",
+         "SCRIPT:2: task takes the key of a lesson with a task kind and a seed of 0 or more\n"},
+        {"a task without its seed", "task 2\n", nullptr, 2, "", "SCRIPT:1: task takes 2 numbers: task KEY SEED\n"},
+        {"answers and solutions without a task", "answer 5\nshow\nnext\nexpect task=0 verdict=- showing=-1\n",
+         nullptr, 0, "no task\nno task\nno step\n", ""},
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "platform/surface.h"
-#include "tools/lesson_placer/placer.h"
+#include "training/lesson_placer.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <sstream>
 #include <utility>
 
@@ -14,6 +15,7 @@
 #include "training/lesson_list.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
+#include "training/task_kinds.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ const NamedCommand kCommands[] = {
     {"ID_SIDE1", ID_SIDE1},     {"ID_SIDE2", ID_SIDE2},       {"ID_EXIT", ID_EXIT},
     {"ID_UNDO", ID_UNDO},       {"ID_TB_UNDO", ID_TB_UNDO},   {"ID_CLAMP", ID_CLAMP},
     {"ID_TRAINING", ID_TRAINING}, {"ID_ABOUT", ID_ABOUT},     {"ID_TB_BUTTON1", ID_TB_BUTTON1},
-    {"IDOK", IDOK},             {"ID_KEYS", ID_KEYS},
+    {"IDOK", IDOK},             {"ID_KEYS", ID_KEYS},         {"ID_TASKS", ID_TASKS},
 };
 
 // The keys of the state line, in its order: what expect may check besides enabled.NAME and
@@ -39,6 +41,11 @@ const char* const kStateKeys[] = {
 };
 
 const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
+
+// Keys that expect may check besides the state line's: the open task's kind (0 when none),
+// the last verdict (right, wrong, invalid or -), the session's count, the shown solution's
+// step (-1 when none) and whether the answer field exists.
+const char* const kTaskKeys[] = {"task", "verdict", "solved", "set", "showing", "field"};
 
 // A key held this many auto-repeats is held for over an hour: more is a mistake.
 constexpr long kMaxKeyRepeats = 100000;
@@ -142,6 +149,21 @@ bool KnownCommand(const ReplayCommand& c, std::string& why) {
     return false;
 }
 
+bool TaskKey(const ReplayCommand& c, std::string& why) {
+    const long key = c.numbers[0];
+    if (key > 0 && key < 1000 && tasks::HasTaskKind(uint32_t(key)) && c.numbers[1] >= 0) return true;
+    why = "task takes the key of a lesson with a task kind and a seed of 0 or more";
+    return false;
+}
+
+// A number as a decimal, without a needless exponent or trailing zeros.
+std::string Decimal(double v) {
+    std::ostringstream s;
+    s.precision(10);
+    s << v;
+    return s.str();
+}
+
 // key NAME [N]: a key with modifiers, pressed, N - 1 times repeated and released.
 bool KeyWords(const ReplayCommand& c, std::string& why) {
     KeyCode key;
@@ -202,6 +224,8 @@ bool CheckableKey(const std::string& key) {
     }
     for (const char* k : kStateKeys)
         if (key == k) return true;
+    for (const char* k : kTaskKeys)
+        if (key == k) return true;
     return false;
 }
 
@@ -209,7 +233,7 @@ bool CheckableKeys(const ReplayCommand& c, std::string& why) {
     for (const auto& pair : c.pairs) {
         if (CheckableKey(pair.first)) continue;
         why = "expect knows no key " + Printable(pair.first) +
-              " (the state line's keys, enabled.NAME, checked.NAME)";
+              " (the state line's keys, the task's keys, enabled.NAME, checked.NAME)";
         return false;
     }
     return true;
@@ -220,6 +244,7 @@ bool CheckableKeys(const ReplayCommand& c, std::string& why) {
 // The handlers, with the session's inside in reach.
 struct ReplayVerbs {
     static CPoint At(const ReplayCommand& c) { return {int(c.numbers[0]), int(c.numbers[1])}; }
+    static CPoint Centre(const CRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
     static void Down(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
         s.m_frame->OnLButtonDown(0, At(c));
@@ -288,6 +313,60 @@ struct ReplayVerbs {
         }
     }
 
+    static void Task(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        f.StartTask(uint32_t(c.numbers[0]), uint32_t(c.numbers[1]));
+        const tasks::Task& t = f.m_tasks.m_task;
+        out << "task " << t.key;
+        for (int i = 0; i < t.count; ++i) out << ' ' << Decimal(t.numbers[i]);
+        out << " => " << Decimal(t.answer) << " ± " << Decimal(t.tolerance) << "\n";
+    }
+    // Types into the answer field and presses "Проверить" on the task box.
+    static void Answer(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        CHeadlessEditBox* field = s.m_host.EditBox();
+        if (!f.m_tasks.m_bOpen || !field) {
+            out << "no task\n";
+            return;
+        }
+        field->SetText(c.text.c_str());
+        const CPoint at = Centre(f.m_tasks.m_layout.buttons[kTaskCheck]);
+        f.OnLButtonDown(0, at);
+        f.OnLButtonUp(0, at);
+        // The box says which: "Верно", "Неверно: около X" or "Введите число".
+        const std::string& verdict = f.m_tasks.m_strVerdict;
+        const std::string wrong = "Неверно: около ";
+        if (verdict == "Верно")
+            out << "verdict right\n";
+        else if (verdict.compare(0, wrong.size(), wrong) == 0)
+            out << "verdict wrong " << verdict.substr(wrong.size()) << "\n";
+        else
+            out << "verdict invalid\n";
+    }
+    static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        if (!f.m_tasks.m_bOpen || f.m_tasks.m_nShowStep >= 0) {
+            out << "no task\n";
+            return;
+        }
+        const CPoint at = Centre(f.m_tasks.m_layout.buttons[kTaskShow]);
+        f.OnLButtonDown(0, at);
+        f.OnLButtonUp(0, at);
+        out << "show " << f.m_tasks.m_solution.size() << "\n";
+    }
+    // A tap in the middle of the current step box's button.
+    static void Next(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        const std::optional<CRect> box = f.StepBoxRect();
+        if (!box) {
+            out << "no step\n";
+            return;
+        }
+        const CPoint at{box->left + (box->right - box->left + 1) / 2, box->bottom - 25};
+        f.OnLButtonDown(0, at);
+        f.OnLButtonUp(0, at);
+    }
+
     static void State(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         out << s.StateLine() << "\n";
     }
@@ -300,16 +379,21 @@ struct ReplayVerbs {
     }
     static void Text(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         const CMainFrame& f = *s.m_frame;
-        out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
+        if (f.m_tasks.m_nShowStep >= 0)
+            out << f.m_tasks.m_texts[std::size_t(f.m_tasks.m_nShowStep)] << "\n";
+        else
+            out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
     }
     // The current step's text as the step box breaks it.
     static void Lines(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         const CMainFrame& f = *s.m_frame;
-        if (f.m_training.m_nLesson <= 0) {
+        if (f.m_training.m_nLesson <= 0 && f.m_tasks.m_nShowStep < 0) {
             out << "-\n";
             return;
         }
-        const std::vector<std::string_view>& lines = StepTextLines(f.m_training.m_nStep);
+        const CTaskState& t = f.m_tasks;
+        const std::vector<std::string_view>& lines =
+            t.m_nShowStep >= 0 ? t.m_lines[std::size_t(t.m_nShowStep)] : StepTextLines(f.m_training.m_nStep);
         for (std::string_view l : lines) out << "line " << l << "\n";
         out << "lines " << lines.size() << "\n";
     }
@@ -387,6 +471,10 @@ const Verb kVerbs[] = {
     {"lessons", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Lessons},
     {"frame", Args::Name, 0, Role::Output, "FILE", nullptr, ReplayVerbs::Frame},
     {"zoom", Args::Numbers, 1, Role::Output, "K", ZoomFactor, ReplayVerbs::Zoom},
+    {"task", Args::Numbers, 2, Role::Event, "KEY SEED", TaskKey, ReplayVerbs::Task},
+    {"answer", Args::Text, 0, Role::Event, "TEXT", nullptr, ReplayVerbs::Answer},
+    {"show", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Show},
+    {"next", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Next},
     {"expect", Args::Pairs, 0, Role::Output, "K=V ...", CheckableKeys, ReplayVerbs::Expect},
     {"echo", Args::Text, 0, Role::Output, "TEXT", nullptr, ReplayVerbs::Echo},
     // Blocks nest; a count of 0 skips the block.
@@ -540,6 +628,9 @@ std::string CReplaySession::StateLine() const {
         if (host.TimerRunning(id)) timers += (timers.empty() ? "" : "+") + std::string(name);
     const char* button = "-";
     if (f.m_training.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0 ? "next" : "finish";
+    if (f.m_tasks.m_nShowStep >= 0)
+        button = std::size_t(f.m_tasks.m_nShowStep) + 1 < f.m_tasks.m_solution.size() ? "next"
+                                                                                      : "finish";
     std::ostringstream s;
     s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide << " cursor=" << f.m_rule.m_nCursor
       << " side=" << f.m_rule.m_nSide << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
@@ -563,6 +654,22 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
         if (!CommandId(key.substr(p.size()), id)) break;
         const std::optional<CCmdUI> ui = m_frame->CommandState(id);
         got = !ui ? "?" : (p == "enabled." ? ui->enabled : ui->checked) ? "1" : "0";
+        return got == expected;
+    }
+    const CTaskState& t = m_frame->m_tasks;
+    const std::string wrong = "Неверно: около ";
+    const std::string& v = t.m_strVerdict;
+    const std::string taskValues[] = {
+        std::to_string(t.m_bOpen ? t.m_task.key : 0),
+        v.empty()                                    ? "-"
+        : v == "Верно"                               ? "right"
+        : v.compare(0, wrong.size(), wrong) == 0     ? "wrong"
+                                                     : "invalid",
+        std::to_string(t.m_nSolved), std::to_string(t.m_nSet), std::to_string(t.m_nShowStep),
+        std::to_string(m_frame->m_tasks.m_wndAnswer != nullptr)};
+    for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
+        if (key != kTaskKeys[i]) continue;
+        got = taskValues[i];
         return got == expected;
     }
     std::istringstream in(StateLine().substr(6));

@@ -1,5 +1,6 @@
 #include "view/artwork/index_marks.h"
 
+#include "model/mark_columns.h"
 #include "view/artwork/catalogue.h"
 #include "view/artwork/lettering.h"
 #include "view/artwork/shapes.h"
@@ -8,23 +9,34 @@ namespace artwork {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// The index marks, each at the column of its value by the rule of its scale.
+namespace {
+
+// An index mark on the column that the mark columns give its value.
+IndexMark OnItsColumn(const char* name, Scale scale, int image, double value, IndexDrawing drawing,
+                      const char* label) {
+    return IndexMark{name, scale, image, value, IndexColumn(scale, value), drawing, label};
+}
+
+}  // namespace
+
+// The index marks, each at the column of its value by the rule of its scale; the diamond
+// pointer, which stands for no value, at its own column.
 const std::vector<IndexMark> kIndexMarks = {
-    // mark                   scale       image     value          column  drawing                        label
-    {"pi mark",               Scale::S1,  kTop1,    kPi,           245,    IndexDrawing::Pi,              "π"},
-    {"t360 index",            Scale::S1,  kTop1,    72 * kPi,      973,    IndexDrawing::DashedT360,      "t360"},
-    {"rectangular index 10",  Scale::S2,  kSlide1,  10,            443,    IndexDrawing::FramedNumeral,   nullptr},
-    {"rectangular index 100", Scale::S2,  kSlide1,  100,           836,    IndexDrawing::FramedNumeral,   nullptr},
-    {"circular index",        Scale::S2,  kSlide1,  36,            662,    IndexDrawing::CircularIndex,   nullptr},
-    {"triangular index",      Scale::S2,  kSlide1,  60,            749,    IndexDrawing::TriangleUp,      nullptr},
-    {"triangular index 45°",  Scale::S4,  kSlide1,  45,            836,    IndexDrawing::TriangleDown,    nullptr},
-    {"R index",               Scale::S4,  kSlide1,  4.4999028,     403,    IndexDrawing::RCircle,         "R"},  // tan = 0.0787
-    {"t360° mark",            Scale::S4,  kSlide1,  10,            540,    IndexDrawing::DottedT360,      "t360°"},
-    {"diamond index",         Scale::S7,  kSlide2,  0,             126,    IndexDrawing::DiamondPointer,  nullptr},  // a pointer, not a value
-    {"12-km diamond",         Scale::S12, kBottom2, 12,            84,     IndexDrawing::Diamond12,       "12"},
-    {"АМ index",              Scale::S14, kSlide2,  160.9,         568,    IndexDrawing::DottedLabel,     "АМ"},
-    {"ММ index",              Scale::S14, kSlide2,  185.2,         612,    IndexDrawing::DottedLabel,     "ММ"},
-    {"ФУТЫ index",            Scale::S14, kSlide2,  328.1,         791,    IndexDrawing::DottedLabel,     "футы"},
+    //          mark                    scale       image     value      drawing                       label
+    OnItsColumn("pi mark",              Scale::S1,  kTop1,    kPi,       IndexDrawing::Pi,             "π"),
+    OnItsColumn("t360 index",           Scale::S1,  kTop1,    72 * kPi,  IndexDrawing::DashedT360,     "t360"),
+    OnItsColumn("rectangular index 10", Scale::S2,  kSlide1,  10,        IndexDrawing::FramedNumeral,  nullptr),
+    OnItsColumn("rectangular index 100", Scale::S2, kSlide1,  100,       IndexDrawing::FramedNumeral,  nullptr),
+    OnItsColumn("circular index",       Scale::S2,  kSlide1,  36,        IndexDrawing::CircularIndex,  nullptr),
+    OnItsColumn("triangular index",     Scale::S2,  kSlide1,  60,        IndexDrawing::TriangleUp,     nullptr),
+    OnItsColumn("triangular index 45°", Scale::S4,  kSlide1,  45,        IndexDrawing::TriangleDown,   nullptr),
+    OnItsColumn("R index",              Scale::S4,  kSlide1,  4.4999028, IndexDrawing::RCircle,        "R"),  // tan = 0.0787
+    OnItsColumn("t360° mark",           Scale::S4,  kSlide1,  10,        IndexDrawing::DottedT360,     "t360°"),
+    {"diamond index", Scale::S7, kSlide2, 0, 126, IndexDrawing::DiamondPointer, nullptr},  // a pointer, not a value
+    OnItsColumn("12-km diamond",        Scale::S12, kBottom2, 12,        IndexDrawing::Diamond12,      "12"),
+    OnItsColumn("АМ index",             Scale::S14, kSlide2,  160.9,     IndexDrawing::DottedLabel,    "АМ"),
+    OnItsColumn("ММ index",             Scale::S14, kSlide2,  185.2,     IndexDrawing::DottedLabel,    "ММ"),
+    OnItsColumn("ФУТЫ index",           Scale::S14, kSlide2,  328.1,     IndexDrawing::DottedLabel,    "футы"),
 };
 
 namespace {

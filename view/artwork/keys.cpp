@@ -1,5 +1,5 @@
 // Keys, framed formulas and the other small legends that are more than a line of text.
-#include "view/artwork/anchors.h"
+#include "model/mark_columns.h"
 #include "view/artwork/captions.h"
 #include "view/artwork/catalogue.h"
 #include "view/artwork/lettering.h"

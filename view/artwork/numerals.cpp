@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "view/artwork/anchors.h"
+#include "model/mark_columns.h"
 #include "view/artwork/catalogue.h"
 
 namespace artwork {

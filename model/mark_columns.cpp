@@ -1,4 +1,4 @@
-#include "view/artwork/anchors.h"
+#include "model/mark_columns.h"
 
 #include <cmath>
 
@@ -39,6 +39,17 @@ const FixedColumn kAlignmentPins[] = {
 };
 const int kAlignmentPinCount = sizeof(kAlignmentPins) / sizeof(kAlignmentPins[0]);
 
+constexpr double kPi = 3.14159265358979323846;
+
+const FixedColumn kIndexColumns[] = {
+    {Scale::S1, kPi, 245},       {Scale::S1, 72 * kPi, 973},   {Scale::S2, 10, 443},
+    {Scale::S2, 100, 836},       {Scale::S2, 36, 662},         {Scale::S2, 60, 749},
+    {Scale::S4, 45, 836},        {Scale::S4, 4.4999028, 403},  // R: tan = 0.0787
+    {Scale::S4, 10, 540},        {Scale::S12, 12, 84},         {Scale::S14, 100, 418},
+    {Scale::S14, 160.9, 568},    {Scale::S14, 185.2, 612},     {Scale::S14, 328.1, 791},
+};
+const int kIndexColumnCount = sizeof(kIndexColumns) / sizeof(kIndexColumns[0]);
+
 namespace {
 
 bool Same(double a, double b) { return std::fabs(a - b) <= 1e-6 * (1.0 + std::fabs(b)); }
@@ -55,6 +66,15 @@ int MarkColumn(Scale s, double value) {
     for (int i = 0; i < kAlignmentPinCount; ++i)
         if (kAlignmentPins[i].scale == s && Same(kAlignmentPins[i].value, value)) return kAlignmentPins[i].column;
     return static_cast<int>(std::lround(MarkPosition(s, value)));
+}
+
+int IndexColumn(Scale s, double value) {
+    // An index mark is known by where its rule puts it: within a column and a half.
+    for (int i = 0; i < kIndexColumnCount; ++i) {
+        const FixedColumn& mark = kIndexColumns[i];
+        if (mark.scale == s && std::fabs(Column(s, mark.value) - Column(s, value)) <= 1.5) return mark.column;
+    }
+    return MarkColumn(s, value);
 }
 
 }  // namespace artwork

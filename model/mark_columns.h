@@ -1,5 +1,6 @@
 // The whole column every mark stands on: fixed where the rule's anchors or the alignment of
-// the two faces pin it, otherwise the position rule rounded.
+// the two faces pin it, otherwise the position rule rounded. The artwork draws its marks on
+// these columns, and the lesson placer sets pointers and offsets by them.
 #pragma once
 
 #include "model/position_rules.h"
@@ -23,5 +24,14 @@ extern const int kAlignmentPinCount;
 double MarkPosition(Scale s, double value);
 // The whole column of a mark, as drawn at k = 1.
 int MarkColumn(Scale s, double value);
+
+// The index marks that a calculation is set against, each on its own column: the value it
+// stands for on its scale's rule and the column it is drawn on (t360 and ФУТЫ stand half a
+// column left of their rounded rule).
+extern const FixedColumn kIndexColumns[];
+extern const int kIndexColumnCount;
+
+// The column of the index mark at value on scale s; the rounded rule when none stands there.
+int IndexColumn(Scale s, double value);
 
 }  // namespace artwork

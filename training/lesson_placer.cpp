@@ -1,4 +1,4 @@
-#include "tools/lesson_placer/placer.h"
+#include "training/lesson_placer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,8 +6,7 @@
 #include <sstream>
 
 #include "platform/layout.h"
-#include "view/artwork/anchors.h"
-#include "view/artwork/index_marks.h"
+#include "model/mark_columns.h"
 
 namespace catalogue {
 
@@ -26,14 +25,10 @@ struct RuleState {
     int scroll = 0, slide = 0, cursor = 0, side = 0;
 };
 
-// The column the artwork draws a mark on. An index mark stands on the column of the artwork's
-// index mark at its value (scale 14's 100 is an ordinary mark).
+// The column the artwork draws a mark on.
 int MarkColumn(const Mark& m) {
-    if (m.index != Index::None)
-        for (const artwork::IndexMark& drawn : artwork::kIndexMarks)
-            if (drawn.scale == m.scale && std::abs(drawn.column - artwork::Column(m.scale, m.value)) <= 1.5)
-                return drawn.column;
-    return artwork::MarkColumn(m.scale, m.value);
+    return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value)
+                                  : artwork::MarkColumn(m.scale, m.value);
 }
 
 // The body column that a mark stands over in the given slide position.

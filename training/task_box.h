@@ -1,0 +1,44 @@
+// The box of an open task: the problem in the lessons' words, the answer field (a child
+// control laid over the box), the verdict with the running count, the buttons "Проверить",
+// "Показать" and "Закрыть", and a small switch in its corner that moves the box to the other
+// end of the window, so that the user chooses which strips it covers.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/surface.h"
+
+enum TaskBoxPart {
+    kTaskCheck = 0,
+    kTaskShow = 1,
+    kTaskClose = 2,
+    kTaskFlip = 3,
+    kTaskNowhere = -1
+};
+
+struct CTaskBoxLayout {
+    CRect box;         // the right column and bottom row belong to it
+    CRect text;        // the problem's lines
+    CRect field;       // where the answer field stands
+    CRect verdict;     // right of the field: the verdict over the count
+    CRect buttons[3];  // "Проверить", "Показать", "Закрыть"
+    CRect flip;        // the switch to the other end of the window
+};
+
+// The box for a problem of textLines lines, against the top of the client area or its bottom.
+CTaskBoxLayout LayoutTaskBox(int textLines, bool atBottom);
+
+// The problem text broken into the box's lines.
+std::vector<std::string_view> BreakTaskText(const std::string& problem);
+
+// The box with the field's place (white, edged, with what the field holds: the real control
+// paints itself over it), the verdict and the count.
+void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& layout,
+                 const std::vector<std::string_view>& lines, const std::string& answer,
+                 const std::string& verdict, const std::string& count);
+
+// The button or switch under (x, y), strict bounds as the other buttons; kTaskNowhere
+// elsewhere (in the box or out of it).
+TaskBoxPart HitTestTaskBox(const CTaskBoxLayout& layout, int x, int y);
