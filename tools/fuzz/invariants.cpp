@@ -125,13 +125,20 @@ std::string CInvariantChecker::CheckState() const {
         v.Require(t.m_nLesson == 0 && t.m_nStep == -1, "no lesson, no step",
                   Values({{"lesson", t.m_nLesson}, {"step", t.m_nStep}}));
 
+    // The one list box is the lesson chooser's or the task chooser's.
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
-    const bool shown = t.m_bListOpen && t.m_bListCreated;
-    v.Require((host.ListBox() != nullptr) == shown && t.m_wndLessonList == host.ListBox(),
+    const CTaskState& k = m_frame.m_tasks;
+    const bool lessons = t.m_bListOpen && t.m_bListCreated;
+    const bool tasks = k.m_bChooserOpen && k.m_bChooserCreated;
+    const IListBox* list = host.ListBox();
+    v.Require((list != nullptr) == (lessons || tasks) &&
+                  t.m_wndLessonList == (lessons ? list : nullptr) &&
+                  k.m_wndTaskList == (tasks ? list : nullptr),
               "the list box exists exactly while the chooser is open, after its first paint",
               Values({{"list", t.m_bListOpen},
                       {"listcreated", t.m_bListCreated},
-                      {"listbox", host.ListBox() != nullptr},
+                      {"task chooser", k.m_bChooserOpen},
+                      {"listbox", list != nullptr},
                       {"held", t.m_wndLessonList != nullptr}}));
 
     const CGestureState& g = Gesture(m_frame);
