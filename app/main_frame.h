@@ -154,6 +154,9 @@ private:
     // then, after the frame is on the window, the chooser's list box at its first paint.
     void PaintTraining(CSurface& dc);
     void AfterPaintTraining();
+    // Ends a gesture under way without its nudge: timers stopped, and a captured one pushes
+    // its position and lets the capture go.
+    void EndGesture();
 
     IWindowHost& m_host;
     CImageSet m_images;

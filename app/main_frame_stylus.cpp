@@ -35,7 +35,10 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
         m_host.SetCapture();
     }
     // A press on no region keeps the last mode: held still, it repeats that mode uncaptured.
+    // Press-and-hold starts afresh: a repeat left from a press whose release never came
+    // (a second pointer, a lost release) stops, and this press repeats after its own hold.
     m_gesture.m_bRepeating = 0;
+    m_host.KillTimer(TIMER_REPEAT);
     m_host.SetTimer(TIMER_HOLD, kHoldPeriodMs);
     m_gesture.m_ptTap = point;
 }
@@ -82,6 +85,15 @@ void CMainFrame::OnCaptureChanged() {
     m_host.KillTimer(TIMER_HOLD);
     m_host.KillTimer(TIMER_REPEAT);
     m_gesture.m_bRepeating = 0;
+}
+
+void CMainFrame::EndGesture() {
+    OnCaptureChanged();
+    if (!m_host.HasCapture()) return;
+    m_gesture.m_bNudgeLeft = 0;
+    m_gesture.m_bNudgeRight = 0;
+    m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
+    m_host.ReleaseCapture();
 }
 
 void CMainFrame::OnTimer(int id) {

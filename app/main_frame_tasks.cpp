@@ -38,6 +38,7 @@ void CMainFrame::StowAnswer() {
 }
 
 void CMainFrame::OnTasks() {
+    EndGesture();  // as the lesson chooser: no drag or hold goes on behind the panel
     StowAnswer();
     m_tasks.m_bChooserOpen = 1;
     m_tasks.m_bChooserCreated = 0;

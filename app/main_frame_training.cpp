@@ -18,6 +18,11 @@ void CMainFrame::ApplyCurrentStep() {
 }
 
 void CMainFrame::OnTraining() {
+    // The chooser takes the stylus over. A gesture still under way (the command came from a
+    // key or the menu while the stylus was down) ends here as its release would end it, but
+    // without the nudge: its position is pushed and the capture let go, so no repeat pans
+    // and no release nudges or pushes behind the panel.
+    EndGesture();
     // A running lesson keeps its step: its box stays drawn under the panel.
     StowAnswer();
     m_training.m_bListOpen = 1;

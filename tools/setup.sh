@@ -3,16 +3,20 @@
 # test. Installs the Debian packages it needs when they are missing (as root, or with sudo).
 #   tools/setup.sh run     build (release) and start the program
 #   tools/setup.sh test    build (ASan + UBSan, warnings as errors) and run every test, the
-#                          page's in headless Chromium among them
+#                          page's in headless Chromium among them, then the event fuzzer for
+#                          a minute (clang, libFuzzer)
 #   tools/setup.sh web     build the page, build/web/skalor.html (one file; open it in a browser)
 set -eu
 cd "$(dirname "$0")/.."
 
 packages="cmake make g++ pkg-config fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev"
 # The page: emscripten builds it, Chromium runs its tests, npm brings their DevTools client.
+# The fuzzer: clang with libFuzzer and the sanitizers' runtimes.
 case "${1:-}" in
-test|web) packages="$packages emscripten chromium"
-          command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm" ;;
+test) packages="$packages clang libclang-rt-14-dev emscripten chromium"
+      command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm" ;;
+web)  packages="$packages emscripten chromium"
+      command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm" ;;
 esac
 missing=""
 for p in $packages; do
@@ -58,6 +62,7 @@ test)
     (cd build/web-test && npm ci --no-audit --no-fund --loglevel=error)
     node build/web-test/page_test.mjs build/web/skalor.html build/sanitize/tools/replay/skalor-replay \
         tests/replay build/web-test/shots
+    tools/fuzz/run.sh -max_total_time=60
     ;;
 web)
     build_page default

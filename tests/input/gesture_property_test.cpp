@@ -478,10 +478,12 @@ private:
             Fail("the entry of a key press or wheel run is not the rule it left");
         if (b.pending != pending) Fail("the window's record of a key or wheel change is not the rule's");
 
-        // Who pushes: every captured release exactly once, the fetch, and training's presses.
+        // Who pushes: every captured release exactly once, the fetch, and training's presses;
+        // opening the chooser ends a captured gesture as its release would.
         const bool capturedRelease = e.kind == Kind::Up && b.capture;
-        if (capturedRelease && !pushed) Fail("a captured release pushed no undo entry");
-        if (pushed && !(capturedRelease || e.kind == Kind::Dbl ||
+        const bool chooserEnds = e.kind == Kind::Cmd && e.a == ID_TRAINING && commandRan && b.capture;
+        if ((capturedRelease || chooserEnds) && !pushed) Fail("a captured release pushed no undo entry");
+        if (pushed && !(capturedRelease || chooserEnds || e.kind == Kind::Dbl ||
                         ((e.kind == Kind::Down || e.kind == Kind::KeyDown) && training)))
             Fail("an undo entry was pushed by an event that must not push");
 

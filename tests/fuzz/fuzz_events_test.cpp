@@ -1,0 +1,135 @@
+// Fuzzer inputs and replay scripts: the bytes an event takes, and the round trip from every
+// replay scenario to a fuzzer input and back to a script, all three runs ending alike.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "tools/fuzz/fuzz_events.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::vector<uint8_t>& bytes) {
+    CFuzzRun run;
+    std::vector<std::string> lines;
+    for (const FuzzEvent& e : DecodeEvents(bytes.data(), bytes.size())) {
+        lines.push_back(run.Line(e));
+        if (!lines.back().empty()) {
+            EXPECT_EQ(run.Apply(e, lines.back()), "") << lines.back();
+        }
+    }
+    return lines;
+}
+
+TEST(FuzzEvents, BytesReadAsEvents) {
+    const struct {
+        std::vector<uint8_t> bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // Coordinates: a little-endian word, modulo 512, less 136.
+        {{0, 0x88, 0x00, 0x50, 0x01}, {"down 0 200"}},
+        {{1, 0x00, 0x00, 0xff, 0xff}, {"move -136 375"}},
+        {{2, 0x00, 0x02, 0x87, 0x02}, {"up -136 -1"}},
+        // The leading byte picks a row modulo the number of rows; 14 rows so far.
+        {{14 + 3, 0xf0, 0x00, 0x8a, 0x01}, {"dbl 104 258"}},
+        {{4, 0x88, 0x00, 0x88, 0x00, 5, 0x2c, 0x01}, {"tap 0 0", "wait 300"}},
+        {{5, 0xff, 0xff}, {"wait 2047"}},
+        {{6, 3, 6, 10, 6, 11}, {"cmd ID_UNDO", "cmd ID_KEYS", "cmd ID_SIDE1"}},
+        {{7, 0, 7, 39, 8}, {"select -2", "select 37", "steal"}},
+        // The fixture: field, then a word modulo the field's range, from its low end.
+        {{9, 0, 0, 0, 9, 1, 0x5e, 0x09, 9, 2, 0xc4, 0x04, 9, 7, 3, 0}, {"set scroll=-12", "set slide=1199", "set cursor=87", "set clamp=1"}},
+        // A key: its index, the modifiers (Shift 1, Ctrl 2, Alt 4), the presses less one.
+        {{10, 7, 2, 4, 10, 24, 7, 0}, {"key Ctrl+End 5", "key Ctrl+Shift+Alt+8 1"}},
+        // The wheel: signed notches, then Ctrl or not.
+        {{11, 0xfd, 1, 11, 0x7f, 0}, {"wheel -3 Ctrl", "wheel 127"}},
+        // The chooser's buttons, and the step button, which stands for nothing without a lesson.
+        {{13, 12, 0, 12, 1}, {"", "tap 75 215", "tap 165 215"}},
+        // A row whose argument bytes are cut off ends the input.
+        {{4, 0x88, 0x00, 0x88}, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Lines(c.bytes), c.lines);
+    // The step button of a running lesson: lesson 1's first box is (30, 70, 210, 200).
+    EXPECT_EQ(Lines({6, 6, 12, 1, 13}),
+              (std::vector<std::string>{"cmd ID_TRAINING", "tap 165 215", "tap 120 175"}));
+}
+
+TEST(FuzzEvents, AnyBytesEncodeBackToTheSameEvents) {
+    std::mt19937 rng(7);
+    for (int i = 0; i < 200; ++i) {
+        std::vector<uint8_t> bytes(std::size_t(rng() % 200));
+        for (uint8_t& b : bytes) b = uint8_t(rng());
+        const std::vector<FuzzEvent> events = DecodeEvents(bytes.data(), bytes.size());
+        std::vector<uint8_t> again;
+        for (const FuzzEvent& e : events) EncodeEvent(e, again);
+        const std::vector<FuzzEvent> back = DecodeEvents(again.data(), again.size());
+        ASSERT_EQ(back.size(), events.size());
+        for (std::size_t k = 0; k < events.size(); ++k)
+            EXPECT_TRUE(back[k].row == events[k].row && back[k].a == events[k].a && back[k].b == events[k].b);
+    }
+}
+
+// Each scenario, its fuzzer input, and the script printed from that input end in the same
+// state: the seeds start the fuzzer where the tests stand, and a finding's script replays it.
+class ReplayRoundTrip : public testing::TestWithParam<std::string> {};
+
+std::string Ending(const std::string& script) {
+    CReplaySession session;
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    EXPECT_NE(session.Run("script", in, out, err), 2) << err.str();
+    return session.StateLine();
+}
+
+// The verbs that change nothing in the window, and those the fuzzer's events stand for.
+bool Carried(const std::string& verb) {
+    for (const char* v : {"state", "ui", "text", "lines", "msgbox", "table", "lessons", "frame",
+                          "zoom", "expect", "echo", "repeat", "end", "down", "move", "up", "dbl",
+                          "tap", "wait", "cmd", "select", "steal", "set", "key", "wheel"})
+        if (verb == v) return true;
+    return false;
+}
+
+TEST_P(ReplayRoundTrip, EndsInTheSameState) {
+    std::ifstream file(GetParam());
+    const std::string script{std::istreambuf_iterator<char>(file), {}};
+    std::istringstream lines(script);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        std::string verb;
+        if (words >> verb && !Carried(verb))
+            GTEST_SKIP() << "the fuzzer's events do not carry " << verb << " yet";
+    }
+    std::vector<FuzzEvent> events;
+    std::string why;
+    ASSERT_TRUE(EventsOfScript(script, events, why)) << why;
+    std::vector<uint8_t> input;
+    for (const FuzzEvent& e : events) EncodeEvent(e, input);
+    std::string printed;
+    CFuzzRun run;
+    for (const FuzzEvent& e : DecodeEvents(input.data(), input.size())) {
+        const std::string line = run.Line(e);
+        printed += line + "\n";
+        EXPECT_EQ(run.Apply(e, line), "") << line;
+    }
+    const std::string expected = Ending(script);
+    EXPECT_EQ(run.Session().StateLine(), expected);
+    EXPECT_EQ(Ending(printed), expected);
+}
+
+std::vector<std::string> Scenarios() {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(SKALOR_REPLAY_DIR))
+        if (entry.path().extension() == ".rpl") files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ReplayRoundTrip, testing::ValuesIn(Scenarios()),
+                         [](const testing::TestParamInfo<std::string>& param) {
+                             return std::filesystem::path(param.param).stem().string();
+                         });
+
+}  // namespace

@@ -1,0 +1,261 @@
+#include "tools/fuzz/invariants.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#include "input/rule_moves.h"
+#include "resources/ids.h"
+#include "training/step_table.h"
+
+namespace {
+
+// The window's parts, in one place.
+const CRuleState& Rule(const CMainFrame& f) { return f.m_rule; }
+const CUndoHistory& Undo(const CMainFrame& f) { return f.m_undo; }
+const CGestureState& Gesture(const CMainFrame& f) { return f.m_gesture; }
+const CTrainingState& Training(const CMainFrame& f) { return f.m_training; }
+
+bool SameRule(const CRuleState& a, const CRuleState& b) {
+    return a.m_nScroll == b.m_nScroll && a.m_nSlide == b.m_nSlide && a.m_nCursor == b.m_nCursor &&
+           a.m_nSide == b.m_nSide && a.m_bClamp == b.m_bClamp;
+}
+
+bool SameHistory(const CUndoHistory& a, const CUndoHistory& b) {
+    return a.m_nUndoCount == b.m_nUndoCount &&
+           std::memcmp(a.m_anUndoSlide, b.m_anUndoSlide, sizeof a.m_anUndoSlide) == 0 &&
+           std::memcmp(a.m_anUndoScroll, b.m_anUndoScroll, sizeof a.m_anUndoScroll) == 0 &&
+           std::memcmp(a.m_anUndoCursor, b.m_anUndoCursor, sizeof a.m_anUndoCursor) == 0;
+}
+
+bool SameGesture(const CGestureState& a, const CGestureState& b) {
+    return a.m_nDragMode == b.m_nDragMode && a.m_nLastX == b.m_nLastX &&
+           a.m_bNudgeLeft == b.m_bNudgeLeft && a.m_bNudgeRight == b.m_bNudgeRight &&
+           a.m_ptTap.x == b.m_ptTap.x && a.m_ptTap.y == b.m_ptTap.y &&
+           a.m_bRepeating == b.m_bRepeating;
+}
+
+// Collects the first broken rule: its name, then what was seen.
+class Verdict {
+public:
+    void Require(bool holds, const char* rule, const std::string& seen) {
+        if (holds || !m_text.empty()) return;
+        m_text = std::string(rule) + " (" + seen + ")";
+    }
+    std::string Take() { return std::move(m_text); }
+
+private:
+    std::string m_text;
+};
+
+std::string Values(std::initializer_list<std::pair<const char*, int64_t>> values) {
+    std::ostringstream s;
+    for (const auto& v : values) s << (s.tellp() > 0 ? " " : "") << v.first << '=' << v.second;
+    return s.str();
+}
+
+}  // namespace
+
+bool CInvariantChecker::Snapshot::operator==(const Snapshot& o) const {
+    return SameRule(rule, o.rule) && SameHistory(undo, o.undo) && SameGesture(gesture, o.gesture) &&
+           listOpen == o.listOpen && listCreated == o.listCreated && lesson == o.lesson &&
+           step == o.step && listBox == o.listBox && capture == o.capture && hold == o.hold &&
+           repeat == o.repeat && closed == o.closed && repaints == o.repaints &&
+           messageBoxes == o.messageBoxes;
+}
+
+CInvariantChecker::CInvariantChecker(const CMainFrame& frame, const CHeadlessHost& host)
+    : m_frame(frame), m_host(host) {}
+
+CInvariantChecker::Snapshot CInvariantChecker::Take() const {
+    const CTrainingState& t = Training(m_frame);
+    CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
+    return {Rule(m_frame),
+            Undo(m_frame),
+            Gesture(m_frame),
+            t.m_bListOpen,
+            t.m_bListCreated,
+            t.m_nLesson,
+            t.m_nStep,
+            host.ListBox(),
+            m_host.HasCapture(),
+            m_host.TimerRunning(TIMER_HOLD),
+            m_host.TimerRunning(TIMER_REPEAT),
+            m_host.Closed(),
+            m_host.RepaintRequests(),
+            m_host.MessageBoxes()};
+}
+
+void CInvariantChecker::Before(const CheckedEvent& event) {
+    m_event = event;
+    m_before = Take();
+    m_bBlocked = m_frame.Blocked();
+    m_keysBefore = m_frame.m_keys;
+    m_bEnabled = false;
+    if (event.kind == CheckedEvent::Command) {
+        const std::optional<CCmdUI> ui = m_frame.CommandState(event.id);
+        m_bEnabled = ui && ui->enabled;
+    }
+}
+
+std::string CInvariantChecker::CheckState() const {
+    Verdict v;
+    const CRuleState& r = Rule(m_frame);
+    v.Require(InRange(r.m_nScroll, kScrollHoldMin, kScrollHoldMax), "scroll within -12..1056",
+              Values({{"scroll", r.m_nScroll}}));
+    v.Require(InRange(r.m_nSlide, kSlideMin, kSlideMax), "slide within -1199..1199",
+              Values({{"slide", r.m_nSlide}}));
+    v.Require(InRange(r.m_nCursor, kCursorMin, kCursorMax), "cursor within -1133..87",
+              Values({{"cursor", r.m_nCursor}}));
+    v.Require(r.m_nSide == 0 || r.m_nSide == 1, "side 0 or 1", Values({{"side", r.m_nSide}}));
+    v.Require(r.m_bClamp == 0 || r.m_bClamp == 1, "clamp 0 or 1", Values({{"clamp", r.m_bClamp}}));
+
+    const int32_t count = Undo(m_frame).m_nUndoCount;
+    v.Require(InRange(count, 0, CUndoHistory::kMaxUndo), "undo count within 0..99",
+              Values({{"undo", count}}));
+
+    const CTrainingState& t = Training(m_frame);
+    if (t.m_nLesson > 0)
+        v.Require(t.m_nStep >= 0 && t.m_nStep < kStepCount &&
+                      int64_t(kStepTable[t.m_nStep].key) == t.m_nLesson,
+                  "a running lesson's step belongs to that lesson",
+                  Values({{"lesson", t.m_nLesson}, {"step", t.m_nStep}}));
+    else
+        v.Require(t.m_nLesson == 0 && t.m_nStep == -1, "no lesson, no step",
+                  Values({{"lesson", t.m_nLesson}, {"step", t.m_nStep}}));
+
+    // The one list box is the lesson chooser's or the task chooser's.
+    CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
+    const CTaskState& k = m_frame.m_tasks;
+    const bool lessons = t.m_bListOpen && t.m_bListCreated;
+    const bool tasks = k.m_bChooserOpen && k.m_bChooserCreated;
+    const IListBox* list = host.ListBox();
+    v.Require((list != nullptr) == (lessons || tasks) &&
+                  t.m_wndLessonList == (lessons ? list : nullptr) &&
+                  k.m_wndTaskList == (tasks ? list : nullptr),
+              "the list box exists exactly while the chooser is open, after its first paint",
+              Values({{"list", t.m_bListOpen},
+                      {"listcreated", t.m_bListCreated},
+                      {"task chooser", k.m_bChooserOpen},
+                      {"listbox", list != nullptr},
+                      {"held", t.m_wndLessonList != nullptr}}));
+
+    const CGestureState& g = Gesture(m_frame);
+    const bool hold = m_host.TimerRunning(TIMER_HOLD), repeat = m_host.TimerRunning(TIMER_REPEAT);
+    v.Require(m_bPressed || (!hold && !repeat), "no timer without a press under way",
+              Values({{"hold", hold}, {"repeat", repeat}}));
+    v.Require(m_bCapturedPress || !m_host.HasCapture(), "no capture without a captured press",
+              Values({{"capture", m_host.HasCapture()}, {"pressed", m_bPressed}}));
+    const int64_t held = m_host.Now() - m_nPressAt;
+    v.Require(!(repeat || g.m_bRepeating) || (m_bPressed && held >= kHoldPeriodMs),
+              "repeating only after the hold timer",
+              Values({{"repeat", repeat}, {"repeating", g.m_bRepeating}, {"held ms", held}}));
+    v.Require(!(g.m_bRepeating && hold), "the hold timer stops once repeating",
+              Values({{"repeating", g.m_bRepeating}, {"hold", hold}}));
+    const bool wheel = m_host.TimerRunning(TIMER_WHEEL);
+    v.Require(wheel == (m_frame.m_keys.m_nKind == KEYGESTURE_WHEEL),
+              "the wheel's timer runs exactly while a wheel run does",
+              Values({{"wheel timer", wheel}, {"gesture", m_frame.m_keys.m_nKind}}));
+    return v.Take();
+}
+
+std::string CInvariantChecker::After() {
+    const Snapshot now = Take();
+    const Snapshot& was = m_before;
+    const CheckedEvent& e = m_event;
+
+    // The press under way, as this event leaves it.
+    bool press = false, release = false;
+    switch (e.kind) {
+        case CheckedEvent::Press: press = true; break;
+        case CheckedEvent::Release: release = true; break;
+        case CheckedEvent::Tap: press = release = true; break;
+        case CheckedEvent::DoubleTap:
+            // The fetch is no press; otherwise the double tap is a press and its release.
+            press = release = !FetchCursor(was.rule, e.point);
+            break;
+        case CheckedEvent::CaptureLoss: release = true; break;
+        default: break;
+    }
+    if (press && !m_bBlocked) {
+        m_bPressed = true;
+        m_bCapturedPress = now.capture;
+        m_nPressAt = m_host.Now();
+    }
+    if (release) m_bPressed = m_bCapturedPress = false;
+
+    const std::string state = CheckState();
+    if (!state.empty()) return state;
+    Verdict v;
+
+    // A key press or wheel run that moved the rule is recorded by the event that ends it,
+    // before the event's own change: the history as the event itself found it.
+    const CKeyGesture& k = m_keysBefore;
+    const CKeyGesture& kNow = m_frame.m_keys;
+    const bool pending = k.m_nKind != KEYGESTURE_NONE &&
+                         (k.m_start.m_nSlide != was.rule.m_nSlide ||
+                          k.m_start.m_nScroll != was.rule.m_nScroll ||
+                          k.m_start.m_nCursor != was.rule.m_nCursor);
+    const bool goesOn = kNow.m_nKind == k.m_nKind && kNow.m_nKey == k.m_nKey &&
+                        SameRule(kNow.m_start, k.m_start);
+    Snapshot found = was;
+    if (pending && !goesOn)
+        found.undo.PushUndo(was.rule.m_nSlide, was.rule.m_nScroll, was.rule.m_nCursor);
+
+    if (e.kind == CheckedEvent::Command && !m_bEnabled)
+        v.Require(now == found, "a command that its enable rule disables changes nothing",
+                  Values({{"id", e.id}}));
+
+    if (e.kind == CheckedEvent::Command && m_bEnabled && (e.id == ID_UNDO || e.id == ID_TB_UNDO)) {
+        const CUndoHistory& u = found.undo;
+        bool shifted = now.undo.m_nUndoCount == u.m_nUndoCount - 1 &&
+                       now.undo.m_anUndoSlide[0] == u.m_anUndoSlide[0];
+        for (int i = 0; i + 1 < CUndoHistory::kEntries && shifted; ++i)
+            shifted = now.undo.m_anUndoSlide[i + 1] == u.m_anUndoSlide[i] &&
+                      now.undo.m_anUndoScroll[i + 1] == u.m_anUndoScroll[i] &&
+                      now.undo.m_anUndoCursor[i + 1] == u.m_anUndoCursor[i];
+        v.Require(shifted && now.rule.m_nSlide == u.m_anUndoSlide[98] &&
+                      now.rule.m_nScroll == u.m_anUndoScroll[98] &&
+                      now.rule.m_nCursor == u.m_anUndoCursor[98],
+                  "an undo restores exactly the entry that was second-newest",
+                  Values({{"slide", now.rule.m_nSlide},
+                          {"scroll", now.rule.m_nScroll},
+                          {"cursor", now.rule.m_nCursor},
+                          {"undo", now.undo.m_nUndoCount},
+                          {"second-newest slide", u.m_anUndoSlide[98]},
+                          {"scroll", u.m_anUndoScroll[98]},
+                          {"cursor", u.m_anUndoCursor[98]},
+                          {"undo before", u.m_nUndoCount}}));
+    }
+
+    // While the chooser is open or a lesson runs, only training's own presses and the fetch
+    // of the cursor may move the rule or push onto its history.
+    const bool trainingsOwn = e.kind == CheckedEvent::Press || e.kind == CheckedEvent::Tap ||
+                              e.kind == CheckedEvent::DoubleTap || e.kind == CheckedEvent::Key ||
+                              e.kind == CheckedEvent::Fixture;
+    if (m_bBlocked && !trainingsOwn)
+        v.Require(SameRule(now.rule, was.rule) && SameHistory(now.undo, found.undo),
+                  "training holds the rule: no drag, nudge, repeat or push while it runs",
+                  Values({{"scroll", now.rule.m_nScroll},
+                          {"slide", now.rule.m_nSlide},
+                          {"cursor", now.rule.m_nCursor},
+                          {"undo", now.undo.m_nUndoCount}}));
+
+    if (e.kind != CheckedEvent::Fixture)
+        v.Require(SameRule(now.rule, was.rule) || now.repaints > was.repaints,
+                  "every change of the rule asks for a repaint",
+                  Values({{"repaints", now.repaints}}));
+    return v.Take();
+}
+
+void CInvariantChecker::AfterOrAbort() {
+    const std::string broken = After();
+    if (!broken.empty()) AbortBrokenInvariant(broken);
+}
+
+void AbortBrokenInvariant(const std::string& what) {
+    std::fprintf(stderr, "broken invariant: %s\n", what.c_str());
+    std::fflush(stderr);
+    std::abort();
+}
