@@ -13,6 +13,7 @@ struct CMainFrame::CommandRoute {
     void (CMainFrame::*update)(CCmdUI&) const;
 };
 
+// clang-format off
 const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {ID_SIDE1, &CMainFrame::OnSide1, &CMainFrame::OnUpdateSide1},
     {ID_SIDE2, &CMainFrame::OnSide2, &CMainFrame::OnUpdateSide2},
@@ -27,6 +28,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {IDOK, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
     {ID_TB_BUTTON1, nullptr, nullptr},  // a blank button: no action, shown greyed
 };
+// clang-format on
 
 const CMainFrame::CommandRoute* CMainFrame::FindRoute(int id) {
     for (const CommandRoute& route : kCommandMap)

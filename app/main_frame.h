@@ -26,7 +26,7 @@ struct CCmdUI {
 };
 
 class CMainFrame {
-public:
+  public:
     explicit CMainFrame(IWindowHost& host);
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
@@ -92,7 +92,7 @@ public:
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
 
-private:
+  private:
     struct CommandRoute;
     static const CommandRoute kCommandMap[];
     static const CommandRoute* FindRoute(int id);
@@ -119,8 +119,7 @@ private:
     void OnChooserPress(CPoint point);
     void OnLessonPress(CPoint point);
     // The keys of a chooser's list, given that list and how the chooser closes.
-    bool OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key,
-                      bool repeat);
+    bool OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key, bool repeat);
     bool OnTaskKey(KeyCode key, bool repeat);
     bool OnLessonKey(KeyCode key, bool repeat);
     // The chooser's answer: 0 closes it, a lesson key starts that lesson, -1 does nothing.

@@ -22,9 +22,7 @@ void CMainFrame::EndKeyGesture() {
     if (changed) m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
 }
 
-bool CMainFrame::StylusBusy() const {
-    return m_host.HasCapture() || m_gesture.m_bRepeating;
-}
+bool CMainFrame::StylusBusy() const { return m_host.HasCapture() || m_gesture.m_bRepeating; }
 
 bool CMainFrame::OnKeyDown(KeyCode key, uint32_t mods, bool repeat) {
     const bool continues = repeat && m_keys.m_nKind == KEYGESTURE_KEY && m_keys.m_nKey == key;
@@ -73,8 +71,7 @@ bool CMainFrame::OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t)
         case KEY_ESCAPE:
             if (!repeat) (this->*close)(0);  // "Отменить"
             return true;
-        default:
-            break;
+        default: break;
     }
     if (!list) return false;
     const int to =
@@ -100,8 +97,7 @@ bool CMainFrame::OnLessonKey(KeyCode key, bool repeat) {
                 m_host.Invalidate();
             }
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -117,8 +113,7 @@ bool CMainFrame::OnTaskKey(KeyCode key, bool repeat) {
             case KEY_ESCAPE:
                 if (!repeat) FinishSolution();
                 return true;
-            default:
-                return false;
+            default: return false;
         }
     }
     switch (key) {
@@ -131,8 +126,7 @@ bool CMainFrame::OnTaskKey(KeyCode key, bool repeat) {
         case KEY_ESCAPE:
             if (!repeat) CloseTask();  // "Закрыть"
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -106,22 +106,15 @@ bool CMainFrame::OnTaskBoxPress(CPoint point) {
     // A press on the box leaves the keys with the answer field.
     if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->SetFocus();
     switch (HitTestTaskBox(m_tasks.m_layout, point.x, point.y)) {
-        case kTaskCheck:
-            OnTaskCheck();
-            break;
-        case kTaskShow:
-            OnTaskShow();
-            break;
-        case kTaskClose:
-            CloseTask();
-            break;
+        case kTaskCheck: OnTaskCheck(); break;
+        case kTaskShow: OnTaskShow(); break;
+        case kTaskClose: CloseTask(); break;
         case kTaskFlip:
             m_tasks.m_bAtBottom = !m_tasks.m_bAtBottom;
             LayOutTaskBox();
             m_host.Invalidate();
             break;
-        case kTaskNowhere:
-            break;  // the box's own ground: the rule under it is not touched
+        case kTaskNowhere: break;  // the box's own ground: the rule under it is not touched
     }
     return true;
 }
@@ -132,9 +125,7 @@ tasks::Verdict CMainFrame::OnTaskCheck() {
         m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
     const tasks::Verdict v = tasks::Check(m_tasks.m_task, text);
     switch (v) {
-        case tasks::Verdict::Invalid:
-            m_tasks.m_strVerdict = "Введите число";
-            break;
+        case tasks::Verdict::Invalid: m_tasks.m_strVerdict = "Введите число"; break;
         case tasks::Verdict::Right:
             m_tasks.m_strVerdict = "Верно";
             if (!m_tasks.m_bSolved && !m_tasks.m_bShown) ++m_tasks.m_nSolved;

@@ -17,9 +17,9 @@ enum DragMode : int32_t {
 
 struct CGestureState {
     DragMode m_nDragMode = DRAG_BODY;  // kept after the release: an uncaptured hold repeats it
-    int32_t m_nLastX = 0;             // stylus x last taken into account
-    int32_t m_bNudgeLeft = 0;         // a tap asks for offset + 1
-    int32_t m_bNudgeRight = 0;        // a tap asks for offset - 1
-    CPoint m_ptTap;                   // press point; while repeating its x picks the direction
-    int32_t m_bRepeating = 0;         // TIMER_REPEAT has ticked during this press
+    int32_t m_nLastX = 0;              // stylus x last taken into account
+    int32_t m_bNudgeLeft = 0;          // a tap asks for offset + 1
+    int32_t m_bNudgeRight = 0;         // a tap asks for offset - 1
+    CPoint m_ptTap;                    // press point; while repeating its x picks the direction
+    int32_t m_bRepeating = 0;          // TIMER_REPEAT has ticked during this press
 };

@@ -35,6 +35,7 @@ struct HitRegion {
 // first, so a press on the mini slide within the frame moves the slide, not the view. The
 // view frame counts only its interior: from one column right of its left edge to one column
 // left of its right edge.
+// clang-format off
 constexpr HitRegion kHitRegions[] = {
     //  columns          from               to                rows             mode            nudge
     {Columns::Window,    kStripLeft,        kStripRight,      kTopBodyRows,    DRAG_BODY,      Nudge::None},    // top body strip
@@ -46,6 +47,7 @@ constexpr HitRegion kHitRegions[] = {
     {Columns::Window,    kMiniSlideLeft,    kMiniSlideRight,  kMiniSlideRows,  DRAG_MAPSLIDE,  Nudge::None},    // mini slide
     {Columns::ViewFrame, +1,                -1,               kViewFrameRows,  DRAG_MAPWINDOW, Nudge::None},    // inside the view frame
 };
+// clang-format on
 
 constexpr int32_t kLastNudgeLeftX = kHairlineHomeX - 1;
 constexpr int32_t kFirstNudgeRightX = kHairlineHomeX + 2;
@@ -53,8 +55,7 @@ constexpr int32_t kFirstNudgeRightX = kHairlineHomeX + 2;
 bool Matches(const HitRegion& region, const CRuleState& rule, int64_t x, int64_t y) {
     if (y < region.rows.top || y > region.rows.bottom) return false;
     switch (region.columns) {
-        case Columns::Window:
-            return x >= region.from && x <= region.to;
+        case Columns::Window: return x >= region.from && x <= region.to;
         case Columns::Hairline: {
             if (rule.m_bClamp || !CursorOnScreen(rule)) return false;
             const int64_t dx = x - Hairline(rule);

@@ -19,6 +19,7 @@ struct KeyMove {
     int32_t amount;  // Step::By: the change; Step::To: the value
 };
 
+// clang-format off
 constexpr KeyMove kKeyMoves[] = {
     //  key          modifiers               moves         how       amount
     {KEY_LEFT,     MOD_NONE,               Part::Slide,  Step::By, +1},
@@ -34,6 +35,7 @@ constexpr KeyMove kKeyMoves[] = {
     {KEY_HOME,     MOD_NONE,               Part::Scroll, Step::To, kScrollMin},
     {KEY_END,      MOD_NONE,               Part::Scroll, Step::To, kScrollMax},
 };
+// clang-format on
 
 const KeyMove* Find(KeyCode key, uint32_t mods) {
     for (const KeyMove& m : kKeyMoves)

@@ -26,6 +26,7 @@ struct DragRule {
     bool carriesCursor;  // in clamp mode the cursor moves by the same change, both or neither
 };
 
+// clang-format off
 constexpr DragRule kDragRules[] = {
     //  mode            moves         new value           accepted range            clamp
     {DRAG_BODY,       Part::Scroll, Gearing::Pixel,     kScrollMin, kScrollMax,   false},
@@ -35,6 +36,7 @@ constexpr DragRule kDragRules[] = {
     {DRAG_MAPWINDOW,  Part::Scroll, Gearing::ViewFrame, kScrollMin, kScrollMax,   false},
     {DRAG_MAPSLIDE,   Part::Slide,  Gearing::MiniSlide, kSlideMin,  kSlideMax,    true},
 };
+// clang-format on
 
 // What happens when a repeat step would pass the limit.
 enum class AtLimit {
@@ -52,11 +54,13 @@ struct RepeatRule {
 };
 
 // Modes not listed repeat nothing.
+// clang-format off
 constexpr RepeatRule kRepeatRules[] = {
     //  mode        moves         left  right  limits                           at the limits     clamp
     {DRAG_BODY,   Part::Scroll, +20,  -20,   kScrollHoldMin, kScrollHoldMax, AtLimit::CutBack, false},
     {DRAG_SLIDE,  Part::Slide,  +20,  -20,   kSlideMin,      kSlideMax,      AtLimit::Refuse,  true},
 };
+// clang-format on
 
 // The two nudges of a tap, released without a horizontal move.
 struct NudgeRule {
@@ -66,10 +70,12 @@ struct NudgeRule {
     bool carriesCursor;
 };
 
+// clang-format off
 constexpr NudgeRule kNudgeRules[] = {
     {DRAG_SLIDE,    Part::Slide,  kSlideMin,  kSlideMax,  true},
     {NUDGE_CURSOR,  Part::Cursor, kCursorMin, kCursorMax, false},
 };
+// clang-format on
 
 int32_t* Field(CRuleState& rule, Part part) {
     switch (part) {
@@ -135,7 +141,8 @@ bool RepeatStep(CRuleState& rule, DragMode mode, int32_t tapX) {
         // Cut back only toward the limit it runs into: moving left stops at high, right at low.
         int32_t* value = Field(rule, r.part);
         const int64_t next = *value + int64_t(step);
-        *value = int32_t(step > 0 ? std::min<int64_t>(next, r.high) : std::max<int64_t>(next, r.low));
+        *value =
+            int32_t(step > 0 ? std::min<int64_t>(next, r.high) : std::max<int64_t>(next, r.low));
         return true;
     }
     return false;

@@ -31,6 +31,7 @@ constexpr ScaleGraduation Of(Scale s, const G (&stretches)[N]) {
     return {s, stretches, N};
 }
 
+// clang-format off
 const ScaleGraduation kGraduations[] = {
     Of(Scale::S1, k1),   Of(Scale::S5, k1),   Of(Scale::S1a, k1a), Of(Scale::S2, k2),
     Of(Scale::S3, k3),   Of(Scale::S4, k4),   Of(Scale::S6, k6),   Of(Scale::S7, k7),
@@ -38,6 +39,7 @@ const ScaleGraduation kGraduations[] = {
     Of(Scale::S12, k12), Of(Scale::S13, k13), Of(Scale::S14, k14), Of(Scale::S15, k15),
     Of(Scale::S16, k16),
 };
+// clang-format on
 
 }  // namespace
 

@@ -6,6 +6,7 @@ namespace artwork {
 
 // Anchor columns of the position rules, and the end marks of scales that start or stop off
 // their rule (scales 8 and 9 are graduated from 0.4 km, scale 6 ends at 31.6).
+// clang-format off
 const FixedColumn kAnchors[] = {
     {Scale::S1a, 30, 550},  {Scale::S1a, 60, 667},  {Scale::S1a, 90, 738},  {Scale::S1a, 180, 856},  {Scale::S1a, 360, 973},
     {Scale::S1, 1, 51},     {Scale::S1, 2, 169},    {Scale::S1, 10, 442},   {Scale::S1, 100, 834},   {Scale::S1, 1000, 1227},
@@ -25,11 +26,13 @@ const FixedColumn kAnchors[] = {
     {Scale::S15, 100, 418}, {Scale::S15, 200, 636}, {Scale::S15, 500, 924}, {Scale::S15, 1000, 1142}, {Scale::S15, 1200, 1199},
     {Scale::S16, 100, 418}, {Scale::S16, 500, 530}, {Scale::S16, 1000, 670}, {Scale::S16, 1400, 782},
 };
+// clang-format on
 const int kAnchorCount = sizeof(kAnchors) / sizeof(kAnchors[0]);
 
 // Marks whose column the lessons read across a strip join. Rounding the rule would put five
 // of them one column off (2's 12, 3's 40°, 4's 15°, 14's and 15's 305, 14's 1200); the rest
 // are listed so that the facts the lessons rely on have one place.
+// clang-format off
 const FixedColumn kAlignmentPins[] = {
     {Scale::S1a, 50, 637},  {Scale::S1, 23, 584},    {Scale::S2, 12, 474},   {Scale::S2, 15, 513},
     {Scale::S3, 40, 760},   {Scale::S4, 15, 611},    {Scale::S5, 64, 761},   {Scale::S6, 3, 427},
@@ -37,10 +40,12 @@ const FixedColumn kAlignmentPins[] = {
     {Scale::S14, 1200, 1199},  // scale 15 ends there, and 14 stands mark for mark over 15
     {Scale::S15, 305, 768}, {Scale::S15, 350, 812},  {Scale::S15, 370, 830}, {Scale::S16, 800, 614},
 };
+// clang-format on
 const int kAlignmentPinCount = sizeof(kAlignmentPins) / sizeof(kAlignmentPins[0]);
 
 constexpr double kPi = 3.14159265358979323846;
 
+// clang-format off
 const FixedColumn kIndexColumns[] = {
     {Scale::S1, kPi, 245},       {Scale::S1, 72 * kPi, 973},   {Scale::S2, 10, 443},
     {Scale::S2, 100, 836},       {Scale::S2, 36, 662},         {Scale::S2, 60, 749},
@@ -48,6 +53,7 @@ const FixedColumn kIndexColumns[] = {
     {Scale::S4, 10, 540},        {Scale::S12, 12, 84},         {Scale::S14, 100, 418},
     {Scale::S14, 160.9, 568},    {Scale::S14, 185.2, 612},     {Scale::S14, 328.1, 791},
 };
+// clang-format on
 const int kIndexColumnCount = sizeof(kIndexColumns) / sizeof(kIndexColumns[0]);
 
 namespace {
@@ -64,7 +70,8 @@ double MarkPosition(Scale s, double value) {
 
 int MarkColumn(Scale s, double value) {
     for (int i = 0; i < kAlignmentPinCount; ++i)
-        if (kAlignmentPins[i].scale == s && Same(kAlignmentPins[i].value, value)) return kAlignmentPins[i].column;
+        if (kAlignmentPins[i].scale == s && Same(kAlignmentPins[i].value, value))
+            return kAlignmentPins[i].column;
     return static_cast<int>(std::lround(MarkPosition(s, value)));
 }
 
@@ -72,7 +79,8 @@ int IndexColumn(Scale s, double value) {
     // An index mark is known by where its rule puts it: within a column and a half.
     for (int i = 0; i < kIndexColumnCount; ++i) {
         const FixedColumn& mark = kIndexColumns[i];
-        if (mark.scale == s && std::fabs(Column(s, mark.value) - Column(s, value)) <= 1.5) return mark.column;
+        if (mark.scale == s && std::fabs(Column(s, mark.value) - Column(s, value)) <= 1.5)
+            return mark.column;
     }
     return MarkColumn(s, value);
 }

@@ -13,7 +13,9 @@ enum class Scale { S1a, S1, S2, S3, S4, S5, S6, S7, S8, S9, S10, S11, S12, S13, 
 // Pressure ratio p(H)/p0 of the ICAO standard atmosphere, H in km.
 inline double PressureRatio(double km) {
     constexpr double kTropopause = 11.0;
-    auto troposphere = [](double h) { return std::pow(1.0 - 0.0065 * h * 1000.0 / 288.15, 5.25588); };
+    auto troposphere = [](double h) {
+        return std::pow(1.0 - 0.0065 * h * 1000.0 / 288.15, 5.25588);
+    };
     if (km <= kTropopause) return troposphere(km);
     return troposphere(kTropopause) *
            std::exp(-9.80665 * (km - kTropopause) * 1000.0 / (287.053 * 216.65));
@@ -59,10 +61,13 @@ inline double ValueAtColumn(Scale s, double c) {
         case Scale::S3: lo = 1, hi = 90; break;
         case Scale::S4: lo = 0.1, hi = 89.9; break;
         case Scale::S6: lo = 0.5, hi = 40; break;
-        case Scale::S8: case Scale::S9: lo = 0.1, hi = 13; break;
+        case Scale::S8:
+        case Scale::S9: lo = 0.1, hi = 13; break;
         case Scale::S7: lo = -150, hi = 120; break;
-        case Scale::S10: case Scale::S11: lo = -100, hi = 50; break;
-        case Scale::S12: case Scale::S13: lo = 0, hi = 13; break;
+        case Scale::S10:
+        case Scale::S11: lo = -100, hi = 50; break;
+        case Scale::S12:
+        case Scale::S13: lo = 0, hi = 13; break;
         default: break;
     }
     const bool rising = Column(s, hi) > Column(s, lo);

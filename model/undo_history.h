@@ -7,7 +7,7 @@
 #include "model/rule_state.h"
 
 class CUndoHistory {
-public:
+  public:
     static constexpr int kEntries = 100;
     static constexpr int kMaxUndo = kEntries - 1;
 

@@ -10,7 +10,7 @@
 // A single-selection list control that keeps a 32-bit value with each item and inserts at a
 // given position without sorting.
 class IListBox {
-public:
+  public:
     virtual ~IListBox() = default;
     virtual int InsertString(int position, const char* text) = 0;  // returns the index
     virtual void SetItemData(int index, int32_t data) = 0;
@@ -23,7 +23,7 @@ public:
 
 // A one-line text field, a child control like the list box.
 class IEditBox {
-public:
+  public:
     virtual ~IEditBox() = default;
     virtual std::string GetText() const = 0;  // UTF-8
     virtual void SetText(const char* text) = 0;
@@ -35,7 +35,7 @@ public:
 };
 
 class IWindowHost {
-public:
+  public:
     virtual ~IWindowHost() = default;
 
     // Invalidate the whole client area, with erase; the paint comes later.

@@ -11,7 +11,8 @@ std::size_t CharLength(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-std::vector<std::string_view> BreakLines(std::string_view text, int width, const TextWidth& measure) {
+std::vector<std::string_view> BreakLines(std::string_view text, int width,
+                                         const TextWidth& measure) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     // Spaces that no word follows make no line.

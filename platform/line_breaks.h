@@ -13,4 +13,5 @@ using TextWidth = std::function<int(std::string_view)>;
 // The lines of a UTF-8 text broken to fit `width` pixels, as views into the text. The spaces
 // at a break belong to neither line; every line holds at least one character, so a line
 // narrower than one character still makes progress.
-std::vector<std::string_view> BreakLines(std::string_view text, int width, const TextWidth& measure);
+std::vector<std::string_view> BreakLines(std::string_view text, int width,
+                                         const TextWidth& measure);

@@ -54,7 +54,9 @@ CPixmap DecodeBmp(const unsigned char* data, std::size_t size) {
 
 CPixmap DecodeRuns(const unsigned char* data, std::size_t size) {
     constexpr std::size_t kHeader = 16;
-    if (!data || size < kHeader || data[0] != 'S' || data[1] != 'K' || data[2] != 'R' || data[3] != '1') return {};
+    if (!data || size < kHeader || data[0] != 'S' || data[1] != 'K' || data[2] != 'R' ||
+        data[3] != '1')
+        return {};
     const uint32_t width = Le(data + 4, 4), height = Le(data + 8, 4), colours = Le(data + 12, 4);
     if (width == 0 || height == 0 || width > 65536 || height > 65536) return {};
     if (colours == 0 || colours > (size - kHeader) / 4) return {};
@@ -79,7 +81,8 @@ CPixmap DecodeRuns(const unsigned char* data, std::size_t size) {
     std::size_t at = 0;
     while (at < total) {
         uint32_t run = 0, index = 0;
-        if (!next(run) || !next(index) || run == 0 || run > total - at || index >= colours) return {};
+        if (!next(run) || !next(index) || run == 0 || run > total - at || index >= colours)
+            return {};
         std::fill_n(out + at, run, Colour(Le(palette + 4 * std::size_t(index), 4) | 0xFF000000u));
         at += run;
     }

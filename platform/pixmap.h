@@ -29,9 +29,13 @@ struct CPixelAllocator {
             ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
     template <typename U>
-    bool operator==(const CPixelAllocator<U>&) const { return true; }
+    bool operator==(const CPixelAllocator<U>&) const {
+        return true;
+    }
     template <typename U>
-    bool operator!=(const CPixelAllocator<U>&) const { return false; }
+    bool operator!=(const CPixelAllocator<U>&) const {
+        return false;
+    }
 };
 
 // Huge pages for blocks of this size and more.
@@ -50,10 +54,12 @@ void CPixelAllocator<T>::deallocate(T* p, std::size_t n) {
 using CPixels = std::vector<Colour, CPixelAllocator<Colour>>;
 
 class CPixmap {
-public:
+  public:
     CPixmap() = default;
     CPixmap(int width, int height, Colour fill = Rgb(0, 0, 0))
-        : m_nWidth(width), m_nHeight(height), m_nStride(width),
+        : m_nWidth(width),
+          m_nHeight(height),
+          m_nStride(width),
           m_px(std::size_t(width) * height, fill) {}
     // Takes the pixels, width x height of them, row after row.
     CPixmap(int width, int height, CPixels&& pixels)
@@ -74,7 +80,7 @@ public:
     const Colour* Bits() const { return m_pExternal ? m_pExternal : m_px.data(); }
     Colour* Bits() { return m_pExternal ? m_pExternal : m_px.data(); }
 
-private:
+  private:
     int m_nWidth = 0;
     int m_nHeight = 0;
     int m_nStride = 0;

@@ -24,8 +24,7 @@ void CSurface::FillSolidRect(int x, int y, int width, int height, Colour colour)
     for (int row = y0; row < y1; ++row) std::fill(Row(row) + x0, Row(row) + x1, colour);
 }
 
-void CSurface::BitBlt(int x, int y, int width, int height, const CPixmap& source, int sx,
-                      int sy) {
+void CSurface::BitBlt(int x, int y, int width, int height, const CPixmap& source, int sx, int sy) {
     const int k = m_nScale;
     x *= k;
     y *= k;
@@ -88,7 +87,13 @@ void CSurface::LineTo(int x, int y) {
     for (int px = from.x, py = from.y; px != x || py != y;) {
         Plot(px, py);
         const int e2 = 2 * error;
-        if (e2 >= dy) { error += dy; px += stepX; }
-        if (e2 <= dx) { error += dx; py += stepY; }
+        if (e2 >= dy) {
+            error += dy;
+            px += stepX;
+        }
+        if (e2 <= dx) {
+            error += dx;
+            py += stepY;
+        }
     }
 }

@@ -43,7 +43,7 @@ constexpr unsigned DT_VCENTER = 0x4;  // only single-line text is centred vertic
 constexpr unsigned DT_WORDBREAK = 0x10;
 
 class CSurface : public CPixmap {
-public:
+  public:
     // width and height in client pixels.
     CSurface(int width, int height, int scale = 1)
         : CPixmap(width * scale, height * scale), m_nScale(scale) {}
@@ -81,13 +81,13 @@ public:
     // BreakLines), as views into text.
     static std::vector<std::string_view> BreakText(const char* text, int width, const CFont& font);
 
-private:
+  private:
     template <class T>
     friend class CSelection;
     std::optional<CPen>& Selected(const CPen*) { return m_pen; }
     std::optional<CBrush>& Selected(const CBrush*) { return m_brush; }
 
-    void Plot(int x, int y);  // one pen-sized dot
+    void Plot(int x, int y);                   // one pen-sized dot
     void SlantedLine(CPoint from, CPoint to);  // at k > 1: a smoothed stroke of the pen
 
     int m_nScale = 1;
@@ -105,7 +105,7 @@ private:
 // Selections nest as the blocks that hold them; one cannot be copied, moved or left behind.
 template <class T>
 class CSelection {
-public:
+  public:
     CSelection(CSurface& dc, const T& tool) : m_dc(dc), m_previous(dc.Selected(&tool)) {
         dc.Selected(&tool) = tool;
     }
@@ -113,7 +113,7 @@ public:
     CSelection(const CSelection&) = delete;
     CSelection& operator=(const CSelection&) = delete;
 
-private:
+  private:
     CSurface& m_dc;
     const std::optional<T> m_previous;
 };

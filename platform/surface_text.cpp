@@ -5,15 +5,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
-
 #include <algorithm>
 #include <cmath>
 
 #include "platform/line_breaks.h"
 #include "platform/qt_text.h"
-#include "platform/text_metrics.h"
-
 #include "platform/surface.h"
+#include "platform/text_metrics.h"
 
 // Liberation Sans, as "Arial" resolves to it.
 QFont ArialOfHeight(int height) {
@@ -31,7 +29,9 @@ int QtFlags(unsigned format) {
     return Qt::AlignTop | ((format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 }  // namespace
 
@@ -41,15 +41,18 @@ QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(),
 int QtReach(std::string_view run, const QFontMetricsF& metrics) {
     const QString line = ToQString(run);
     if (line.isEmpty()) return 0;
-    return int(std::ceil(metrics.horizontalAdvance(line) + std::max(0.0, -metrics.rightBearing(line.back()))));
+    return int(std::ceil(metrics.horizontalAdvance(line) +
+                         std::max(0.0, -metrics.rightBearing(line.back()))));
 }
 
 namespace {
 
 // Without DT_WORDBREAK the text is one line, however long.
-std::vector<std::string_view> LinesOf(const char* text, int width, unsigned format, const QFontMetricsF& metrics) {
+std::vector<std::string_view> LinesOf(const char* text, int width, unsigned format,
+                                      const QFontMetricsF& metrics) {
     if (!(format & DT_WORDBREAK)) return {std::string_view(text)};
-    return BreakLines(text, width, [&metrics](std::string_view run) { return QtReach(run, metrics); });
+    return BreakLines(text, width,
+                      [&metrics](std::string_view run) { return QtReach(run, metrics); });
 }
 
 QImage Wrap(CPixmap& pixmap) {
@@ -92,8 +95,8 @@ void CSurface::DrawText(const char* text, const CRect& rect, unsigned format, co
     DrawLines(LinesOf(text, rect.right - rect.left, format, metrics), rect, format, font);
 }
 
-void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect& rect, unsigned format,
-                         const CFont& font) {
+void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect& rect,
+                         unsigned format, const CFont& font) {
     const QFont qfont = ArialOfHeight(font.height);
     const int cell = QFontMetrics(qfont).height();
     QImage image = Wrap(*this);
@@ -108,7 +111,8 @@ void CSurface::DrawLines(const std::vector<std::string_view>& lines, const CRect
     int top = rect.top;
     for (std::string_view line : lines) {
         if (top >= rect.bottom) break;
-        painter.drawText(QRect(rect.left, top, rect.right - rect.left, cell), QtFlags(format), ToQString(line));
+        painter.drawText(QRect(rect.left, top, rect.right - rect.left, cell), QtFlags(format),
+                         ToQString(line));
         top += cell;
     }
 }
@@ -124,8 +128,8 @@ void CSurface::SlantedLine(CPoint from, CPoint to) {
     QImage image = Wrap(*this);
     QPainter painter(&image);
     ToClient(painter, m_nScale);
-    painter.setPen(QPen(QColor::fromRgb(m_pen->colour), m_pen->width, Qt::SolidLine,
-                        Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(QColor::fromRgb(m_pen->colour), m_pen->width, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
     painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
 }
 
@@ -133,9 +137,12 @@ CRect CSurface::MeasureText(const char* text, const CRect& rect, unsigned format
                             const CFont& font) {
     const QFont qfont = ArialOfHeight(font.height);
     const QFontMetricsF metrics(qfont);
-    const std::vector<std::string_view> lines = LinesOf(text, rect.right - rect.left, format, metrics);
+    const std::vector<std::string_view> lines =
+        LinesOf(text, rect.right - rect.left, format, metrics);
     int widest = 0;
     for (std::string_view line : lines) widest = std::max(widest, QtReach(line, metrics));
-    const int left = (format & DT_CENTER) ? rect.left + (rect.right - rect.left - widest) / 2 : rect.left;
-    return {left, rect.top, left + widest, rect.top + int(lines.size()) * QFontMetrics(qfont).height()};
+    const int left =
+        (format & DT_CENTER) ? rect.left + (rect.right - rect.left - widest) / 2 : rect.left;
+    return {left, rect.top, left + widest,
+            rect.top + int(lines.size()) * QFontMetrics(qfont).height()};
 }

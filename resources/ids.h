@@ -46,9 +46,9 @@ constexpr int IDB_TOOLBAR = 151;
 
 // Every image of the set, in id order.
 constexpr std::array<int, 15> kImageIds = {
-    IDB_BOTTOM1,     IDB_SLIDE1,       IDB_TOP1,        IDB_BOTTOM2,     IDB_SLIDE2,
-    IDB_TOP2,        IDB_CURSOR_GRIP,  IDB_CURSOR_CAP,  IDB_MINI_BOTTOM1, IDB_MINI_SLIDE1,
-    IDB_MINI_TOP1,   IDB_MINI_BOTTOM2, IDB_MINI_SLIDE2, IDB_MINI_TOP2,   IDB_TOOLBAR,
+    IDB_BOTTOM1,   IDB_SLIDE1,       IDB_TOP1,        IDB_BOTTOM2,      IDB_SLIDE2,
+    IDB_TOP2,      IDB_CURSOR_GRIP,  IDB_CURSOR_CAP,  IDB_MINI_BOTTOM1, IDB_MINI_SLIDE1,
+    IDB_MINI_TOP1, IDB_MINI_BOTTOM2, IDB_MINI_SLIDE2, IDB_MINI_TOP2,    IDB_TOOLBAR,
 };
 
 // Timers of the main window.

@@ -61,10 +61,6 @@ bool SetImageArchive(const unsigned char* data, std::size_t size) {
     return false;
 }
 
-const EmbeddedImage* FindEmbeddedImage(int id) {
-    return Find(id, 1);
-}
+const EmbeddedImage* FindEmbeddedImage(int id) { return Find(id, 1); }
 
-const EmbeddedImage* FindScaledImage(int id, int scale) {
-    return Find(id, scale);
-}
+const EmbeddedImage* FindScaledImage(int id, int scale) { return Find(id, scale); }

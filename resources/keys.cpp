@@ -9,6 +9,7 @@ struct NamedKey {
     KeyCode key;
 };
 
+// clang-format off
 const NamedKey kKeyNames[] = {
     {"Left", KEY_LEFT},   {"Right", KEY_RIGHT},   {"Up", KEY_UP},
     {"Down", KEY_DOWN},   {"PageUp", KEY_PAGEUP}, {"PageDown", KEY_PAGEDOWN},
@@ -17,6 +18,7 @@ const NamedKey kKeyNames[] = {
     {"Plus", KEY_PLUS},   {"Minus", KEY_MINUS},   {"Equal", KEY_EQUAL},
     {"F10", KEY_F10},
 };
+// clang-format on
 
 const struct {
     const char* name;

@@ -27,9 +27,7 @@ enum KeyCode : int32_t {
     KEY_F10,
 };
 
-constexpr KeyCode KeyLetter(char c) {
-    return KeyCode(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-}
+constexpr KeyCode KeyLetter(char c) { return KeyCode(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); }
 
 enum KeyMods : uint32_t {
     MOD_NONE = 0,

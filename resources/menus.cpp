@@ -5,13 +5,16 @@
 
 namespace {
 
+// clang-format off
 const MenuItem kFileMenu[] = {
     {"Cторона 1", ID_SIDE1, "1"},
     {"Cторона 2", ID_SIDE2, "2"},
     {nullptr, 0, nullptr},
     {"Bыход", ID_EXIT, "B"},
 };
+// clang-format on
 
+// clang-format off
 const MenuItem kOperationsMenu[] = {
     {"Oтменить", ID_UNDO, "O"},
     {nullptr, 0, nullptr},
@@ -23,12 +26,15 @@ const MenuItem kOperationsMenu[] = {
     {"Клавиши", ID_KEYS, "К"},
     {"O программе...", ID_ABOUT, "г"},
 };
+// clang-format on
 
+// clang-format off
 const MenuItem kViewMenu[] = {
     {"Крупнее", ID_VIEW_LARGER, "К"},
     {"Мельче", ID_VIEW_SMALLER, "М"},
     {"Обычный размер", ID_VIEW_NORMAL, "О"},
 };
+// clang-format on
 
 template <int N>
 constexpr int Count(const MenuItem (&)[N]) {
@@ -37,17 +43,22 @@ constexpr int Count(const MenuItem (&)[N]) {
 
 }  // namespace
 
+// clang-format off
 const Menu kMenuBar[3] = {
     {"Файл", "Ф", kFileMenu, Count(kFileMenu)},
     {"Операции", "О", kOperationsMenu, Count(kOperationsMenu)},
     {"Вид", "В", kViewMenu, Count(kViewMenu)},
 };
+// clang-format on
 
+// clang-format off
 const ToolbarButton kToolbar[2] = {
     {ID_TB_BUTTON1, 0, nullptr},
     {ID_TB_UNDO, 1, "Отменить последнее движение"},
 };
+// clang-format on
 
+// clang-format off
 const Accelerator kAccelerators[11] = {
     {KeyLetter('Z'), MOD_CTRL, ID_UNDO},
     {KeyLetter('1'), MOD_CTRL, ID_SIDE1},
@@ -61,6 +72,7 @@ const Accelerator kAccelerators[11] = {
     {KEY_MINUS, MOD_CTRL, ID_VIEW_SMALLER},
     {KEY_0, MOD_CTRL, ID_VIEW_NORMAL},
 };
+// clang-format on
 
 int FindAccelerator(KeyCode key, uint32_t mods) {
     for (const Accelerator& a : kAccelerators)
@@ -72,7 +84,8 @@ const char* const kWindowTitle = "Skalor";
 const char* const kAboutCaption = "О программе";
 const char* const kAboutText =
     "Навигационная линейка штурмана Skalor.\n"
-    "Версия " SKALOR_VERSION "\n"
+    "Версия " SKALOR_VERSION
+    "\n"
     "Свободная реализация для тренировки штурманских расчетов\n"
     "Лицензия: GNU GPL версии 3 или любой более поздней";
 const char* const kKeysCaption = "Клавиши";

@@ -8,7 +8,7 @@
 #include "resources/keys.h"
 
 struct MenuItem {
-    const char* caption;   // nullptr for a separator
+    const char* caption;  // nullptr for a separator
     int id;
     const char* mnemonic;  // the caption's letter that Alt or a typed letter picks, underlined
 };

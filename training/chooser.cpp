@@ -56,7 +56,8 @@ void DrawChooser(CSurface& dc, const char* start) {
     // Format 5 without single-line: centred across, but set from the top of the button.
     const CFont caption{kCaptionFontHeight};
     dc.SetTextColour(Rgb(0, 0, 0));
-    dc.DrawText("Отменить", {kCancelX, kButtonsY, kCancelX + kButtonWidth, kButtonsY + kButtonHeight},
+    dc.DrawText("Отменить",
+                {kCancelX, kButtonsY, kCancelX + kButtonWidth, kButtonsY + kButtonHeight},
                 DT_CENTER | DT_VCENTER, caption);
     dc.DrawText(start, {kStartX, kButtonsY, kStartX + kButtonWidth, kButtonsY + kButtonHeight},
                 DT_CENTER | DT_VCENTER, caption);

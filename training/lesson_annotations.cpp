@@ -22,6 +22,7 @@ struct IndexOnScale {
     double value;
 };
 
+// clang-format off
 const IndexOnScale kIndexValues[] = {
     {Index::Ten, Scale::S2, 10.0},        {Index::Circle, Scale::S2, 36.0},
     {Index::Triangle2, Scale::S2, 60.0},  {Index::Triangle4, Scale::S4, 45.0},
@@ -29,6 +30,7 @@ const IndexOnScale kIndexValues[] = {
     {Index::Hundred14, Scale::S14, 100.0}, {Index::AM, Scale::S14, 160.9},
     {Index::MM, Scale::S14, 185.2},       {Index::Feet, Scale::S14, 328.1},
 };
+// clang-format on
 
 Mark I(Index i) {
     for (const IndexOnScale& m : kIndexValues)
@@ -135,6 +137,7 @@ const Mark kTri = I(Index::Triangle4);
 
 }  // namespace
 
+// clang-format off
 const StepNote kStepNotes[] = {
     // 1: the tour, side 1 then side 2
     Show(1, 1, 0), Tour(1, 2, S::S1, false), Tour(1, 3, S::S2, false), Tour(1, 4, S::S1a, true),
@@ -299,6 +302,7 @@ const StepNote kStepNotes[] = {
     FindCursor(36, 4, V(S::S1a, 50)), ReadUnder(36, 5, V(S::S2, kTurn360 * 50.0 / 360.0 / 10.0), "2.1"),
     Find(36, 6, I(Index::T360)), Read(36, 7, V(S::S2, kTurn360 / 10.0), I(Index::T360), "15"),
 };
+// clang-format on
 
 const int kStepNoteCount = int(sizeof kStepNotes / sizeof kStepNotes[0]);
 
@@ -306,16 +310,27 @@ Mark IndexMarkOf(Index index) { return I(index); }
 
 bool OnSlide(Scale scale) {
     switch (scale) {
-        case S::S2: case S::S3: case S::S4:
-        case S::S9: case S::S16: case S::S10: case S::S11: case S::S14: return true;
+        case S::S2:
+        case S::S3:
+        case S::S4:
+        case S::S9:
+        case S::S16:
+        case S::S10:
+        case S::S11:
+        case S::S14: return true;
         default: return false;
     }
 }
 
 int SideOf(Scale scale) {
     switch (scale) {
-        case S::S1a: case S::S1: case S::S2: case S::S3: case S::S4: case S::S5: case S::S6:
-            return 0;
+        case S::S1a:
+        case S::S1:
+        case S::S2:
+        case S::S3:
+        case S::S4:
+        case S::S5:
+        case S::S6: return 0;
         default: return 1;
     }
 }
@@ -333,23 +348,29 @@ void LineBand(Scale scale, int& lo, int& hi) {
         case S::S8: lo = hi = 96; return;
         case S::S9: lo = hi = 115; return;
         case S::S16: lo = hi = 139; return;
-        case S::S10: case S::S11: case S::S14: lo = 169, hi = 189; return;
-        case S::S12: case S::S15: lo = 199, hi = 210; return;
+        case S::S10:
+        case S::S11:
+        case S::S14: lo = 169, hi = 189; return;
+        case S::S12:
+        case S::S15: lo = 199, hi = 210; return;
         case S::S13: lo = hi = 229; return;
     }
 }
 
 int PointerLine(Scale scale) {
     switch (scale) {
-        case S::S1a: return 70;    // the hanging ticks and their numerals
-        case S::S1: return 100;    // numerals over the baseline, the ticks below
-        case S::S2: return 116;    // baseline of the hanging band
-        case S::S3: return 152;    // the axis
-        case S::S4: return 185;    // numerals over the baseline
-        case S::S5: return 204;    // baseline of the hanging band
+        case S::S1a: return 70;  // the hanging ticks and their numerals
+        case S::S1: return 100;  // numerals over the baseline, the ticks below
+        case S::S2: return 116;  // baseline of the hanging band
+        case S::S3: return 152;  // the axis
+        case S::S4: return 185;  // numerals over the baseline
+        case S::S5: return 204;  // baseline of the hanging band
         case S::S6: return 242;
-        case S::S10: case S::S11: case S::S14: return 184;
-        case S::S12: case S::S15: return 204;
+        case S::S10:
+        case S::S11:
+        case S::S14: return 184;
+        case S::S12:
+        case S::S15: return 204;
         default: {
             int lo = 0, hi = 0;
             LineBand(scale, lo, hi);

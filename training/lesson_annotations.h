@@ -40,7 +40,7 @@ constexpr int kAuto = -100000;  // no fixed value: the placer chooses
 
 struct StepNote {
     uint32_t key = 0;
-    int step = 0;        // 1-based within the lesson
+    int step = 0;  // 1-based within the lesson
     Act act = Act::Text;
     bool state = false;  // the step carries a rule state (kinds s and ps)
     Mark mark;

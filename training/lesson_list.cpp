@@ -1,6 +1,7 @@
 #include "training/lesson_list.h"
 
 // Titles as the chooser shows them, in this order; key 32 stands before key 31.
+// clang-format off
 const LessonEntry kLessonList[] = {
     {1, " Обзор шкал Skalor"},
     {2, " Умножение чисел"},
@@ -40,3 +41,4 @@ const LessonEntry kLessonList[] = {
     {36, " Расчет времени разворота"},
     {0, nullptr},
 };
+// clang-format on

@@ -5,8 +5,8 @@
 #include <map>
 #include <sstream>
 
-#include "platform/layout.h"
 #include "model/mark_columns.h"
+#include "platform/layout.h"
 
 namespace catalogue {
 
@@ -38,11 +38,12 @@ int BodyColumn(const Mark& m, int slide) {
 }
 
 bool Meets45(const Mark& a, const Mark& b) {
-    return (a.scale == Scale::S5 && b.scale == Scale::S4) || (a.scale == Scale::S4 && b.scale == Scale::S5);
+    return (a.scale == Scale::S5 && b.scale == Scale::S4) ||
+           (a.scale == Scale::S4 && b.scale == Scale::S5);
 }
 
 class Placer {
-public:
+  public:
     Placer(const StepNote* notes, int count, const LessonStep* table, const TextHeight& measure)
         : m_notes(notes), m_count(count), m_table(table), m_measure(measure) {
         for (int i = 0; i < count; ++i) m_index[{notes[i].key, notes[i].step}] = i;
@@ -56,7 +57,7 @@ public:
         return Placement{m_records, m_errors};
     }
 
-private:
+  private:
     void Error(const StepNote& n, const std::string& what) {
         std::ostringstream s;
         s << "lesson " << n.key << " step " << n.step << ": " << what;
@@ -213,7 +214,8 @@ private:
     }
 
     void CheckX(const StepNote& n, int x) {
-        if (x < kMinX || x > kMaxX) Error(n, "pointer at x " + std::to_string(x) + " outside the view");
+        if (x < kMinX || x > kMaxX)
+            Error(n, "pointer at x " + std::to_string(x) + " outside the view");
     }
 
     // Height the box needs for its text above the button.
@@ -271,9 +273,12 @@ private:
     // stands over its tick on the standing bands of the lower slide.
     static int ClearAbove(const Mark& m) {
         switch (m.index) {
-            case Index::AM: case Index::MM: case Index::Feet: return 146;  // labels over the dotted lines
-            case Index::Hundred14: return 158;                            // the numeral 100 and its 12
-            case Index::Triangle4: case Index::R: return 168;
+            case Index::AM:
+            case Index::MM:
+            case Index::Feet: return 146;       // labels over the dotted lines
+            case Index::Hundred14: return 158;  // the numeral 100 and its 12
+            case Index::Triangle4:
+            case Index::R: return 168;
             default: break;
         }
         if (m.index == Index::None && (m.scale == Scale::S4 || m.scale == Scale::S14)) return 168;
@@ -292,16 +297,17 @@ private:
 
 }  // namespace
 
-Placement PlaceAll(const StepNote* notes, int count, const LessonStep* table, const TextHeight& measure) {
+Placement PlaceAll(const StepNote* notes, int count, const LessonStep* table,
+                   const TextHeight& measure) {
     return Placer(notes, count, table, measure).Run();
 }
 
 std::string RecordLine(const LessonStep& s) {
     std::ostringstream o;
-    o << "    {" << s.key << ", " << int(s.bArrow) << ", {" << s.ptArrow.x << ", " << s.ptArrow.y << "}, "
-      << int(s.bState) << ", " << s.nScroll << ", " << s.nSlide << ", " << s.nCursor << ", " << s.nSide
-      << ", " << s.bClamp << ", {" << s.rcBox.left << ", " << s.rcBox.top << ", " << s.rcBox.right << ", "
-      << s.rcBox.bottom << "}, \"";
+    o << "    {" << s.key << ", " << int(s.bArrow) << ", {" << s.ptArrow.x << ", " << s.ptArrow.y
+      << "}, " << int(s.bState) << ", " << s.nScroll << ", " << s.nSlide << ", " << s.nCursor
+      << ", " << s.nSide << ", " << s.bClamp << ", {" << s.rcBox.left << ", " << s.rcBox.top << ", "
+      << s.rcBox.right << ", " << s.rcBox.bottom << "}, \"";
     // A no-break space is written as its escape, so that the source shows where it stands.
     for (const char* c = s.pszText ? s.pszText : ""; *c; ++c) {
         if (c[0] == '\xC2' && c[1] == '\xA0') {

@@ -34,7 +34,8 @@ struct Placement {
 
 // Derives every note's record, taking the texts from the table (a note's record has the text
 // of the table record at the same index).
-Placement PlaceAll(const StepNote* notes, int count, const LessonStep* table, const TextHeight& measure);
+Placement PlaceAll(const StepNote* notes, int count, const LessonStep* table,
+                   const TextHeight& measure);
 
 // One record as a line of the step table's source.
 std::string RecordLine(const LessonStep& step);

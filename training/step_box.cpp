@@ -46,7 +46,8 @@ void DrawStepBox(CSurface& dc, int32_t step) {
     DrawStepBoxOf(dc, s, FindNextStep(s.key, step) <= 0, StepTextLines(step));
 }
 
-void DrawStepBoxOf(CSurface& dc, const LessonStep& s, bool last, const std::vector<std::string_view>& lines) {
+void DrawStepBoxOf(CSurface& dc, const LessonStep& s, bool last,
+                   const std::vector<std::string_view>& lines) {
     const CRect& box = s.rcBox;
 
     const int bx = ButtonLeft(box), by = ButtonTop(box);
@@ -75,7 +76,9 @@ void DrawStepBoxOf(CSurface& dc, const LessonStep& s, bool last, const std::vect
     dc.DrawLines(lines, TextRect(box), DT_WORDBREAK, CFont{kStepTextFontHeight});
 }
 
-int32_t HitTestStepButton(int x, int y, int32_t step) { return HitTestBoxButton(x, y, kStepTable[step].rcBox); }
+int32_t HitTestStepButton(int x, int y, int32_t step) {
+    return HitTestBoxButton(x, y, kStepTable[step].rcBox);
+}
 
 int32_t HitTestBoxButton(int x, int y, const CRect& box) {
     const int bx = ButtonLeft(box), by = ButtonTop(box);

@@ -21,7 +21,8 @@ const std::vector<std::string_view>& StepTextLines(int32_t step);
 
 // The same box for a step that lives outside the table (a shown solution's): the caption
 // "Далее..." unless it is the last step, the text already broken into lines.
-void DrawStepBoxOf(CSurface& dc, const LessonStep& step, bool last, const std::vector<std::string_view>& lines);
+void DrawStepBoxOf(CSurface& dc, const LessonStep& step, bool last,
+                   const std::vector<std::string_view>& lines);
 
 // The lines of a text as a step box of this rectangle breaks them.
 std::vector<std::string_view> BreakStepText(const char* text, const CRect& box);

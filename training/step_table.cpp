@@ -1,6 +1,7 @@
 #include "training/step_table.h"
 
 // key, bArrow, ptArrow, bState, nScroll, nSlide, nCursor, nSide, bClamp, rcBox, text
+// clang-format off
 const LessonStep kStepTable[] = {
     // 1 " Обзор шкал Skalor"
     {1, 0, {0, 0}, 1, 0, 0, 0, 0, 0, {30, 70, 210, 200}, "Рассмотрим шкалы на навигационной линейке. Сперва рассотрим первую сторону..."},
@@ -284,6 +285,7 @@ const LessonStep kStepTable[] = {
 
     {0, 0, {0, 0}, 0, 0, 0, 0, 0, 0, {0, 0, 0, 0}, ""},
 };
+// clang-format on
 
 const int kStepCount = int(sizeof kStepTable / sizeof kStepTable[0]) - 1;
 
@@ -294,8 +296,8 @@ int32_t FindNextStep(uint32_t key, int32_t index) {
     return -1;
 }
 
-void ApplyStepState(int32_t step, int32_t& scroll, int32_t& slide, int32_t& cursor,
-                    int32_t& side, int32_t& clamp) {
+void ApplyStepState(int32_t step, int32_t& scroll, int32_t& slide, int32_t& cursor, int32_t& side,
+                    int32_t& clamp) {
     const LessonStep& s = kStepTable[step];
     if (!s.bState) return;
     scroll = s.nScroll;

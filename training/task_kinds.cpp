@@ -21,24 +21,14 @@ using catalogue::StepNote;
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-double SinD(double deg) {
-    return std::sin(deg * kPi / 180.0);
-}
-double TanD(double deg) {
-    return std::tan(deg * kPi / 180.0);
-}
-double AsinD(double x) {
-    return std::asin(x) * 180.0 / kPi;
-}
-double AtanD(double x) {
-    return std::atan(x) * 180.0 / kPi;
-}
+double SinD(double deg) { return std::sin(deg * kPi / 180.0); }
+double TanD(double deg) { return std::tan(deg * kPi / 180.0); }
+double AsinD(double x) { return std::asin(x) * 180.0 / kPi; }
+double AtanD(double x) { return std::atan(x) * 180.0 / kPi; }
 
 // The turn radius in km at speed v km/h and bank b degrees, and the time in seconds of a
 // turn through a degrees at v km/h on radius r km.
-double TurnRadius(double v, double b) {
-    return std::pow(v / 3.6, 2) / 9.80665 / TanD(b) / 1000.0;
-}
+double TurnRadius(double v, double b) { return std::pow(v / 3.6, 2) / 9.80665 / TanD(b) / 1000.0; }
 double TurnTime(double v, double r, double a) {
     return 2.0 * kPi * r * 1000.0 / (v / 3.6) * a / 360.0;
 }
@@ -49,20 +39,12 @@ double WindAngle(double from, double track) {
 }
 
 // The greatest drift and the ground speed at wind angle w (lesson 25's way).
-double Drift(double v, double u, double w) {
-    return AsinD(u * SinD(w) / v);
-}
+double Drift(double v, double u, double w) { return AsinD(u * SinD(w) / v); }
 // Lesson 26's intermediate angle alpha and the wind speed from it.
-double Alpha(double v, double d, double w) {
-    return AtanD(v * TanD(d) / (w - v));
-}
+double Alpha(double v, double d, double w) { return AtanD(v * TanD(d) / (w - v)); }
 
-Mark V(Scale s, double v) {
-    return Mark{s, v, Index::None};
-}
-Mark I(Index i) {
-    return catalogue::IndexMarkOf(i);
-}
+Mark V(Scale s, double v) { return Mark{s, v, Index::None}; }
+Mark I(Index i) { return catalogue::IndexMarkOf(i); }
 
 std::string ScaleName(Scale s) {
     static const char* const kNames[] = {"1а", "1",  "2",  "3",  "4",  "5",  "6",  "7", "8",
@@ -75,6 +57,7 @@ struct IndexWords {
     Index index;
     const char* words[3];
 };
+// clang-format off
 const IndexWords kIndexNames[] = {
     {Index::Ten, {"индекс 10", "индекса 10", "индексу 10"}},
     {Index::Circle, {"круглый индекс", "круглого индекса", "круглому индексу"}},
@@ -87,6 +70,7 @@ const IndexWords kIndexNames[] = {
     {Index::MM, {"индекс ММ", "индекса ММ", "индексу ММ"}},
     {Index::Feet, {"индекс ФУТЫ", "индекса ФУТЫ", "индексу ФУТЫ"}},
 };
+// clang-format on
 
 // How a mark is named in the case a phrase needs: an index by its name, a value on an angle
 // scale as an angle, any other value as a number.
@@ -211,12 +195,8 @@ struct Kind {
     void (*solve)(Numbers n, int variant, Steps& s);
 };
 
-std::string F(double v) {
-    return FormatNumber(v);
-}
-std::string Deg(double v) {
-    return F(v) + "°";
-}
+std::string F(double v) { return FormatNumber(v); }
+std::string Deg(double v) { return F(v) + "°"; }
 
 // One block a kind, its row of numbers first, as the table it is.
 // clang-format off
@@ -729,17 +709,11 @@ bool SolutionFits(const Task& task) {
 const uint32_t kTaskKeys[] = {2,  3,  4,  6,  8,  10, 12, 14, 16, 17, 18, 19, 20, 21, 23,
                               24, 25, 26, 27, 28, 29, 30, 32, 31, 33, 34, 35, 36, 0};
 
-bool HasTaskKind(uint32_t key) {
-    return KindOf(key) != nullptr;
-}
+bool HasTaskKind(uint32_t key) { return KindOf(key) != nullptr; }
 
-NumberRange RangeOf(uint32_t key, int i) {
-    return KindOf(key)->ranges[i];
-}
+NumberRange RangeOf(uint32_t key, int i) { return KindOf(key)->ranges[i]; }
 
-double ReadingTolerance(Scale s, double value) {
-    return artwork::GraduationInterval(s, value) / 2;
-}
+double ReadingTolerance(Scale s, double value) { return artwork::GraduationInterval(s, value) / 2; }
 
 Task DrawTask(uint32_t key, uint32_t seed) {
     const Kind& k = *KindOf(key);

@@ -17,11 +17,13 @@ struct GreyFill {
 
 // The parts of the frame that no copy's rectangle reaches: around the mini-map, beside the
 // rule window, the cursor's rows.
+// clang-format off
 constexpr GreyFill kOutsideCopies[] = {
     {0, 0, kClientWidth, 11},  {0, 11, 5, 8},   {235, 11, 5, 8},   {0, 19, 1, 16},
     {0, 35, 5, 9},             {235, 35, 5, 9}, {0, 44, kClientWidth, 14}, {0, 58, 2, 193},
     {238, 58, 2, 193},         {0, 251, kClientWidth, kClientHeight - 251},
 };
+// clang-format on
 
 // Greys what a copy leaves unchanged inside its rectangle: the columns before the image's
 // first column and after its last, and the rows below its last.
@@ -47,6 +49,7 @@ void ComposeRule(CSurface& dc, const CRuleState& rule, const CImageSet& images,
     // In drawing order. The mini slide's copy is 9 columns wider than its image so that it
     // can stand 4 columns right of the copy's edge at slide 0 and move with the slide. The
     // slide goes last and covers the body strips' joining rows.
+    // clang-format off
     const StripCopy copies[] = {
         {5, 11, 230, 10, &images.m_bmpMiniTop, 0},
         {1, 19, 239, 16, &images.m_bmpMiniSlide, -4 - MiniSlideShift(rule.m_nSlide)},
@@ -55,6 +58,7 @@ void ComposeRule(CSurface& dc, const CRuleState& rule, const CImageSet& images,
         {2, 195, 236, 56, &images.m_bmpBottom, scroll},
         {2, 106, 236, 90, &images.m_bmpSlide, scroll + rule.m_nSlide},
     };
+    // clang-format on
 
     // The frame starts grey. A whole fill would write most pixels twice; greying only what
     // the copies will not cover gives the same frame.

@@ -2,8 +2,8 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "frontend/qt/main_window.h"
@@ -31,9 +31,7 @@ const QColor kMarginColour(128, 128, 128);
 }  // namespace
 
 CClientView::CClientView(CQtMainWindow& window, int startFactor)
-    : m_window(window),
-      m_nStartFactor(startFactor),
-      m_nFactor(startFactor) {
+    : m_window(window), m_nStartFactor(startFactor), m_nFactor(startFactor) {
     setObjectName(QStringLiteral("ClientView"));
     // The frame covers the whole area and the margins are painted too: nothing to erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,9 +50,7 @@ QSize CClientView::sizeHint() const {
     return {kClientWidth * m_nStartFactor, kClientHeight * m_nStartFactor};
 }
 
-QSize CClientView::minimumSizeHint() const {
-    return {kClientWidth, kClientHeight};
-}
+QSize CClientView::minimumSizeHint() const { return {kClientWidth, kClientHeight}; }
 
 int CClientView::ScaleHere() const {
     return DeviceScale(m_nFactor, devicePixelRatioF(), kMaxImageScale);
@@ -118,8 +114,7 @@ bool CClientView::ComposeInPlace(QPainter& painter) {
 void CClientView::paintEvent(QPaintEvent* /*event*/) {
     SelectScale();  // a screen of another pixel ratio shows the window now
     QPainter painter(this);
-    const QRect target(m_ptOrigin,
-                       QSize(kClientWidth * m_nFactor, kClientHeight * m_nFactor));
+    const QRect target(m_ptOrigin, QSize(kClientWidth * m_nFactor, kClientHeight * m_nFactor));
     // The margins, at most four bands around the frame.
     const int w = width();
     const int h = height();

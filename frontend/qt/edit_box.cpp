@@ -20,9 +20,7 @@ void CQtEditBox::SetFocus() {
     if (m_widget) m_widget->setFocus(Qt::OtherFocusReason);
 }
 
-bool CQtEditBox::HasFocus() const {
-    return m_widget && m_widget->hasFocus();
-}
+bool CQtEditBox::HasFocus() const { return m_widget && m_widget->hasFocus(); }
 
 void CQtEditBox::KillFocus() {
     if (m_widget && m_widget->parentWidget())
@@ -39,8 +37,7 @@ void CAnswerLineEdit::keyPressEvent(QKeyEvent* event) {
                 return;
             }
             break;
-        default:
-            break;
+        default: break;
     }
     QLineEdit::keyPressEvent(event);
 }

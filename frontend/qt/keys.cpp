@@ -7,6 +7,7 @@ struct QtKeyPair {
     KeyCode key;
 };
 
+// clang-format off
 const QtKeyPair kQtKeys[] = {
     {Qt::Key_Left, KEY_LEFT},   {Qt::Key_Right, KEY_RIGHT},   {Qt::Key_Up, KEY_UP},
     {Qt::Key_Down, KEY_DOWN},   {Qt::Key_PageUp, KEY_PAGEUP}, {Qt::Key_PageDown, KEY_PAGEDOWN},
@@ -15,6 +16,7 @@ const QtKeyPair kQtKeys[] = {
     {Qt::Key_Plus, KEY_PLUS},   {Qt::Key_Minus, KEY_MINUS},   {Qt::Key_Equal, KEY_EQUAL},
     {Qt::Key_F10, KEY_F10},
 };
+// clang-format on
 
 // One notch of a common wheel: 15 degrees, in eighths.
 constexpr int kNotchAngle = 120;

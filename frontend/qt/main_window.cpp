@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QLayout>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,8 +16,6 @@
 #include <QTimerEvent>
 #include <QToolBar>
 #include <QWindow>
-#include <QLayout>
-#include <QListWidget>
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -44,8 +44,9 @@ QPixmap ToolbarIcon(const CPixmap& strip, int index, int k, int factor) {
     if (strip.IsNull()) return {};
     const QImage whole(reinterpret_cast<const uchar*>(strip.Bits()), strip.Width(), strip.Height(),
                        strip.Stride() * int(sizeof(Colour)), QImage::Format_RGB32);
-    QImage button = whole.copy(index * kToolbarButtonWidth * k, 0, kToolbarButtonWidth * k,
-                               kToolbarButtonHeight * k)
+    QImage button = whole
+                        .copy(index * kToolbarButtonWidth * k, 0, kToolbarButtonWidth * k,
+                              kToolbarButtonHeight * k)
                         .convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < button.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(button.scanLine(y));
@@ -77,7 +78,9 @@ QList<QKeySequence> Shortcuts(int id) {
     return keys;
 }
 
-bool IsZoom(int id) { return id == ID_VIEW_LARGER || id == ID_VIEW_SMALLER || id == ID_VIEW_NORMAL; }
+bool IsZoom(int id) {
+    return id == ID_VIEW_LARGER || id == ID_VIEW_SMALLER || id == ID_VIEW_NORMAL;
+}
 
 }  // namespace
 
@@ -104,7 +107,8 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
     auto* menuKey = new QAction(this);
     menuKey->setShortcut(QKeySequence(Qt::Key_F10));
     connect(menuKey, &QAction::triggered, this, [this] {
-        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().first());
     });
     addAction(menuKey);
 
@@ -193,18 +197,14 @@ int CQtMainWindow::FitToScreen() const {
     return ScaleForScreen(display->availableGeometry().size(), chrome);
 }
 
-QListWidget* CQtMainWindow::ListWidget() const {
-    return m_listBox ? m_listBox->Widget() : nullptr;
-}
+QListWidget* CQtMainWindow::ListWidget() const { return m_listBox ? m_listBox->Widget() : nullptr; }
 
 bool CQtMainWindow::TimerRunning(int id) const {
     const auto it = m_timers.find(id);
     return it != m_timers.end() && it->second.isActive();
 }
 
-void CQtMainWindow::UpdateWindow() {
-    m_view->repaint();
-}
+void CQtMainWindow::UpdateWindow() { m_view->repaint(); }
 
 void CQtMainWindow::RefreshCommandUi() {
     if (!m_frame) return;
@@ -249,8 +249,8 @@ void CQtMainWindow::RefreshZoomUi() {
 bool CQtMainWindow::KeyDown(const QKeyEvent& event) {
     const KeyCode key = TranslateKey(event);
     if (key == KEY_NONE) return false;
-    const bool used = m_frame->OnKeyDown(key, TranslateModifiers(event.modifiers()),
-                                         event.isAutoRepeat());
+    const bool used =
+        m_frame->OnKeyDown(key, TranslateModifiers(event.modifiers()), event.isAutoRepeat());
     RefreshCommandUi();
     return used;
 }
@@ -284,16 +284,17 @@ void CQtMainWindow::WatchListKeys(QListWidget* list) {
     list->installEventFilter(this);
     // A double click on a title starts it, as "Выполнить" does.
     connect(list, &QListWidget::itemDoubleClicked, this, [this] {
-        QMetaObject::invokeMethod(this, [this] {
-            m_frame->OnCommand(IDC_LESSON_LIST, LBN_DBLCLK);
-            RefreshCommandUi();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_frame->OnCommand(IDC_LESSON_LIST, LBN_DBLCLK);
+                RefreshCommandUi();
+            },
+            Qt::QueuedConnection);
     });
 }
 
-void CQtMainWindow::Invalidate() {
-    m_view->update();
-}
+void CQtMainWindow::Invalidate() { m_view->update(); }
 
 void CQtMainWindow::SetTimer(int id, int periodMs) {
     // Starting a running timer restarts its period.
@@ -357,7 +358,8 @@ void CQtMainWindow::DestroyListBox() {
 IEditBox* CQtMainWindow::CreateEditBox(const CRect& rect, int /*controlId*/) {
     DestroyEditBox();
     // Return in the field is the task box's "Проверить", Escape its "Закрыть": the logic's keys.
-    auto* widget = new CAnswerLineEdit(m_view, [this](const QKeyEvent& key) { return KeyDown(key); });
+    auto* widget =
+        new CAnswerLineEdit(m_view, [this](const QKeyEvent& key) { return KeyDown(key); });
     widget->setObjectName(QStringLiteral("AnswerField"));
     m_editBox = std::make_unique<CQtEditBox>(widget, [this](QLineEdit& w, const CRect& r) {
         // The field grows with the client area, its text with it: a cell of a little over
@@ -386,9 +388,7 @@ void CQtMainWindow::DestroyEditBox() {
 
 QLineEdit* CQtMainWindow::AnswerWidget() const { return m_editBox ? m_editBox->Widget() : nullptr; }
 
-void CQtMainWindow::PaintClient(CSurface& surface) {
-    m_frame->OnPaint(surface);
-}
+void CQtMainWindow::PaintClient(CSurface& surface) { m_frame->OnPaint(surface); }
 
 void CQtMainWindow::StylusDown(unsigned flags, CPoint point) {
     m_frame->OnLButtonDown(flags, point);
@@ -421,15 +421,12 @@ void CQtMainWindow::ClientLayoutChanged() {
 bool CQtMainWindow::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowDeactivate:
-        case QEvent::UngrabMouse:
-            LoseCapture();
-            break;
+        case QEvent::UngrabMouse: LoseCapture(); break;
         case QEvent::Show:
             // The platform window exists from now on; it hears of a broken pointer grab first.
             if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
             break;
-        default:
-            break;
+        default: break;
     }
     return QMainWindow::event(event);
 }
@@ -444,14 +441,17 @@ bool CQtMainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool repeat = key.isAutoRepeat();
         // The chooser's keys, the list's moves among them, are the logic's; the rest the
         // list's own (and, unused, its parent's).
-        const KeyCode chooserKeys[] = {KEY_UP,   KEY_DOWN,   KEY_PAGEUP, KEY_PAGEDOWN, KEY_HOME,
-                                       KEY_END,  KEY_RETURN, KEY_ENTER,  KEY_ESCAPE};
+        const KeyCode chooserKeys[] = {KEY_UP,  KEY_DOWN,   KEY_PAGEUP, KEY_PAGEDOWN, KEY_HOME,
+                                       KEY_END, KEY_RETURN, KEY_ENTER,  KEY_ESCAPE};
         if (mods == MOD_NONE && std::find(std::begin(chooserKeys), std::end(chooserKeys), code) !=
                                     std::end(chooserKeys)) {
-            QMetaObject::invokeMethod(this, [this, code, mods, repeat] {
-                m_frame->OnKeyDown(code, mods, repeat);
-                RefreshCommandUi();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, code, mods, repeat] {
+                    m_frame->OnKeyDown(code, mods, repeat);
+                    RefreshCommandUi();
+                },
+                Qt::QueuedConnection);
             return true;
         }
     }

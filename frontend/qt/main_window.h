@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/main_frame.h"
-#include "platform/host.h"
 #include "frontend/qt/keys.h"
 #include "frontend/qt/scale.h"
+#include "platform/host.h"
 
 class QAction;
 class QLineEdit;

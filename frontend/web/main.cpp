@@ -79,45 +79,28 @@ EMSCRIPTEN_KEEPALIVE const Colour* skalor_paint() {
     g_frame->OnPaint(*g_window);
     return g_window->Bits();
 }
-EMSCRIPTEN_KEEPALIVE int skalor_frame_width() {
-    return g_window->Width();
-}
-EMSCRIPTEN_KEEPALIVE int skalor_frame_height() {
-    return g_window->Height();
-}
+EMSCRIPTEN_KEEPALIVE int skalor_frame_width() { return g_window->Width(); }
+EMSCRIPTEN_KEEPALIVE int skalor_frame_height() { return g_window->Height(); }
 
 // kind: 0 press, 1 move, 2 release, 3 double tap (in place of the second press).
 EMSCRIPTEN_KEEPALIVE void skalor_stylus(int kind, unsigned flags, int x, int y) {
     const CPoint point{x, y};
     switch (kind) {
-        case 0:
-            g_frame->OnLButtonDown(flags, point);
-            break;
-        case 1:
-            g_frame->OnMouseMove(flags, point);
-            break;
-        case 2:
-            g_frame->OnLButtonUp(flags, point);
-            break;
-        case 3:
-            g_frame->OnLButtonDblClk(flags, point);
-            break;
-        default:
-            break;
+        case 0: g_frame->OnLButtonDown(flags, point); break;
+        case 1: g_frame->OnMouseMove(flags, point); break;
+        case 2: g_frame->OnLButtonUp(flags, point); break;
+        case 3: g_frame->OnLButtonDblClk(flags, point); break;
+        default: break;
     }
 }
 
-EMSCRIPTEN_KEEPALIVE void skalor_timer(int id) {
-    g_frame->OnTimer(id);
-}
+EMSCRIPTEN_KEEPALIVE void skalor_timer(int id) { g_frame->OnTimer(id); }
 
 EMSCRIPTEN_KEEPALIVE void skalor_capture_lost() {
     if (g_host.LoseCapture()) g_frame->OnCaptureChanged();
 }
 
-EMSCRIPTEN_KEEPALIVE int skalor_command(int id) {
-    return g_frame->OnCommand(id, 0) ? 1 : 0;
-}
+EMSCRIPTEN_KEEPALIVE int skalor_command(int id) { return g_frame->OnCommand(id, 0) ? 1 : 0; }
 
 // -1 for an id the command map does not know, else 1 when enabled plus 2 when checked.
 EMSCRIPTEN_KEEPALIVE int skalor_command_state(int id) {
@@ -164,9 +147,7 @@ EMSCRIPTEN_KEEPALIVE int skalor_wheel(int notches, int ctrl) {
     return g_frame->OnMouseWheel(notches, ctrl ? MOD_CTRL : MOD_NONE) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void skalor_kill_focus() {
-    g_frame->OnKillFocus();
-}
+EMSCRIPTEN_KEEPALIVE void skalor_kill_focus() { g_frame->OnKillFocus(); }
 
 // The menus, the toolbar and the window's texts, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
@@ -202,12 +183,8 @@ EMSCRIPTEN_KEEPALIVE const Colour* skalor_toolbar_pixels() {
     if (g_toolbar.IsNull()) g_toolbar = LoadImageResource(IDB_TOOLBAR);
     return g_toolbar.Bits();
 }
-EMSCRIPTEN_KEEPALIVE int skalor_toolbar_width() {
-    return g_toolbar.Width();
-}
-EMSCRIPTEN_KEEPALIVE int skalor_toolbar_height() {
-    return g_toolbar.Height();
-}
+EMSCRIPTEN_KEEPALIVE int skalor_toolbar_width() { return g_toolbar.Width(); }
+EMSCRIPTEN_KEEPALIVE int skalor_toolbar_height() { return g_toolbar.Height(); }
 
 // The live window's state, as JSON, for the page's own tests.
 EMSCRIPTEN_KEEPALIVE const char* skalor_state() {

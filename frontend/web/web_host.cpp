@@ -50,17 +50,11 @@ void CWebEditBox::Move(const CRect& rect) {
     skalor_page_edit_move(rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void CWebEditBox::SetFocus() {
-    skalor_page_edit_focus(1);
-}
+void CWebEditBox::SetFocus() { skalor_page_edit_focus(1); }
 
-bool CWebEditBox::HasFocus() const {
-    return skalor_page_edit_has_focus() != 0;
-}
+bool CWebEditBox::HasFocus() const { return skalor_page_edit_has_focus() != 0; }
 
-void CWebEditBox::KillFocus() {
-    skalor_page_edit_focus(0);
-}
+void CWebEditBox::KillFocus() { skalor_page_edit_focus(0); }
 
 void CWebHost::Invalidate() {
     if (m_bInvalid) return;
@@ -84,15 +78,9 @@ bool CWebHost::LoseCapture() {
     return had;
 }
 
-void CWebHost::SetTimer(int id, int periodMs) {
-    skalor_page_set_timer(id, periodMs);
-}
-void CWebHost::KillTimer(int id) {
-    skalor_page_kill_timer(id);
-}
-void CWebHost::PostClose() {
-    skalor_page_close();
-}
+void CWebHost::SetTimer(int id, int periodMs) { skalor_page_set_timer(id, periodMs); }
+void CWebHost::KillTimer(int id) { skalor_page_kill_timer(id); }
+void CWebHost::PostClose() { skalor_page_close(); }
 
 void CWebHost::MessageBox(const char* caption, const char* text) {
     skalor_page_message_box(caption, text);

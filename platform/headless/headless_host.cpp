@@ -52,7 +52,8 @@ IEditBox* CHeadlessHost::CreateEditBox(const CRect& rect, int /*controlId*/) {
 bool CHeadlessHost::NextTick(int64_t until, int& id) {
     auto next = m_timers.end();
     for (auto it = m_timers.begin(); it != m_timers.end(); ++it)
-        if (it->second.due <= until && (next == m_timers.end() || it->second.due < next->second.due))
+        if (it->second.due <= until &&
+            (next == m_timers.end() || it->second.due < next->second.due))
             next = it;
     if (next == m_timers.end()) return false;
     m_nNow = next->second.due;

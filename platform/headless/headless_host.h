@@ -13,7 +13,7 @@
 #include "platform/layout.h"
 
 class CHeadlessListBox : public IListBox {
-public:
+  public:
     int InsertString(int position, const char* text) override;
     void SetItemData(int index, int32_t data) override;
     void SetCurSel(int index) override;
@@ -27,14 +27,14 @@ public:
     void SetPageItems(int page) { m_nPage = page; }
     const std::string& Text(int index) const { return m_items[index].first; }
 
-private:
+  private:
     std::vector<std::pair<std::string, int32_t>> m_items;
     int m_nSel = -1;
     int m_nPage = 1;
 };
 
 class CHeadlessEditBox : public IEditBox {
-public:
+  public:
     std::string GetText() const override { return m_text; }
     void SetText(const char* text) override { m_text = text; }
     void Move(const CRect& rect) override { m_rect = rect; }
@@ -44,14 +44,14 @@ public:
 
     const CRect& Rect() const { return m_rect; }
 
-private:
+  private:
     std::string m_text;
     CRect m_rect;
     bool m_bFocus = false;
 };
 
 class CHeadlessHost : public IWindowHost {
-public:
+  public:
     static constexpr int kListItemHeight = 16;
 
     void Invalidate() override;
@@ -100,7 +100,7 @@ public:
     int MessageBoxes() const { return int(m_messages.size()); }
     const std::string& LastMessageBox() const { return m_messages.back(); }
 
-private:
+  private:
     std::map<int, Timer> m_timers;
     int64_t m_nNow = 0;
     bool m_bCapture = false;

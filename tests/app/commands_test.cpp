@@ -88,8 +88,8 @@ TEST(Commands, AboutShowsItsCaptionAndFourLines) {
     EXPECT_TRUE(w.frame.OnCommand(ID_ABOUT));
     ASSERT_EQ(w.host.MessageBoxes(), 1);
     const std::string box = w.host.LastMessageBox();
-    EXPECT_EQ(box.rfind("О программе | Навигационная линейка штурмана Skalor. | Версия 1.2.1 | ", 0),
-              0u);
+    EXPECT_EQ(
+        box.rfind("О программе | Навигационная линейка штурмана Skalor. | Версия 1.2.1 | ", 0), 0u);
     int lines = 0;
     for (std::size_t at = 0; (at = box.find(" | ", at)) != std::string::npos; at += 3) ++lines;
     EXPECT_EQ(lines, 4);

@@ -152,10 +152,15 @@ TEST(Frame, EveryImageOfTheSetLoadsWithItsSize) {
     struct Expect {
         int id, width, height;
     };
-    const Expect set[] = {{133, 1279, 56}, {134, 1279, 90}, {135, 1279, 49}, {136, 1279, 56},
+    const Expect set[] = {{133, 1279, 56},
+                          {134, 1279, 90},
+                          {135, 1279, 49},
+                          {136, 1279, 56},
+                          // clang-format off
                           {137, 1279, 90}, {138, 1279, 49}, {139, 39, 14},   {140, 39, 4},
                           {141, 230, 10},  {142, 230, 16},  {143, 230, 9},   {144, 230, 10},
                           {145, 230, 16},  {146, 230, 9},   {151, 32, 15}};
+    // clang-format on
     for (const Expect& e : set) {
         const CPixmap image = LoadImageResource(e.id);
         EXPECT_EQ(image.Width(), e.width) << e.id;
@@ -202,9 +207,10 @@ TEST(Frame, NothingOfThePreviousFrameShowsThroughAtAnyOffset) {
                     stale.FillSolidRect(0, 0, 240, 268, Rgb(255, 0, 255));
                     ComposeRule(fresh, rule, images, pens);
                     ComposeRule(stale, rule, images, pens);
-                    ASSERT_TRUE(std::equal(fresh.Bits(), fresh.Bits() + fresh.Width() * fresh.Height(),
-                                           stale.Bits()))
-                        << "k " << k << " scroll " << scroll << " slide " << slide << " cursor " << cursor;
+                    ASSERT_TRUE(std::equal(
+                        fresh.Bits(), fresh.Bits() + fresh.Width() * fresh.Height(), stale.Bits()))
+                        << "k " << k << " scroll " << scroll << " slide " << slide << " cursor "
+                        << cursor;
                 }
     }
 }

@@ -26,6 +26,7 @@ struct Steps {
 };
 
 const std::vector<Steps> kStepTable = {
+    // clang-format off
     {S::S1,  {{1, 6, 0.1}, {6, 10, 0.2}, {10, 60, 1}, {60, 100, 2}, {100, 200, 5}, {200, 600, 10}, {600, 1000, 20}}},
     {S::S5,  {{1, 6, 0.1}, {6, 10, 0.2}, {10, 60, 1}, {60, 100, 2}, {100, 200, 5}, {200, 600, 10}, {600, 1000, 20}}},
     {S::S1a, {{30, 60, 1}, {60, 100, 2}, {100, 210, 5}, {210, 360, 10}}},
@@ -43,6 +44,7 @@ const std::vector<Steps> kStepTable = {
     {S::S14, {{100, 200, 2}, {200, 400, 5}, {400, 1000, 10}, {1000, 1400, 20}}},
     {S::S15, {{100, 200, 2}, {200, 400, 5}, {400, 1000, 10}, {1000, 1200, 20}}},
     {S::S16, {{100, 500, 100}, {500, 1400, 50}}},
+    // clang-format on
 };
 
 struct Anchor {
@@ -53,6 +55,7 @@ struct Anchor {
 
 // The anchor columns of the position rules, and the ends the scales run to (8 and 9 from
 // 0.4 km, 6 to 31.6, 15 to 1200).
+// clang-format off
 const Anchor kAnchors[] = {
     {S::S1a, 30, 550},  {S::S1a, 60, 667},  {S::S1a, 90, 738},   {S::S1a, 180, 856},   {S::S1a, 360, 973},
     {S::S1, 1, 51},     {S::S1, 2, 169},    {S::S1, 10, 442},    {S::S1, 100, 834},    {S::S1, 1000, 1227},
@@ -72,26 +75,32 @@ const Anchor kAnchors[] = {
     {S::S15, 100, 418}, {S::S15, 200, 636}, {S::S15, 500, 924},  {S::S15, 1000, 1142}, {S::S15, 1200, 1199},
     {S::S16, 100, 418}, {S::S16, 500, 530}, {S::S16, 1000, 670}, {S::S16, 1400, 782},
 };
+// clang-format on
 
 // Index marks on a band's columns: the only ink its tick rows may hold besides ticks, and
 // where a numeral's frame or a figure may meet the tick.
 const std::vector<std::pair<Scale, int>> kIndexColumns = {
+    // clang-format off
     {S::S1, 245},  {S::S1, 973},  {S::S2, 443},  {S::S2, 836},  {S::S2, 662},  {S::S2, 749},  {S::S4, 836},
     {S::S4, 403},  {S::S4, 540},  {S::S12, 84},  {S::S14, 568}, {S::S14, 612}, {S::S14, 791},
+    // clang-format on
 };
 
 bool Same(double a, double b) { return std::fabs(a - b) < 1e-6 * (1 + std::fabs(b)); }
 bool Has(const std::vector<double>& vs, double v) {
     return std::any_of(vs.begin(), vs.end(), [v](double w) { return Same(v, w); });
 }
-bool IsIndex(Scale s, int c) { return std::count(kIndexColumns.begin(), kIndexColumns.end(), std::make_pair(s, c)) > 0; }
+bool IsIndex(Scale s, int c) {
+    return std::count(kIndexColumns.begin(), kIndexColumns.end(), std::make_pair(s, c)) > 0;
+}
 
 std::vector<double> TickValues(Scale s) {
     std::vector<double> values;
     for (const Steps& t : kStepTable) {
         if (t.scale != s) continue;
         for (const auto& st : t.steps) {
-            const int n = st.size() == 3 ? static_cast<int>(std::lround((st[1] - st[0]) / st[2])) : 0;
+            const int n =
+                st.size() == 3 ? static_cast<int>(std::lround((st[1] - st[0]) / st[2])) : 0;
             for (int k = 0; k <= n; ++k) {
                 const double v = n ? st[0] + k * st[2] : st[0];
                 if (values.empty() || !Same(values.back(), v)) values.push_back(v);
@@ -125,7 +134,8 @@ std::vector<std::pair<double, double>> RuleColumns(Scale s) {
 
 bool NearTick(Scale s, int column) {
     const std::vector<double> values = TickValues(s);
-    return std::any_of(values.begin(), values.end(), [&](double v) { return std::fabs(artwork::Column(s, v) - column) <= 1.5; });
+    return std::any_of(values.begin(), values.end(),
+                       [&](double v) { return std::fabs(artwork::Column(s, v) - column) <= 1.5; });
 }
 
 class EveryScale : public ::testing::TestWithParam<Band> {};
@@ -137,20 +147,28 @@ TEST_P(EveryScale, TicksStandWhereTheRulePutsThemAndNothingElseInTheirRows) {
     auto nearTick = [&](int c) { return NearTick(band.scale, c); };
     for (int row : TickRows(band)) {
         std::vector<int> ink = InkColumns(b, row, band.first - 3, band.last + 3);
-        ink.erase(std::remove_if(ink.begin(), ink.end(), [&](int c) { return IsIndex(band.scale, c) && !nearTick(c); }), ink.end());
-        ASSERT_EQ(ink.size(), expected.size()) << "row " << row << ": ink columns against ticks of the step table";
+        ink.erase(std::remove_if(ink.begin(), ink.end(),
+                                 [&](int c) { return IsIndex(band.scale, c) && !nearTick(c); }),
+                  ink.end());
+        ASSERT_EQ(ink.size(), expected.size())
+            << "row " << row << ": ink columns against ticks of the step table";
         for (std::size_t i = 0; i < ink.size(); ++i)
             EXPECT_TRUE(Allowed(band.scale, expected[i].second, ink[i]))
-                << "row " << row << ": " << expected[i].second << " at " << ink[i] << ", rule " << expected[i].first;
+                << "row " << row << ": " << expected[i].second << " at " << ink[i] << ", rule "
+                << expected[i].first;
     }
-    const std::vector<int> ink = InkColumns(b, TickRows(band).front(), band.first - 3, band.last + 3);
-    for (std::size_t i = 1; i < ink.size(); ++i) EXPECT_GE(ink[i] - ink[i - 1], 2) << "ticks touch at " << ink[i];
+    const std::vector<int> ink =
+        InkColumns(b, TickRows(band).front(), band.first - 3, band.last + 3);
+    for (std::size_t i = 1; i < ink.size(); ++i)
+        EXPECT_GE(ink[i] - ink[i - 1], 2) << "ticks touch at " << ink[i];
     for (const Anchor& a : kAnchors) {
         if (a.scale != band.scale) continue;
         EXPECT_TRUE(TickExactlyAt(a.scale, a.column)) << a.value << " at " << a.column;
     }
     for (int x = band.first; x <= band.last; ++x)  // an index mark may cross it
-        ASSERT_TRUE(b.At(x, band.baseline) == (band.scale == S::S13 ? kMaroon : kBlack) || IsIndex(band.scale, x)) << x;
+        ASSERT_TRUE(b.At(x, band.baseline) == (band.scale == S::S13 ? kMaroon : kBlack) ||
+                    IsIndex(band.scale, x))
+            << x;
 }
 
 // The numbers each scale carries, and which ticks are drawn longer.
@@ -167,6 +185,7 @@ std::vector<double> Range(double from, double to, double step, std::vector<doubl
 }
 
 const std::vector<Longer> kLonger = {
+    // clang-format off
     {S::S1a, {30, 40, 50, 60, 90, 120, 150, 180, 210, 240, 270, 300, 360}, true, {}},
     {S::S1, Range(1, 10, 1, Range(20, 100, 10, Range(200, 1000, 100, {150}))), true, {}},
     {S::S5, Range(1, 10, 1, Range(20, 100, 10, Range(200, 1000, 100, {15, 150}))), true, {}},
@@ -184,6 +203,7 @@ const std::vector<Longer> kLonger = {
     {S::S14, Range(200, 1400, 100, {100, 150}), true, {}},
     {S::S15, Range(200, 1200, 100, {100, 150}), true, {}},
     {S::S16, Range(100, 1400, 100), false, {}},
+    // clang-format on
 };
 
 // Ordinary ticks run from the frame to the baseline (on a free axis, over the ordinary rows);
@@ -191,14 +211,17 @@ const std::vector<Longer> kLonger = {
 TEST_P(EveryScale, NumberedTicksRunLongerThanOrdinaryOnesAndStayInTheirBand) {
     const Band band = GetParam();
     const Bitmap& b = ImageOf(band.image);
-    const Longer& longer = *std::find_if(kLonger.begin(), kLonger.end(), [&](const Longer& l) { return l.scale == band.scale; });
+    const Longer& longer = *std::find_if(kLonger.begin(), kLonger.end(),
+                                         [&](const Longer& l) { return l.scale == band.scale; });
     std::vector<double> longSet = longer.labelled;
     std::sort(longSet.begin(), longSet.end());
     if (longer.halfway)
-        for (std::size_t i = 0, n = longSet.size(); i + 1 < n; ++i) longSet.push_back((longSet[i] + longSet[i + 1]) / 2);
+        for (std::size_t i = 0, n = longSet.size(); i + 1 < n; ++i)
+            longSet.push_back((longSet[i] + longSet[i + 1]) / 2);
 
     int top = band.tickTop, bottom = std::max(band.tickBottom, band.baseline);
-    const bool up = band.kind == Kind::Standing || (band.kind == Kind::FreeAxis && band.scale != S::S13);
+    const bool up =
+        band.kind == Kind::Standing || (band.kind == Kind::FreeAxis && band.scale != S::S13);
     const bool down = band.kind != Kind::Standing;  // scale 13's ticks stand on their axis
     if (band.kind == Kind::Hanging) top = 1, bottom = band.baseline;
     if (band.kind == Kind::Standing) top = band.baseline, bottom = b.height - 2;
@@ -222,8 +245,10 @@ TEST_P(EveryScale, NumberedTicksRunLongerThanOrdinaryOnesAndStayInTheirBand) {
         }
         ++longCount;
         const int above = top - runTop, below = runBottom - bottom;
-        EXPECT_TRUE(up ? above >= 2 && above <= 5 : above == 0) << "runs " << above << " rows further up";
-        EXPECT_TRUE(down ? below >= 2 && below <= 5 : below == 0) << "runs " << below << " rows further down";
+        EXPECT_TRUE(up ? above >= 2 && above <= 5 : above == 0)
+            << "runs " << above << " rows further up";
+        EXPECT_TRUE(down ? below >= 2 && below <= 5 : below == 0)
+            << "runs " << below << " rows further down";
     }
     EXPECT_GE(longCount, 3);
 }
@@ -234,7 +259,8 @@ INSTANTIATE_TEST_SUITE_P(Strips, EveryScale, ::testing::ValuesIn(kBands));
 const CPixmap& ImageAt(int id, int k) {
     static std::map<std::pair<int, int>, CPixmap> images;
     auto it = images.find({id, k});
-    if (it == images.end()) it = images.emplace(std::make_pair(id, k), LoadImageResource(id, k)).first;
+    if (it == images.end())
+        it = images.emplace(std::make_pair(id, k), LoadImageResource(id, k)).first;
     return it->second;
 }
 
@@ -273,13 +299,17 @@ TEST_P(EveryScaleAtK, TicksStandWithinHalfADevicePixelOfKTimesTheRule) {
     for (int row : TickRows(band)) {
         const int y = k * row + k / 2;
         std::vector<InkRun> runs = RunsAt(p, y, k * (band.first - 3), k * (band.last + 4));
-        runs.erase(std::remove_if(runs.begin(), runs.end(), [&](const InkRun& r) {
-                       return r.left % k == 0 && IsIndex(band.scale, r.left / k) && !nearTick(r.left / k);
-                   }), runs.end());
+        runs.erase(std::remove_if(runs.begin(), runs.end(),
+                                  [&](const InkRun& r) {
+                                      return r.left % k == 0 && IsIndex(band.scale, r.left / k) &&
+                                             !nearTick(r.left / k);
+                                  }),
+                   runs.end());
         ASSERT_EQ(runs.size(), expected.size()) << "row " << row << " at k = " << k;
         for (std::size_t i = 0; i < runs.size(); ++i) {
             const double v = expected[i].second, rule = expected[i].first;
-            SCOPED_TRACE(testing::Message() << "k = " << k << ", row " << row << ": " << v << " at device column " << runs[i].left);
+            SCOPED_TRACE(testing::Message() << "k = " << k << ", row " << row << ": " << v
+                                            << " at device column " << runs[i].left);
             EXPECT_EQ(runs[i].width, k) << "a tick is k device pixels wide";
             if (const Anchor* a = AnchorOf(band.scale, v))
                 EXPECT_EQ(runs[i].left, k * a->column);
@@ -291,7 +321,8 @@ TEST_P(EveryScaleAtK, TicksStandWithinHalfADevicePixelOfKTimesTheRule) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Strips, EveryScaleAtK, ::testing::Combine(::testing::ValuesIn(kBands), ::testing::Values(2, 3)));
+INSTANTIATE_TEST_SUITE_P(Strips, EveryScaleAtK,
+                         ::testing::Combine(::testing::ValuesIn(kBands), ::testing::Values(2, 3)));
 
 // The index marks' figures at k: symmetric about k times their column, k times as wide.
 struct Figure {
@@ -299,11 +330,13 @@ struct Figure {
     int image, column, top, bottom, halfWidth;
 };
 
+// clang-format off
 const Figure kFigures[] = {
     {"circular index", 134, 662, 15, 26, 6},   {"triangular index", 134, 749, 15, 28, 6},
     {"45° triangle", 134, 836, 65, 76, 6},     {"R index", 134, 403, 67, 77, 5},
     {"diamond index", 137, 126, 9, 32, 6},     {"12-km diamond", 136, 84, 13, 33, 10},
 };
+// clang-format on
 
 TEST(IndexMarksAtK, StandAtKTimesTheirColumns) {
     for (int k : {2, 3})
@@ -312,7 +345,8 @@ TEST(IndexMarksAtK, StandAtKTimesTheirColumns) {
             const CPixmap& p = ImageAt(f.image, k);
             int left = 1 << 20, right = -1;
             for (int y = k * f.top; y < k * (f.bottom + 1); ++y)
-                for (int x = k * (f.column - f.halfWidth - 2); x < k * (f.column + f.halfWidth + 3); ++x)
+                for (int x = k * (f.column - f.halfWidth - 2); x < k * (f.column + f.halfWidth + 3);
+                     ++x)
                     if (InkAt(p, x, y)) left = std::min(left, x), right = std::max(right, x);
             ASSERT_GE(right, left);
             EXPECT_NEAR((left + right) / 2.0, k * f.column + (k - 1) / 2.0, 0.5);

@@ -41,15 +41,19 @@ struct Exception {
 
 // Numerals that may touch other ink, each for the reason the layout of its scale gives. The 45°
 // triangle and the R ring stand in place of numerals and touch none, so they need no entry.
+// clang-format off
 const Exception kTouching[] = {
     {S::S2, 10, "the rectangular index 10: its frame hangs from the tick it marks"},
     {S::S2, 100, "the rectangular index 100: its frame hangs from the tick it marks"},
 };
+// clang-format on
 
 // Numerals that stand aside from their tick rather than under it.
+// clang-format off
 const Exception kAside[] = {
     {S::S13, 11, "scale 13 is 45 columns long: its first numeral stands left of its tick"},
 };
+// clang-format on
 
 template <std::size_t N>
 const Exception* Find(const Exception (&list)[N], const PlacedNumeral& n) {
@@ -58,7 +62,9 @@ const Exception* Find(const Exception (&list)[N], const PlacedNumeral& n) {
     return nullptr;
 }
 
-std::string Name(const PlacedNumeral& n) { return "scale " + std::string(BandFor(n.scale).name) + " \"" + n.text + "\""; }
+std::string Name(const PlacedNumeral& n) {
+    return "scale " + std::string(BandFor(n.scale).name) + " \"" + n.text + "\"";
+}
 
 // Lettering and a framed formula on the columns and rows their strips give them, found as the
 // box round all ink in a window that holds nothing else. -1: not stated.
@@ -69,6 +75,7 @@ struct Place {
     bool centred;                  // centred on left..right rather than filling it
 };
 
+// clang-format off
 const Place kPlaces[] = {
     // The caption over scale 14 starts on row 48: the frame ends one row short of 47 to stay
     // clear of it, as the spaced capitals above (down to row 27) are cleared by rows 28-30.
@@ -81,11 +88,13 @@ const Place kPlaces[] = {
     {"УГЛЫ", 135, 470, 547, 1, 11, 480, 545, -1, -1, true},
     {"РАЗВОРОТА", 135, 470, 545, 12, 23, 480, 545, -1, -1, true},
 };
+// clang-format on
 
 TEST(Lettering, StandsOnItsStatedColumnsAndRows) {
     for (const Place& p : kPlaces) {
         SCOPED_TRACE(p.what);
-        const Box box = BoundsOf(ImageOf(p.image), p.x0, p.x1, p.y0, p.y1, {kBlack, kMaroon, kGrey, kSilver});
+        const Box box =
+            BoundsOf(ImageOf(p.image), p.x0, p.x1, p.y0, p.y1, {kBlack, kMaroon, kGrey, kSilver});
         ASSERT_FALSE(box.Empty());
         if (p.centred) {
             EXPECT_NEAR(box.CentreX(), (p.left + p.right) / 2.0, 1.0);
@@ -109,17 +118,25 @@ TEST(Legibility, EveryNumeralStandsClearOfOtherInk) {
         for (const PlacedNumeral& n : artwork::PlaceNumerals(image)) {
             SCOPED_TRACE(Name(n));
             const InkBox& i = n.ink;
-            EXPECT_GT(CountOf(b, i.left, i.left, i.top, i.bottom, {kBlack, kMaroon, kGrey, kSilver}), 0);
-            EXPECT_GT(CountOf(b, i.right, i.right, i.top, i.bottom, {kBlack, kMaroon, kGrey, kSilver}), 0);
-            EXPECT_GT(CountOf(b, i.left, i.right, i.top, i.top, {kBlack, kMaroon, kGrey, kSilver}), 0);
-            EXPECT_GT(CountOf(b, i.left, i.right, i.bottom, i.bottom, {kBlack, kMaroon, kGrey, kSilver}), 0);
+            EXPECT_GT(
+                CountOf(b, i.left, i.left, i.top, i.bottom, {kBlack, kMaroon, kGrey, kSilver}), 0);
+            EXPECT_GT(
+                CountOf(b, i.right, i.right, i.top, i.bottom, {kBlack, kMaroon, kGrey, kSilver}),
+                0);
+            EXPECT_GT(CountOf(b, i.left, i.right, i.top, i.top, {kBlack, kMaroon, kGrey, kSilver}),
+                      0);
+            EXPECT_GT(
+                CountOf(b, i.left, i.right, i.bottom, i.bottom, {kBlack, kMaroon, kGrey, kSilver}),
+                0);
             const InkBox o = Outer(n);
             if (o.left != i.left) {
-                EXPECT_EQ(InkOnRing(b, i.left - 1, i.top - 1, i.right + 1, i.bottom + 1), 0) << "inside its frame";
+                EXPECT_EQ(InkOnRing(b, i.left - 1, i.top - 1, i.right + 1, i.bottom + 1), 0)
+                    << "inside its frame";
             }
             const int touching = InkOnRing(b, o.left - 1, o.top - 1, o.right + 1, o.bottom + 1);
             if (const Exception* e = Find(kTouching, n)) {
-                EXPECT_GT(touching, 0) << "no longer touches: drop the exception (" << e->why << ")";
+                EXPECT_GT(touching, 0)
+                    << "no longer touches: drop the exception (" << e->why << ")";
                 continue;
             }
             EXPECT_EQ(touching, 0);
@@ -141,7 +158,8 @@ TEST(Legibility, NumeralsOfOneRowStandThreeBlankColumnsApart) {
                 const int rows = BlankBetween(oa.top, oa.bottom, oc.top, oc.bottom);
                 const bool pair = a.scale == c.scale && a.value == c.value;
                 if (pair || rows >= kMinBlankRows) continue;
-                EXPECT_GE(columns, kMinBlankColumns) << Name(a) << " and " << Name(c) << ", " << rows << " blank rows between";
+                EXPECT_GE(columns, kMinBlankColumns)
+                    << Name(a) << " and " << Name(c) << ", " << rows << " blank rows between";
             }
     }
 }
@@ -155,16 +173,21 @@ TEST(Legibility, EveryNumeralStandsOnItsOwnTick) {
         for (const PlacedNumeral& n : artwork::PlaceNumerals(image)) {
             SCOPED_TRACE(Name(n));
             const Band& band = BandFor(n.scale);
-            const std::vector<int> ticks = InkColumns(b, TickRows(band).front(), band.first - 2, band.last + 2);
+            const std::vector<int> ticks =
+                InkColumns(b, TickRows(band).front(), band.first - 2, band.last + 2);
             const double rule = artwork::Column(n.scale, n.value);
-            const auto nearest = std::min_element(ticks.begin(), ticks.end(), [&](int x, int y) { return std::abs(x - rule) < std::abs(y - rule); });
+            const auto nearest = std::min_element(ticks.begin(), ticks.end(), [&](int x, int y) {
+                return std::abs(x - rule) < std::abs(y - rule);
+            });
             ASSERT_NE(nearest, ticks.end());
             ASSERT_LE(std::abs(*nearest - rule), 1.5) << "no tick at the rule's column " << rule;
             // The digits: the columns with ink in the lower half of the numeral.
-            const Box digits = BoundsOf(b, n.ink.left, n.ink.right, (n.ink.top + n.ink.bottom + 1) / 2, n.ink.bottom,
-                                        {kBlack, kMaroon, kGrey});
+            const Box digits =
+                BoundsOf(b, n.ink.left, n.ink.right, (n.ink.top + n.ink.bottom + 1) / 2,
+                         n.ink.bottom, {kBlack, kMaroon, kGrey});
             if (const Exception* e = Find(kAside, n)) {
-                EXPECT_LT(digits.right, *nearest) << "no longer aside: drop the exception (" << e->why << ")";
+                EXPECT_LT(digits.right, *nearest)
+                    << "no longer aside: drop the exception (" << e->why << ")";
                 continue;
             }
             EXPECT_LE(digits.left, *nearest);

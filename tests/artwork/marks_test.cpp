@@ -19,10 +19,11 @@ struct Figure {
     int image, column;
     int x0, x1, y0, y1;  // where to look
     std::initializer_list<int> inks;
-    int top, bottom;     // rows the figure spans
+    int top, bottom;  // rows the figure spans
 };
 
 // Figures symmetric about their column, spanning the rows of the index mark table.
+// clang-format off
 const Figure kFigures[] = {
     {"circular index", 134, 662, 640, 684, 11, 32, {kMaroon}, 15, 26},
     {"triangular index of scale 2", 134, 749, 730, 768, 11, 32, {kMaroon}, 15, 28},
@@ -31,6 +32,7 @@ const Figure kFigures[] = {
     {"diamond index", 137, 126, 105, 147, 9, 40, {kBlack, kGrey}, 9, 32},
     {"12-km diamond", 136, 84, 66, 96, 13, 40, {kBlack}, 13, 33},
 };
+// clang-format on
 
 TEST(IndexMarks, FiguresStandSymmetricOnTheirColumnsInTheirRows) {
     for (const Figure& f : kFigures) {
@@ -43,16 +45,21 @@ TEST(IndexMarks, FiguresStandSymmetricOnTheirColumnsInTheirRows) {
     const Bitmap& slide1 = ImageOf(134);
     EXPECT_EQ(slide1.At(662, 18), kMaroon) << "circular index: upper part filled";
     EXPECT_EQ(slide1.At(662, 23), kWhite) << "lower part open";
-    EXPECT_EQ(BoundsOf(slide1, 730, 768, 15, 15, {kMaroon}).CentreX(), 749) << "apex under the tick";
+    EXPECT_EQ(BoundsOf(slide1, 730, 768, 15, 15, {kMaroon}).CentreX(), 749)
+        << "apex under the tick";
     EXPECT_EQ(slide1.At(749, 25), kWhite) << "outlined";
     EXPECT_EQ(slide1.At(836, 68), kGrey) << "45° triangle: grey fill";
     EXPECT_EQ(CountOf(slide1, 826, 846, 76, 76, {kBlack, kGrey}), 1) << "apex a single pixel";
-    for (int y = 76; y <= 88; ++y) EXPECT_NE(slide1.At(836, y), kWhite) << "apex on the tick, row " << y;
+    for (int y = 76; y <= 88; ++y)
+        EXPECT_NE(slide1.At(836, y), kWhite) << "apex on the tick, row " << y;
     EXPECT_GE(CountOf(slide1, 400, 406, 70, 75, {kMaroon}), 4) << "the R inside its circle";
-    for (int y = 1; y <= 8; ++y) EXPECT_EQ(ImageOf(137).At(126, y), kGrey) << "diamond index hangs from the frame";
+    for (int y = 1; y <= 8; ++y)
+        EXPECT_EQ(ImageOf(137).At(126, y), kGrey) << "diamond index hangs from the frame";
     EXPECT_EQ(ImageOf(137).At(126, 20), kGrey);
-    for (int y = 1; y <= 13; ++y) EXPECT_NE(ImageOf(136).At(84, y), kWhite) << "12-km diamond hangs from its tick";
-    EXPECT_GE(CountOf(ImageOf(136), 78, 90, 19, 27, {kBlack, kGrey}), 10) << "the numeral 12 inside";
+    for (int y = 1; y <= 13; ++y)
+        EXPECT_NE(ImageOf(136).At(84, y), kWhite) << "12-km diamond hangs from its tick";
+    EXPECT_GE(CountOf(ImageOf(136), 78, 90, 19, 27, {kBlack, kGrey}), 10)
+        << "the numeral 12 inside";
 }
 
 struct Dotted {
@@ -61,26 +68,34 @@ struct Dotted {
 };
 
 // Marks drawn as a dotted (or dashed) line on their column, nothing beside it.
+// clang-format off
 const Dotted kDotted[] = {
     {"pi mark", 135, 245, 28, 39, 4},     {"t360 index", 135, 973, 24, 39, 10}, {"t360° mark", 134, 540, 64, 69, 2},
     {"АМ index", 137, 568, 64, 78, 5},    {"ММ index", 137, 612, 64, 78, 5},    {"ФУТЫ index", 137, 791, 64, 78, 5},
 };
+// clang-format on
 
 TEST(IndexMarks, DottedMarksRunOnTheirColumnsWithTheirLabels) {
     for (const Dotted& d : kDotted) {
         SCOPED_TRACE(d.name);
         const Bitmap& b = ImageOf(d.image);
         EXPECT_GE(CountOf(b, d.column, d.column, d.y0, d.y1, {kBlack, kMaroon}), d.minDots);
-        EXPECT_EQ(CountOf(b, d.column - 1, d.column - 1, d.y0, d.y1, {kBlack, kMaroon, kGrey, kSilver}) +
-                      CountOf(b, d.column + 1, d.column + 1, d.y0, d.y1, {kBlack, kMaroon, kGrey, kSilver}),
-                  0);
+        EXPECT_EQ(
+            CountOf(b, d.column - 1, d.column - 1, d.y0, d.y1, {kBlack, kMaroon, kGrey, kSilver}) +
+                CountOf(b, d.column + 1, d.column + 1, d.y0, d.y1,
+                        {kBlack, kMaroon, kGrey, kSilver}),
+            0);
     }
-    EXPECT_GE(CountOf(ImageOf(135), 973, 973, 41, 46, {kMaroon}), 1) << "t360 crosses scale 1's baseline";
-    EXPECT_GE(CountOf(ImageOf(135), 974, 1010, 17, 30, {kMaroon}), 8) << "label t360 at the upper right";
-    EXPECT_NEAR(BoundsOf(ImageOf(135), 236, 254, 12, 27, {kBlack, kGrey}).CentreX(), 245, 1.0) << "the letter π";
+    EXPECT_GE(CountOf(ImageOf(135), 973, 973, 41, 46, {kMaroon}), 1)
+        << "t360 crosses scale 1's baseline";
+    EXPECT_GE(CountOf(ImageOf(135), 974, 1010, 17, 30, {kMaroon}), 8)
+        << "label t360 at the upper right";
+    EXPECT_NEAR(BoundsOf(ImageOf(135), 236, 254, 12, 27, {kBlack, kGrey}).CentreX(), 245, 1.0)
+        << "the letter π";
     EXPECT_FALSE(BoundsOf(ImageOf(134), 542, 575, 58, 70, {kBlack}).Empty()) << "label t360°";
     for (int column : {568, 612, 791})
-        EXPECT_NEAR(BoundsOf(ImageOf(137), column - 14, column + 14, 55, 63, {kBlack}).CentreX(), column, 2.0);
+        EXPECT_NEAR(BoundsOf(ImageOf(137), column - 14, column + 14, 55, 63, {kBlack}).CentreX(),
+                    column, 2.0);
 }
 
 // The midpoint of a framed numeral's upright sides: black runs of 9 rows or more.
@@ -88,7 +103,8 @@ double FrameCentre(int column) {
     const Bitmap& b = ImageOf(134);
     int left = -1, right = -1;
     for (int x = column - 20; x <= column + 20; ++x)
-        if (CountOf(b, x, x, 11, 30, {kBlack}) >= 9 && BoundsOf(b, x, x, 11, 30, {kBlack}).top > 10) {
+        if (CountOf(b, x, x, 11, 30, {kBlack}) >= 9 &&
+            BoundsOf(b, x, x, 11, 30, {kBlack}).top > 10) {
             left = left < 0 ? x : left;
             right = x;
         }
@@ -125,17 +141,27 @@ TEST(Alignment, SideOneSettingsOfTheLessons) {
     EXPECT_EQ(BodyX(615, 536), SlideX(474, 536, -141));
     EXPECT_NEAR(artwork::Column(Scale::S1, 27.6), 615, 0.5);
     // Scroll 632: the circular index at x 32, the triangular at 119 (found as drawn).
-    EXPECT_EQ(SlideX(static_cast<int>(BoundsOf(ImageOf(134), 640, 684, 11, 32, {kMaroon}).CentreX()), 632, 0), 32);
-    EXPECT_EQ(SlideX(static_cast<int>(BoundsOf(ImageOf(134), 730, 768, 15, 15, {kMaroon}).CentreX()), 632, 0), 119);
+    EXPECT_EQ(
+        SlideX(static_cast<int>(BoundsOf(ImageOf(134), 640, 684, 11, 32, {kMaroon}).CentreX()), 632,
+               0),
+        32);
+    EXPECT_EQ(
+        SlideX(static_cast<int>(BoundsOf(ImageOf(134), 730, 768, 15, 15, {kMaroon}).CentreX()), 632,
+               0),
+        119);
     // Cursor -310, slide +184: hairline over 3 of scale 6 and 15° of scale 4; R over 2.65.
     ExpectReading(Scale::S6, BodyUnderHairline(-310), 3);
     ExpectReading(Scale::S4, BodyUnderHairline(-310) + 184, 15);
-    EXPECT_EQ(SlideX(static_cast<int>(BoundsOf(ImageOf(134), 390, 416, 62, 80, {kMaroon}).CentreX()), 0, 184), BodyX(219, 0));
+    EXPECT_EQ(
+        SlideX(static_cast<int>(BoundsOf(ImageOf(134), 390, 416, 62, 80, {kMaroon}).CentreX()), 0,
+               184),
+        BodyX(219, 0));
     EXPECT_NEAR(artwork::Column(Scale::S5, 2.65), 219, 0.5);
     // Scroll 596, slide -460, cursor -520: 50° on 1a over 2.09 on 2; t360 over 15 of scale 2.
     ExpectReading(Scale::S1a, BodyUnderHairline(-520), 50);
     EXPECT_NEAR(artwork::Column(Scale::S2, 2.09), BodyUnderHairline(-520) - 460, 0.5);
-    EXPECT_EQ(BodyX(BoundsOf(ImageOf(135), 940, 1000, 41, 46, {kMaroon}).left, 596), SlideX(513, 596, -460));
+    EXPECT_EQ(BodyX(BoundsOf(ImageOf(135), 940, 1000, 41, 46, {kMaroon}).left, 596),
+              SlideX(513, 596, -460));
     ExpectReading(Scale::S2, 513, 15);
 }
 
@@ -168,12 +194,15 @@ TEST(Alignment, SideTwoSettingsOfTheLessons) {
     // Scale 16: 800 and 1400 with their corrections under the ticks.
     for (int column : {614, 782}) {
         EXPECT_TRUE(TickExactlyAt(Scale::S16, column));
-        EXPECT_NEAR(BoundsOf(ImageOf(137), column - 8, column + 8, 39, 47, {kBlack}).CentreX(), column + 1, 2.5);
+        EXPECT_NEAR(BoundsOf(ImageOf(137), column - 8, column + 8, 39, 47, {kBlack}).CentreX(),
+                    column + 1, 2.5);
     }
     // Lesson 1's pointer marks: (36, 139) at scroll 397 on scale 16's axis; (177, 229) at
     // scroll 145 among the maroon ticks of scale 13.
     EXPECT_EQ(ImageOf(137).At(36 - 2 + 397, 139 - 106), kBlack);
-    EXPECT_GE(CountOf(ImageOf(136), 177 - 2 + 145 - 3, 177 - 2 + 145 + 3, 229 - 195, 229 - 195, {kMaroon}), 1);
+    EXPECT_GE(CountOf(ImageOf(136), 177 - 2 + 145 - 3, 177 - 2 + 145 + 3, 229 - 195, 229 - 195,
+                      {kMaroon}),
+              1);
 }
 
 TEST(Alignment, AtSlide0EveryMarkOfScale14StandsOverTheSameMarkOfScale15) {

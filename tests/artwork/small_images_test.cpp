@@ -16,14 +16,18 @@ int MiniColumnOf(int x) {
     return c;
 }
 
-const int kMinis[6][3] = {{143, 135, 9}, {142, 134, 16}, {141, 133, 10}, {146, 138, 9}, {145, 137, 16}, {144, 136, 10}};
+const int kMinis[6][3] = {{143, 135, 9}, {142, 134, 16}, {141, 133, 10},
+                          {146, 138, 9}, {145, 137, 16}, {144, 136, 10}};
 
 TEST(Minis, HoldOnlyWhiteSilverAndGreyWithTheFrameAsASilverEdge) {
     for (const auto& [id, strip, height] : kMinis) {
         SCOPED_TRACE(id);
         const Bitmap& b = ImageOf(id);
-        EXPECT_EQ(std::set<int>(b.pixels.begin(), b.pixels.end()), (std::set<int>{kWhite, kSilver, kGrey}));
-        EXPECT_EQ(CountOf(b, 0, 229, 0, 0, {kSilver}) + CountOf(b, 0, 229, height - 1, height - 1, {kSilver}), 2 * 230);
+        EXPECT_EQ(std::set<int>(b.pixels.begin(), b.pixels.end()),
+                  (std::set<int>{kWhite, kSilver, kGrey}));
+        EXPECT_EQ(CountOf(b, 0, 229, 0, 0, {kSilver}) +
+                      CountOf(b, 0, 229, height - 1, height - 1, {kSilver}),
+                  2 * 230);
         EXPECT_EQ(CountOf(b, 0, 0, 0, height - 1, {kSilver}), height);
         // Inside the edge, a column whose block of strip columns is empty inside the frame
         // stays white.
@@ -32,7 +36,9 @@ TEST(Minis, HoldOnlyWhiteSilverAndGreyWithTheFrameAsASilverEdge) {
         for (int c = 1; c < 229; ++c) {
             bool stripInk = false;
             for (int x = 0; x < 1279; ++x)
-                if (MiniColumnOf(x) == c) stripInk = stripInk || CountOf(s, x, x, 1, s.height - 2, {kWhite}) < s.height - 2;
+                if (MiniColumnOf(x) == c)
+                    stripInk =
+                        stripInk || CountOf(s, x, x, 1, s.height - 2, {kWhite}) < s.height - 2;
             if (stripInk) continue;
             ++empty;
             EXPECT_EQ(CountOf(b, c, c, 1, height - 2, {kWhite}), height - 2) << "column " << c;
@@ -45,7 +51,8 @@ TEST(Minis, ScaleOnesTenAndThousandShowInColumns79And220OfImage143) {
     EXPECT_EQ(MiniColumnOf(442), 79);
     EXPECT_EQ(MiniColumnOf(1227), 220);
     const Bitmap& mini = ImageOf(143);
-    for (int column : {79, 220}) EXPECT_GE(CountOf(mini, column, column, 5, 7, {kSilver, kGrey}), 2) << column;
+    for (int column : {79, 220})
+        EXPECT_GE(CountOf(mini, column, column, 5, 7, {kSilver, kGrey}), 2) << column;
     EXPECT_EQ(CountOf(mini, 223, 228, 7, 7, {kWhite}), 6) << "scale 1 ends at its 1000";
 }
 
@@ -69,19 +76,24 @@ TEST(Minis, ReductionMapsEachStripColumnToItsMiniColumnAndGreysFullBlocks) {
     EXPECT_EQ(artwork::ReduceToMini(half, 9).At(180, 4), artwork::kWhite);
 }
 
-int InkOf(char c) { return c == 'K' ? kBlack : c == 'G' ? kGrey : c == 'S' ? kSilver : c == 'B' ? kBlue : kWhite; }
+int InkOf(char c) {
+    return c == 'K' ? kBlack : c == 'G' ? kGrey : c == 'S' ? kSilver : c == 'B' ? kBlue : kWhite;
+}
 
 TEST(Cursor, CapIsPixelForPixelTheRunnersTop) {
     // Black top edge on columns 3-35, black steps down the corners with grey outside, grey in
     // row 3 continuing the edge lines at columns 7 and 31.
+    // clang-format off
     const char* const expected[4] = {
         "GGGKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKGGG",
         "GGKSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSKGG",
         "GKSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSKG",
         "KSSSSSSGSSSSSSSSSSSSSSSSSSSSSSSGSSSSSSK",
     };
+    // clang-format on
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 39; ++x) EXPECT_EQ(ImageOf(140).At(x, y), InkOf(expected[y][x])) << x << ", " << y;
+        for (int x = 0; x < 39; ++x)
+            EXPECT_EQ(ImageOf(140).At(x, y), InkOf(expected[y][x])) << x << ", " << y;
 }
 
 TEST(Cursor, GripHasItsEdgesBevelsEdgeMarksAndTwoStuds) {
@@ -90,14 +102,18 @@ TEST(Cursor, GripHasItsEdgesBevelsEdgeMarksAndTwoStuds) {
     for (int k = 0; k < 4; ++k) {  // rows 9-12 step in a column a row, grey outside
         EXPECT_EQ(grip.At(1 + k, 9 + k), kBlack);
         EXPECT_EQ(grip.At(37 - k, 9 + k), kBlack);
-        EXPECT_EQ(CountOf(grip, 0, k, 9 + k, 9 + k, {kGrey}) + CountOf(grip, 38 - k, 38, 9 + k, 9 + k, {kGrey}), 2 * (k + 1));
+        EXPECT_EQ(CountOf(grip, 0, k, 9 + k, 9 + k, {kGrey}) +
+                      CountOf(grip, 38 - k, 38, 9 + k, 9 + k, {kGrey}),
+                  2 * (k + 1));
     }
     EXPECT_EQ(CountOf(grip, 5, 33, 13, 13, {kBlack}), 29);
     EXPECT_EQ(CountOf(grip, 0, 4, 13, 13, {kGrey}) + CountOf(grip, 34, 38, 13, 13, {kGrey}), 10);
     EXPECT_EQ(CountOf(grip, 7, 7, 0, 1, {kGrey}) + CountOf(grip, 31, 31, 0, 1, {kGrey}), 4);
     for (int left : {4, 31}) {
         const Box stud = BoundsOf(grip, left - 1, left + 4, 2, 10, {kBlack});
-        EXPECT_TRUE(stud.left == left && stud.right == left + 3 && stud.top == 6 && stud.bottom == 9) << left;
+        EXPECT_TRUE(stud.left == left && stud.right == left + 3 && stud.top == 6 &&
+                    stud.bottom == 9)
+            << left;
         EXPECT_EQ(grip.At(left + 1, 7), kWhite) << "highlight";
     }
     EXPECT_EQ(CountOf(grip, 9, 29, 0, 12, {kSilver}), 21 * 13) << "the body between the studs";
@@ -108,7 +124,9 @@ TEST(Toolbar, ABlankButtonThenTheBlueUndoGlyph) {
     EXPECT_EQ(CountOf(bar, 0, 15, 0, 14, {kSilver}), 16 * 15) << "the first button is blank";
     EXPECT_EQ(CountOf(bar, 16, 31, 0, 14, {kSilver, kBlue}), 16 * 15);
     EXPECT_EQ(CountOf(bar, 16, 24, 11, 12, {kBlue}), 18) << "the bar";
-    for (int x : {26, 28, 30}) EXPECT_EQ(CountOf(bar, x, x, 11, 12, {kBlue}) + CountOf(bar, x - 1, x - 1, 11, 12, {kSilver}), 4);
+    for (int x : {26, 28, 30})
+        EXPECT_EQ(
+            CountOf(bar, x, x, 11, 12, {kBlue}) + CountOf(bar, x - 1, x - 1, 11, 12, {kSilver}), 4);
     for (int y : {0, 10, 13, 14}) EXPECT_EQ(CountOf(bar, 16, 31, y, y, {kBlue}), 0) << y;
     const Box arc = BoundsOf(bar, 16, 31, 0, 9, {kBlue});
     EXPECT_EQ(arc.top, 1);

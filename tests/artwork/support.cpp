@@ -14,7 +14,7 @@ namespace {
 
 // Lettering needs a QGuiApplication for the whole run.
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
@@ -24,13 +24,17 @@ public:
     }
     void TearDown() override { m_app.reset(); }
 
-private:
+  private:
     std::unique_ptr<QGuiApplication> m_app;
 };
 ::testing::Environment* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
+std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8);
+}
+std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return U16(b, at) | (U16(b, at + 2) << 16);
+}
 
 }  // namespace
 
@@ -51,7 +55,8 @@ Bitmap Decode(const std::vector<std::uint8_t>& file) {
     for (int i = 0; i < 16; ++i)
         for (int k = 0; k < 4; ++k) bmp.palette[i][k] = file[14 + bmp.infoSize + 4 * i + k];
     const std::size_t stride = ((static_cast<std::size_t>(bmp.width) * 4 + 31) / 32) * 4;
-    if (bmp.bitsPerPixel != 4 || bmp.width <= 0 || bmp.height <= 0 || file.size() < bmp.dataOffset + stride * bmp.height) {
+    if (bmp.bitsPerPixel != 4 || bmp.width <= 0 || bmp.height <= 0 ||
+        file.size() < bmp.dataOffset + stride * bmp.height) {
         ADD_FAILURE() << "not a 4-bit bottom-up BMP of the size it claims";
         return Bitmap{};
     }
@@ -60,7 +65,8 @@ Bitmap Decode(const std::vector<std::uint8_t>& file) {
         const std::size_t row = bmp.dataOffset + stride * (bmp.height - 1 - y);
         for (int x = 0; x < bmp.width; ++x) {
             const std::uint8_t byte = file[row + x / 2];
-            bmp.pixels[static_cast<std::size_t>(y) * bmp.width + x] = (x % 2 == 0) ? byte >> 4 : byte & 0x0f;
+            bmp.pixels[static_cast<std::size_t>(y) * bmp.width + x] =
+                (x % 2 == 0) ? byte >> 4 : byte & 0x0f;
         }
     }
     return bmp;
@@ -80,6 +86,7 @@ const Bitmap& ImageOf(int id) {
     return it->second;
 }
 
+// clang-format off
 const Band kBands[17] = {
     // scale      image  kind             base  ticks   columns     name
     {Scale::S1a, 135, Kind::Hanging,  11,   1, 10,  550, 973,   "1a"},
@@ -100,6 +107,7 @@ const Band kBands[17] = {
     {Scale::S15, 136, Kind::Hanging,   9,   1, 8,   418, 1199,  "15"},
     {Scale::S13, 136, Kind::FreeAxis, 38,  30, 37,  299, 344,   "13"},
 };
+// clang-format on
 
 const Band& BandFor(Scale s) {
     for (const Band& b : kBands)

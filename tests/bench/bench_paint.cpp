@@ -116,7 +116,8 @@ void BM_ComposeAndEnlargeThreeTimes(benchmark::State& state) {
 BENCHMARK(BM_ComposeAndEnlargeThreeTimes);
 
 void BM_CopyFrame(benchmark::State& state) {
-    const std::size_t pixels = std::size_t(240 * 268) * std::size_t(state.range(0) * state.range(0));
+    const std::size_t pixels =
+        std::size_t(240 * 268) * std::size_t(state.range(0) * state.range(0));
     std::vector<uint32_t> from(pixels, 0xFF808080u), to(pixels);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), from.size() * sizeof(uint32_t));

@@ -28,9 +28,10 @@ TEST(CataloguePlacement, EveryRecordHasANoteOfItsKind) {
         const std::string kind = Kind(s);
         if (n.act == Act::Text) {
             EXPECT_EQ(kind, "t") << Where(n);
-        }
-        else if (n.act == Act::ShowSide) EXPECT_EQ(kind, "s") << Where(n);
-        else EXPECT_EQ(kind, n.state ? "ps" : "p") << Where(n);
+        } else if (n.act == Act::ShowSide)
+            EXPECT_EQ(kind, "s") << Where(n);
+        else
+            EXPECT_EQ(kind, n.state ? "ps" : "p") << Where(n);
     }
 }
 

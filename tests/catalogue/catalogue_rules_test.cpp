@@ -16,6 +16,7 @@ namespace {
 
 // Each lesson's steps by kind: t text only, p a pointer, s a rule state, ps both.
 const std::map<uint32_t, std::string> kKinds = {
+    // clang-format off
     {1, "s p p ps ps ps ps ps s p ps ps ps ps ps p ps p ps"},
     {2, "t ps ps p p"}, {3, "t t ps ps ps"}, {4, "t ps ps ps"}, {5, "t"}, {6, "t ps ps ps"}, {7, "t"},
     {8, "t ps ps ps"}, {9, "t"}, {10, "t ps p p"}, {11, "t"}, {12, "t ps ps ps"}, {13, "t"},
@@ -26,6 +27,7 @@ const std::map<uint32_t, std::string> kKinds = {
     {28, "t ps ps ps ps"}, {29, "t ps ps ps ps"}, {30, "t ps ps ps ps"}, {31, "t t t ps ps ps ps"},
     {32, "t t t ps ps ps ps ps ps"}, {33, "t t t t ps ps ps ps ps ps"}, {34, "t ps ps ps ps ps ps"},
     {35, "t ps ps ps ps"}, {36, "t ps ps ps ps ps ps"},
+    // clang-format on
 };
 
 std::string KindsOf(uint32_t key) {
@@ -52,7 +54,9 @@ TEST(CatalogueRules, TheTableHoldsEveryLessonInKeyOrderWithItsKindsOfSteps) {
     ASSERT_EQ(kStepCount, 208);
     const LessonStep& end = kStepTable[kStepCount];
     EXPECT_EQ(end.key, 0u);
-    EXPECT_EQ(end.bArrow + end.bState + end.nScroll + end.nSlide + end.nCursor + end.nSide + end.bClamp, 0);
+    EXPECT_EQ(
+        end.bArrow + end.bState + end.nScroll + end.nSlide + end.nCursor + end.nSide + end.bClamp,
+        0);
     EXPECT_STREQ(end.pszText, "");
     for (int i = 1; i < kStepCount; ++i) EXPECT_LE(kStepTable[i - 1].key, kStepTable[i].key) << i;
 
@@ -89,7 +93,8 @@ TEST(CatalogueRules, StepsWithoutAStateOrPointerHoldZeros) {
         }
         if (s.bState) continue;
         EXPECT_EQ(s.nScroll | s.nSlide | s.nCursor, 0) << i;
-        const bool tourOnSide2 = s.key == 1 && (i == StepsOf(1)[9] || i == StepsOf(1)[15] || i == StepsOf(1)[17]);
+        const bool tourOnSide2 =
+            s.key == 1 && (i == StepsOf(1)[9] || i == StepsOf(1)[15] || i == StepsOf(1)[17]);
         EXPECT_EQ(s.nSide, tourOnSide2 ? 1 : 0) << i;
     }
 }
@@ -97,11 +102,13 @@ TEST(CatalogueRules, StepsWithoutAStateOrPointerHoldZeros) {
 TEST(CatalogueRules, StatesShowTheSideThatTheFirstStepNamesWithinTheRanges) {
     const std::string first = "Расчет выполняется на первой стороне линейки...";
     const std::map<uint32_t, std::string> other = {
+        // clang-format off
         {19, "Перевод выполняется на первой стороне линейки..."},
         {20, "Перевод выполняется на второй стороне линейки..."},
         {21, "Расчет выполняется на второй стороне линейки..."},
         {23, "Расчет выполняется на второй стороне линейки..."},
         {25, "Расчет выполняется на первой стороне линейки с помощью шкал 3 и 5..."},
+        // clang-format on
     };
     std::set<uint32_t> positiveSlide;
     for (const auto& [key, kinds] : kKinds) {
@@ -130,7 +137,8 @@ TEST(CatalogueRules, EveryBoxStandsClearOfItsPointerInsideTheClientArea) {
         const CRect& b = s.rcBox;
         EXPECT_TRUE(b.left >= 7 && b.left <= 75 && b.right >= 200 && b.right <= 235) << i;
         EXPECT_TRUE(b.top >= 10 && b.top <= 170 && b.bottom >= 115 && b.bottom <= 265) << i;
-        EXPECT_TRUE(b.Width() >= 155 && b.Width() <= 227 && b.Height() >= 75 && b.Height() <= 225) << i;
+        EXPECT_TRUE(b.Width() >= 155 && b.Width() <= 227 && b.Height() >= 75 && b.Height() <= 225)
+            << i;
         if (!s.bArrow) {
             EXPECT_TRUE(b.left >= 20 && b.left <= 35 && b.right >= 210 && b.right <= 225) << i;
             EXPECT_TRUE(b.top >= 20 && b.top <= 100 && b.bottom >= 180 && b.bottom <= 245) << i;
@@ -171,12 +179,13 @@ TEST(CatalogueRules, TextsEndAsTheLessonGoesOn) {
 
 TEST(CatalogueRules, ScalesAreCalledByTheNumbersOfTheTour) {
     const std::regex named(u8"шкал\\S* (\\d[^ .,:;]*)( и (\\d[^ .,:;]*))?");
-    const std::set<std::string> numbers = {"1", "1а", "2", "3", "4", "5", "6", "7", "8", "9",
-                                           "10", "11", "12", "13", "14", "15", "16"};
+    const std::set<std::string> numbers = {"1", "1а", "2",  "3",  "4",  "5",  "6",  "7", "8",
+                                           "9", "10", "11", "12", "13", "14", "15", "16"};
     int named_scales = 0;
     for (int i = 0; i < kStepCount; ++i) {
         const std::string text = kStepTable[i].pszText;
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), named); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), named);
+             it != std::sregex_iterator(); ++it) {
             const std::string number = (*it)[1];
             EXPECT_TRUE(numbers.count(number)) << "'" << number << "' in: " << text;
             if ((*it)[3].matched) {
@@ -193,20 +202,25 @@ TEST(CatalogueRules, SharedStepsAreTheSameRecordAndRecurringInstructionsTheSameW
         return a.bArrow == b.bArrow && a.ptArrow.x == b.ptArrow.x && a.ptArrow.y == b.ptArrow.y &&
                a.bState == b.bState && a.nScroll == b.nScroll && a.nSlide == b.nSlide &&
                a.nCursor == b.nCursor && a.nSide == b.nSide && a.bClamp == b.bClamp &&
-               a.rcBox.left == b.rcBox.left && a.rcBox.top == b.rcBox.top && a.rcBox.right == b.rcBox.right &&
-               a.rcBox.bottom == b.rcBox.bottom && std::strcmp(a.pszText, b.pszText) == 0;
+               a.rcBox.left == b.rcBox.left && a.rcBox.top == b.rcBox.top &&
+               a.rcBox.right == b.rcBox.right && a.rcBox.bottom == b.rcBox.bottom &&
+               std::strcmp(a.pszText, b.pszText) == 0;
     };
     const std::vector<std::vector<std::pair<uint32_t, int>>> shared = {
+        // clang-format off
         {{4, 2}, {6, 2}}, {{8, 2}, {10, 2}}, {{16, 2}, {17, 2}, {18, 2}}, {{16, 3}, {17, 3}, {18, 3}},
         {{16, 4}, {17, 4}, {18, 4}}, {{17, 10}, {18, 9}}, {{27, 4}, {28, 3}}, {{29, 2}, {30, 2}},
+        // clang-format on
     };
     for (const auto& group : shared)
         for (const auto& [key, step] : group)
-            EXPECT_TRUE(same(Step(key, step), Step(group[0].first, group[0].second))) << key << "/" << step;
+            EXPECT_TRUE(same(Step(key, step), Step(group[0].first, group[0].second)))
+                << key << "/" << step;
 
     const std::string triangle = Step(27, 4).pszText;
     EXPECT_NE(triangle.find("треугольный индекс на шкале 4"), std::string::npos);
-    for (const auto& [key, step] : std::vector<std::pair<uint32_t, int>>{{28, 3}, {29, 3}, {31, 5}, {33, 6}, {34, 3}})
+    for (const auto& [key, step] :
+         std::vector<std::pair<uint32_t, int>>{{28, 3}, {29, 3}, {31, 5}, {33, 6}, {34, 3}})
         EXPECT_EQ(Step(key, step).pszText, triangle) << key;
     EXPECT_STREQ(Step(28, 4).pszText, Step(29, 4).pszText);
     EXPECT_NE(std::string(Step(28, 4).pszText).find("на шкале 5 ЛБУ 4"), std::string::npos);

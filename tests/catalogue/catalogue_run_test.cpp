@@ -22,7 +22,8 @@ TEST(CatalogueRun, OneStepLessonsAndLesson22LeaveTheRuleAlone) {
 }
 
 TEST(CatalogueRun, TheTourStartsOnEachSideAtHomeWhereverTheRuleWas) {
-    for (const Rule& start : {Rule{0, 0, 0, 0, 0}, Rule{1055, -1199, 87, 1, 1}, Rule{-11, 1199, -1133, 0, 1}}) {
+    for (const Rule& start :
+         {Rule{0, 0, 0, 0, 0}, Rule{1055, -1199, 87, 1, 1}, Rule{-11, 1199, -1133, 0, 1}}) {
         const std::vector<Rule> shown = Play(1, start);
         ASSERT_EQ(shown.size(), 19u);
         for (int step : {0, 8}) {
@@ -39,7 +40,8 @@ TEST(CatalogueRun, SecondSideLessonsTurnTheRuleOverAtTheirFirstStateOnly) {
     const std::vector<std::pair<uint32_t, size_t>> firstState = {{20, 1}, {21, 1}, {23, 2}};
     for (const auto& [key, at] : firstState) {
         const std::vector<Rule> fromSide1 = Play(key, Rule{100, 10, -20, 0, 0});
-        for (size_t n = 0; n < fromSide1.size(); ++n) EXPECT_EQ(fromSide1[n].side, n < at ? 0 : 1) << key << "/" << n;
+        for (size_t n = 0; n < fromSide1.size(); ++n)
+            EXPECT_EQ(fromSide1[n].side, n < at ? 0 : 1) << key << "/" << n;
         for (const Rule& r : Play(key, Rule{100, 10, -20, 1, 0})) EXPECT_EQ(r.side, 1) << key;
         EXPECT_TRUE(kStepTable[StepsOf(key)[at]].bState);
     }

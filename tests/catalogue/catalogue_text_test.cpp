@@ -25,8 +25,9 @@ TEST(CatalogueText, EveryTextEndsAboveItsButton) {
     for (int i = 0; i < kStepCount; ++i) {
         const LessonStep& s = kStepTable[i];
         const CRect& b = s.rcBox;
-        const CRect text = CSurface::MeasureText(s.pszText, {b.left + 10, b.top + 10, b.right, b.bottom},
-                                                 DT_WORDBREAK, CFont{kTextFontHeight});
+        const CRect text =
+            CSurface::MeasureText(s.pszText, {b.left + 10, b.top + 10, b.right, b.bottom},
+                                  DT_WORDBREAK, CFont{kTextFontHeight});
         EXPECT_LE(text.right, b.right) << "record " << i;
         // The boxes of the tour and of lessons 2 and 23 are set by hand, for a slightly
         // narrower face; there a last line may reach the button, but the text still ends
@@ -40,11 +41,13 @@ TEST(CatalogueText, EveryTextEndsAboveItsButton) {
 TEST(CatalogueText, AWordTooLongForItsLineWouldShowAsOverflow) {
     // The measurement the test above relies on reports a text that cannot fit.
     const CRect box{30, 70, 210, 200};
-    const char* longText = "Слово слово слово слово слово слово слово слово слово слово слово слово слово "
-                           "слово слово слово слово слово слово слово слово слово слово слово слово слово "
-                           "слово слово слово слово слово слово слово слово слово слово слово слово слово...";
-    const CRect text = CSurface::MeasureText(longText, {box.left + 10, box.top + 10, box.right, box.bottom},
-                                             DT_WORDBREAK, CFont{kTextFontHeight});
+    const char* longText =
+        "Слово слово слово слово слово слово слово слово слово слово слово слово слово "
+        "слово слово слово слово слово слово слово слово слово слово слово слово слово "
+        "слово слово слово слово слово слово слово слово слово слово слово слово слово...";
+    const CRect text =
+        CSurface::MeasureText(longText, {box.left + 10, box.top + 10, box.right, box.bottom},
+                              DT_WORDBREAK, CFont{kTextFontHeight});
     EXPECT_GT(text.bottom, box.bottom - 40);
 }
 
@@ -68,12 +71,17 @@ bool IsNumber(const std::string& w) {
 // A unit of measure, or a word for one, as it follows a number.
 bool IsUnit(std::string w) {
     while (!w.empty() && std::strchr(".,:;)", w.back())) w.pop_back();
-    static const std::regex unit(u8"(км|м|м/сек|км/час|сек|мин|градус\\S*|минут\\S*|секунд\\S*|метр\\S*|футов|миль)");
+    static const std::regex unit(
+        u8"(км|м|м/сек|км/час|сек|мин|градус\\S*|минут\\S*|секунд\\S*|метр\\S*|футов|миль)");
     return std::regex_match(w, unit);
 }
 
-bool IsOperator(const std::string& w) { return w == "=" || w == "+" || w == "-" || w == "*" || w == "/" || w == "≈"; }
-bool IsFunction(const std::string& w) { return w == "sin" || w == "cos" || w == "tg" || w == "ctg"; }
+bool IsOperator(const std::string& w) {
+    return w == "=" || w == "+" || w == "-" || w == "*" || w == "/" || w == "≈";
+}
+bool IsFunction(const std::string& w) {
+    return w == "sin" || w == "cos" || w == "tg" || w == "ctg";
+}
 
 // What is wrong with breaking between these two lines, or "" when nothing is.
 std::string BadBreak(std::string_view before, std::string_view after) {
@@ -102,12 +110,14 @@ TEST(CatalogueText, NoLineBreaksAFormulaOrPartsANumberFromItsUnit) {
         const std::string_view text = kStepTable[i].pszText;
         for (std::size_t n = 1; n < lines.size(); ++n, ++breaks) {
             // Every text fits its box with breaks at spaces alone: no word is cut.
-            const std::size_t end = std::size_t(lines[n - 1].data() - text.data()) + lines[n - 1].size();
-            EXPECT_EQ(text[end], ' ') << "record " << i << " cut inside a word: \"" << lines[n - 1] << "\"";
+            const std::size_t end =
+                std::size_t(lines[n - 1].data() - text.data()) + lines[n - 1].size();
+            EXPECT_EQ(text[end], ' ')
+                << "record " << i << " cut inside a word: \"" << lines[n - 1] << "\"";
             const std::string why = BadBreak(lines[n - 1], lines[n]);
             EXPECT_TRUE(why.empty() || given.count(i))
-                << "record " << i << " (lesson " << kStepTable[i].key << "): " << why << ": \"" << lines[n - 1]
-                << "\" | \"" << lines[n] << "\"";
+                << "record " << i << " (lesson " << kStepTable[i].key << "): " << why << ": \""
+                << lines[n - 1] << "\" | \"" << lines[n] << "\"";
         }
     }
     EXPECT_GT(breaks, 300);
@@ -115,9 +125,11 @@ TEST(CatalogueText, NoLineBreaksAFormulaOrPartsANumberFromItsUnit) {
 
 TEST(CatalogueText, TheBreakRulesCatchWhatTheyAreFor) {
     EXPECT_EQ(BadBreak("скорость 490 км/", "час..."), "a line ends with /");
-    EXPECT_EQ(BadBreak("путевой угол ФМПУ = МК + УС", "= 57 градусов"), "a line begins with / or =");
+    EXPECT_EQ(BadBreak("путевой угол ФМПУ = МК + УС", "= 57 градусов"),
+              "a line begins with / or =");
     EXPECT_EQ(BadBreak("угол 90 -", "альфа = 60"), "a formula is broken after its operator");
-    EXPECT_EQ(BadBreak("например, 250 * sin", "42. Расчет"), "a function is parted from its argument");
+    EXPECT_EQ(BadBreak("например, 250 * sin", "42. Расчет"),
+              "a function is parted from its argument");
     EXPECT_EQ(BadBreak("поправки 305", "км/час..."), "a number is parted from its unit");
     EXPECT_EQ(BadBreak("время 9", "минут..."), "a number is parted from its unit");
     EXPECT_EQ(BadBreak("результат -", "расстояние 63\u00A0км..."), "");

@@ -18,28 +18,17 @@ using namespace catalogue;
 // Columns of the index marks in the artwork.
 inline double RuleColumn(const Mark& m) {
     switch (m.index) {
-        case Index::Ten:
-            return 443;
-        case Index::Circle:
-            return 662;
-        case Index::Triangle2:
-            return 749;
-        case Index::Triangle4:
-            return 836;
-        case Index::R:
-            return 403;
-        case Index::T360:
-            return 973;
-        case Index::Hundred14:
-            return 418;
-        case Index::AM:
-            return 568;
-        case Index::MM:
-            return 612;
-        case Index::Feet:
-            return 791;
-        case Index::None:
-            break;
+        case Index::Ten: return 443;
+        case Index::Circle: return 662;
+        case Index::Triangle2: return 749;
+        case Index::Triangle4: return 836;
+        case Index::R: return 403;
+        case Index::T360: return 973;
+        case Index::Hundred14: return 418;
+        case Index::AM: return 568;
+        case Index::MM: return 612;
+        case Index::Feet: return 791;
+        case Index::None: break;
     }
     return artwork::Column(m.scale, m.value);
 }
@@ -52,37 +41,23 @@ inline bool Slide(Scale s) {
 // The band of client y that the lessons use as a scale's line.
 inline bool OnLine(Scale s, int y) {
     switch (s) {
-        case Scale::S1a:
-            return y >= 64 && y <= 76;
-        case Scale::S1:
-            return y >= 86 && y <= 100;
-        case Scale::S2:
-            return y >= 109 && y <= 130;
-        case Scale::S3:
-            return y >= 150 && y <= 164;
-        case Scale::S4:
-            return y >= 171 && y <= 189;
-        case Scale::S5:
-            return y >= 200 && y <= 212;
-        case Scale::S6:
-            return y >= 236 && y <= 246;
-        case Scale::S7:
-            return y == 99;
-        case Scale::S8:
-            return y == 96;
-        case Scale::S9:
-            return y == 115;
-        case Scale::S16:
-            return y == 139;
+        case Scale::S1a: return y >= 64 && y <= 76;
+        case Scale::S1: return y >= 86 && y <= 100;
+        case Scale::S2: return y >= 109 && y <= 130;
+        case Scale::S3: return y >= 150 && y <= 164;
+        case Scale::S4: return y >= 171 && y <= 189;
+        case Scale::S5: return y >= 200 && y <= 212;
+        case Scale::S6: return y >= 236 && y <= 246;
+        case Scale::S7: return y == 99;
+        case Scale::S8: return y == 96;
+        case Scale::S9: return y == 115;
+        case Scale::S16: return y == 139;
         case Scale::S10:
         case Scale::S11:
-        case Scale::S14:
-            return y >= 169 && y <= 189;
+        case Scale::S14: return y >= 169 && y <= 189;
         case Scale::S12:
-        case Scale::S15:
-            return y >= 199 && y <= 210;
-        case Scale::S13:
-            return y == 229;
+        case Scale::S15: return y >= 199 && y <= 210;
+        case Scale::S13: return y == 229;
     }
     return false;
 }
@@ -101,9 +76,7 @@ inline double BodyColumn(const Mark& m, int slide) {
     return RuleColumn(m) - (Slide(m.scale) ? slide : 0);
 }
 
-inline int Hairline(const LessonStep& state) {
-    return 117 - state.nCursor;
-}
+inline int Hairline(const LessonStep& state) { return 117 - state.nCursor; }
 
 inline std::string Where(const StepNote& n) {
     return "lesson " + std::to_string(n.key) + " step " + std::to_string(n.step);
@@ -131,15 +104,9 @@ inline void ExpectPointerOnItsMark(const StepNote& n, const LessonStep* records,
     EXPECT_TRUE(OnLine(n.mark.scale, s.ptArrow.y) || OnBorder(n.mark, n.other, s.ptArrow.y))
         << Where(n) << ": y " << s.ptArrow.y;
     switch (n.act) {
-        case Act::Find:
-            ringed(BodyColumn(n.mark, state.nSlide));
-            break;
-        case Act::Read:
-            ringed(BodyColumn(n.other, state.nSlide));
-            break;  // read opposite its mark
-        case Act::Bring:
-            ringed(BodyColumn(n.other, 0));
-            break;
+        case Act::Find: ringed(BodyColumn(n.mark, state.nSlide)); break;
+        case Act::Read: ringed(BodyColumn(n.other, state.nSlide)); break;  // read opposite its mark
+        case Act::Bring: ringed(BodyColumn(n.other, 0)); break;
         default: {
             const int x = 119 - state.nCursor - state.nScroll;
             EXPECT_TRUE(s.ptArrow.x >= x - 2 && s.ptArrow.x <= x)

@@ -127,6 +127,7 @@ TEST(TaskKinds, AnswersAreParsedAsTypedOrRefused) {
         bool ok;
         double value;
     };
+    // clang-format off
     const Case cases[] = {
         {"276", tasks::AnswerForm::Plain, true, 276},
         {" 27,6 ", tasks::AnswerForm::Plain, true, 27.6},
@@ -147,6 +148,7 @@ TEST(TaskKinds, AnswersAreParsedAsTypedOrRefused) {
         {"1e3", tasks::AnswerForm::Plain, false, 0},
         {"около 5", tasks::AnswerForm::Plain, false, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         double v = 0;
         EXPECT_EQ(tasks::ParseAnswer(c.text, c.form, v), c.ok) << c.text;

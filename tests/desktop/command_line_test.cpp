@@ -1,12 +1,12 @@
 // The command line as the program reads it: which arguments start the window, which are
 // answered, and which are refused; and what the answers print.
+#include "frontend/qt/desktop/command_line.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#include "frontend/qt/desktop/command_line.h"
 
 namespace {
 
@@ -34,6 +34,7 @@ std::string Drain(std::FILE* file) {
 }  // namespace
 
 TEST(CommandLine, ArgumentsChooseRunAnswerOrRefusal) {
+    // clang-format off
     const Case cases[] = {
         {{}, StartAction::Run, nullptr},
         {{"--help"}, StartAction::Help, nullptr},
@@ -64,6 +65,7 @@ TEST(CommandLine, ArgumentsChooseRunAnswerOrRefusal) {
         {{"lesson.txt"}, StartAction::Error, "лишний аргумент «lesson.txt»"},
         {{"-"}, StartAction::Error, "лишний аргумент «-»"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::string shown;
         for (const char* arg : c.args) shown += std::string(arg) + " ";
@@ -82,11 +84,13 @@ TEST(CommandLine, AnswersGoToTheirStreamWithTheirStatus) {
         std::string out, err;
     };
     const std::string usage = UsageText();
+    // clang-format off
     const Expected expected[] = {
         {StartAction::Help, 0, usage, ""},
         {StartAction::Version, 0, "skalor 1.2.1\n", ""},
         {StartAction::Error, 2, "", "skalor: неизвестный параметр «-q»\n\n" + usage},
     };
+    // clang-format on
     for (const Expected& e : expected) {
         std::FILE* out = std::tmpfile();
         std::FILE* err = std::tmpfile();

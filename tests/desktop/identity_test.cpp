@@ -1,5 +1,7 @@
 // The program's identity as the desktop sees it, on the offscreen platform: the window's
 // icon, the desktop file name, and the installed files that must agree with them.
+#include "frontend/qt/desktop/identity.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include <cstdlib>
 #include <map>
 
-#include "frontend/qt/desktop/identity.h"
 #include "frontend/qt/main_window.h"
 #include "resources/menus.h"
 

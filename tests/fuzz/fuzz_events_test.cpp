@@ -1,5 +1,7 @@
 // Fuzzer inputs and replay scripts: the bytes an event takes, and the round trip from every
 // replay scenario to a fuzzer input and back to a script, all three runs ending alike.
+#include "tools/fuzz/fuzz_events.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,8 +9,6 @@
 #include <iterator>
 #include <random>
 #include <sstream>
-
-#include "tools/fuzz/fuzz_events.h"
 
 namespace {
 
@@ -29,6 +29,7 @@ TEST(FuzzEvents, BytesReadAsEvents) {
         std::vector<uint8_t> bytes;
         std::vector<std::string> lines;
     } cases[] = {
+        // clang-format off
         // Coordinates: a little-endian word, modulo 512, less 136.
         {{0, 0x88, 0x00, 0x50, 0x01}, {"down 0 200"}},
         {{1, 0x00, 0x00, 0xff, 0xff}, {"move -136 375"}},
@@ -49,6 +50,7 @@ TEST(FuzzEvents, BytesReadAsEvents) {
         {{13, 12, 0, 12, 1}, {"", "tap 75 215", "tap 165 215"}},
         // A row whose argument bytes are cut off ends the input.
         {{4, 0x88, 0x00, 0x88}, {}},
+        // clang-format on
     };
     for (const auto& c : cases) EXPECT_EQ(Lines(c.bytes), c.lines);
     // The step button of a running lesson: lesson 1's first box is (30, 70, 210, 200).
@@ -67,7 +69,8 @@ TEST(FuzzEvents, AnyBytesEncodeBackToTheSameEvents) {
         const std::vector<FuzzEvent> back = DecodeEvents(again.data(), again.size());
         ASSERT_EQ(back.size(), events.size());
         for (std::size_t k = 0; k < events.size(); ++k)
-            EXPECT_TRUE(back[k].row == events[k].row && back[k].a == events[k].a && back[k].b == events[k].b);
+            EXPECT_TRUE(back[k].row == events[k].row && back[k].a == events[k].a &&
+                        back[k].b == events[k].b);
     }
 }
 
@@ -85,9 +88,10 @@ std::string Ending(const std::string& script) {
 
 // The verbs that change nothing in the window, and those the fuzzer's events stand for.
 bool Carried(const std::string& verb) {
-    for (const char* v : {"state", "ui", "text", "lines", "msgbox", "table", "lessons", "frame",
-                          "zoom", "expect", "echo", "repeat", "end", "down", "move", "up", "dbl",
-                          "tap", "wait", "cmd", "select", "steal", "set", "key", "wheel"})
+    for (const char* v :
+         {"state",  "ui",   "text",   "lines", "msgbox", "table", "lessons", "frame", "zoom",
+          "expect", "echo", "repeat", "end",   "down",   "move",  "up",      "dbl",   "tap",
+          "wait",   "cmd",  "select", "steal", "set",    "key",   "wheel"})
         if (verb == v) return true;
     return false;
 }

@@ -17,11 +17,12 @@ struct PlantedFault {
     const char* name;
     const char* setup;  // replay lines that lead the window there
     CheckedEvent event;
-    const char* line;   // the checked event as a replay line
+    const char* line;  // the checked event as a replay line
     Plant plant;
     const char* reported;
 };
 
+// clang-format off
 const PlantedFault kFaults[] = {
     {"scroll past the hold's limit", "", {CheckedEvent::Tap, {100, 80}}, "tap 100 80",
      [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nScroll = kScrollHoldMax + 1; },
@@ -109,9 +110,10 @@ const PlantedFault kFaults[] = {
      "move 100 160", [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nCursor -= 1; },
      "every change of the rule asks for a repaint"},
 };
+// clang-format on
 
 class PlantedFaults : public testing::TestWithParam<PlantedFault> {
-protected:
+  protected:
     // Runs the fault's setup and its event; plants the fault when asked; the verdict.
     static std::string Verdict(const PlantedFault& c, bool planted, bool abort) {
         CFuzzRun run;

@@ -1,6 +1,6 @@
-// Random sessions of the stylus, the keys and the wheel on the headless window. After every event and every timer tick the
-// rule, the undo history, the timers and the repaint requests must obey the rules below; a
-// failing session is shrunk and printed as a replay script with its seed.
+// Random sessions of the stylus, the keys and the wheel on the headless window. After every event
+// and every timer tick the rule, the undo history, the timers and the repaint requests must obey
+// the rules below; a failing session is shrunk and printed as a replay script with its seed.
 //
 // SKALOR_PROPERTY_SEED and SKALOR_PROPERTY_RUNS override the first seed and the number of
 // sessions; session i uses seed + i, so one failing session can be rerun on its own.
@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/main_frame.h"
-#include "platform/headless/headless_host.h"
 #include "input/keys.h"
+#include "platform/headless/headless_host.h"
 #include "resources/ids.h"
 #include "resources/keys.h"
 
@@ -66,9 +66,12 @@ std::string Script(const Session& s) {
             case Kind::Wait: out << "wait " << e.a; break;
             case Kind::Cmd: out << "cmd " << CommandName(e.a); break;
             case Kind::Steal: out << "steal"; break;
-            case Kind::Key: out << "key " << KeyName(KeyCode(e.a), uint32_t(e.b)) << ' ' << e.n; break;
+            case Kind::Key:
+                out << "key " << KeyName(KeyCode(e.a), uint32_t(e.b)) << ' ' << e.n;
+                break;
             case Kind::Wheel: out << "wheel " << e.a << (e.b ? " Ctrl" : ""); break;
-            case Kind::KeyDown: case Kind::KeyUp: break;
+            case Kind::KeyDown:
+            case Kind::KeyUp: break;
         }
         out << "\n";
     }
@@ -78,7 +81,7 @@ std::string Script(const Session& s) {
 // ---- Generating sessions: points and values near the edges that matter. ----
 
 class Generator {
-public:
+  public:
     explicit Generator(uint32_t seed) : m_rng(seed) {}
 
     Session Make() {
@@ -95,14 +98,16 @@ public:
         return s;
     }
 
-private:
+  private:
     int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
     bool Chance(int oneIn) { return Int(1, oneIn) == 1; }
-    int Pick(std::initializer_list<int> values) { return values.begin()[Int(0, int(values.size()) - 1)]; }
+    int Pick(std::initializer_list<int> values) {
+        return values.begin()[Int(0, int(values.size()) - 1)];
+    }
 
     CPoint Point() {
-        const int y = Pick({Int(55, 108), Int(102, 197), Int(190, 254), Int(248, 268),
-                            Int(3, 52), Int(17, 37), Int(0, 267)});
+        const int y = Pick({Int(55, 108), Int(102, 197), Int(190, 254), Int(248, 268), Int(3, 52),
+                            Int(17, 37), Int(0, 267)});
         const int x = Pick({Int(0, 239), Int(0, 239), Int(115, 124), Int(0, 5), Int(233, 239),
                             Int(80, 160), Int(-5, 245)});
         return {x, y};
@@ -113,6 +118,7 @@ private:
             KeyCode key;
             uint32_t mods;
         } keys[] = {
+            // clang-format off
             {KEY_LEFT, MOD_NONE},  {KEY_RIGHT, MOD_NONE},  {KEY_LEFT, MOD_SHIFT},
             {KEY_RIGHT, MOD_SHIFT}, {KEY_LEFT, MOD_CTRL},  {KEY_RIGHT, MOD_CTRL},
             {KEY_LEFT, MOD_CTRL | MOD_SHIFT}, {KEY_RIGHT, MOD_CTRL | MOD_SHIFT},
@@ -122,6 +128,7 @@ private:
             {KEY_DOWN, MOD_NONE},  {KEY_UP, MOD_NONE},    {KeyLetter('A'), MOD_ALT},
             // rare: slow side switches, and the chooser
             {KeyLetter('2'), MOD_CTRL}, {KeyLetter('1'), MOD_CTRL}, {KeyLetter('T'), MOD_CTRL},
+            // clang-format on
         };
         const int last = int(std::size(keys)) - 1;
         const int pick = Chance(m_bLong ? 400 : 30) ? Int(last - 2, last) : Int(0, last - 3);
@@ -131,22 +138,28 @@ private:
 
     void AddGesture(Session& s) {
         switch (Int(0, 12)) {
-            case 10: case 11: s.events.push_back(KeyGesture()); break;
+            case 10:
+            case 11: s.events.push_back(KeyGesture()); break;
             case 12: {  // a run of notches, now and then with Ctrl, and a pause
                 const int notches = Int(1, 4);
                 for (int i = 0; i < notches; ++i) {
-                    s.events.push_back({Kind::Wheel, Pick({1, -1, 2, -3, Int(-40, 40)}), Chance(8)});
+                    s.events.push_back(
+                        {Kind::Wheel, Pick({1, -1, 2, -3, Int(-40, 40)}), Chance(8)});
                     if (Chance(2)) s.events.push_back({Kind::Wait, Pick({1, 100, 399, 400, 401})});
                 }
                 break;
             }
-            case 0: case 1: case 2: case 3: {  // a press, some moves and waits, a release
+            case 0:
+            case 1:
+            case 2:
+            case 3: {  // a press, some moves and waits, a release
                 CPoint p = Point();
                 s.events.push_back({Kind::Down, p.x, p.y});
                 const int steps = Int(0, 6);
                 for (int i = 0; i < steps; ++i) {
                     if (Chance(3)) {
-                        s.events.push_back({Kind::Wait, Pick({1, 10, 50, 290, 300, 310, 320, 700})});
+                        s.events.push_back(
+                            {Kind::Wait, Pick({1, 10, 50, 290, 300, 310, 320, 700})});
                     } else {
                         p.x += Pick({0, 1, -1, Int(-4, 4), Int(-25, 25), Int(-300, 300)});
                         if (Chance(4)) p.y += Int(-20, 20);
@@ -166,7 +179,8 @@ private:
                 s.events.push_back({Kind::Up, p.x, p.y});
                 break;
             }
-            case 5: case 6: s.events.push_back(Command()); break;
+            case 5:
+            case 6: s.events.push_back(Command()); break;
             case 7: s.events.push_back({Kind::Wait, Int(0, 400)}); break;
             case 8: {  // stray events out of order
                 const CPoint p = Point();
@@ -216,7 +230,7 @@ struct Snapshot {
 using Sabotage = std::function<void(const Event&, CMainFrame&, CHeadlessHost&)>;
 
 class Runner {
-public:
+  public:
     // With a window, sessions run on it after a reset (fast); without, each on a new one.
     explicit Runner(CHeadlessHost* host = nullptr, CMainFrame* frame = nullptr,
                     Sabotage sabotage = nullptr)
@@ -256,7 +270,7 @@ public:
         return m_error;
     }
 
-private:
+  private:
     static void Reset(CHeadlessHost& host, CMainFrame& frame) {
         host.ReleaseCapture();
         host.KillTimer(TIMER_HOLD);
@@ -273,9 +287,16 @@ private:
     }
 
     Snapshot Take() const {
-        return {f->m_rule, f->m_undo, f->m_gesture, h->HasCapture(), h->TimerRunning(TIMER_HOLD),
-                h->TimerRunning(TIMER_REPEAT), f->m_training.m_bListOpen || f->m_training.m_nLesson > 0,
-                h->RepaintRequests(), h->TimerRunning(TIMER_WHEEL), f->PendingChange(),
+        return {f->m_rule,
+                f->m_undo,
+                f->m_gesture,
+                h->HasCapture(),
+                h->TimerRunning(TIMER_HOLD),
+                h->TimerRunning(TIMER_REPEAT),
+                f->m_training.m_bListOpen || f->m_training.m_nLesson > 0,
+                h->RepaintRequests(),
+                h->TimerRunning(TIMER_WHEEL),
+                f->PendingChange(),
                 f->CommandState(ID_UNDO)->enabled};
     }
 
@@ -283,8 +304,9 @@ private:
         if (!m_error.empty()) return;
         std::ostringstream s;
         s << "event " << m_at + 1 << ": " << what << "  [scroll=" << f->m_rule.m_nScroll
-          << " slide=" << f->m_rule.m_nSlide << " cursor=" << f->m_rule.m_nCursor << " clamp=" << f->m_rule.m_bClamp
-          << " undo=" << f->m_undo.m_nUndoCount << " mode=" << f->m_gesture.m_nDragMode << "]";
+          << " slide=" << f->m_rule.m_nSlide << " cursor=" << f->m_rule.m_nCursor
+          << " clamp=" << f->m_rule.m_bClamp << " undo=" << f->m_undo.m_nUndoCount
+          << " mode=" << f->m_gesture.m_nDragMode << "]";
         m_error = s.str();
     }
 
@@ -366,7 +388,8 @@ private:
 
     // The replay tool paints after every event; only training's paints change state.
     void Paint() {
-        if (h->TakeInvalid() && (f->m_training.m_bListOpen || f->m_training.m_nLesson > 0)) f->OnPaint(m_window);
+        if (h->TakeInvalid() && (f->m_training.m_bListOpen || f->m_training.m_nLesson > 0))
+            f->OnPaint(m_window);
     }
 
     static bool SameOffsets(const CRuleState& x, const CRuleState& y) {
@@ -403,16 +426,19 @@ private:
         // Repaints: at most one per handler (a lesson's step that turns the side asks twice),
         // and one for every change of the rule.
         const int64_t repaints = a.repaints - b.repaints;
-        if (repaints > 1 && !training) Fail(std::to_string(repaints) + " repaint requests from one handler");
+        if (repaints > 1 && !training)
+            Fail(std::to_string(repaints) + " repaint requests from one handler");
         if (ruleChanged && repaints != 1) Fail("the rule changed without a repaint request");
 
         // A key press or a wheel run that moved the rule is recorded first by every other event
         // and command, by the release of its key and by the wheel's timer: that entry is taken
         // as made before the event's own change.
-        const bool keyEvent = e.kind == Kind::KeyDown || e.kind == Kind::KeyUp || e.kind == Kind::Wheel;
-        const bool flushes = !keyEvent ? e.kind != Kind::Wait && e.kind != Kind::Steal
-                                       : (e.kind == Kind::KeyDown && !e.n) || e.kind == Kind::KeyUp ||
-                                             (e.kind == Kind::Wheel && e.b);
+        const bool keyEvent =
+            e.kind == Kind::KeyDown || e.kind == Kind::KeyUp || e.kind == Kind::Wheel;
+        const bool flushes = !keyEvent
+                                 ? e.kind != Kind::Wait && e.kind != Kind::Steal
+                                 : (e.kind == Kind::KeyDown && !e.n) || e.kind == Kind::KeyUp ||
+                                       (e.kind == Kind::Wheel && e.b);
         // Which gesture of the keys or the wheel runs, and whether it moved the rule, is kept
         // here apart from the window's own record.
         const bool ends = flushes || tick == TIMER_WHEEL;
@@ -421,13 +447,16 @@ private:
         if (pending && ends) flushed.PushUndo(b.rule.m_nSlide, b.rule.m_nScroll, b.rule.m_nCursor);
         if (ends) m_start.reset();
         const bool busy = b.capture || b.gesture.m_bRepeating;
-        if (e.kind == Kind::KeyDown && !e.n && !b.training && !busy && IsMoveKey(KeyCode(e.a), uint32_t(e.b)))
+        if (e.kind == Kind::KeyDown && !e.n && !b.training && !busy &&
+            IsMoveKey(KeyCode(e.a), uint32_t(e.b)))
             m_start = b.rule;
-        if (e.kind == Kind::Wheel && !e.b && e.a && !b.training && !busy && !m_start) m_start = b.rule;
+        if (e.kind == Kind::Wheel && !e.b && e.a && !b.training && !busy && !m_start)
+            m_start = b.rule;
         if ((flushes || tick == TIMER_WHEEL) && (a.pending || a.wheel) &&
             !(e.kind == Kind::KeyDown || e.kind == Kind::Wheel))
             Fail("a key press or wheel run outlived an event that ends it");
-        if (tick == TIMER_WHEEL && (a.pending || a.wheel)) Fail("the wheel's timer did not end its run");
+        if (tick == TIMER_WHEEL && (a.pending || a.wheel))
+            Fail("the wheel's timer did not end its run");
 
         // The undo history: pushes, undos and the count.
         const CUndoHistory& ub = flushed;
@@ -473,16 +502,19 @@ private:
             if (!newestIsState()) Fail("after a push the rule is not the newest entry");
         }
         // A fresh press that recorded the last one's entry may move the rule after it.
-        if (!undo && !pushed && pending && ends &&
-            !SameOffsets(Newest(ua), a.rule) && !(keyEvent && SameOffsets(Newest(ua), b.rule)))
+        if (!undo && !pushed && pending && ends && !SameOffsets(Newest(ua), a.rule) &&
+            !(keyEvent && SameOffsets(Newest(ua), b.rule)))
             Fail("the entry of a key press or wheel run is not the rule it left");
-        if (b.pending != pending) Fail("the window's record of a key or wheel change is not the rule's");
+        if (b.pending != pending)
+            Fail("the window's record of a key or wheel change is not the rule's");
 
         // Who pushes: every captured release exactly once, the fetch, and training's presses;
         // opening the chooser ends a captured gesture as its release would.
         const bool capturedRelease = e.kind == Kind::Up && b.capture;
-        const bool chooserEnds = e.kind == Kind::Cmd && e.a == ID_TRAINING && commandRan && b.capture;
-        if ((capturedRelease || chooserEnds) && !pushed) Fail("a captured release pushed no undo entry");
+        const bool chooserEnds =
+            e.kind == Kind::Cmd && e.a == ID_TRAINING && commandRan && b.capture;
+        if ((capturedRelease || chooserEnds) && !pushed)
+            Fail("a captured release pushed no undo entry");
         if (pushed && !(capturedRelease || chooserEnds || e.kind == Kind::Dbl ||
                         ((e.kind == Kind::Down || e.kind == Kind::KeyDown) && training)))
             Fail("an undo entry was pushed by an event that must not push");
@@ -495,12 +527,14 @@ private:
             Fail("a captured release left a nudge flag");
         if (e.kind == Kind::Move && !b.gesture.m_bRepeating && (a.hold || a.repeat))
             Fail("a move left a timer running");
-        if (e.kind == Kind::Move && b.gesture.m_bRepeating && (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
+        if (e.kind == Kind::Move && b.gesture.m_bRepeating &&
+            (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
             Fail("a move dragged while repeating");
         if (e.kind == Kind::Down && !b.training && (!a.hold || a.gesture.m_bRepeating))
             Fail("a press did not start the hold afresh");
         if (a.gesture.m_bRepeating && a.hold) Fail("the hold timer runs on while repeating");
-        if (tick == TIMER_REPEAT && !a.gesture.m_bRepeating) Fail("a repeat tick did not set repeating");
+        if (tick == TIMER_REPEAT && !a.gesture.m_bRepeating)
+            Fail("a repeat tick did not set repeating");
         if (e.kind == Kind::Steal && ruleChanged) Fail("losing the capture moved the rule");
         if (e.kind == Kind::Steal && (a.hold || a.repeat || a.gesture.m_bRepeating))
             Fail("losing the capture left the hold or the repeat running");
@@ -511,11 +545,14 @@ private:
         // The keys and the wheel: nothing under the stylus; a key moves one part, clamped the
         // slide and the cursor together; the wheel only the view.
         if (keyEvent && !training && !undo) {
-            if ((b.capture || b.gesture.m_bRepeating) && (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
+            if ((b.capture || b.gesture.m_bRepeating) &&
+                (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
                 Fail("a key or the wheel moved the rule under the stylus");
-            if (b.rule.m_bClamp && ds != dc) Fail("clamped, a key moved the slide and the cursor apart");
+            if (b.rule.m_bClamp && ds != dc)
+                Fail("clamped, a key moved the slide and the cursor apart");
             if (!b.rule.m_bClamp && ds && dc) Fail("a key moved the slide and the cursor together");
-            if (e.kind == Kind::Wheel && (ds || dc)) Fail("the wheel moved the slide or the cursor");
+            if (e.kind == Kind::Wheel && (ds || dc))
+                Fail("the wheel moved the slide or the cursor");
             if (e.kind == Kind::KeyUp && (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
                 Fail("a key's release moved the rule");
         }
@@ -523,9 +560,10 @@ private:
             Fail("the capture was taken by an event that is no press");
 
         // Clamp: a slide step carries the cursor by the same amount, or the slide moves alone.
-        const bool slideMode = b.gesture.m_nDragMode == DRAG_SLIDE ||
-                               b.gesture.m_nDragMode == DRAG_MAPSLIDE;
-        if (!training && !undo && slideMode && (e.kind == Kind::Move || tick || e.kind == Kind::Up)) {
+        const bool slideMode =
+            b.gesture.m_nDragMode == DRAG_SLIDE || b.gesture.m_nDragMode == DRAG_MAPSLIDE;
+        if (!training && !undo && slideMode &&
+            (e.kind == Kind::Move || tick || e.kind == Kind::Up)) {
             if (b.rule.m_bClamp && ds != dc) Fail("clamped, the slide and the cursor moved apart");
             if (!b.rule.m_bClamp && dc) Fail("unclamped, a slide step moved the cursor");
         }
@@ -539,25 +577,30 @@ private:
             for (Range& r : m_range) r = kAny;
         } else if (undo) {
             // Restored as pushed: a value one of the writers below stored before.
-            CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollHoldMin, kScrollHoldMax}, "undo");
+            CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollHoldMin, kScrollHoldMax},
+                       "undo");
             CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "undo");
             CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax}, "undo");
         } else if (tick) {
-            CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollHoldMin, kScrollHoldMax}, "the repeat");
+            CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollHoldMin, kScrollHoldMax},
+                       "the repeat");
             CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "the repeat");
-            CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax}, "the repeat");
+            CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax},
+                       "the repeat");
         } else if (e.kind == Kind::Move) {
             CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollMin, kScrollMax}, "a drag");
             CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "a drag");
             CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax}, "a drag");
         } else if (keyEvent) {
-            CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollMin, kScrollMax}, "a key or the wheel");
+            CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {kScrollMin, kScrollMax},
+                       "a key or the wheel");
             CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "a key");
             CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax}, "a key");
         } else if (e.kind == Kind::Up || e.kind == Kind::Dbl) {
             CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {1, 0}, "a nudge or the fetch");
             CheckWrite(1, b.rule.m_nSlide, a.rule.m_nSlide, {kSlideMin, kSlideMax}, "a nudge");
-            CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax}, "a nudge or the fetch");
+            CheckWrite(2, b.rule.m_nCursor, a.rule.m_nCursor, {kCursorMin, kCursorMax},
+                       "a nudge or the fetch");
         } else {
             // Presses, side and clamp commands and the capture's loss move no offset.
             CheckWrite(0, b.rule.m_nScroll, a.rule.m_nScroll, {1, 0}, "this event");
@@ -596,7 +639,8 @@ Session Shrink(Session s, const std::function<bool(const Session&)>& fails) {
                 at += chunk;
         }
     }
-    for (int32_t Session::*field : {&Session::scroll, &Session::slide, &Session::cursor, &Session::clamp}) {
+    for (int32_t Session::*field :
+         {&Session::scroll, &Session::slide, &Session::cursor, &Session::clamp}) {
         Session t = s;
         t.*field = 0;
         if (fails(t)) s = t;
@@ -622,9 +666,11 @@ TEST(GestureProperties, RandomSessionsKeepRangesHistoryTimersAndRepaints) {
         // Confirm on a new window, as the replay tool would start, then shrink.
         const std::string error = Runner().Run(session);
         // Each candidate runs on a new window, as the replay tool starts.
-        const Session small = Shrink(session, [](const Session& t) { return !Runner().Run(t).empty(); });
+        const Session small =
+            Shrink(session, [](const Session& t) { return !Runner().Run(t).empty(); });
         ADD_FAILURE() << "seed " << seed << " (SKALOR_PROPERTY_SEED=" << seed
-                      << " SKALOR_PROPERTY_RUNS=1): " << (error.empty() ? "fails only after a reset" : error)
+                      << " SKALOR_PROPERTY_RUNS=1): "
+                      << (error.empty() ? "fails only after a reset" : error)
                       << "\nshortest failing script (" << Runner().Run(small) << "):\n"
                       << Script(small);
         return;
@@ -646,6 +692,7 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
         const char* reported;
         std::vector<Kind> shortest;
     } cases[] = {
+        // clang-format off
         {"slide past its limit",
          onRelease([](CMainFrame& f, CHeadlessHost& h) { f.m_rule.m_nSlide = 1300; h.Invalidate(); }),
          "slide 1300 is outside what a nudge may store", {Kind::Up}},
@@ -676,6 +723,7 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
                  *history = f.m_undo;
          },
          "a captured release pushed no undo entry", {Kind::Down, Kind::Up}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         auto fails = [&](const Session& t) {
@@ -688,7 +736,8 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
             s = Generator(seed).Make();
         }
         const Session small = Shrink(s, [&](const Session& t) { return !fails(t).empty(); });
-        EXPECT_NE(fails(small).find(c.reported), std::string::npos) << c.name << ": " << fails(small);
+        EXPECT_NE(fails(small).find(c.reported), std::string::npos)
+            << c.name << ": " << fails(small);
         std::vector<Kind> kinds;
         for (const Event& e : small.events) kinds.push_back(e.kind);
         EXPECT_EQ(kinds, c.shortest) << c.name << "\n" << Script(small);

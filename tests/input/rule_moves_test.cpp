@@ -1,10 +1,11 @@
 // Drags, nudges, press-and-hold steps and the fetch as functions of the rule: gearing on the
 // mini-map, the both-or-neither rule of clamp mode, and the two ways a step meets a limit.
+#include "input/rule_moves.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "input/rule_moves.h"
 #include "tests/input/rule_fixture.h"
 
 namespace {
@@ -25,8 +26,10 @@ TEST(DragStep, MiniMapGearingTruncatesEachEventOnItsOwn) {
     struct {
         int d, scroll, slide;
     } const cases[] = {
+        // clang-format off
         {1, -5, 5}, {-1, 5, -5}, {2, -10, 10}, {-2, 10, -10},
         {3, -16, 16}, {4, -21, 21}, {-4, 21, -21}, {20, -107, 109},
+        // clang-format on
     };
     for (const auto& c : cases) {
         CRuleState view = Rule(500, 0, 0, 0);
@@ -72,6 +75,7 @@ TEST(DragStep, RangesAcceptTheirLimitsAndRefuseWholeBeyond) {
         int d;
         bool accepted;
     } const cases[] = {
+        // clang-format off
         {DRAG_BODY, {1050, 0, 0}, 5, true},      {DRAG_BODY, {1050, 0, 0}, 6, false},
         {DRAG_BODY, {-6, 0, 0}, -5, true},       {DRAG_BODY, {-6, 0, 0}, -6, false},
         {DRAG_MAPWINDOW, {-6, 0, 0}, 1, true},   {DRAG_MAPWINDOW, {-7, 0, 0}, 1, false},
@@ -84,12 +88,14 @@ TEST(DragStep, RangesAcceptTheirLimitsAndRefuseWholeBeyond) {
         // A scroll left at the hold's -12 or 1056 may only come back inward.
         {DRAG_BODY, {1056, 0, 0}, 1, false},     {DRAG_BODY, {1056, 0, 0}, -1, true},
         {DRAG_BODY, {-12, 0, 0}, -1, false},     {DRAG_BODY, {-12, 0, 0}, 1, true},
+        // clang-format on
     };
     for (const auto& c : cases) {
         CRuleState r = Rule(c.start.scroll, c.start.slide, c.start.cursor, 0);
         const CRuleState before = r;
         EXPECT_EQ(DragStep(r, c.mode, c.d), c.accepted) << "mode " << c.mode << " d " << c.d;
-        if (!c.accepted) ExpectOffsets(r, {before.m_nScroll, before.m_nSlide, before.m_nCursor}, "refused");
+        if (!c.accepted)
+            ExpectOffsets(r, {before.m_nScroll, before.m_nSlide, before.m_nCursor}, "refused");
     }
 }
 
@@ -151,9 +157,11 @@ TEST(RepeatStep, PanIsCutBackToTheHoldLimitsAndAlwaysRepaints) {
         int tapX;
         int32_t after;
     } const cases[] = {
+        // clang-format off
         {0, 119, 20},       {100, 120, 80},     {1036, 0, 1056},   {1050, 100, 1056},
         {1056, 100, 1056},  {5, 200, -12},     {-12, 239, -12},   {-8, 119, 12},
         {1056, 120, 1036},
+        // clang-format on
     };
     for (const auto& c : cases) {
         CRuleState r = Rule(c.scroll, 3, 4, 1);
@@ -189,14 +197,14 @@ TEST(FetchCursor, PutsTheHairlineUnderTheTapWhenItFits) {
     EXPECT_EQ(FetchCursor(Rule(500, 0, -1000, 0), {235, 264}), -616);
     EXPECT_EQ(FetchCursor(Rule(0, 0, -1000, 0), {32, 258}), 87);
     EXPECT_EQ(FetchCursor(Rule(1055, 0, 0, 0), {41, 258}), -977);  // h -936
-    EXPECT_FALSE(FetchCursor(Rule(0, 0, -1000, 0), {31, 258}));   // would be 88
-    EXPECT_FALSE(FetchCursor(Rule(1056, 0, 0, 0), {200, 258}));   // would be -1137
+    EXPECT_FALSE(FetchCursor(Rule(0, 0, -1000, 0), {31, 258}));    // would be 88
+    EXPECT_FALSE(FetchCursor(Rule(1056, 0, 0, 0), {200, 258}));    // would be -1137
     EXPECT_FALSE(FetchCursor(Rule(500, 0, -1000, 0), {2, 258}));
     EXPECT_FALSE(FetchCursor(Rule(500, 0, -1000, 0), {236, 258}));
     EXPECT_FALSE(FetchCursor(Rule(500, 0, -1000, 0), {100, 251}));
     EXPECT_FALSE(FetchCursor(Rule(500, 0, -1000, 0), {100, 265}));
-    EXPECT_FALSE(FetchCursor(Rule(0, 0, -1000, 1), {200, 258}));  // clamped
-    EXPECT_FALSE(FetchCursor(Rule(0, 0, -140, 0), {200, 258}));   // h 259
+    EXPECT_FALSE(FetchCursor(Rule(0, 0, -1000, 1), {200, 258}));   // clamped
+    EXPECT_FALSE(FetchCursor(Rule(0, 0, -140, 0), {200, 258}));    // h 259
     EXPECT_EQ(FetchCursor(Rule(0, 0, -141, 0), {200, 258}), -81);  // h 260
     EXPECT_FALSE(FetchCursor(Rule(INT32_MIN, 0, INT32_MIN, 0), {200, 258}));
     EXPECT_FALSE(FetchCursor(Rule(INT32_MAX, 0, INT32_MAX, 0), {200, 258}));

@@ -33,9 +33,9 @@ std::vector<unsigned char> FourBitFile() {
     Put(f, 14, 40, 4);  // header size
     Put(f, 18, kWidth, 4);
     Put(f, 22, kHeight, 4);  // positive: bottom-up
-    Put(f, 26, 1, 2);  // planes
-    Put(f, 28, 4, 2);  // bits per pixel
-    Put(f, 30, 0, 4);  // no compression
+    Put(f, 26, 1, 2);        // planes
+    Put(f, 28, 4, 2);        // bits per pixel
+    Put(f, 30, 0, 4);        // no compression
     Put(f, 34, std::uint32_t(kStride * kHeight), 4);
     Put(f, 46, 16, 4);  // colours used
     for (int i = 0; i < 16; ++i) {
@@ -49,7 +49,7 @@ std::vector<unsigned char> FourBitFile() {
         row[0] = static_cast<unsigned char>(IndexAt(0, y) << 4 | IndexAt(1, y));
         row[1] = static_cast<unsigned char>(IndexAt(2, y) << 4 | IndexAt(3, y));
         row[2] = static_cast<unsigned char>(IndexAt(4, y) << 4 | 0xF);  // low nibble: past the edge
-        row[3] = 0xEE;  // padding
+        row[3] = 0xEE;                                                  // padding
     }
     return f;
 }
@@ -76,6 +76,7 @@ TEST(DecodeBmp, RefusesOtherFormsAndDamagedFiles) {
         std::uint32_t value;
         int bytes;
     };
+    // clang-format off
     const Case cases[] = {
         {"not BM", 0, 'B' | 'A' << 8, 2},
         {"8 bits a pixel", 28, 8, 2},
@@ -91,6 +92,7 @@ TEST(DecodeBmp, RefusesOtherFormsAndDamagedFiles) {
         {"file cut inside the palette", 100, 0, 0},
         {"file cut one byte short of the last row", good.size() - 1, 0, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::vector<unsigned char> f = good;
         if (c.bytes == 0)

@@ -1,7 +1,7 @@
 // The headless window's clock and list box, which every scenario test leans on.
-#include <gtest/gtest.h>
-
 #include "platform/headless/headless_host.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

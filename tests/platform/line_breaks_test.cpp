@@ -1,11 +1,11 @@
 // Line breaking, with a measure of one pixel a character, so that a width is a count of
 // characters and every case can be read off the table.
+#include "platform/line_breaks.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "platform/line_breaks.h"
 
 namespace {
 
@@ -30,6 +30,7 @@ struct Case {
     std::vector<std::string> lines;
 };
 
+// clang-format off
 const Case kCases[] = {
     {"nothing to draw", "", 10, {}},
     {"only spaces", "   ", 10, {}},
@@ -51,6 +52,7 @@ const Case kCases[] = {
     {"letters of two bytes are never split", "жжжжж", 2, {"жж", "жж", "ж"}},
     {"a line narrower than a letter still takes one", "ab c", 0, {"a", "b", "c"}},
 };
+// clang-format on
 
 TEST(LineBreaks, BreakOnlyAtSpacesAndInsideAWordOnlyWhereItMust) {
     for (const Case& c : kCases) EXPECT_EQ(Break(c.text, c.width), c.lines) << c.what;

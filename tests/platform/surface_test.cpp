@@ -1,8 +1,8 @@
 // The drawing conventions every picture relies on: fills and ellipses leave out their right
 // and bottom bounds, a line stops before its end point, copies clip to both images.
-#include <gtest/gtest.h>
-
 #include "platform/surface.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -50,6 +50,7 @@ TEST(Surface, LinesStopBeforeTheirEndPointInEveryDirection) {
         int x0, y0, x1, y1;
         Extent expected;
     };
+    // clang-format off
     const Case cases[] = {
         {2, 5, 9, 5, {2, 5, 8, 5}},  // right
         {9, 5, 2, 5, {3, 5, 9, 5}},  // left
@@ -58,6 +59,7 @@ TEST(Surface, LinesStopBeforeTheirEndPointInEveryDirection) {
         {1, 1, 6, 6, {1, 1, 5, 5}},  // diagonal
         {6, 1, 1, 6, {2, 1, 6, 5}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         CSurface s(12, 10);
         s.FillSolidRect(0, 0, 12, 10, kWhite);

@@ -41,7 +41,8 @@ TEST_F(Training, TheListWidgetLivesOnlyWhileTheChooserIsOpen) {
     const QImage* backing = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
     ASSERT_NE(backing, nullptr);
     const QRect row5 = list->visualItemRect(list->item(5));
-    const QPoint paper = list->viewport()->mapTo(window.get(), QPoint(row5.left() + 1, row5.center().y()));
+    const QPoint paper =
+        list->viewport()->mapTo(window.get(), QPoint(row5.left() + 1, row5.center().y()));
     EXPECT_EQ(backing->pixel(paper), list->palette().color(QPalette::Base).rgb());
 
     // Clicking a title selects it; the list has the keys while it is open.

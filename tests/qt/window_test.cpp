@@ -23,22 +23,28 @@ struct ExpectedItem {
 
 // The captions byte for byte. Latin letters: C, B, O as first letters, p in "Пpижать".
 const std::vector<ExpectedItem> kFileItems = {
+    // clang-format off
     {"Cторона 1", ID_SIDE1, "C", "Ctrl+1"},
     {"Cторона 2", ID_SIDE2, "C", "Ctrl+2"},
     {nullptr, 0, "", ""},
     {"Bыход", ID_EXIT, "B", "Ctrl+Q"},
+    // clang-format on
 };
 const std::vector<ExpectedItem> kOperationsItems = {
+    // clang-format off
     {"Oтменить", ID_UNDO, "O", "Ctrl+Z"},         {nullptr, 0, "", ""},
     {"Пpижать визирку", ID_CLAMP, "p", "Ctrl+L"}, {nullptr, 0, "", ""},
     {"Oбучение...", ID_TRAINING, "O", "Ctrl+T"},  {"Задачи...", ID_TASKS, "", "Ctrl+E"},
     {nullptr, 0, "", ""},
     {"Клавиши", ID_KEYS, "", ""},                 {"O программе...", ID_ABOUT, "O", ""},
+    // clang-format on
 };
 const std::vector<ExpectedItem> kViewItems = {
+    // clang-format off
     {"Крупнее", ID_VIEW_LARGER, "", "Ctrl++"},
     {"Мельче", ID_VIEW_SMALLER, "", "Ctrl+-"},
     {"Обычный размер", ID_VIEW_NORMAL, "", "Ctrl+0"},
+    // clang-format on
 };
 
 // What the menu shows: the text without Qt's mnemonic mark.

@@ -39,6 +39,7 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         "repeat 30\n  wait 1000000000\nend\nexpect repaints=3099999970 timers=repeat\n"
         "up 100 80\nwait 1000000000\nexpect undo=1 timers=- scroll=1056\n";
     const std::string kBom = "\xEF\xBB\xBF";
+    // clang-format off
     const Case cases[] = {
         {"a directory", "", "DIR", 2, "", "DIR: cannot be read\n"},
         {"a missing file", "", "DIR/none.rpl", 2, "", "DIR/none.rpl: cannot be read\n"},
@@ -95,6 +96,7 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         {"answers and solutions without a task", "answer 5\nshow\nnext\nexpect task=0 verdict=- showing=-1\n",
          nullptr, 0, "no task\nno task\nno step\n", ""},
     };
+    // clang-format on
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string folder = dir.path().toStdString();
@@ -142,11 +144,13 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
 // a repaint request; waits of one millisecond run every tick. Both end in the same state,
 // the repaint count included, whatever the press holds.
 TEST(ReplayTool, ALongWaitEndsAsItsMillisecondsOneByOne) {
+    // clang-format off
     const char* const presses[] = {
         "down 100 80", "down 200 220", "down 100 150", "down 200 150",
         "down 30 255", "down 30 25",   "down 200 38",  "down 60 150\nmove 65 150\nup 65 150",
         "wheel -2",    "key Shift+Left 3",
     };
+    // clang-format on
     for (const char* press : presses) {
         for (const char* clamp : {"", "cmd ID_CLAMP\n"}) {
             const std::string start =

@@ -36,9 +36,11 @@ std::string Bytes(const EmbeddedImage* image) {
 
 TEST(ImageArchive, EachImageIsFoundByItsIdAndOnlyThat) {
     const auto tar = Tar({{"133.bmp", "BM one"},
+                          // clang-format off
                           {"134.bmp", std::string(700, 'x')},
                           {"readme.txt", "not an image"},
                           {"135.bmp", ""}});
+    // clang-format on
     ASSERT_TRUE(SetImageArchive(tar.data(), tar.size()));
     EXPECT_EQ(Bytes(FindEmbeddedImage(133)), "BM one");
     EXPECT_EQ(Bytes(FindEmbeddedImage(134)), std::string(700, 'x'));  // past one block

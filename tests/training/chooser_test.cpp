@@ -1,7 +1,8 @@
 // The lesson chooser: its list, its hit test and its presses.
+#include "training/chooser.h"
+
 #include <gtest/gtest.h>
 
-#include "training/chooser.h"
 #include "training/lesson_list.h"
 #include "training_rig.h"
 
@@ -33,6 +34,7 @@ TEST(ChooserHitTest, ButtonsAcceptTheirInsideLessTheLeftColumnAndTopRow) {
         int x, y;
         int32_t result;
     };
+    // clang-format off
     const Case cases[] = {
         // "Отменить", drawn over x 35..114, y 200..229.
         {35, 215, -1}, {36, 215, 0}, {114, 215, 0}, {115, 215, -1},
@@ -43,6 +45,7 @@ TEST(ChooserHitTest, ButtonsAcceptTheirInsideLessTheLeftColumnAndTopRow) {
         // Between the buttons, on the list, and outside the panel.
         {120, 215, -1}, {100, 100, -1}, {2, 2, -1},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(HitTestChooser(&list, c.x, c.y), c.result) << c.x << ", " << c.y;
 }
@@ -90,7 +93,7 @@ TEST(Chooser, PressesOffTheButtonsChangeNothingAndRepaintNothing) {
     // On the panel beside and between the buttons, on the buttons' excluded edges, on the
     // rule outside the panel, and on the list box's area.
     const CPoint presses[] = {{10, 215}, {120, 215}, {220, 235}, {35, 215}, {125, 210},
-                              {60, 200}, {150, 230}, {100, 150}, {2, 250}, {120, 260}};
+                              {60, 200}, {150, 230}, {100, 150}, {2, 250},  {120, 260}};
     for (const CPoint& p : presses) {
         w.Tap(p.x, p.y);
         w.frame.OnLButtonDblClk(0, p);

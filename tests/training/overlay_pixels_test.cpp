@@ -177,7 +177,8 @@ TEST(OverlayPixels, AStepBoxWithItsPointerMark) {
 // `ink` tells the pixels of the drawing looked at from what lies around it.
 template <typename Pred>
 void ExpectDrawnAtK(const CPixmap& small, const CPixmap& big, int k, CRect area, Pred ink) {
-    SCOPED_TRACE(testing::Message() << "area " << area.left << ", " << area.top << ", " << area.right << ", " << area.bottom);
+    SCOPED_TRACE(testing::Message() << "area " << area.left << ", " << area.top << ", "
+                                    << area.right << ", " << area.bottom);
     Ink one, many;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
@@ -246,7 +247,9 @@ TEST(OverlayPixels, TheChooserAtThreeTimes) {
 TEST(OverlayPixels, AStepBoxAndItsPointerAtThreeTimes) {
     // Lesson 2's second step: box (30, 150, 210, 240), pointer at (50, 100).
     constexpr int k = 3;
-    const int position = int(std::find_if(kLessonList, kLessonList + 36, [](const LessonEntry& e) { return e.key == 2; }) - kLessonList);
+    const int position = int(std::find_if(kLessonList, kLessonList + 36,
+                                          [](const LessonEntry& e) { return e.key == 2; }) -
+                             kLessonList);
     TrainingRig one, three(k);
     for (TrainingRig* w : {&one, &three}) {
         w->Start(position);
@@ -258,7 +261,7 @@ TEST(OverlayPixels, AStepBoxAndItsPointerAtThreeTimes) {
     ExpectRowAtK(s, k, 240, 30, 210, kLineColour);
     ExpectColumnAtK(s, k, 30, 150, 240, kLineColour);
     ExpectColumnAtK(s, k, 210, 150, 240, kLineColour);
-    ExpectRowAtK(s, k, 200, 90, 149, kLineColour);  // the button's top edge
+    ExpectRowAtK(s, k, 200, 90, 149, kLineColour);                // the button's top edge
     ExpectDrawnAtK(one.window, s, k, {31, 151, 210, 200}, Dark);  // the text
     ExpectDrawnAtK(one.window, s, k, {81, 201, 159, 229}, Dark);  // the caption
     ExpectDrawnAtK(one.window, s, k, {32, 82, 69, 119}, Azure);   // the ring
@@ -284,7 +287,8 @@ TEST(OverlayPixels, TheChooserOverALessonHidesTheStepBoxUntilItCloses) {
     alone.Command(ID_TRAINING);
     int differ = 0;
     for (int y = 0; y < 268; ++y)
-        for (int x = 0; x < 240; ++x) differ += lesson.window.Pixel(x, y) != alone.window.Pixel(x, y);
+        for (int x = 0; x < 240; ++x)
+            differ += lesson.window.Pixel(x, y) != alone.window.Pixel(x, y);
     EXPECT_EQ(differ, 0);
     ExpectButton(lesson.window, 35, 200);
     ExpectButton(lesson.window, 125, 200);

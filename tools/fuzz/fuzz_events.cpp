@@ -29,9 +29,9 @@ constexpr int32_t kWaitSpan = 2048;  // up to 2047 ms a wait; longer ones take s
 constexpr int32_t kItemLow = -2, kItemSpan = 40;  // list items: the 36 titles and beyond
 
 // The commands of the replay tool, by name.
-const char* const kCommandNames[] = {"ID_SIDE1",    "ID_SIDE2", "ID_EXIT",       "ID_UNDO",
-                                     "ID_TB_UNDO",  "ID_CLAMP", "ID_TRAINING",   "ID_ABOUT",
-                                     "ID_TB_BUTTON1", "IDOK",   "ID_KEYS"};
+const char* const kCommandNames[] = {"ID_SIDE1",      "ID_SIDE2", "ID_EXIT",     "ID_UNDO",
+                                     "ID_TB_UNDO",    "ID_CLAMP", "ID_TRAINING", "ID_ABOUT",
+                                     "ID_TB_BUTTON1", "IDOK",     "ID_KEYS"};
 constexpr int kCommandCount = int(sizeof kCommandNames / sizeof *kCommandNames);
 
 // The fixture's fields and the values each may take: the widest ranges the rule reaches.
@@ -40,12 +40,15 @@ struct Field {
     int32_t low, high;
 };
 const Field kFields[] = {{"scroll", kScrollHoldMin, kScrollHoldMax},
+                         // clang-format off
                          {"slide", kSlideMin, kSlideMax},
                          {"cursor", kCursorMin, kCursorMax},
                          {"clamp", 0, 1}};
+// clang-format on
 constexpr int kFieldCount = 4;
 
 // Every key the window knows, by code; a key event takes one with any modifiers.
+// clang-format off
 const KeyCode kKeys[] = {
     KEY_LEFT,  KEY_RIGHT, KEY_UP,    KEY_DOWN,   KEY_PAGEUP, KEY_PAGEDOWN, KEY_HOME,
     KEY_END,   KEY_RETURN, KEY_ENTER, KEY_ESCAPE, KEY_SPACE, KEY_PLUS,     KEY_MINUS,
@@ -57,6 +60,7 @@ const KeyCode kKeys[] = {
     KeyCode('S'), KeyCode('T'), KeyCode('U'), KeyCode('V'), KeyCode('W'), KeyCode('X'),
     KeyCode('Y'), KeyCode('Z'),
 };
+// clang-format on
 constexpr int kKeyCount = int(sizeof kKeys / sizeof *kKeys);
 constexpr int kMostPresses = 64;  // a key's press and auto-repeats
 
@@ -74,9 +78,9 @@ std::string Join(const char* verb, std::initializer_list<int32_t> numbers) {
 using Words = std::vector<std::string>;
 
 struct EventRow {
-    const char* verb;           // the replay command it becomes
+    const char* verb;  // the replay command it becomes
     CheckedEvent::Kind checked;
-    int bytes;                  // argument bytes after the leading one
+    int bytes;  // argument bytes after the leading one
     void (*decode)(const uint8_t* p, FuzzEvent& e);
     void (*encode)(const FuzzEvent& e, uint8_t* p);
     std::string (*line)(const FuzzEvent& e, CReplaySession& s);
@@ -107,6 +111,7 @@ void ParsePoint(int row, const Words& w, std::vector<FuzzEvent>& out) {
 
 constexpr char kDown[] = "down", kMove[] = "move", kUp[] = "up", kDbl[] = "dbl", kTap[] = "tap";
 
+// clang-format off
 const EventRow kRows[] = {
     {kDown, CheckedEvent::Press, 4, DecodePoint, EncodePoint, PointLine<kDown>, ParsePoint},
     {kMove, CheckedEvent::Move, 4, DecodePoint, EncodePoint, PointLine<kMove>, ParsePoint},
@@ -229,6 +234,7 @@ const EventRow kRows[] = {
      },
      nullptr},
 };
+// clang-format on
 constexpr int kRowCount = int(sizeof kRows / sizeof *kRows);
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include "tools/replay/replay_session.h"
 
 struct FuzzEvent {
-    int row;              // index into the event table
+    int row;               // index into the event table
     int32_t a = 0, b = 0;  // the row's arguments: a point, milliseconds, an index, a value
 };
 
@@ -34,7 +34,7 @@ bool EventsOfScript(const std::string& script, std::vector<FuzzEvent>& events, s
 
 // A fresh main window on the headless host, driven by events and checked after each.
 class CFuzzRun {
-public:
+  public:
     CFuzzRun();
 
     // The replay line that event stands for in the window's present state; empty when it
@@ -49,7 +49,7 @@ public:
     CReplaySession& Session() { return m_session; }
     CInvariantChecker& Checker() { return m_checker; }
 
-private:
+  private:
     CReplaySession m_session;
     CInvariantChecker m_checker;
     std::ostream m_sink;  // the tool's own output ("disabled ...") is not wanted

@@ -54,7 +54,8 @@ bool WriteSeed(const std::string& dir, const std::string& script) {
     std::vector<uint8_t> bytes;
     for (const FuzzEvent& event : events) EncodeEvent(event, bytes);
     std::string name = script.substr(script.find_last_of('/') + 1);
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".rpl") == 0) name.resize(name.size() - 4);
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".rpl") == 0)
+        name.resize(name.size() - 4);
     std::ofstream file(dir + "/" + name, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return bool(file);

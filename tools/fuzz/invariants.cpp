@@ -38,14 +38,14 @@ bool SameGesture(const CGestureState& a, const CGestureState& b) {
 
 // Collects the first broken rule: its name, then what was seen.
 class Verdict {
-public:
+  public:
     void Require(bool holds, const char* rule, const std::string& seen) {
         if (holds || !m_text.empty()) return;
         m_text = std::string(rule) + " (" + seen + ")";
     }
     std::string Take() { return std::move(m_text); }
 
-private:
+  private:
     std::string m_text;
 };
 
@@ -136,10 +136,12 @@ std::string CInvariantChecker::CheckState() const {
                   k.m_wndTaskList == (tasks ? list : nullptr),
               "the list box exists exactly while the chooser is open, after its first paint",
               Values({{"list", t.m_bListOpen},
+                      // clang-format off
                       {"listcreated", t.m_bListCreated},
                       {"task chooser", k.m_bChooserOpen},
                       {"listbox", list != nullptr},
                       {"held", t.m_wndLessonList != nullptr}}));
+    // clang-format on
 
     const CGestureState& g = Gesture(m_frame);
     const bool hold = m_host.TimerRunning(TIMER_HOLD), repeat = m_host.TimerRunning(TIMER_REPEAT);
@@ -193,12 +195,12 @@ std::string CInvariantChecker::After() {
     // before the event's own change: the history as the event itself found it.
     const CKeyGesture& k = m_keysBefore;
     const CKeyGesture& kNow = m_frame.m_keys;
-    const bool pending = k.m_nKind != KEYGESTURE_NONE &&
-                         (k.m_start.m_nSlide != was.rule.m_nSlide ||
-                          k.m_start.m_nScroll != was.rule.m_nScroll ||
-                          k.m_start.m_nCursor != was.rule.m_nCursor);
-    const bool goesOn = kNow.m_nKind == k.m_nKind && kNow.m_nKey == k.m_nKey &&
-                        SameRule(kNow.m_start, k.m_start);
+    const bool pending =
+        k.m_nKind != KEYGESTURE_NONE &&
+        (k.m_start.m_nSlide != was.rule.m_nSlide || k.m_start.m_nScroll != was.rule.m_nScroll ||
+         k.m_start.m_nCursor != was.rule.m_nCursor);
+    const bool goesOn =
+        kNow.m_nKind == k.m_nKind && kNow.m_nKey == k.m_nKey && SameRule(kNow.m_start, k.m_start);
     Snapshot found = was;
     if (pending && !goesOn)
         found.undo.PushUndo(was.rule.m_nSlide, was.rule.m_nScroll, was.rule.m_nCursor);
@@ -220,6 +222,7 @@ std::string CInvariantChecker::After() {
                       now.rule.m_nCursor == u.m_anUndoCursor[98],
                   "an undo restores exactly the entry that was second-newest",
                   Values({{"slide", now.rule.m_nSlide},
+                          // clang-format off
                           {"scroll", now.rule.m_nScroll},
                           {"cursor", now.rule.m_nCursor},
                           {"undo", now.undo.m_nUndoCount},
@@ -227,6 +230,7 @@ std::string CInvariantChecker::After() {
                           {"scroll", u.m_anUndoScroll[98]},
                           {"cursor", u.m_anUndoCursor[98]},
                           {"undo before", u.m_nUndoCount}}));
+        // clang-format on
     }
 
     // While the chooser is open or a lesson runs, only training's own presses and the fetch
@@ -238,9 +242,11 @@ std::string CInvariantChecker::After() {
         v.Require(SameRule(now.rule, was.rule) && SameHistory(now.undo, found.undo),
                   "training holds the rule: no drag, nudge, repeat or push while it runs",
                   Values({{"scroll", now.rule.m_nScroll},
+                          // clang-format off
                           {"slide", now.rule.m_nSlide},
                           {"cursor", now.rule.m_nCursor},
                           {"undo", now.undo.m_nUndoCount}}));
+    // clang-format on
 
     if (e.kind != CheckedEvent::Fixture)
         v.Require(SameRule(now.rule, was.rule) || now.repaints > was.repaints,

@@ -12,18 +12,18 @@
 // What an event is, as far as the rules care.
 struct CheckedEvent {
     enum Kind {
-        Press,         // down
-        Release,       // up
-        Tap,           // down then up at the same point
-        DoubleTap,     // the fetch of the cursor, or a press then a release
+        Press,      // down
+        Release,    // up
+        Tap,        // down then up at the same point
+        DoubleTap,  // the fetch of the cursor, or a press then a release
         Move,
-        Wait,          // the clock runs on and timers tick
-        Command,       // id: a command as a menu or toolbar gives it
-        CaptureLoss,   // another window takes the stylus capture
-        Selection,     // a tap on a title of the list box
-        Key,           // a key's press, its auto-repeats and its release
-        Wheel,         // notches of the wheel
-        Fixture,       // values stored straight into the rule
+        Wait,         // the clock runs on and timers tick
+        Command,      // id: a command as a menu or toolbar gives it
+        CaptureLoss,  // another window takes the stylus capture
+        Selection,    // a tap on a title of the list box
+        Key,          // a key's press, its auto-repeats and its release
+        Wheel,        // notches of the wheel
+        Fixture,      // values stored straight into the rule
     };
     Kind kind;
     CPoint point;
@@ -31,7 +31,7 @@ struct CheckedEvent {
 };
 
 class CInvariantChecker {
-public:
+  public:
     CInvariantChecker(const CMainFrame& frame, const CHeadlessHost& host);
 
     // Call before the event is applied.
@@ -59,16 +59,16 @@ public:
         bool operator==(const Snapshot& o) const;
     };
 
-private:
+  private:
     Snapshot Take() const;
 
     const CMainFrame& m_frame;
     const CHeadlessHost& m_host;
     CheckedEvent m_event{CheckedEvent::Fixture, {}, 0};
     Snapshot m_before{};
-    bool m_bBlocked = false;       // training held the rule before the event
-    CKeyGesture m_keysBefore;      // the key press or wheel run under way before the event
-    bool m_bEnabled = false;       // the event is a command its update rule enabled
+    bool m_bBlocked = false;   // training held the rule before the event
+    CKeyGesture m_keysBefore;  // the key press or wheel run under way before the event
+    bool m_bEnabled = false;   // the event is a command its update rule enabled
     // The press under way: one that reached the rule's gesture handling and that no release
     // or loss of the capture has ended yet.
     bool m_bPressed = false;

@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -27,7 +26,7 @@ namespace {
 
 constexpr int kColumns = 3;
 constexpr int kDefaultZoom = 2;  // large enough that graduations and numerals can be read
-constexpr int kCaption = 18;  // a line over each frame: step, kind and the rule's position
+constexpr int kCaption = 18;     // a line over each frame: step, kind and the rule's position
 constexpr int kGap = 8;
 
 QImage Grab(const CSurface& window) {
@@ -46,9 +45,10 @@ std::string Field(const std::string& state, const std::string& key) {
 std::string Caption(int number, int step, const std::string& state) {
     const LessonStep& s = kStepTable[step];
     std::ostringstream o;
-    o << "Шаг " << number << " (" << (s.bArrow ? "p" : "") << (s.bState ? "s" : "") << (s.bArrow || s.bState ? "" : "t")
-      << ")  " << Field(state, "scroll") << " / " << Field(state, "slide") << " / " << Field(state, "cursor")
-      << "  сторона " << (Field(state, "side") == "1" ? 2 : 1);
+    o << "Шаг " << number << " (" << (s.bArrow ? "p" : "") << (s.bState ? "s" : "")
+      << (s.bArrow || s.bState ? "" : "t") << ")  " << Field(state, "scroll") << " / "
+      << Field(state, "slide") << " / " << Field(state, "cursor") << "  сторона "
+      << (Field(state, "side") == "1" ? 2 : 1);
     return o.str();
 }
 
@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
         first = 3;
     }
     if (zoom < 1 || zoom > kMaxImageScale || argc > first + 1) {
-        std::fprintf(stderr, "usage: %s [--zoom K] [DIR]   (1 <= K <= %d)\n", argv[0], kMaxImageScale);
+        std::fprintf(stderr, "usage: %s [--zoom K] [DIR]   (1 <= K <= %d)\n", argv[0],
+                     kMaxImageScale);
         return 2;
     }
     const QString dir = argc > first ? QString::fromLocal8Bit(argv[first]) : QStringLiteral(".");
@@ -84,8 +85,10 @@ int main(int argc, char** argv) {
         std::vector<std::string> captions;
         for (int step = FindNextStep(key, -1); step >= 0; step = FindNextStep(key, step)) {
             const std::string state = session.StateLine();
-            if (Field(state, "lesson") != std::to_string(key) || Field(state, "step") != std::to_string(step)) {
-                std::fprintf(stderr, "lesson %u: expected step %d, the window shows: %s\n", key, step, state.c_str());
+            if (Field(state, "lesson") != std::to_string(key) ||
+                Field(state, "step") != std::to_string(step)) {
+                std::fprintf(stderr, "lesson %u: expected step %d, the window shows: %s\n", key,
+                             step, state.c_str());
                 ++problems;
                 break;
             }
@@ -93,7 +96,8 @@ int main(int argc, char** argv) {
             captions.push_back(Caption(int(frames.size()), step, state));
             const CRect& box = kStepTable[step].rcBox;
             const int cx = box.left + (box.right - box.left + 1) / 2;
-            session.RunLine("tap " + std::to_string(cx) + " " + std::to_string(box.bottom - 25), log);
+            session.RunLine("tap " + std::to_string(cx) + " " + std::to_string(box.bottom - 25),
+                            log);
         }
         if (Field(session.StateLine(), "lesson") != "0") {
             std::fprintf(stderr, "lesson %u did not end after its last step\n", key);
@@ -101,18 +105,22 @@ int main(int argc, char** argv) {
         }
 
         const int rows = (int(frames.size()) + kColumns - 1) / kColumns;
-        const int cellWidth = zoom * kClientWidth + kGap, cellHeight = zoom * kClientHeight + kCaption + kGap;
+        const int cellWidth = zoom * kClientWidth + kGap,
+                  cellHeight = zoom * kClientHeight + kCaption + kGap;
         QImage album(kGap + kColumns * cellWidth, 30 + rows * cellHeight, QImage::Format_RGB32);
         album.fill(Qt::white);
         QPainter painter(&album);
         QFont font("Arial");
         font.setPixelSize(13);
         painter.setFont(font);
-        painter.drawText(QRect(kGap, 4, album.width(), 22), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString("Урок %1:%2").arg(key).arg(QString::fromUtf8(kLessonList[position].pszText)));
+        painter.drawText(
+            QRect(kGap, 4, album.width(), 22), Qt::AlignLeft | Qt::AlignVCenter,
+            QString("Урок %1:%2").arg(key).arg(QString::fromUtf8(kLessonList[position].pszText)));
         for (size_t n = 0; n < frames.size(); ++n) {
-            const int x = kGap + int(n % kColumns) * cellWidth, y = 30 + int(n / kColumns) * cellHeight;
-            painter.drawText(QRect(x, y, zoom * kClientWidth, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
+            const int x = kGap + int(n % kColumns) * cellWidth,
+                      y = 30 + int(n / kColumns) * cellHeight;
+            painter.drawText(QRect(x, y, zoom * kClientWidth, kCaption),
+                             Qt::AlignLeft | Qt::AlignVCenter,
                              QString::fromUtf8(captions[n].c_str()));
             painter.drawImage(x, y + kCaption, frames[n]);
         }

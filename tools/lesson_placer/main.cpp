@@ -6,7 +6,6 @@
 //
 // The records of lessons 1, 2 and 23 are set by hand: the placer keeps them as they stand.
 #include <QGuiApplication>
-
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -22,10 +21,11 @@ namespace {
 bool HandSet(uint32_t key) { return key == 1 || key == 2 || key == 23; }
 
 bool Same(const LessonStep& a, const LessonStep& b) {
-    return a.key == b.key && a.bArrow == b.bArrow && a.ptArrow.x == b.ptArrow.x && a.ptArrow.y == b.ptArrow.y &&
-           a.bState == b.bState && a.nScroll == b.nScroll && a.nSlide == b.nSlide && a.nCursor == b.nCursor &&
-           a.nSide == b.nSide && a.bClamp == b.bClamp && a.rcBox.left == b.rcBox.left &&
-           a.rcBox.top == b.rcBox.top && a.rcBox.right == b.rcBox.right && a.rcBox.bottom == b.rcBox.bottom &&
+    return a.key == b.key && a.bArrow == b.bArrow && a.ptArrow.x == b.ptArrow.x &&
+           a.ptArrow.y == b.ptArrow.y && a.bState == b.bState && a.nScroll == b.nScroll &&
+           a.nSlide == b.nSlide && a.nCursor == b.nCursor && a.nSide == b.nSide &&
+           a.bClamp == b.bClamp && a.rcBox.left == b.rcBox.left && a.rcBox.top == b.rcBox.top &&
+           a.rcBox.right == b.rcBox.right && a.rcBox.bottom == b.rcBox.bottom &&
            std::strcmp(a.pszText, b.pszText) == 0;
 }
 
@@ -43,7 +43,8 @@ int Rewrite(const char* path, const std::vector<LessonStep>& records) {
         std::smatch m;
         if (std::regex_match(line, m, record) && std::stoul(m[1]) != 0) {
             if (next >= records.size() || records[next].key != std::stoul(m[1])) {
-                std::cerr << "the source's records do not follow the notes at record " << next << "\n";
+                std::cerr << "the source's records do not follow the notes at record " << next
+                          << "\n";
                 return 2;
             }
             if (!HandSet(records[next].key)) line = catalogue::RecordLine(records[next]);
@@ -64,12 +65,14 @@ int main(int argc, char** argv) {
     // The step box's text: the height-14 "Arial" cell, word-wrapped from the box's left + 10
     // to its right edge, measured as the drawing surface draws it.
     const catalogue::TextHeight measure = [](const char* text, int width) {
-        const CRect r = CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK, CFont{14});
+        const CRect r =
+            CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK, CFont{14});
         return r.bottom - r.top;
     };
 
     if (catalogue::kStepNoteCount != kStepCount) {
-        std::cerr << "the table has " << kStepCount << " records and the notes " << catalogue::kStepNoteCount << "\n";
+        std::cerr << "the table has " << kStepCount << " records and the notes "
+                  << catalogue::kStepNoteCount << "\n";
         return 2;
     }
     const catalogue::Placement placed =
@@ -77,7 +80,8 @@ int main(int argc, char** argv) {
     for (const std::string& e : placed.errors) std::cerr << e << "\n";
 
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "--rewrite" && argc > 2) return Rewrite(argv[2], placed.records) ? 2 : (placed.errors.empty() ? 0 : 1);
+    if (mode == "--rewrite" && argc > 2)
+        return Rewrite(argv[2], placed.records) ? 2 : (placed.errors.empty() ? 0 : 1);
 
     int differ = 0;
     uint32_t key = 0;
@@ -85,7 +89,8 @@ int main(int argc, char** argv) {
         const LessonStep& r = placed.records[i];
         if (mode == "--check") {
             if (!HandSet(r.key) && !Same(r, kStepTable[i])) {
-                std::cout << "record " << i << " differs; derived:\n" << catalogue::RecordLine(r) << "\n";
+                std::cout << "record " << i << " differs; derived:\n"
+                          << catalogue::RecordLine(r) << "\n";
                 ++differ;
             }
             continue;

@@ -24,20 +24,24 @@ struct NamedCommand {
 };
 
 // In the order the ui command prints them.
+// clang-format off
 const NamedCommand kCommands[] = {
     {"ID_SIDE1", ID_SIDE1},     {"ID_SIDE2", ID_SIDE2},       {"ID_EXIT", ID_EXIT},
     {"ID_UNDO", ID_UNDO},       {"ID_TB_UNDO", ID_TB_UNDO},   {"ID_CLAMP", ID_CLAMP},
     {"ID_TRAINING", ID_TRAINING}, {"ID_ABOUT", ID_ABOUT},     {"ID_TB_BUTTON1", ID_TB_BUTTON1},
     {"IDOK", IDOK},             {"ID_KEYS", ID_KEYS},         {"ID_TASKS", ID_TASKS},
 };
+// clang-format on
 
 // The keys of the state line, in its order: what expect may check besides enabled.NAME and
 // checked.NAME.
+// clang-format off
 const char* const kStateKeys[] = {
     "scroll", "slide",  "cursor",  "side",   "clamp",    "undo",        "mode",
     "nudge",  "repeat", "capture", "lastx",  "list",     "listcreated", "sel",
     "lesson", "step",   "button",  "timers", "repaints", "exit",        "about",
 };
+// clang-format on
 
 const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 
@@ -150,7 +154,8 @@ bool KnownCommand(const ReplayCommand& c, std::string& why) {
 
 bool TaskKey(const ReplayCommand& c, std::string& why) {
     const long key = c.numbers[0];
-    if (key > 0 && key < 1000 && tasks::HasTaskKind(uint32_t(key)) && c.numbers[1] >= 0) return true;
+    if (key > 0 && key < 1000 && tasks::HasTaskKind(uint32_t(key)) && c.numbers[1] >= 0)
+        return true;
     why = "task takes the key of a lesson with a task kind and a seed of 0 or more";
     return false;
 }
@@ -169,8 +174,10 @@ bool KeyWords(const ReplayCommand& c, std::string& why) {
     uint32_t mods;
     long n = 1;
     if (!KeyFromName(c.words[0].c_str(), key, mods)) {
-        why = "key takes a key such as Left, Ctrl+Shift+Right, PageUp, Return, Escape, Space, "
-              "a letter or a digit: " + Printable(c.words[0]);
+        why =
+            "key takes a key such as Left, Ctrl+Shift+Right, PageUp, Return, Escape, Space, "
+            "a letter or a digit: " +
+            Printable(c.words[0]);
         return false;
     }
     if (c.words.size() > 1 && (!Integer(c.words[1], n) || n < 1 || n > kMaxKeyRepeats)) {
@@ -243,7 +250,9 @@ bool CheckableKeys(const ReplayCommand& c, std::string& why) {
 // The handlers, with the session's inside in reach.
 struct ReplayVerbs {
     static CPoint At(const ReplayCommand& c) { return {int(c.numbers[0]), int(c.numbers[1])}; }
-    static CPoint Centre(const CRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+    static CPoint Centre(const CRect& r) {
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
 
     static void Down(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
         s.m_frame->OnLButtonDown(0, At(c));
@@ -372,8 +381,8 @@ struct ReplayVerbs {
     static void Ui(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         for (const NamedCommand& c : kCommands) {
             const std::optional<CCmdUI> ui = s.m_frame->CommandState(c.id);
-            out << c.name << " enabled=" << (ui && ui->enabled) << " checked=" << (ui && ui->checked)
-                << "\n";
+            out << c.name << " enabled=" << (ui && ui->enabled)
+                << " checked=" << (ui && ui->checked) << "\n";
         }
     }
     static void Text(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
@@ -381,7 +390,8 @@ struct ReplayVerbs {
         if (f.m_tasks.m_nShowStep >= 0)
             out << f.m_tasks.m_texts[std::size_t(f.m_tasks.m_nShowStep)] << "\n";
         else
-            out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-") << "\n";
+            out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-")
+                << "\n";
     }
     // The current step's text as the step box breaks it.
     static void Lines(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
@@ -391,8 +401,9 @@ struct ReplayVerbs {
             return;
         }
         const CTaskState& t = f.m_tasks;
-        const std::vector<std::string_view>& lines =
-            t.m_nShowStep >= 0 ? t.m_lines[std::size_t(t.m_nShowStep)] : StepTextLines(f.m_training.m_nStep);
+        const std::vector<std::string_view>& lines = t.m_nShowStep >= 0
+                                                         ? t.m_lines[std::size_t(t.m_nShowStep)]
+                                                         : StepTextLines(f.m_training.m_nStep);
         for (std::string_view l : lines) out << "line " << l << "\n";
         out << "lines " << lines.size() << "\n";
     }
@@ -403,10 +414,10 @@ struct ReplayVerbs {
         for (int i = 0; i <= kStepCount; ++i) {
             const LessonStep& s = kStepTable[i];
             out << "record " << i << ' ' << s.key << ' ' << int(s.bArrow) << ' ' << s.ptArrow.x
-                << ' ' << s.ptArrow.y << ' ' << int(s.bState) << ' ' << s.nScroll << ' '
-                << s.nSlide << ' ' << s.nCursor << ' ' << s.nSide << ' ' << s.bClamp << ' '
-                << s.rcBox.left << ' ' << s.rcBox.top << ' ' << s.rcBox.right << ' '
-                << s.rcBox.bottom << ' ' << s.pszText << "\n";
+                << ' ' << s.ptArrow.y << ' ' << int(s.bState) << ' ' << s.nScroll << ' ' << s.nSlide
+                << ' ' << s.nCursor << ' ' << s.nSide << ' ' << s.bClamp << ' ' << s.rcBox.left
+                << ' ' << s.rcBox.top << ' ' << s.rcBox.right << ' ' << s.rcBox.bottom << ' '
+                << s.pszText << "\n";
         }
     }
     static void Lessons(CReplaySession&, const ReplayCommand&, std::ostream& out) {
@@ -435,8 +446,8 @@ struct ReplayVerbs {
         for (const auto& [key, expected] : c.pairs) {
             std::string got;
             if (s.Check(key, expected, got)) continue;
-            out << "FAIL " << s.m_name << ':' << s.m_nLine << ' ' << key << " expected "
-                << expected << " got " << got << "\n";
+            out << "FAIL " << s.m_name << ':' << s.m_nLine << ' ' << key << " expected " << expected
+                << " got " << got << "\n";
             s.m_bFailed = true;
         }
     }
@@ -445,6 +456,7 @@ struct ReplayVerbs {
 namespace {
 
 // The grammar, one row a verb. A new command is a row and, unless it is a block, a handler.
+// clang-format off
 const Verb kVerbs[] = {
     {"down", Args::Numbers, 2, Role::Event, "X Y", nullptr, ReplayVerbs::Down},
     {"move", Args::Numbers, 2, Role::Event, "X Y", nullptr, ReplayVerbs::Move},
@@ -477,6 +489,7 @@ const Verb kVerbs[] = {
     {"repeat", Args::Numbers, 1, Role::Open, "N", NotNegative, nullptr},
     {"end", Args::Numbers, 0, Role::Close, "", nullptr, nullptr},
 };
+// clang-format on
 
 // The text after the verb up to any '#', without the blanks around it.
 std::string RestOfLine(const std::string& line, const std::string& verb) {
@@ -550,9 +563,7 @@ bool Parse(const std::string& line, ReplayCommand& c, std::string& why) {
                 c.pairs.emplace_back(word.substr(0, eq), word.substr(eq + 1));
             }
             break;
-        case Args::Text:
-            c.text = RestOfLine(line, verb);
-            break;
+        case Args::Text: c.text = RestOfLine(line, verb); break;
     }
     c.words = std::move(w);
     return !row->check || row->check(c, why);
@@ -618,24 +629,29 @@ std::string CReplaySession::StateLine() const {
     const CMainFrame& f = *m_frame;
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
     std::string timers;
-    for (const auto& [id, name] : {std::make_pair(TIMER_HOLD, "hold"),
-                                   std::make_pair(TIMER_REPEAT, "repeat"),
-                                   std::make_pair(TIMER_WHEEL, "wheel")})
+    for (const auto& [id, name] :
+         {std::make_pair(TIMER_HOLD, "hold"), std::make_pair(TIMER_REPEAT, "repeat"),
+          std::make_pair(TIMER_WHEEL, "wheel")})
         if (host.TimerRunning(id)) timers += (timers.empty() ? "" : "+") + std::string(name);
     const char* button = "-";
-    if (f.m_training.m_nLesson > 0) button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0 ? "next" : "finish";
+    if (f.m_training.m_nLesson > 0)
+        button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0
+                     ? "next"
+                     : "finish";
     if (f.m_tasks.m_nShowStep >= 0)
         button = std::size_t(f.m_tasks.m_nShowStep) + 1 < f.m_tasks.m_solution.size() ? "next"
                                                                                       : "finish";
     std::ostringstream s;
-    s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide << " cursor=" << f.m_rule.m_nCursor
-      << " side=" << f.m_rule.m_nSide << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
-      << " mode=" << f.m_gesture.m_nDragMode << " nudge=" << Nudge(f) << " repeat=" << f.m_gesture.m_bRepeating
-      << " capture=" << host.HasCapture() << " lastx=" << f.m_gesture.m_nLastX
-      << " list=" << int(f.m_training.m_bListOpen) << " listcreated=" << int(f.m_training.m_bListCreated)
+    s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide
+      << " cursor=" << f.m_rule.m_nCursor << " side=" << f.m_rule.m_nSide
+      << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
+      << " mode=" << f.m_gesture.m_nDragMode << " nudge=" << Nudge(f)
+      << " repeat=" << f.m_gesture.m_bRepeating << " capture=" << host.HasCapture()
+      << " lastx=" << f.m_gesture.m_nLastX << " list=" << int(f.m_training.m_bListOpen)
+      << " listcreated=" << int(f.m_training.m_bListCreated)
       << " sel=" << (host.ListBox() ? host.ListBox()->GetCurSel() : -1)
-      << " lesson=" << f.m_training.m_nLesson << " step=" << f.m_training.m_nStep << " button=" << button
-      << " timers=" << (timers.empty() ? "-" : timers)
+      << " lesson=" << f.m_training.m_nLesson << " step=" << f.m_training.m_nStep
+      << " button=" << button << " timers=" << (timers.empty() ? "-" : timers)
       << " repaints=" << host.RepaintRequests() << " exit=" << host.Closed()
       << " about=" << host.MessageBoxes();
     return s.str();
@@ -655,6 +671,7 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
     const CTaskState& t = m_frame->m_tasks;
     const std::string wrong = "Неверно: около ";
     const std::string& v = t.m_strVerdict;
+    // clang-format off
     const std::string taskValues[] = {
         std::to_string(t.m_bOpen ? t.m_task.key : 0),
         v.empty()                                    ? "-"
@@ -663,6 +680,7 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
                                                      : "invalid",
         std::to_string(t.m_nSolved), std::to_string(t.m_nSet), std::to_string(t.m_nShowStep),
         std::to_string(m_frame->m_tasks.m_wndAnswer != nullptr)};
+    // clang-format on
     for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
         if (key != kTaskKeys[i]) continue;
         got = taskValues[i];

@@ -14,7 +14,7 @@
 struct ReplayCommand;  // one parsed line
 
 class CReplaySession {
-public:
+  public:
     CReplaySession();
 
     // Reads the whole script first, line by line, and runs it only when every line parses.
@@ -31,7 +31,7 @@ public:
     CHeadlessHost& Host() { return m_host; }
     const CSurface& Window() const { return m_window; }
 
-private:
+  private:
     friend struct ReplayVerbs;  // the grammar table's handlers
 
     void Execute(const ReplayCommand& command, std::ostream& out);

@@ -33,9 +33,7 @@ std::set<char32_t> Characters() {
     return all;
 }
 
-int32_t In64ths(qreal pixels) {
-    return int32_t(std::lround(pixels * 64));
-}
+int32_t In64ths(qreal pixels) { return int32_t(std::lround(pixels * 64)); }
 
 QString Text(std::initializer_list<char32_t> codes) {
     QString s;

@@ -56,7 +56,8 @@ std::vector<std::uint8_t> EncodeBmp(const Canvas& image) {
         std::vector<std::uint8_t> row(stride, 0);
         for (int x = 0; x < image.Width(); ++x) {
             const std::uint8_t ink = image.At(x, y) & 0x0f;
-            row[static_cast<std::size_t>(x / 2)] |= (x % 2 == 0) ? static_cast<std::uint8_t>(ink << 4) : ink;
+            row[static_cast<std::size_t>(x / 2)] |=
+                (x % 2 == 0) ? static_cast<std::uint8_t>(ink << 4) : ink;
         }
         out.insert(out.end(), row.begin(), row.end());
     }

@@ -6,12 +6,14 @@
 
 namespace artwork {
 
+// clang-format off
 const Rgb kPalette[16] = {
     {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
     {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
     {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
     {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
 };
+// clang-format on
 
 std::uint32_t Argb(std::uint8_t ink) {
     const Rgb& c = kPalette[ink & 0x0f];
@@ -35,7 +37,9 @@ std::uint8_t NearestInk(std::uint32_t argb) {
 }
 
 Canvas::Canvas(int width, int height, Ink background, int scale)
-    : m_width(width), m_height(height), m_scale(std::max(1, scale)),
+    : m_width(width),
+      m_height(height),
+      m_scale(std::max(1, scale)),
       m_pixels(static_cast<std::size_t>(width) * height * m_scale * m_scale, Argb(background)) {}
 
 std::uint8_t Canvas::At(int x, int y) const {

@@ -28,7 +28,7 @@ extern const Rgb kPalette[16];
 std::uint32_t Argb(std::uint8_t ink);
 
 class Canvas {
-public:
+  public:
     Canvas() = default;
     Canvas(int width, int height, Ink background, int scale = 1);
 
@@ -61,7 +61,7 @@ public:
     std::uint32_t* DeviceBits() { return m_pixels.data(); }
     const std::uint32_t* DeviceBits() const { return m_pixels.data(); }
 
-private:
+  private:
     int m_width = 0;
     int m_height = 0;
     int m_scale = 1;

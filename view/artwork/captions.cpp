@@ -23,6 +23,7 @@ struct Caption {
 
 constexpr std::uint8_t k = kBlack;
 
+// clang-format off
 const Caption kCaptions[] = {
     // image   text                                          columns      base  layout            face            ink
     {kTop1,    "РАССТОЯНИЕ (КМ)",                            150, 355,    16,   Layout::Spaced,   Face::Caption,  k},
@@ -57,6 +58,7 @@ const Caption kCaptions[] = {
     {kBottom2, "ВЫСОТА И СКОРОСТЬ ПО ПРИБОРУ",               558, 915,    42,   Layout::Spaced,   Face::Caption,  k},
     {kBottom2, "Skalor",                                     1054, 1134,  51,   Layout::Centred,  Face::Large,    k},
 };
+// clang-format on
 
 }  // namespace
 

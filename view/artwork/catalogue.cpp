@@ -5,6 +5,7 @@ namespace artwork {
 // Labelled and half-way ticks run two or three rows past the ordinary ones, across the
 // baseline toward the numerals; on the free axes of scales 3 and 16 both ways, on scale 13
 // below the axis only.
+// clang-format off
 const ScaleBand kScaleBands[17] = {
     // scale      image    band            base  ticks    labelled  columns      maroon
     {Scale::S1a, kTop1,    Band::Hanging,  11,   1, 10,   1, 14,    550, 973,    false},
@@ -25,6 +26,7 @@ const ScaleBand kScaleBands[17] = {
     {Scale::S15, kBottom2, Band::Hanging,   9,   1, 8,    1, 12,    418, 1199,   false},
     {Scale::S13, kBottom2, Band::FreeAxis, 38,  30, 37,  30, 42,    299, 344,    true},
 };
+// clang-format on
 
 const ScaleBand& BandOf(Scale s) {
     for (const ScaleBand& b : kScaleBands)

@@ -21,10 +21,10 @@ struct ScaleBand {
     Scale scale;
     int image;
     Band band;
-    int baseline;                  // row
-    int tickTop, tickBottom;       // rows every ordinary tick covers
-    int labelTop, labelBottom;     // rows a labelled (or half-way) tick covers
-    int firstColumn, lastColumn;   // the printed run
+    int baseline;                 // row
+    int tickTop, tickBottom;      // rows every ordinary tick covers
+    int labelTop, labelBottom;    // rows a labelled (or half-way) tick covers
+    int firstColumn, lastColumn;  // the printed run
     bool maroon;
 };
 

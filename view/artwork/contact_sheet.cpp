@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
     for (const auto& [id, c] : images) {
         p.drawText(kMargin, y + kGap - 6, QString::number(id));
         y += kGap;
-        p.drawImage(kMargin, y, QImage(reinterpret_cast<const uchar*>(c.DeviceBits()), c.DeviceWidth(),
-                                       c.DeviceHeight(), c.DeviceWidth() * 4, QImage::Format_RGB32));
+        p.drawImage(kMargin, y,
+                    QImage(reinterpret_cast<const uchar*>(c.DeviceBits()), c.DeviceWidth(),
+                           c.DeviceHeight(), c.DeviceWidth() * 4, QImage::Format_RGB32));
         y += c.Height() * kScale + kMargin;
     }
     p.end();

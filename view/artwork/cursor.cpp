@@ -10,8 +10,8 @@ Canvas DrawCursorCap(int scale) {
     if (scale > 1) {
         // The runner's outline through the centres of the pixels the bevel steps through.
         Canvas cap(39, 4, kGrey, scale);
-        ClientPainter(cap).Polygon({{3, 0}, {35, 0}, {38.5, 3.5}, {38.5, 4.5}, {-0.5, 4.5}, {-0.5, 3.5}}, kBlack,
-                                   kSilver);
+        ClientPainter(cap).Polygon(
+            {{3, 0}, {35, 0}, {38.5, 3.5}, {38.5, 4.5}, {-0.5, 4.5}, {-0.5, 3.5}}, kBlack, kSilver);
         cap.Set(7, 3, kGrey);
         cap.Set(31, 3, kGrey);
         return cap;

@@ -24,6 +24,7 @@ struct Graduation {
     std::vector<double> alsoLonger;  // index and end marks that stand on a tick
 };
 
+// clang-format off
 const Graduation kGraduations[] = {
     // scale      longer ticks
     {Scale::S1,  Longer::LabelledAndHalfway, 0, {}},
@@ -44,6 +45,7 @@ const Graduation kGraduations[] = {
     {Scale::S15, Longer::LabelledAndHalfway, 0, {}},
     {Scale::S16, Longer::Labelled, 0, {}},    // the hundreds; every tick has its correction
 };
+// clang-format on
 
 bool Same(double a, double b) { return std::fabs(a - b) <= 1e-6 * (1.0 + std::fabs(b)); }
 
@@ -77,9 +79,11 @@ std::vector<Tick> Ticks(Scale s) {
     std::vector<double> labelled = LabelledValues(s);
     std::sort(labelled.begin(), labelled.end());
     std::vector<double> longer = g->alsoLonger;
-    if (g->longer != Longer::Multiples) longer.insert(longer.end(), labelled.begin(), labelled.end());
+    if (g->longer != Longer::Multiples)
+        longer.insert(longer.end(), labelled.begin(), labelled.end());
     if (g->longer == Longer::LabelledAndHalfway)
-        for (std::size_t i = 0; i + 1 < labelled.size(); ++i) longer.push_back((labelled[i] + labelled[i + 1]) / 2);
+        for (std::size_t i = 0; i + 1 < labelled.size(); ++i)
+            longer.push_back((labelled[i] + labelled[i + 1]) / 2);
 
     std::vector<Tick> ticks;
     for (double v : values) {

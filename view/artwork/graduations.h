@@ -11,7 +11,7 @@ struct Tick {
     double value;
     int column;
     double position;  // the real column, for drawing at k > 1 (see MarkPosition)
-    bool longer;  // labelled, half-way, index or end mark: runs across the baseline
+    bool longer;      // labelled, half-way, index or end mark: runs across the baseline
 };
 
 // Every tick of scale s in the order of its values.

@@ -6,8 +6,12 @@ namespace artwork {
 
 Canvas DrawImage(int id, int scale) {
     switch (id) {
-        case IDB_BOTTOM1: case IDB_SLIDE1: case IDB_TOP1:
-        case IDB_BOTTOM2: case IDB_SLIDE2: case IDB_TOP2: return DrawStrip(id, scale);
+        case IDB_BOTTOM1:
+        case IDB_SLIDE1:
+        case IDB_TOP1:
+        case IDB_BOTTOM2:
+        case IDB_SLIDE2:
+        case IDB_TOP2: return DrawStrip(id, scale);
         case IDB_CURSOR_GRIP: return DrawCursorGrip(scale);
         case IDB_CURSOR_CAP: return DrawCursorCap(scale);
         // Each mini is its strip reduced.

@@ -17,8 +17,8 @@ Canvas DrawStrip(int image, int scale = 1);  // IDB_BOTTOM1 .. IDB_TOP2
 // The reduction alone, and the program's mini with the strip's frame as a silver edge.
 Canvas ReduceToMini(const Canvas& strip, int miniHeight);
 Canvas MiniOf(const Canvas& strip, int miniHeight);
-Canvas DrawCursorCap(int scale = 1);     // IDB_CURSOR_CAP
-Canvas DrawCursorGrip(int scale = 1);    // IDB_CURSOR_GRIP
-Canvas DrawToolbar(int scale = 1);       // IDB_TOOLBAR
+Canvas DrawCursorCap(int scale = 1);   // IDB_CURSOR_CAP
+Canvas DrawCursorGrip(int scale = 1);  // IDB_CURSOR_GRIP
+Canvas DrawToolbar(int scale = 1);     // IDB_TOOLBAR
 
 }  // namespace artwork

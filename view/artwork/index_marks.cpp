@@ -22,21 +22,26 @@ IndexMark OnItsColumn(const char* name, Scale scale, int image, double value, In
 // The index marks, each at the column of its value by the rule of its scale; the diamond
 // pointer, which stands for no value, at its own column.
 const std::vector<IndexMark> kIndexMarks = {
-    //          mark                    scale       image     value      drawing                       label
-    OnItsColumn("pi mark",              Scale::S1,  kTop1,    kPi,       IndexDrawing::Pi,             "π"),
-    OnItsColumn("t360 index",           Scale::S1,  kTop1,    72 * kPi,  IndexDrawing::DashedT360,     "t360"),
-    OnItsColumn("rectangular index 10", Scale::S2,  kSlide1,  10,        IndexDrawing::FramedNumeral,  nullptr),
-    OnItsColumn("rectangular index 100", Scale::S2, kSlide1,  100,       IndexDrawing::FramedNumeral,  nullptr),
-    OnItsColumn("circular index",       Scale::S2,  kSlide1,  36,        IndexDrawing::CircularIndex,  nullptr),
-    OnItsColumn("triangular index",     Scale::S2,  kSlide1,  60,        IndexDrawing::TriangleUp,     nullptr),
-    OnItsColumn("triangular index 45°", Scale::S4,  kSlide1,  45,        IndexDrawing::TriangleDown,   nullptr),
-    OnItsColumn("R index",              Scale::S4,  kSlide1,  4.4999028, IndexDrawing::RCircle,        "R"),  // tan = 0.0787
-    OnItsColumn("t360° mark",           Scale::S4,  kSlide1,  10,        IndexDrawing::DottedT360,     "t360°"),
-    {"diamond index", Scale::S7, kSlide2, 0, 126, IndexDrawing::DiamondPointer, nullptr},  // a pointer, not a value
-    OnItsColumn("12-km diamond",        Scale::S12, kBottom2, 12,        IndexDrawing::Diamond12,      "12"),
-    OnItsColumn("АМ index",             Scale::S14, kSlide2,  160.9,     IndexDrawing::DottedLabel,    "АМ"),
-    OnItsColumn("ММ index",             Scale::S14, kSlide2,  185.2,     IndexDrawing::DottedLabel,    "ММ"),
-    OnItsColumn("ФУТЫ index",           Scale::S14, kSlide2,  328.1,     IndexDrawing::DottedLabel,    "футы"),
+    //          mark                    scale       image     value      drawing label
+    OnItsColumn("pi mark", Scale::S1, kTop1, kPi, IndexDrawing::Pi, "π"),
+    OnItsColumn("t360 index", Scale::S1, kTop1, 72 * kPi, IndexDrawing::DashedT360, "t360"),
+    OnItsColumn("rectangular index 10", Scale::S2, kSlide1, 10, IndexDrawing::FramedNumeral,
+                nullptr),
+    OnItsColumn("rectangular index 100", Scale::S2, kSlide1, 100, IndexDrawing::FramedNumeral,
+                nullptr),
+    OnItsColumn("circular index", Scale::S2, kSlide1, 36, IndexDrawing::CircularIndex, nullptr),
+    OnItsColumn("triangular index", Scale::S2, kSlide1, 60, IndexDrawing::TriangleUp, nullptr),
+    OnItsColumn("triangular index 45°", Scale::S4, kSlide1, 45, IndexDrawing::TriangleDown,
+                nullptr),
+    OnItsColumn("R index", Scale::S4, kSlide1, 4.4999028, IndexDrawing::RCircle,
+                "R"),  // tan = 0.0787
+    OnItsColumn("t360° mark", Scale::S4, kSlide1, 10, IndexDrawing::DottedT360, "t360°"),
+    {"diamond index", Scale::S7, kSlide2, 0, 126, IndexDrawing::DiamondPointer,
+     nullptr},  // a pointer, not a value
+    OnItsColumn("12-km diamond", Scale::S12, kBottom2, 12, IndexDrawing::Diamond12, "12"),
+    OnItsColumn("АМ index", Scale::S14, kSlide2, 160.9, IndexDrawing::DottedLabel, "АМ"),
+    OnItsColumn("ММ index", Scale::S14, kSlide2, 185.2, IndexDrawing::DottedLabel, "ММ"),
+    OnItsColumn("ФУТЫ index", Scale::S14, kSlide2, 328.1, IndexDrawing::DottedLabel, "футы"),
 };
 
 namespace {
@@ -64,12 +69,8 @@ void Draw(Canvas& c, const IndexMark& m) {
         }
         case IndexDrawing::FramedNumeral:
             break;  // the frame goes round the numeral, see the numeral lists
-        case IndexDrawing::CircularIndex:
-            Ring(c, x, 15, 26, 6, kMaroon, true);
-            break;
-        case IndexDrawing::TriangleUp:
-            Triangle(c, x, 15, 28, 6, kMaroon, kWhite);
-            break;
+        case IndexDrawing::CircularIndex: Ring(c, x, 15, 26, 6, kMaroon, true); break;
+        case IndexDrawing::TriangleUp: Triangle(c, x, 15, 28, 6, kMaroon, kWhite); break;
         case IndexDrawing::TriangleDown:
             Triangle(c, x, 76, 65, 6, kBlack, kGrey);
             c.Set(x, 77, kBlack);  // the apex meets the tick
@@ -80,7 +81,8 @@ void Draw(Canvas& c, const IndexMark& m) {
             style.ink = kMaroon;
             const InkBox r = MeasureText(m.label, style, x, 0);
             DrawText(c, m.label, style, x, 72 - r.Height() / 2);
-            for (int y = 78; y < band.baseline; y += 2) Darken(c, x, y, kGrey);  // under a tick, the tick
+            for (int y = 78; y < band.baseline; y += 2)
+                Darken(c, x, y, kGrey);  // under a tick, the tick
             break;
         }
         case IndexDrawing::DottedT360: {

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "view/artwork/canvas.h"
 #include "model/position_rules.h"
+#include "view/artwork/canvas.h"
 
 namespace artwork {
 

@@ -81,7 +81,8 @@ struct Rendered {
 };
 
 // Rasterises `s` with its pen at (x, baseline) of a white image and reads the levels back.
-std::vector<int> Rasterise(const QFont& font, const QString& s, int width, int height, int x, int baseline) {
+std::vector<int> Rasterise(const QFont& font, const QString& s, int width, int height, int x,
+                           int baseline) {
     QImage img(width, height, QImage::Format_RGB32);
     img.fill(Qt::white);
     {
@@ -94,7 +95,8 @@ std::vector<int> Rasterise(const QFont& font, const QString& s, int width, int h
     std::vector<int> level(static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int px = 0; px < width; ++px) level[static_cast<std::size_t>(y) * width + px] = Level(255 - qGray(line[px]));
+        for (int px = 0; px < width; ++px)
+            level[static_cast<std::size_t>(y) * width + px] = Level(255 - qGray(line[px]));
     }
     return level;
 }
@@ -129,7 +131,8 @@ Rendered Render(const char* text, const TextStyle& style) {
             }
             const bool degree = ch == QChar(0x00B0);
             if (degree) x -= 1;  // the degree sign sits high and needs no clear column
-            const std::vector<int> glyph = Rasterise(font, QString(ch), cell, r.height, pad, r.baseline);
+            const std::vector<int> glyph =
+                Rasterise(font, QString(ch), cell, r.height, pad, r.baseline);
             int left = cell, right = -1;
             for (int gy = 0; gy < r.height; ++gy)
                 for (int gx = 0; gx < cell; ++gx)
@@ -140,7 +143,8 @@ Rendered Render(const char* text, const TextStyle& style) {
             if (right < left) continue;
             for (int gy = 0; gy < r.height; ++gy)
                 for (int gx = left; gx <= right; ++gx)
-                    r.level[static_cast<std::size_t>(gy) * r.width + x + gx - left] = glyph[static_cast<std::size_t>(gy) * cell + gx];
+                    r.level[static_cast<std::size_t>(gy) * r.width + x + gx - left] =
+                        glyph[static_cast<std::size_t>(gy) * cell + gx];
             r.pieces.push_back({QString(ch), x - left + pad, r.baseline});
             if (!degree) r.centreRight = x + right - left;
             x += right - left + 2;
@@ -185,8 +189,8 @@ InkBox Placed(const Rendered& r, int dx, int dy) {
 // its pen position, smoothed: the lettering lands where it lands at k = 1, sharp. Ink only
 // darkens, as at k = 1.
 void SetAtScale(Canvas& canvas, const Rendered& r, const TextStyle& style, int dx, int dy) {
-    QImage image(reinterpret_cast<uchar*>(canvas.DeviceBits()), canvas.DeviceWidth(), canvas.DeviceHeight(),
-                 canvas.DeviceWidth() * 4, QImage::Format_RGB32);
+    QImage image(reinterpret_cast<uchar*>(canvas.DeviceBits()), canvas.DeviceWidth(),
+                 canvas.DeviceHeight(), canvas.DeviceWidth() * 4, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -220,7 +224,8 @@ void Darken(Canvas& canvas, int x, int y, std::uint8_t ink) {
         for (int px = x * k; px < (x + 1) * k; ++px) {
             const std::uint32_t was = canvas.DevicePixel(px, py);
             std::uint32_t out = 0xFF000000u;
-            for (int shift : {0, 8, 16}) out |= std::min((was >> shift) & 0xffu, (with >> shift) & 0xffu) << shift;
+            for (int shift : {0, 8, 16})
+                out |= std::min((was >> shift) & 0xffu, (with >> shift) & 0xffu) << shift;
             canvas.FillDevice(px, py, px + 1, py + 1, out);
         }
 }
@@ -242,7 +247,8 @@ InkBox DrawText(Canvas& canvas, const char* text, const TextStyle& style, int x,
     }
     // Maroon lettering has no darker shade to smooth with: its half-tones stay maroon and
     // only the faintest edge turns silver.
-    const std::uint8_t levels[4] = {kWhite, kSilver, style.ink == kMaroon ? kMaroon : kGrey, style.ink};
+    const std::uint8_t levels[4] = {kWhite, kSilver, style.ink == kMaroon ? kMaroon : kGrey,
+                                    style.ink};
     for (int gy = 0; gy < r.height; ++gy)
         for (int gx = 0; gx < r.width; ++gx) {
             const int lv = r.level[static_cast<std::size_t>(gy) * r.width + gx];
@@ -261,7 +267,8 @@ InkBox DrawSpread(Canvas& canvas, const char* text, TextStyle style, int x0, int
     int total = 0;
     for (const QChar ch : s) {
         letters.push_back(QString(ch).toUtf8());
-        const int w = ch.isSpace() ? 0 : MeasureText(letters.back().constData(), style, 0, y).Width();
+        const int w =
+            ch.isSpace() ? 0 : MeasureText(letters.back().constData(), style, 0, y).Width();
         widths.push_back(w);
         total += w;
     }

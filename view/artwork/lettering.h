@@ -9,10 +9,10 @@
 namespace artwork {
 
 enum class Face {
-    Numeral,   // the numerals of the scales
-    Small,     // second numerals, corrections, small labels
-    Caption,   // captions, keys and formulas
-    Large,     // the product name
+    Numeral,  // the numerals of the scales
+    Small,    // second numerals, corrections, small labels
+    Caption,  // captions, keys and formulas
+    Large,    // the product name
 };
 
 enum class HAlign { Left, Centre, Right };

@@ -17,7 +17,8 @@ namespace {
 
 bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (out) return true;
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return false;
@@ -42,7 +43,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (int id : artwork::kImageIds)
-        if (!Write(dir + "/" + std::to_string(id) + ".bmp", artwork::EncodeBmp(artwork::DrawImage(id)))) return 1;
+        if (!Write(dir + "/" + std::to_string(id) + ".bmp",
+                   artwork::EncodeBmp(artwork::DrawImage(id))))
+            return 1;
     for (int k : scales)
         for (int id : artwork::kImageIds)
             if (!Write(dir + "/" + std::to_string(id) + "@" + std::to_string(k) + ".rle",

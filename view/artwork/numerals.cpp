@@ -39,7 +39,8 @@ std::vector<Numeral> ThreeDecades(bool with15) {
 // The hundreds of the speed scales, with 1000 framed.
 std::vector<Numeral> Hundreds(double last) {
     std::vector<Numeral> out = Numbers({100, 150});
-    for (double v = 200; v <= last; v += 100) out.push_back({v, Plain(v), v == 1000 ? Frame::Box : Frame::None});
+    for (double v = 200; v <= last; v += 100)
+        out.push_back({v, Plain(v), v == 1000 ? Frame::Box : Frame::None});
     return out;
 }
 
@@ -53,7 +54,8 @@ std::vector<Numeral> HeightKeys(double last) {
 // Scale 16's thermometer corrections, one under every tick; those of the fifties (from 550 on,
 // where the ticks stand 14 columns apart) in a second row below.
 std::vector<Numeral> Corrections() {
-    const int degrees[] = {0, 1, 2, 4, 7, 8, 10, 11, 13, 15, 17, 19, 21, 24, 26, 29, 32, 35, 38, 40, 42, 46, 51};
+    const int degrees[] = {0,  1,  2,  4,  7,  8,  10, 11, 13, 15, 17, 19,
+                           21, 24, 26, 29, 32, 35, 38, 40, 42, 46, 51};
     std::vector<Numeral> out;
     double v = 100;
     for (int d : degrees) {
@@ -67,6 +69,7 @@ std::vector<Numeral> Corrections() {
 std::vector<NumeralLine> BuildLines() {
     constexpr std::uint8_t k = kBlack;
     return {
+        // clang-format off
         // scale      labels  face           side             row  ink      numerals
         // Scale 1a: 30° gives way to "РАЗВОРОТА" on its left, 300° to 270°.
         {Scale::S1a, true,  Face::Small,   VAlign::Top,     16,  k, {{30, "30°", Frame::None, +1}, {40, "40°"}, {50, "50°"}, {60, "60°"}, {90, "90°"},
@@ -127,6 +130,7 @@ std::vector<NumeralLine> BuildLines() {
         {Scale::S13, true,  Face::Small,   VAlign::Top,     44,  kMaroon, {{11, "11", Frame::None, -7}, {10, "10"}, {8, "8"},
                                                                             {6, "6"}, {4, "4"}, {2, "2", Frame::None, -1},
                                                                             {0, "0", Frame::None, +1}}},
+        // clang-format on
     };
 }
 
@@ -160,7 +164,8 @@ void ForEachNumeral(int image, Set&& set) {
         style.ink = line.ink;
         const int away = line.v == VAlign::Top ? 1 : -1;
         for (const Numeral& n : line.numerals)
-            set(line, n, style, MarkColumn(line.scale, n.value) + n.dx, line.row + n.dy + (n.frame == Frame::Box ? away : 0));
+            set(line, n, style, MarkColumn(line.scale, n.value) + n.dx,
+                line.row + n.dy + (n.frame == Frame::Box ? away : 0));
     }
 }
 
@@ -174,20 +179,23 @@ InkBox FrameAround(const InkBox& ink, int x) {
 
 std::vector<PlacedNumeral> PlaceNumerals(int image) {
     std::vector<PlacedNumeral> placed;
-    ForEachNumeral(image, [&](const NumeralLine& line, const Numeral& n, const TextStyle& style, int x, int y) {
+    ForEachNumeral(image, [&](const NumeralLine& line, const Numeral& n, const TextStyle& style,
+                              int x, int y) {
         const InkBox ink = MeasureText(n.text.c_str(), style, x, y);
-        placed.push_back({line.scale, n.value, n.text, ink, n.frame == Frame::Box ? FrameAround(ink, x) : InkBox{}});
+        placed.push_back({line.scale, n.value, n.text, ink,
+                          n.frame == Frame::Box ? FrameAround(ink, x) : InkBox{}});
     });
     return placed;
 }
 
 void DrawNumerals(Canvas& strip, int image) {
-    ForEachNumeral(image, [&](const NumeralLine&, const Numeral& n, const TextStyle& style, int x, int y) {
-        const InkBox ink = DrawText(strip, n.text.c_str(), style, x, y);
-        if (n.frame == Frame::None) return;
-        const InkBox f = FrameAround(ink, x);
-        strip.Box(f.left, f.top, f.right, f.bottom, kBlack);
-    });
+    ForEachNumeral(image,
+                   [&](const NumeralLine&, const Numeral& n, const TextStyle& style, int x, int y) {
+                       const InkBox ink = DrawText(strip, n.text.c_str(), style, x, y);
+                       if (n.frame == Frame::None) return;
+                       const InkBox f = FrameAround(ink, x);
+                       strip.Box(f.left, f.top, f.right, f.bottom, kBlack);
+                   });
 }
 
 }  // namespace artwork

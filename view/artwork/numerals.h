@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "model/position_rules.h"
 #include "view/artwork/canvas.h"
 #include "view/artwork/lettering.h"
-#include "model/position_rules.h"
 
 namespace artwork {
 
@@ -23,9 +23,9 @@ struct Numeral {
 // One line of numbers along a scale, each centred on the column of its value.
 struct NumeralLine {
     Scale scale;
-    bool labels;   // the scale's own numbering (it decides which ticks are drawn longer)
+    bool labels;  // the scale's own numbering (it decides which ticks are drawn longer)
     Face face;
-    VAlign v;      // Top: the line hangs below `row`; Bottom: it stands on `row`
+    VAlign v;  // Top: the line hangs below `row`; Bottom: it stands on `row`
     int row;
     std::uint8_t ink;
     std::vector<Numeral> numerals;

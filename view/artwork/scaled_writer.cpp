@@ -25,7 +25,8 @@ std::vector<std::uint8_t> EncodeRuns(const Canvas& image) {
     std::vector<std::uint32_t> colours;
     std::unordered_map<std::uint32_t, std::uint32_t> index;
     for (std::size_t i = 0; i < count; ++i)
-        if (index.emplace(px[i], static_cast<std::uint32_t>(colours.size())).second) colours.push_back(px[i]);
+        if (index.emplace(px[i], static_cast<std::uint32_t>(colours.size())).second)
+            colours.push_back(px[i]);
 
     std::vector<std::uint8_t> out = {'S', 'K', 'R', '1'};
     Put32(out, static_cast<std::uint32_t>(image.DeviceWidth()));

@@ -15,8 +15,8 @@ struct ClientPainter::Impl {
 };
 
 ClientPainter::ClientPainter(Canvas& c) : m_impl(new Impl) {
-    m_impl->image = QImage(reinterpret_cast<uchar*>(c.DeviceBits()), c.DeviceWidth(), c.DeviceHeight(),
-                           c.DeviceWidth() * 4, QImage::Format_RGB32);
+    m_impl->image = QImage(reinterpret_cast<uchar*>(c.DeviceBits()), c.DeviceWidth(),
+                           c.DeviceHeight(), c.DeviceWidth() * 4, QImage::Format_RGB32);
     QPainter& p = m_impl->painter;
     p.begin(&m_impl->image);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -46,21 +46,22 @@ void Tools(QPainter& p, std::uint8_t outline, std::uint8_t fill, double width) {
 
 }  // namespace
 
-void ClientPainter::Polygon(std::initializer_list<std::pair<double, double>> points, std::uint8_t outline,
-                            std::uint8_t fill) {
+void ClientPainter::Polygon(std::initializer_list<std::pair<double, double>> points,
+                            std::uint8_t outline, std::uint8_t fill) {
     QPolygonF polygon;
     for (const auto& [x, y] : points) polygon << QPointF(x, y);
     Tools(m_impl->painter, outline, fill, 1.0);
     m_impl->painter.drawPolygon(polygon);
 }
 
-void ClientPainter::Line(double x0, double y0, double x1, double y1, std::uint8_t ink, double width) {
+void ClientPainter::Line(double x0, double y0, double x1, double y1, std::uint8_t ink,
+                         double width) {
     Tools(m_impl->painter, ink, kWhite, width);
     m_impl->painter.drawLine(QPointF(x0, y0), QPointF(x1, y1));
 }
 
-void ClientPainter::Ellipse(double cx, double cy, double rx, double ry, std::uint8_t outline, std::uint8_t fill,
-                            double width) {
+void ClientPainter::Ellipse(double cx, double cy, double rx, double ry, std::uint8_t outline,
+                            std::uint8_t fill, double width) {
     Tools(m_impl->painter, outline, fill, width);
     m_impl->painter.drawEllipse(QPointF(cx, cy), rx, ry);
 }
@@ -82,7 +83,8 @@ int Spread(int y, int from, int to, int halfWidth) {
 // A convex figure symmetric about column x, `width(y)` half-widths for rows top..bottom. A
 // pixel belongs to the outline unless the rows above and below both cover it.
 template <typename Width>
-void Figure(Canvas& c, int x, int top, int bottom, Width width, std::uint8_t outline, std::uint8_t fill) {
+void Figure(Canvas& c, int x, int top, int bottom, Width width, std::uint8_t outline,
+            std::uint8_t fill) {
     for (int y = top; y <= bottom; ++y) {
         const int w = width(y);
         const int above = y > top ? width(y - 1) : -1;
@@ -96,20 +98,24 @@ void Figure(Canvas& c, int x, int top, int bottom, Width width, std::uint8_t out
 
 }  // namespace
 
-void Triangle(Canvas& c, int x, int apexY, int baseY, int halfWidth, std::uint8_t outline, std::uint8_t fill) {
+void Triangle(Canvas& c, int x, int apexY, int baseY, int halfWidth, std::uint8_t outline,
+              std::uint8_t fill) {
     if (c.Scale() > 1) {
-        ClientPainter(c).Polygon({{x, apexY}, {x - halfWidth, baseY}, {x + halfWidth, baseY}}, outline, fill);
+        ClientPainter(c).Polygon({{x, apexY}, {x - halfWidth, baseY}, {x + halfWidth, baseY}},
+                                 outline, fill);
         return;
     }
     auto width = [&](int y) { return Spread(y, apexY, baseY, halfWidth); };
     Figure(c, x, std::min(apexY, baseY), std::max(apexY, baseY), width, outline, fill);
 }
 
-void Diamond(Canvas& c, int x, int top, int bottom, int halfWidth, std::uint8_t outline, std::uint8_t fill) {
+void Diamond(Canvas& c, int x, int top, int bottom, int halfWidth, std::uint8_t outline,
+             std::uint8_t fill) {
     if (c.Scale() > 1) {
         const double middle = (top + bottom) / 2.0;
-        ClientPainter(c).Polygon({{x, top}, {x + halfWidth, middle}, {x, bottom}, {x - halfWidth, middle}}, outline,
-                                 fill);
+        ClientPainter(c).Polygon(
+            {{x, top}, {x + halfWidth, middle}, {x, bottom}, {x - halfWidth, middle}}, outline,
+            fill);
         return;
     }
     const double middle = (top + bottom) / 2.0, half = (bottom - top) / 2.0;
@@ -122,16 +128,20 @@ void Diamond(Canvas& c, int x, int top, int bottom, int halfWidth, std::uint8_t 
 void Ring(Canvas& c, int x, int top, int bottom, int halfWidth, std::uint8_t ink, bool fillUpper) {
     if (c.Scale() > 1) {
         // The ring's outer edge where the pixels' edges are at k = 1, 1.3 pixels thick.
-        const double cy = (top + bottom) / 2.0, ry = (bottom - top) / 2.0 + 0.5, rx = halfWidth + 0.5;
+        const double cy = (top + bottom) / 2.0, ry = (bottom - top) / 2.0 + 0.5,
+                     rx = halfWidth + 0.5;
         ClientPainter p(c);
         p.Ellipse(x, cy, rx - 0.65, ry - 0.65, ink, kWhite, 1.3);
         if (fillUpper) {
             // The upper half solid: the ellipse's top half as a polygon of its points.
             constexpr int kSteps = 24;
             for (int i = 0; i < kSteps; ++i) {
-                const double a0 = 3.14159265358979 * i / kSteps, a1 = 3.14159265358979 * (i + 1) / kSteps;
-                p.Polygon({{x, cy}, {x + rx * std::cos(a0), cy - ry * std::sin(a0)},
-                           {x + rx * std::cos(a1), cy - ry * std::sin(a1)}}, kWhite, ink);
+                const double a0 = 3.14159265358979 * i / kSteps,
+                             a1 = 3.14159265358979 * (i + 1) / kSteps;
+                p.Polygon({{x, cy},
+                           {x + rx * std::cos(a0), cy - ry * std::sin(a0)},
+                           {x + rx * std::cos(a1), cy - ry * std::sin(a1)}},
+                          kWhite, ink);
             }
         }
         return;

@@ -11,6 +11,7 @@ namespace {
 // The undo button, '#' blue on silver: an arc turning counter-clockwise over the top from
 // the right side, ending in a solid arrowhead at its lower left; under it a bar and three
 // short dashes.
+// clang-format off
 const char* const kUndoGlyph[15] = {
     "................",
     "......#####.....",
@@ -28,6 +29,7 @@ const char* const kUndoGlyph[15] = {
     "................",
     "................",
 };
+// clang-format on
 
 }  // namespace
 
@@ -41,14 +43,20 @@ Canvas DrawToolbar(int scale) {
         const double cx = kLeft + 8.5, cy = 6.0, r = 4.5;
         constexpr double kPi = 3.14159265358979;
         for (int i = 0; i < 20; ++i) {
-            const double a0 = -0.35 * kPi + 1.25 * kPi * i / 20, a1 = -0.35 * kPi + 1.25 * kPi * (i + 1) / 20;
-            p.Line(cx + r * std::cos(a0), cy - r * std::sin(a0), cx + r * std::cos(a1), cy - r * std::sin(a1), kBlue,
-                   1.6);
+            const double a0 = -0.35 * kPi + 1.25 * kPi * i / 20,
+                         a1 = -0.35 * kPi + 1.25 * kPi * (i + 1) / 20;
+            p.Line(cx + r * std::cos(a0), cy - r * std::sin(a0), cx + r * std::cos(a1),
+                   cy - r * std::sin(a1), kBlue, 1.6);
         }
         p.Polygon({{kLeft + 1, 2.6}, {kLeft + 1, 6.4}, {kLeft + 4.8, 6.4}}, kBlue, kBlue);
-        p.Polygon({{kLeft - 0.5, 10.5}, {kLeft + 8.5, 10.5}, {kLeft + 8.5, 12.5}, {kLeft - 0.5, 12.5}}, kWhite, kBlue);
+        p.Polygon(
+            {{kLeft - 0.5, 10.5}, {kLeft + 8.5, 10.5}, {kLeft + 8.5, 12.5}, {kLeft - 0.5, 12.5}},
+            kWhite, kBlue);
         for (int x : {10, 12, 14})
-            p.Polygon({{kLeft + x - 0.5, 10.5}, {kLeft + x + 0.5, 10.5}, {kLeft + x + 0.5, 12.5}, {kLeft + x - 0.5, 12.5}},
+            p.Polygon({{kLeft + x - 0.5, 10.5},
+                       {kLeft + x + 0.5, 10.5},
+                       {kLeft + x + 0.5, 12.5},
+                       {kLeft + x - 0.5, 12.5}},
                       kWhite, kBlue);
         return bar;
     }

@@ -14,6 +14,7 @@ struct QtOption {
     const char* name;
     QtValue value;
 };
+// clang-format off
 constexpr QtOption kQtOptions[] = {
     {"platform", QtValue::Next},
     {"platformpluginpath", QtValue::Next},
@@ -39,6 +40,7 @@ constexpr QtOption kQtOptions[] = {
     {"nograb", QtValue::None},
     {"dograb", QtValue::None},
 };
+// clang-format on
 
 // Qt's option an argument gives, or nothing; needsNext: its value is the next argument.
 const QtOption* FindQtOption(const char* arg, bool& needsNext) {
@@ -101,9 +103,7 @@ std::string UsageText() {
            "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n";
 }
 
-std::string VersionText() {
-    return "skalor " SKALOR_VERSION "\n";
-}
+std::string VersionText() { return "skalor " SKALOR_VERSION "\n"; }
 
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
     if (line.action == StartAction::Run) return std::nullopt;
