@@ -18,6 +18,16 @@ bool OnButton(int left, int top, int x, int y) {
 
 }  // namespace
 
+void DrawPanelBox(CSurface& dc, const CRect& box) {
+    dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1,
+                     kPanelColour);
+    dc.MoveTo(box.left, box.top);
+    dc.LineTo(box.right, box.top);
+    dc.LineTo(box.right, box.bottom);
+    dc.LineTo(box.left, box.bottom);
+    dc.LineTo(box.left, box.top);
+}
+
 void DrawRoundButton(CSurface& dc, int x, int y, int width) {
     // Four circles give the corners; the two fills then cover everything of them but their
     // outer quarter arcs, and four lines close the edges between the arcs.

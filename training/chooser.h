@@ -24,6 +24,10 @@ constexpr CRect kLessonListRect = {15, 30, 225, 200};
 // pen in the line colour and a brush in the panel colour.
 void DrawRoundButton(CSurface& dc, int x, int y, int width = kButtonWidth);
 
+// A box filled with the panel colour and outlined with the selected pen; its right column and
+// bottom row belong to it.
+void DrawPanelBox(CSurface& dc, const CRect& box);
+
 // The panel, its outline and the two buttons "Отменить" and the start button with captions:
 // "Выполнить" for the lessons, "Начать" for the tasks.
 void DrawChooser(CSurface& dc, const char* start = "Выполнить");

@@ -53,14 +53,7 @@ void DrawStepBoxOf(CSurface& dc, const LessonStep& s, bool last,
     const int bx = ButtonLeft(box), by = ButtonTop(box);
     {
         const CSelection pen(dc, CPen{kLineColour, 1});
-        // The box's right column and bottom row belong to it.
-        dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1,
-                         kPanelColour);
-        dc.MoveTo(box.left, box.top);
-        dc.LineTo(box.right, box.top);
-        dc.LineTo(box.right, box.bottom);
-        dc.LineTo(box.left, box.bottom);
-        dc.LineTo(box.left, box.top);
+        DrawPanelBox(dc, box);
 
         const CSelection brush(dc, CBrush{kPanelColour, false});
         DrawRoundButton(dc, bx, by);

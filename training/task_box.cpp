@@ -60,13 +60,7 @@ void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::s
     const CRect& box = l.box;
     {
         const CSelection pen(dc, CPen{kLineColour, 1});
-        dc.FillSolidRect(box.left, box.top, box.right - box.left + 1, box.bottom - box.top + 1,
-                         kPanelColour);
-        dc.MoveTo(box.left, box.top);
-        dc.LineTo(box.right, box.top);
-        dc.LineTo(box.right, box.bottom);
-        dc.LineTo(box.left, box.bottom);
-        dc.LineTo(box.left, box.top);
+        DrawPanelBox(dc, box);
         const CSelection brush(dc, CBrush{kPanelColour, false});
         for (const CRect& b : l.buttons) DrawRoundButton(dc, b.left, b.top, b.Width());
 
