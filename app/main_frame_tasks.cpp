@@ -141,6 +141,7 @@ tasks::Verdict CMainFrame::OnTaskCheck() {
 
 void CMainFrame::OnTaskShow() {
     if (!m_tasks.m_bOpen || m_tasks.m_nShowStep >= 0) return;
+    EndGesture();  // the solution holds the rule as a lesson does: no drag goes on under it
     // The same placer that derives the lessons' steps derives the solution's, boxes and all.
     const tasks::Solution solution = tasks::SolutionOf(m_tasks.m_task);
     m_tasks.m_texts = solution.texts;
