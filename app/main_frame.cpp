@@ -51,14 +51,12 @@ void CMainFrame::OnPaint(CSurface& window) {
     // straight into it and nothing flickers. It is composed at the window's scale; a new
     // scale (another screen, another window size) draws from the images made for it, and at
     // a steady scale nothing is loaded here.
-    if (!m_bBufferReady) m_rcClient = m_host.GetClientRect();
     if (m_images.m_nScale != window.Scale()) m_images.LoadScale(m_rule.m_nSide, window.Scale());
     ComposeRule(window, m_rule, m_images, m_pens);
     PaintTraining(window);
     PaintTasks(window);
     AfterPaintTraining();
     AfterPaintTasks();
-    m_bBufferReady = 1;
 }
 
 bool CMainFrame::OnCommand(int id, int notifyCode) {

@@ -160,6 +160,4 @@ class CMainFrame {
     IWindowHost& m_host;
     CImageSet m_images;
     const CRulePens m_pens;
-    CRect m_rcClient;
-    int32_t m_bBufferReady = 0;
 };

@@ -40,7 +40,6 @@ class IWindowHost {
 
     // Invalidate the whole client area, with erase; the paint comes later.
     virtual void Invalidate() = 0;
-    virtual CRect GetClientRect() const = 0;
 
     // Stylus capture.
     virtual void SetCapture() = 0;

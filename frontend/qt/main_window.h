@@ -51,7 +51,6 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
 
     // IWindowHost.
     void Invalidate() override;
-    CRect GetClientRect() const override { return {0, 0, kClientWidth, kClientHeight}; }
     void SetCapture() override { m_bCapture = true; }
     bool HasCapture() const override { return m_bCapture; }
     void ReleaseCapture() override { m_bCapture = false; }

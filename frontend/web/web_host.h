@@ -33,7 +33,6 @@ class CWebEditBox : public CHeadlessEditBox {
 class CWebHost : public IWindowHost {
   public:
     void Invalidate() override;
-    CRect GetClientRect() const override { return {0, 0, kClientWidth, kClientHeight}; }
     void SetCapture() override;
     bool HasCapture() const override { return m_bCapture; }
     void ReleaseCapture() override;

@@ -55,7 +55,6 @@ class CHeadlessHost : public IWindowHost {
     static constexpr int kListItemHeight = 16;
 
     void Invalidate() override;
-    CRect GetClientRect() const override { return {0, 0, kClientWidth, kClientHeight}; }
     void SetCapture() override { m_bCapture = true; }
     bool HasCapture() const override { return m_bCapture; }
     void ReleaseCapture() override { m_bCapture = false; }
