@@ -173,9 +173,10 @@ AcceptedRange AcceptedRangeOf(const tasks::Task& task) {
     int decimals = 0;
     double grid = 60;  // steps a unit: seconds a minute on the clock
     if (!clock) {
-        // A tenth of the tolerance or finer: rounding inward keeps 90 % of the range.
+        // A power of ten no coarser than a quarter of the tolerance: rounding inward keeps
+        // three quarters of the range or more.
         decimals = task.tolerance > 0
-                       ? std::clamp(int(std::ceil(-std::log10(task.tolerance) - 1e-9)) + 1, 0, 6)
+                       ? std::clamp(int(std::ceil(-std::log10(task.tolerance / 4) - 1e-9)), 0, 6)
                        : 3;
         grid = std::pow(10.0, decimals);
     }
@@ -185,12 +186,7 @@ AcceptedRange AcceptedRangeOf(const tasks::Task& task) {
             std::snprintf(s, sizeof s, "%lld:%02lld", n / 60, n % 60);
         else
             std::snprintf(s, sizeof s, "%.*f", decimals, double(n) / grid);
-        std::string written = s;
-        if (!clock && decimals > 0) {
-            written.erase(written.find_last_not_of('0') + 1);
-            if (written.back() == '.') written.pop_back();
-        }
-        return written;
+        return std::string(s);
     };
     const auto right = [&](long long n) {
         return tasks::Check(task, text(n)) == tasks::Verdict::Right;
