@@ -24,14 +24,15 @@ QString MarkThresholds(int total) {
     return text + QStringLiteral("иначе «2»");
 }
 
-// One table of the paper: a header row, then a row a task with its cells.
+// One table of the paper: a header row, repeated on every page, then a row a task with its
+// cells.
 template <typename Cells>
 QString Table(int padding, const QString& header, const exam::Paper& paper, Cells cells) {
     QString html = QStringLiteral(
                        "<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
                        "cellpadding=\"%1\" style=\"border-collapse: collapse\">")
                        .arg(padding) +
-                   header;
+                   QStringLiteral("<thead>") + header + QStringLiteral("</thead>");
     for (std::size_t i = 0; i < paper.tasks.size(); ++i)
         html += QStringLiteral("<tr><td align=\"center\">%1</td><td>%2</td>%3</tr>")
                     .arg(i + 1)
