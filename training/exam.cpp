@@ -239,8 +239,9 @@ bool CExam::Answer(const std::string& text, int64_t now) {
     if (m_finished) return false;
     Row& row = m_rows[std::size_t(m_current)];
     if (row.outcome == Outcome::Right || row.outcome == Outcome::Wrong) return false;
-    if (Trimmed(text).empty()) return false;
-    row.answer = text;
+    const std::string typed = Trimmed(text);
+    if (typed.empty()) return false;
+    row.answer = typed;
     switch (tasks::Check(m_paper.tasks[std::size_t(m_current)], text)) {
         case tasks::Verdict::Invalid: row.outcome = Outcome::Invalid; return false;
         case tasks::Verdict::Right: row.outcome = Outcome::Right; break;

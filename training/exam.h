@@ -113,6 +113,11 @@ class CExam {
     int64_t m_end = 0;
 };
 
+// The sheet of a paper's problems (variant, date as given, a line for the name, room for the
+// answers) and, from a page of its own, the answer key with the ranges the check accepts and
+// the right answers each mark needs: HTML that a rich text engine or a browser prints.
+std::string SheetsHtml(const Paper& paper, const std::string& date);
+
 // The result as CSV for a spreadsheet: UTF-8 with its byte order mark, a header row, one row
 // a task, CRLF line ends.
 std::string ResultCsv(const CExam& exam);

@@ -154,6 +154,17 @@ TEST(Exam, VariantsDrawFairPapersAgainAlike) {
         }
     }
 }
+TEST(Exam, FreshVariantsAreVariants) {
+    std::set<uint32_t> variants;
+    for (uint64_t entropy : {0ull, 1ull, 99999ull, 0xFFFFFFFFull, ~0ull})
+        for (uint64_t step = 0; step < 200; ++step) {
+            const uint32_t v = exam::FreshVariant(entropy + step * 0x100000001ull);
+            EXPECT_GE(v, exam::kMinVariant);
+            EXPECT_LE(v, exam::kMaxVariant);
+            variants.insert(v);
+        }
+    EXPECT_GT(variants.size(), 900u);  // a clock's ticks do not land on a few variants
+}
 
 // The range a key prints: both bounds are taken by the check, and rounding them inward
 // keeps most of what the check accepts.
@@ -181,7 +192,7 @@ TEST(Exam, ATestKeepsTheFirstNumberAndTheTimes) {
     EXPECT_FALSE(test.Answer("   ", 11000));
     EXPECT_FALSE(test.Answer("=1,\"2\"", 12000));  // no number: not taken, shown as typed
     test.Next(15000);
-    EXPECT_TRUE(test.Answer(exam::AcceptedRangeOf(t[3]).hi, 15500));
+    EXPECT_TRUE(test.Answer(" " + exam::AcceptedRangeOf(t[3]).hi + " ", 15500));
     test.End(20000);
     EXPECT_FALSE(test.Answer(exam::AcceptedRangeOf(t[4]).lo, 21000));
     test.Next(22000);
@@ -218,5 +229,6 @@ TEST(Exam, ATestKeepsTheFirstNumberAndTheTimes) {
     }
     EXPECT_EQ(rows[1][2], exam::AcceptedRangeOf(t[0]).lo);
     EXPECT_EQ(rows[3][2], "'=1,\"2\"");
+    EXPECT_EQ(rows[4][2], exam::AcceptedRangeOf(t[3]).hi);
     EXPECT_EQ(rows[5][2], "");
 }
