@@ -13,7 +13,7 @@ packages="cmake make g++ pkg-config clang-format fontconfig qt6-base-dev libgl-d
 # The page: emscripten builds it, Chromium runs its tests, npm brings their DevTools client.
 # The fuzzer: clang with libFuzzer and the sanitizers' runtimes.
 case "${1:-}" in
-test) packages="$packages clang libclang-rt-14-dev emscripten chromium"
+test) packages="$packages clang libclang-rt-14-dev emscripten chromium poppler-utils"
       command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm" ;;
 web)  packages="$packages emscripten chromium"
       command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm" ;;

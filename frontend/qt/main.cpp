@@ -1,12 +1,15 @@
 // The program: the application object starts the one window and runs the event loop until
 // the window closes.
 #include <QApplication>
+#include <QDate>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "frontend/qt/desktop/command_line.h"
 #include "frontend/qt/desktop/identity.h"
 #include "frontend/qt/main_window.h"
+#include "frontend/qt/sheet.h"
 
 class CRuleApp : public QApplication {
   public:
@@ -30,8 +33,22 @@ bool CRuleApp::InitInstance() {
     return true;
 }
 
+// The sheets of a variant into a PDF file, on the offscreen platform: no window, no display.
+int WriteSheets(const CommandLine& line, int& argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const exam::Paper paper = exam::DrawPaper(line.variant, line.kinds, line.count);
+    const QString error =
+        WriteSheetsPdf(paper, QDate::currentDate(), QString::fromStdString(line.output));
+    if (error.isEmpty()) return 0;
+    std::fprintf(stderr, "skalor: %s: %s\n", line.output.c_str(), error.toLocal8Bit().constData());
+    return 1;
+}
+
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = AnswerCommandLine(argc, argv)) return *status;
+    const CommandLine line = ReadCommandLine(argc, argv);
+    if (const std::optional<int> status = AnswerCommandLine(line, stdout, stderr)) return *status;
+    if (line.action == StartAction::Sheet) return WriteSheets(line, argc, argv);
     CRuleApp app(argc, argv);
     SetDesktopIdentity();
     if (!app.InitInstance()) return 1;

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's answers on the command line: --help and --version print and succeed, an
 # unknown option is refused with status 2 and the usage, an answer lost on a full disk fails,
-# and none of them opens a window. Qt's own options still start the window.
+# and none of them opens a window; nor does writing sheets. Qt's own options still start the
+# window.
 # Usage: command_line.sh SKALOR
 set -u
 skalor=$1
@@ -39,6 +40,14 @@ for wrong in --bogus -platform file.txt; do
     head -n 1 "$err" | grep -q "^skalor: .*«$wrong»" || fail "$wrong: no clear error: $(cat "$err")"
     grep -q '^Использование: skalor' "$err" || fail "$wrong: no usage after the error"
 done
+
+# Sheets need no display: they are written on the offscreen platform even with this one
+# unusable. A file that cannot be written fails with the reason, and leaves nothing behind.
+run 0 --sheet 17 --count 5 -o "$work/sheet.pdf"
+[ "$(head -c 5 "$work/sheet.pdf")" = "%PDF-" ] || fail "--sheet wrote no PDF"
+run 1 --sheet 17 -o "$work/missing/sheet.pdf"
+grep -q "^skalor: $work/missing/sheet.pdf: ." "$err" || fail "--sheet failed silently: $(cat "$err")"
+[ ! -e "$work/missing" ] || fail "--sheet left a folder behind"
 
 "$skalor" --version >/dev/full 2>"$err"
 [ $? = 1 ] || fail "--version into a full disk reported success"

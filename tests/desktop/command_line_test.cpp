@@ -64,6 +64,22 @@ TEST(CommandLine, ArgumentsChooseRunAnswerOrRefusal) {
         {{"-platformx", "offscreen"}, StartAction::Error, "«-platformx»"},
         {{"lesson.txt"}, StartAction::Error, "лишний аргумент «lesson.txt»"},
         {{"-"}, StartAction::Error, "лишний аргумент «-»"},
+        // Sheets: a variant and a file, kinds and count with their defaults or in range.
+        {{"--sheet", "17", "-o", "a.pdf"}, StartAction::Sheet, nullptr},
+        {{"--sheet", "99999", "--kinds", "wind,2", "--count", "5", "--output", "a.pdf"},
+         StartAction::Sheet, nullptr},
+        {{"--sheet", "1", "-o", "a.pdf", "--help"}, StartAction::Help, nullptr},
+        {{"--sheet", "0", "-o", "a.pdf"}, StartAction::Error, "вариант «0»"},
+        {{"--sheet", "100000", "-o", "a.pdf"}, StartAction::Error, "вариант «100000»"},
+        {{"--sheet", "-5", "-o", "a.pdf"}, StartAction::Error, "вариант «-5»"},
+        {{"--sheet", "17", "--count", "21", "-o", "a.pdf"}, StartAction::Error, "«21»"},
+        {{"--sheet", "17", "--count", "4", "-o", "a.pdf"}, StartAction::Error, "«4»"},
+        {{"--sheet", "17", "--kinds", "wind,sky", "-o", "a.pdf"}, StartAction::Error, "«sky»"},
+        {{"--sheet", "17", "--kinds", "5", "-o", "a.pdf"}, StartAction::Error, "урока 5"},
+        {{"--sheet", "17"}, StartAction::Error, "-o ФАЙЛ.pdf"},
+        {{"--sheet", "17", "-o", ""}, StartAction::Error, "имя файла пусто"},
+        {{"--kinds", "all", "-o", "a.pdf"}, StartAction::Error, "только с --sheet"},
+        {{"--sheet", "17", "-o"}, StartAction::Error, "параметру «-o» нужно значение"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -71,6 +87,10 @@ TEST(CommandLine, ArgumentsChooseRunAnswerOrRefusal) {
         for (const char* arg : c.args) shown += std::string(arg) + " ";
         const CommandLine line = Read(c.args);
         EXPECT_EQ(line.action, c.action) << shown;
+        if (line.action == StartAction::Sheet) {
+            EXPECT_EQ(line.output, "a.pdf");
+            EXPECT_FALSE(line.kinds.empty());
+        }
         if (c.errorPart) {
             EXPECT_NE(line.error.find(c.errorPart), std::string::npos) << line.error;
         }

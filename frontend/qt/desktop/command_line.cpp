@@ -1,8 +1,10 @@
 #include "frontend/qt/desktop/command_line.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "resources/version.h"
+#include "training/exam.h"
 
 namespace {
 
@@ -64,11 +66,49 @@ bool Is(const char* arg, const char* shortForm, const char* longForm) {
     return std::strcmp(arg, shortForm) == 0 || std::strcmp(arg, longForm) == 0;
 }
 
+bool IsSheetOption(const char* arg) {
+    for (const char* option : {"--sheet", "--kinds", "--count", "-o", "--output"})
+        if (std::strcmp(arg, option) == 0) return true;
+    return false;
+}
+
+// A whole number from lo to hi written in decimal digits alone.
+bool ReadNumber(const char* text, long lo, long hi, long& value) {
+    if (!*text || std::strlen(text) > 9 || std::strspn(text, "0123456789") != std::strlen(text))
+        return false;
+    value = std::strtol(text, nullptr, 10);
+    return value >= lo && value <= hi;
+}
+
+// The options of --sheet, each with its value: an empty reason, or why the value is refused.
+std::string ReadSheetOption(const char* arg, const char* value, CommandLine& line) {
+    long number = 0;
+    if (std::strcmp(arg, "--sheet") == 0) {
+        if (!ReadNumber(value, exam::kMinVariant, exam::kMaxVariant, number))
+            return std::string("вариант «") + value + "»: нужно число от 1 до 99999";
+        line.variant = uint32_t(number);
+    } else if (std::strcmp(arg, "--count") == 0) {
+        if (!ReadNumber(value, exam::kMinTasks, exam::kMaxTasks, number))
+            return std::string("число задач «") + value + "»: нужно от 5 до 20";
+        line.count = int(number);
+    } else if (std::strcmp(arg, "--kinds") == 0) {
+        std::string error;
+        if (!exam::ParseKinds(value, line.kinds, error)) return error;
+    } else if (!*value) {
+        return "имя файла пусто";
+    } else {
+        line.output = value;
+    }
+    return {};
+}
+
 }  // namespace
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
     bool help = false;
     bool version = false;
+    CommandLine sheet{StartAction::Sheet, {}};
+    bool sheetOption = false;  // one of the sheet's options was given
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         bool needsNext = false;
@@ -76,6 +116,12 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             help = true;
         } else if (Is(arg, "-v", "--version")) {
             version = true;
+        } else if (IsSheetOption(arg)) {
+            if (++i == argc)
+                return {StartAction::Error, std::string("параметру «") + arg + "» нужно значение"};
+            const std::string error = ReadSheetOption(arg, argv[i], sheet);
+            if (!error.empty()) return {StartAction::Error, error};
+            sheetOption = true;
         } else if (FindQtOption(arg, needsNext)) {
             if (needsNext && ++i == argc)
                 return {StartAction::Error, std::string("параметру «") + arg + "» нужно значение"};
@@ -88,7 +134,11 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     }
     if (help) return {StartAction::Help, {}};
     if (version) return {StartAction::Version, {}};
-    return {};
+    if (!sheetOption) return {};
+    if (!sheet.variant) return {StartAction::Error, "задачи и файл задаются только с --sheet"};
+    if (sheet.output.empty()) return {StartAction::Error, "для --sheet нужен файл: -o ФАЙЛ.pdf"};
+    if (sheet.kinds.empty()) exam::ParseKinds("all", sheet.kinds, sheet.error);
+    return sheet;
 }
 
 std::string UsageText() {
@@ -99,6 +149,11 @@ std::string UsageText() {
            "Параметры:\n"
            "  -h, --help       показать эту справку и выйти\n"
            "  -v, --version    показать версию и выйти\n"
+           "  --sheet ВАРИАНТ --kinds СПИСОК --count N -o ФАЙЛ.pdf\n"
+           "                   записать без окна листы зачёта: задачи варианта (1..99999)\n"
+           "                   и отдельной страницей ключ ответов; СПИСОК через запятую:\n"
+           "                   all, группы arith, speed, altitude, wind, courses, turns\n"
+           "                   или номера уроков (по умолчанию all); N от 5 до 20 (10)\n"
            "\n"
            "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n";
 }
@@ -106,7 +161,7 @@ std::string UsageText() {
 std::string VersionText() { return "skalor " SKALOR_VERSION "\n"; }
 
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
-    if (line.action == StartAction::Run) return std::nullopt;
+    if (line.action == StartAction::Run || line.action == StartAction::Sheet) return std::nullopt;
     if (line.action == StartAction::Error) {
         std::fprintf(err, "skalor: %s\n\n%s", line.error.c_str(), UsageText().c_str());
         return 2;

@@ -1,17 +1,26 @@
 // The program's command line: --help and --version are answered, and a mistaken argument
 // refused, before Qt starts, so that none of them needs a display or opens a window. Qt's
-// own options (-platform, -style, -reverse, ...) pass through to Qt.
+// own options (-platform, -style, -reverse, ...) pass through to Qt. --sheet writes the
+// sheets of a test's variant to a PDF file without a window.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
-enum class StartAction { Run, Help, Version, Error };
+enum class StartAction { Run, Help, Version, Sheet, Error };
 
 struct CommandLine {
     StartAction action = StartAction::Run;
     std::string error;  // for Error: what was wrong, one line
+
+    // For Sheet: the variant, its kinds (task keys) and count, and the file to write.
+    uint32_t variant = 0;
+    std::vector<uint32_t> kinds;
+    int count = 10;
+    std::string output;
 };
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
@@ -21,6 +30,7 @@ std::string UsageText();
 std::string VersionText();
 
 // Prints the answer to a command line that does not start the program and returns its exit
-// status (0 for help and version, 2 for an error); nothing for one that starts it.
+// status (0 for help and version, 2 for an error); nothing for one that starts the program
+// or writes sheets.
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err);
 std::optional<int> AnswerCommandLine(int argc, const char* const* argv);

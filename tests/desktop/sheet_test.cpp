@@ -1,0 +1,102 @@
+// The sheets the program writes from the command line hold the problems the same variant
+// draws here, in order, and after them the key with each answer and its accepted range: the
+// PDF's text as pdftotext reads it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "training/exam.h"
+
+namespace {
+
+// Text without its blanks and line ends, which the page's layout puts where it likes.
+std::string Squeezed(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\xC2\xA0") == 0) {
+            ++i;
+            continue;
+        }
+        if (text[i] != ' ' && text[i] != '\n' && text[i] != '\r' && text[i] != '\f' &&
+            text[i] != '\t')
+            out += text[i];
+    }
+    return out;
+}
+
+// A row of the key: the problem, then its range, with the answer's cell somewhere between
+// (the text takes it in where its first line ends). The position after the row, or npos.
+std::size_t FindKeyRow(const std::string& text, std::size_t from, const tasks::Task& task) {
+    const exam::AcceptedRange range = exam::AcceptedRangeOf(task);
+    const std::string bounds = Squeezed(range.lo + "–" + range.hi);
+    const std::string answer = Squeezed(tasks::RoundedAnswer(task));
+    const std::size_t end = text.find(bounds, from);
+    if (end == std::string::npos) {
+        ADD_FAILURE() << "no range " << bounds << " for " << task.problem;
+        return end;
+    }
+    const std::string row = text.substr(from, end - from);
+    for (std::size_t at = row.find(answer); at != std::string::npos;
+         at = row.find(answer, at + 1)) {
+        const std::string rest = row.substr(0, at) + row.substr(at + answer.size());
+        if (rest.find(Squeezed(task.problem)) != std::string::npos) return end + bounds.size();
+    }
+    ADD_FAILURE() << "no row " << task.problem << " | " << answer << " | " << bounds;
+    return std::string::npos;
+}
+
+// Finds each piece after the one before: the position after the last, or npos.
+std::size_t FindInOrder(const std::string& text, std::size_t from,
+                        const std::vector<std::string>& pieces) {
+    if (from == std::string::npos) return from;
+    for (const std::string& piece : pieces) {
+        const std::size_t at = text.find(Squeezed(piece), from);
+        if (at == std::string::npos) {
+            ADD_FAILURE() << "not found in order: " << piece;
+            return std::string::npos;
+        }
+        from = at + Squeezed(piece).size();
+    }
+    return from;
+}
+
+}  // namespace
+
+TEST(Sheet, ThePdfSetsTheVariantsProblemsAndItsKey) {
+    struct Case {
+        const char* variant;
+        const char* kinds;
+        const char* count;
+    };
+    const Case cases[] = {{"17", "all", "20"}, {"4242", "wind,35", "7"}, {"99999", "arith", "5"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("variant ") + c.variant + " of " + c.kinds);
+        const std::string pdf = "sheet_" + std::string(c.variant) + ".pdf";
+        const std::string txt = pdf + ".txt";
+        std::remove(pdf.c_str());
+        const std::string command = std::string(SKALOR_BINARY) + " --sheet " + c.variant +
+                                    " --kinds " + c.kinds + " --count " + c.count + " -o " + pdf +
+                                    " && pdftotext -enc UTF-8 " + pdf + " " + txt;
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        std::ifstream in(txt);
+        std::stringstream read;
+        read << in.rdbuf();
+        const std::string text = Squeezed(read.str());
+
+        std::vector<uint32_t> kinds;
+        std::string error;
+        ASSERT_TRUE(exam::ParseKinds(c.kinds, kinds, error));
+        const exam::Paper paper =
+            exam::DrawPaper(uint32_t(std::atoi(c.variant)), kinds, std::atoi(c.count));
+        std::vector<std::string> sheet{std::string("Вариант ") + c.variant, "Фамилия, имя"};
+        for (const tasks::Task& task : paper.tasks) sheet.push_back(task.problem);
+        std::size_t at = FindInOrder(text, 0, sheet);
+        at = FindInOrder(text, at, {std::string("Ключ к варианту ") + c.variant});
+        for (const tasks::Task& task : paper.tasks)
+            if (at != std::string::npos) at = FindKeyRow(text, at, task);
+    }
+}
