@@ -6,6 +6,7 @@
 
 #include "frontend/qt/desktop/command_line.h"
 #include "frontend/qt/desktop/identity.h"
+#include "frontend/qt/desktop/progress_file.h"
 #include "frontend/qt/main_window.h"
 
 class CRuleApp : public QApplication {
@@ -31,7 +32,9 @@ bool CRuleApp::InitInstance() {
 }
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = AnswerCommandLine(argc, argv)) return *status;
+    // Where progress is kept: --help names it, so it is known before Qt starts.
+    const CommandLine line = ReadCommandLine(argc, argv, DefaultProgressPath().toStdString());
+    if (const std::optional<int> status = AnswerCommandLine(line, stdout, stderr)) return *status;
     CRuleApp app(argc, argv);
     SetDesktopIdentity();
     if (!app.InitInstance()) return 1;

@@ -40,6 +40,12 @@ for wrong in --bogus -platform file.txt; do
     grep -q '^Использование: skalor' "$err" || fail "$wrong: no usage after the error"
 done
 
+# --help names the progress file in the user's data folder, or the one given.
+XDG_DATA_HOME=$work/data run 0 --help
+grep -qx "Файл прогресса: $work/data/skalor/progress.json" "$out" || fail "--help: the default progress file"
+run 0 --progress-file "$work/cadet.json" --help
+grep -qx "Файл прогресса: $work/cadet.json" "$out" || fail "--help: the progress file given"
+
 "$skalor" --version >/dev/full 2>"$err"
 [ $? = 1 ] || fail "--version into a full disk reported success"
 

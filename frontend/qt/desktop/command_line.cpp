@@ -1,6 +1,7 @@
 #include "frontend/qt/desktop/command_line.h"
 
 #include <cstring>
+#include <utility>
 
 #include "resources/version.h"
 
@@ -66,9 +67,14 @@ bool Is(const char* arg, const char* shortForm, const char* longForm) {
 
 }  // namespace
 
-CommandLine ReadCommandLine(int argc, const char* const* argv) {
+CommandLine ReadCommandLine(int argc, const char* const* argv,
+                            const std::string& defaultProgressFile) {
     bool help = false;
     bool version = false;
+    std::string progressFile = defaultProgressFile;
+    const auto refuse = [&](std::string error) {
+        return CommandLine{StartAction::Error, std::move(error), defaultProgressFile};
+    };
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         bool needsNext = false;
@@ -76,22 +82,30 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             help = true;
         } else if (Is(arg, "-v", "--version")) {
             version = true;
+        } else if (std::strcmp(arg, "--progress-file") == 0 ||
+                   std::strncmp(arg, "--progress-file=", 16) == 0) {
+            const bool joined = arg[15] == '=';
+            if (!joined && ++i == argc)
+                return refuse(std::string("параметру «") + arg + "» нужно значение");
+            progressFile = joined ? arg + 16 : argv[i];
+            if (progressFile.empty())
+                return refuse("параметру «--progress-file» нужно непустое значение");
         } else if (FindQtOption(arg, needsNext)) {
             if (needsNext && ++i == argc)
-                return {StartAction::Error, std::string("параметру «") + arg + "» нужно значение"};
+                return refuse(std::string("параметру «") + arg + "» нужно значение");
         } else if (arg[0] == '-' && arg[1] != '\0') {
-            return {StartAction::Error, std::string("неизвестный параметр «") + arg + "»"};
+            return refuse(std::string("неизвестный параметр «") + arg + "»");
         } else {
-            return {StartAction::Error,
-                    std::string("лишний аргумент «") + arg + "»: программа не открывает файлов"};
+            return refuse(std::string("лишний аргумент «") + arg +
+                          "»: программа не открывает файлов");
         }
     }
-    if (help) return {StartAction::Help, {}};
-    if (version) return {StartAction::Version, {}};
-    return {};
+    if (help) return {StartAction::Help, {}, progressFile};
+    if (version) return {StartAction::Version, {}, progressFile};
+    return {StartAction::Run, {}, progressFile};
 }
 
-std::string UsageText() {
+std::string UsageText(const std::string& progressFile) {
     return "Использование: skalor [ПАРАМЕТР]...\n"
            "Навигационная линейка штурмана: две стороны с шестнадцатью шкалами, движок\n"
            "и визирка, которые двигают мышью или пальцем, и 36 уроков штурманских расчётов.\n"
@@ -99,8 +113,15 @@ std::string UsageText() {
            "Параметры:\n"
            "  -h, --help       показать эту справку и выйти\n"
            "  -v, --version    показать версию и выйти\n"
+           "  --progress-file ФАЙЛ\n"
+           "                   хранить прогресс, окно и положение линейки в ФАЙЛЕ (по файлу\n"
+           "                   на курсанта на общем компьютере)\n"
            "\n"
-           "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n";
+           "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n"
+           "\n"
+           "Файл прогресса: " +
+           (progressFile.empty() ? std::string("не задан (нет домашней папки)") : progressFile) +
+           "\n";
 }
 
 std::string VersionText() { return "skalor " SKALOR_VERSION "\n"; }
@@ -108,10 +129,13 @@ std::string VersionText() { return "skalor " SKALOR_VERSION "\n"; }
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
     if (line.action == StartAction::Run) return std::nullopt;
     if (line.action == StartAction::Error) {
-        std::fprintf(err, "skalor: %s\n\n%s", line.error.c_str(), UsageText().c_str());
+        std::fprintf(err, "skalor: %s\n\n%s", line.error.c_str(),
+                     UsageText(line.progressFile).c_str());
         return 2;
     }
-    std::fputs((line.action == StartAction::Help ? UsageText() : VersionText()).c_str(), out);
+    std::fputs(
+        (line.action == StartAction::Help ? UsageText(line.progressFile) : VersionText()).c_str(),
+        out);
     // An answer that did not reach its reader (a full disk, a closed pipe) is no success.
     if (std::fflush(out) != 0 || std::ferror(out)) {
         std::fputs("skalor: ошибка записи\n", err);
@@ -120,6 +144,7 @@ std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, st
     return 0;
 }
 
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
-    return AnswerCommandLine(ReadCommandLine(argc, argv), stdout, stderr);
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv,
+                                     const std::string& defaultProgressFile) {
+    return AnswerCommandLine(ReadCommandLine(argc, argv, defaultProgressFile), stdout, stderr);
 }
