@@ -9,7 +9,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="cmake make g++ pkg-config clang-format fontconfig qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev"
+packages="cmake make g++ pkg-config clang-format fontconfig qt6-base-dev libgl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev"
 # The page: emscripten builds it, Chromium runs its tests, npm brings their DevTools client.
 # The fuzzer: clang with libFuzzer and the sanitizers' runtimes.
 case "${1:-}" in

@@ -8,6 +8,7 @@
 
 #include "frontend/qt/desktop/command_line.h"
 #include "frontend/qt/desktop/identity.h"
+#include "frontend/qt/desktop/progress_file.h"
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/sheet.h"
 
@@ -46,7 +47,8 @@ int WriteSheets(const CommandLine& line, int& argc, char** argv) {
 }
 
 int main(int argc, char** argv) {
-    const CommandLine line = ReadCommandLine(argc, argv);
+    // Where progress is kept: --help names it, so it is known before Qt starts.
+    const CommandLine line = ReadCommandLine(argc, argv, DefaultProgressPath().toStdString());
     if (const std::optional<int> status = AnswerCommandLine(line, stdout, stderr)) return *status;
     if (line.action == StartAction::Sheet) return WriteSheets(line, argc, argv);
     CRuleApp app(argc, argv);

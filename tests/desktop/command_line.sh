@@ -48,6 +48,11 @@ run 0 --sheet 17 --count 5 -o "$work/sheet.pdf"
 run 1 --sheet 17 -o "$work/missing/sheet.pdf"
 grep -q "^skalor: $work/missing/sheet.pdf: ." "$err" || fail "--sheet failed silently: $(cat "$err")"
 [ ! -e "$work/missing" ] || fail "--sheet left a folder behind"
+# --help names the progress file in the user's data folder, or the one given.
+XDG_DATA_HOME=$work/data run 0 --help
+grep -qx "Файл прогресса: $work/data/skalor/progress.json" "$out" || fail "--help: the default progress file"
+run 0 --progress-file "$work/cadet.json" --help
+grep -qx "Файл прогресса: $work/cadet.json" "$out" || fail "--help: the progress file given"
 
 "$skalor" --version >/dev/full 2>"$err"
 [ $? = 1 ] || fail "--version into a full disk reported success"

@@ -134,3 +134,36 @@ TEST(CommandLine, AnAnswerThatCannotBeWrittenIsAFailure) {
     std::fclose(full);
     EXPECT_EQ(Drain(err), "skalor: ошибка записи\n");
 }
+
+TEST(CommandLine, TheProgressFileIsChosenAndNamedInTheUsage) {
+    struct FileCase {
+        std::vector<const char*> args;
+        StartAction action;
+        const char* file;  // the file the program would use
+    };
+    // clang-format off
+    const FileCase cases[] = {
+        {{}, StartAction::Run, "/home/u/.local/share/skalor/progress.json"},
+        {{"--progress-file", "/srv/class/ivanov.json"}, StartAction::Run, "/srv/class/ivanov.json"},
+        {{"--progress-file=petrov.json", "-platform", "offscreen"}, StartAction::Run, "petrov.json"},
+        {{"--progress-file", "a.json", "--progress-file", "b.json"}, StartAction::Run, "b.json"},
+        {{"--progress-file", "--help"}, StartAction::Run, "--help"},
+        {{"--progress-file", "c.json", "--help"}, StartAction::Help, "c.json"},
+        {{"--progress-file"}, StartAction::Error, "/home/u/.local/share/skalor/progress.json"},
+        {{"--progress-file="}, StartAction::Error, "/home/u/.local/share/skalor/progress.json"},
+        {{"--progress-filex", "d.json"}, StartAction::Error, "/home/u/.local/share/skalor/progress.json"},
+    };
+    // clang-format on
+    for (const FileCase& c : cases) {
+        std::vector<const char*> argv{"skalor"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        const CommandLine line = ReadCommandLine(int(argv.size()), argv.data(),
+                                                 "/home/u/.local/share/skalor/progress.json");
+        EXPECT_EQ(line.action, c.action) << c.args.size();
+        EXPECT_EQ(line.progressFile, c.file) << line.error;
+        // Help, and the usage after a refusal, name the file that run would use.
+        const std::string usage = UsageText(line.progressFile);
+        EXPECT_NE(usage.find(std::string("Файл прогресса: ") + c.file + "\n"), std::string::npos);
+        EXPECT_NE(usage.find("--progress-file ФАЙЛ"), std::string::npos);
+    }
+}

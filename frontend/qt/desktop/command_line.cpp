@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "resources/version.h"
 #include "training/exam.h"
@@ -104,11 +105,25 @@ std::string ReadSheetOption(const char* arg, const char* value, CommandLine& lin
 
 }  // namespace
 
-CommandLine ReadCommandLine(int argc, const char* const* argv) {
+CommandLine ReadCommandLine(int argc, const char* const* argv,
+                            const std::string& defaultProgressFile) {
     bool help = false;
     bool version = false;
     CommandLine sheet{StartAction::Sheet, {}};
     bool sheetOption = false;  // one of the sheet's options was given
+    std::string progressFile = defaultProgressFile;
+    const auto answer = [&](StartAction action, std::string error = {}) {
+        CommandLine line;
+        line.action = action;
+        line.error = std::move(error);
+        line.progressFile = progressFile;
+        return line;
+    };
+    // A refused line names the default file: the one given may be the mistake.
+    const auto refuse = [&](std::string error) {
+        progressFile = defaultProgressFile;
+        return answer(StartAction::Error, error);
+    };
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         bool needsNext = false;
@@ -117,31 +132,39 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         } else if (Is(arg, "-v", "--version")) {
             version = true;
         } else if (IsSheetOption(arg)) {
-            if (++i == argc)
-                return {StartAction::Error, std::string("параметру «") + arg + "» нужно значение"};
+            if (++i == argc) return refuse(std::string("параметру «") + arg + "» нужно значение");
             const std::string error = ReadSheetOption(arg, argv[i], sheet);
-            if (!error.empty()) return {StartAction::Error, error};
+            if (!error.empty()) return refuse(error);
             sheetOption = true;
+        } else if (std::strcmp(arg, "--progress-file") == 0 ||
+                   std::strncmp(arg, "--progress-file=", 16) == 0) {
+            const bool joined = arg[15] == '=';
+            if (!joined && ++i == argc)
+                return refuse(std::string("параметру «") + arg + "» нужно значение");
+            progressFile = joined ? arg + 16 : argv[i];
+            if (progressFile.empty())
+                return refuse("параметру «--progress-file» нужно непустое значение");
         } else if (FindQtOption(arg, needsNext)) {
             if (needsNext && ++i == argc)
-                return {StartAction::Error, std::string("параметру «") + arg + "» нужно значение"};
+                return refuse(std::string("параметру «") + arg + "» нужно значение");
         } else if (arg[0] == '-' && arg[1] != '\0') {
-            return {StartAction::Error, std::string("неизвестный параметр «") + arg + "»"};
+            return refuse(std::string("неизвестный параметр «") + arg + "»");
         } else {
-            return {StartAction::Error,
-                    std::string("лишний аргумент «") + arg + "»: программа не открывает файлов"};
+            return refuse(std::string("лишний аргумент «") + arg +
+                          "»: программа не открывает файлов");
         }
     }
-    if (help) return {StartAction::Help, {}};
-    if (version) return {StartAction::Version, {}};
-    if (!sheetOption) return {};
-    if (!sheet.variant) return {StartAction::Error, "задачи и файл задаются только с --sheet"};
-    if (sheet.output.empty()) return {StartAction::Error, "для --sheet нужен файл: -o ФАЙЛ.pdf"};
+    if (help) return answer(StartAction::Help);
+    if (version) return answer(StartAction::Version);
+    if (!sheetOption) return answer(StartAction::Run);
+    if (!sheet.variant) return refuse("задачи и файл задаются только с --sheet");
+    if (sheet.output.empty()) return refuse("для --sheet нужен файл: -o ФАЙЛ.pdf");
     if (sheet.kinds.empty()) exam::ParseKinds("all", sheet.kinds, sheet.error);
+    sheet.progressFile = progressFile;
     return sheet;
 }
 
-std::string UsageText() {
+std::string UsageText(const std::string& progressFile) {
     return "Использование: skalor [ПАРАМЕТР]...\n"
            "Навигационная линейка штурмана: две стороны с шестнадцатью шкалами, движок\n"
            "и визирка, которые двигают мышью или пальцем, и 36 уроков штурманских расчётов.\n"
@@ -154,8 +177,15 @@ std::string UsageText() {
            "                   и отдельной страницей ключ ответов; СПИСОК через запятую:\n"
            "                   all, группы arith, speed, altitude, wind, courses, turns\n"
            "                   или номера уроков (по умолчанию all); N от 5 до 20 (10)\n"
+           "  --progress-file ФАЙЛ\n"
+           "                   хранить прогресс, окно и положение линейки в ФАЙЛЕ (по файлу\n"
+           "                   на курсанта на общем компьютере)\n"
            "\n"
-           "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n";
+           "Принимаются и общие параметры Qt, например -platform ИМЯ, -style ИМЯ, -reverse.\n"
+           "\n"
+           "Файл прогресса: " +
+           (progressFile.empty() ? std::string("не задан (нет домашней папки)") : progressFile) +
+           "\n";
 }
 
 std::string VersionText() { return "skalor " SKALOR_VERSION "\n"; }
@@ -163,10 +193,13 @@ std::string VersionText() { return "skalor " SKALOR_VERSION "\n"; }
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
     if (line.action == StartAction::Run || line.action == StartAction::Sheet) return std::nullopt;
     if (line.action == StartAction::Error) {
-        std::fprintf(err, "skalor: %s\n\n%s", line.error.c_str(), UsageText().c_str());
+        std::fprintf(err, "skalor: %s\n\n%s", line.error.c_str(),
+                     UsageText(line.progressFile).c_str());
         return 2;
     }
-    std::fputs((line.action == StartAction::Help ? UsageText() : VersionText()).c_str(), out);
+    std::fputs(
+        (line.action == StartAction::Help ? UsageText(line.progressFile) : VersionText()).c_str(),
+        out);
     // An answer that did not reach its reader (a full disk, a closed pipe) is no success.
     if (std::fflush(out) != 0 || std::ferror(out)) {
         std::fputs("skalor: ошибка записи\n", err);
@@ -175,6 +208,7 @@ std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, st
     return 0;
 }
 
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
-    return AnswerCommandLine(ReadCommandLine(argc, argv), stdout, stderr);
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv,
+                                     const std::string& defaultProgressFile) {
+    return AnswerCommandLine(ReadCommandLine(argc, argv, defaultProgressFile), stdout, stderr);
 }

@@ -21,16 +21,20 @@ struct CommandLine {
     std::vector<uint32_t> kinds;
     int count = 10;
     std::string output;
+    // Where progress is kept: --progress-file PATH, else the default given to the reader.
+    std::string progressFile;
 };
 
-CommandLine ReadCommandLine(int argc, const char* const* argv);
+CommandLine ReadCommandLine(int argc, const char* const* argv,
+                            const std::string& defaultProgressFile = {});
 
-// The text --help prints and the line --version prints.
-std::string UsageText();
+// The text --help prints, naming the progress file, and the line --version prints.
+std::string UsageText(const std::string& progressFile = {});
 std::string VersionText();
 
 // Prints the answer to a command line that does not start the program and returns its exit
 // status (0 for help and version, 2 for an error); nothing for one that starts the program
 // or writes sheets.
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err);
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv);
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv,
+                                     const std::string& defaultProgressFile = {});
