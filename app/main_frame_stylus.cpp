@@ -4,28 +4,25 @@
 #include "input/hit_regions.h"
 #include "input/rule_moves.h"
 #include "resources/ids.h"
+#include "training/chooser.h"
 
 void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
     EndKeyGesture();
     m_gesture.m_nLastX = point.x;
-    if (m_training.m_bListOpen) {
-        OnChooserPress(point);
-        return;
+    switch (RulesOf(Current()).taker) {
+        case Taker::LessonList:
+            CloseChooser(HitTestChooser(m_training.m_wndLessonList, point.x, point.y));
+            return;
+        case Taker::TaskList:
+            CloseTaskChooser(HitTestChooser(m_tasks.m_wndTaskList, point.x, point.y));
+            return;
+        case Taker::Steps: OnStepPress(point); return;
+        // The rule stays free while a task is open: only a press on its box is the box's.
+        case Taker::TaskBox:
+            if (OnTaskBoxPress(point)) return;
+            break;
+        case Taker::Rule: break;
     }
-    if (m_tasks.m_bChooserOpen) {
-        OnTaskChooserPress(point);
-        return;
-    }
-    if (m_training.m_nLesson > 0) {
-        OnLessonPress(point);
-        return;
-    }
-    if (m_tasks.m_nShowStep >= 0) {
-        OnSolutionPress(point);
-        return;
-    }
-    // The rule stays free while a task is open: only a press on its box is the box's.
-    if (m_tasks.m_bOpen && OnTaskBoxPress(point)) return;
     if (const std::optional<CHit> hit = HitTest(m_rule, point)) {
         m_gesture.m_nDragMode = hit->mode;
         // Both flags are set afresh: a gesture whose capture was taken away keeps its flags,

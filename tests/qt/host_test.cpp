@@ -17,20 +17,20 @@ TEST_F(Host, StylusPointsReachTheLogicInClientCoordinates) {
     ASSERT_EQ(View().Origin(), QPoint(0, 0));
     // Every view pixel of client pixel 100 maps to 100, the next view pixel to 101.
     QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(200, 150));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, 100);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 100);
     QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(200, 150));
     QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(201, 151));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, 100);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 100);
     QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(201, 151));
     QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(202, 152));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, 101);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 101);
     QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(202, 152));
     QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(479, 535));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, 239);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 239);
     QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(479, 535));
     // Buttons other than the stylus's do nothing.
     QTest::mousePress(&View(), Qt::RightButton, {}, QPoint(20, 150));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, 239);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 239);
     QTest::mouseRelease(&View(), Qt::RightButton, {}, QPoint(20, 150));
 }
 
@@ -43,10 +43,10 @@ TEST_F(Host, ResizingFollowsInWholeStepsAndMarginsMapOutsideTheFrame) {
 
     // Points beside the frame are delivered as computed, not clamped.
     QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(19, 30 + 240));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, -1);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, -1);
     QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(19, 30 + 240));
     QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(20 + 485, 30 + 240));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, 242);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 242);
     QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(20 + 485, 30 + 240));
     // The margins are the frame's grey.
     window->UpdateWindow();
@@ -65,7 +65,7 @@ TEST_F(Host, ResizingFollowsInWholeStepsAndMarginsMapOutsideTheFrame) {
     window->resize(start + QSize(239, 268));
     ASSERT_TRUE(WaitUntil([&] { return View().Factor() == 2; })) << View().Factor();
     QTest::mousePress(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(2 * 77, 300));
-    EXPECT_EQ(Frame().m_gesture.m_nLastX, 77);
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 77);
     QTest::mouseRelease(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(2 * 77, 300));
 }
 
