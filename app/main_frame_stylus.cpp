@@ -3,11 +3,29 @@
 #include "app/main_frame.h"
 #include "input/hit_regions.h"
 #include "input/rule_moves.h"
+#include "platform/layout.h"
 #include "resources/ids.h"
 #include "training/chooser.h"
 
+namespace {
+
+// The window's own area: a press beyond it (in the grey margin of a window larger than the
+// rule) lands on nothing the device ever had.
+bool InClient(CPoint p) {
+    return p.x >= 0 && p.x < kClientWidth && p.y >= 0 && p.y < kClientHeight;
+}
+
+}  // namespace
+
 void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
     EndKeyGesture();
+    // Any press ends a repeat under way, wherever it lands and whoever takes it: a repeat
+    // left from a press whose release never came (a second pointer, a lost release) stops,
+    // and a press on the rule repeats after its own hold.
+    m_gesture.m_bRepeating = 0;
+    m_host.KillTimer(TIMER_HOLD);
+    m_host.KillTimer(TIMER_REPEAT);
+    if (!InClient(point)) return;  // nothing else: no hold, no repeat, no default handling
     m_gesture.m_nLastX = point.x;
     switch (RulesOf(Current()).taker) {
         case Taker::LessonList:
@@ -32,10 +50,6 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
         m_host.SetCapture();
     }
     // A press on no region keeps the last mode: held still, it repeats that mode uncaptured.
-    // Press-and-hold starts afresh: a repeat left from a press whose release never came
-    // (a second pointer, a lost release) stops, and this press repeats after its own hold.
-    m_gesture.m_bRepeating = 0;
-    m_host.KillTimer(TIMER_REPEAT);
     m_host.SetTimer(TIMER_HOLD, kHoldPeriodMs);
     m_gesture.m_ptTap = point;
 }

@@ -41,13 +41,20 @@ TEST_F(Host, ResizingFollowsInWholeStepsAndMarginsMapOutsideTheFrame) {
         << View().Origin().x() << "," << View().Origin().y();
     EXPECT_EQ(View().Factor(), 2);
 
-    // Points beside the frame are delivered as computed, not clamped.
-    QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(19, 30 + 240));
+    // Points beside the frame are delivered as computed, not clamped: a drag of the body
+    // runs on past the frame's edge, and a press there reaches nothing.
+    QWindow* w = window->windowHandle();
+    const auto on = [&](int x, int y) { return View().mapTo(window.get(), QPoint(x, y)); };
+    QTest::mousePress(w, Qt::LeftButton, {}, on(20 + 2 * 10, 30 + 160));
+    QTest::mouseMove(w, on(19, 30 + 160));
     EXPECT_EQ(Frame().State().m_gesture.m_nLastX, -1);
-    QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(19, 30 + 240));
-    QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(20 + 485, 30 + 240));
+    QTest::mouseMove(w, on(20 + 485, 30 + 160));
     EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 242);
-    QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(20 + 485, 30 + 240));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, on(20 + 485, 30 + 160));
+    QTest::mousePress(w, Qt::LeftButton, {}, on(19, 30 + 160));
+    EXPECT_EQ(Frame().State().m_gesture.m_nLastX, 242);
+    EXPECT_FALSE(window->HasCapture());
+    QTest::mouseRelease(w, Qt::LeftButton, {}, on(19, 30 + 160));
     // The margins are the frame's grey.
     window->UpdateWindow();
     const QImage shown = View().grab().toImage();
