@@ -53,22 +53,22 @@ void CMainFrame::OnPaint(CSurface& window) {
     // a steady scale nothing is loaded here.
     if (m_images.m_nScale != window.Scale()) m_images.LoadScale(m_rule.m_nSide, window.Scale());
     ComposeRule(window, m_rule, m_images, m_pens);
-    PaintTraining(window);
-    PaintTasks(window);
-    AfterPaintTraining();
-    AfterPaintTasks();
+    PaintActivity(window);
+    AfterPaintActivity();
 }
 
 bool CMainFrame::OnCommand(int id, int notifyCode) {
     // A key press or a wheel run ends with its entry before the command sees the rule.
     EndKeyGesture();
-    // Id 1 is both the OK command and the lesson list box, whose notifications carry
-    // non-zero codes and must not close the program. A double click on a title starts it.
-    if (id == IDC_LESSON_LIST && notifyCode == LBN_DBLCLK && m_training.m_bListOpen) {
+    // Id 1 is both the OK command and the chooser's list box, whose notifications carry
+    // non-zero codes and must never close the program. Where the activity takes them, a
+    // double click on a title starts it.
+    static_assert(IDC_LESSON_LIST == IDOK, "the list box's notifications come as IDOK's");
+    if (id == IDOK && notifyCode != 0) {
+        if (!RulesOf(Current()).listNotes || notifyCode != LBN_DBLCLK) return false;
         CloseChooser(SelectedLessonKey(m_training.m_wndLessonList));
         return true;
     }
-    if (id == IDOK && notifyCode != 0) return false;
     const CommandRoute* route = FindRoute(id);
     if (!route || !route->handler) return false;
     CCmdUI ui;
@@ -87,6 +87,29 @@ std::optional<CCmdUI> CMainFrame::CommandState(int id) const {
     else
         ui.Enable(false);
     return ui;
+}
+
+bool CMainFrame::TaskOpen() const {
+    const Activity base = m_activity.Base();
+    return base == Activity::Task || base == Activity::Solution || base == Activity::Test;
+}
+
+bool CMainFrame::TaskBoxShown() const {
+    return m_activity.Base() == Activity::Task || m_activity.Base() == Activity::Test;
+}
+
+void CMainFrame::OpenChooser(Activity chooser) {
+    // The enable rules open a chooser only over an activity that is none.
+    assert(RulesOf(chooser).chooser && !RulesOf(Current()).chooser);
+    m_activity.m_nUnder = m_activity.m_nNow;
+    m_activity.m_nNow = chooser;
+}
+
+void CMainFrame::SetBase(Activity base) {
+    if (RulesOf(Current()).chooser)
+        m_activity.m_nUnder = base;
+    else
+        m_activity.m_nNow = m_activity.m_nUnder = base;
 }
 
 void CMainFrame::OnSide1() {
@@ -141,9 +164,7 @@ void CMainFrame::OnUpdateClamp(CCmdUI& ui) const {
 }
 
 // One chooser at a time: the lessons' and the tasks' share the list box.
-void CMainFrame::OnUpdateTraining(CCmdUI& ui) const {
-    ui.Enable(!m_training.m_bListOpen && !m_tasks.m_bChooserOpen);
-}
+void CMainFrame::OnUpdateTraining(CCmdUI& ui) const { ui.Enable(RulesOf(Current()).choosers); }
 
 void CMainFrame::OnUpdateTasks(CCmdUI& ui) const { OnUpdateTraining(ui); }
 

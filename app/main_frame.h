@@ -6,14 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "input/gesture.h"
-#include "input/keys.h"
-#include "model/rule_state.h"
-#include "model/undo_history.h"
+#include "app/frame_state.h"
 #include "platform/host.h"
 #include "platform/surface.h"
-#include "training/task_state.h"
-#include "training/training_state.h"
 #include "view/image_set.h"
 #include "view/rule_painter.h"
 
@@ -25,7 +20,9 @@ struct CCmdUI {
     void SetCheck(bool on) { checked = on; }
 };
 
-class CMainFrame {
+// The state is the window's own: it changes only through the events, the commands and, for
+// tests and tools, the seeds below; everyone else reads it through State().
+class CMainFrame : private CFrameState {
   public:
     explicit CMainFrame(IWindowHost& host);
     CMainFrame(const CMainFrame&) = delete;
@@ -65,27 +62,42 @@ class CMainFrame {
     void OnSide1();
     void OnSide2();
 
-    // A lesson, a chooser or a shown solution holds the rule; an open task does not.
-    bool Blocked() const {
-        return m_training.m_nLesson > 0 || m_training.m_bListOpen || m_tasks.m_bChooserOpen ||
-               m_tasks.m_nShowStep >= 0;
-    }
+    // What the window is doing now, and whether that holds the rule: a lesson, a chooser or a
+    // shown solution does; an open task does not.
+    Activity Current() const { return m_activity.m_nNow; }
+    bool Blocked() const { return !RulesOf(Current()).ruleFree; }
+    // A task is open: its box is shown, or comes back after its solution or a chooser.
+    bool TaskOpen() const;
+    // Its box is what runs, beneath a chooser or not: not its solution.
+    bool TaskBoxShown() const;
     // A key press or a run of wheel notches has moved the rule and awaits its undo entry.
     bool PendingChange() const;
     const CImageSet& Images() const { return m_images; }
 
-    // The state of the whole run, each part with its own type: the rule and its undo history
-    // (model/), the stylus gesture (input/) and training (training/).
-    CRuleState m_rule;
-    CUndoHistory m_undo;
-    CGestureState m_gesture;
-    CTrainingState m_training;
-    CKeyGesture m_keys;
-    CTaskState m_tasks;
+    // The state of the whole run, each part with its own type.
+    const CFrameState& State() const { return *this; }
+
+    // Test fixtures: a part of the state stored as given, unchecked, with no repaint request
+    // and no undo entry. The replay tool's `set`, the fuzzer's planted faults and the tests
+    // use them; the program never does.
+    void Seed(const CRuleState& rule) { m_rule = rule; }
+    void Seed(const CUndoHistory& undo) { m_undo = undo; }
+    void Seed(const CGestureState& gesture) { m_gesture = gesture; }
+    void Seed(const CKeyGesture& keys) { m_keys = keys; }
+    void Seed(const CTrainingState& training) { m_training = training; }
+    void Seed(const CActivity& activity) { m_activity = activity; }
+    // A lesson's key and its step (a shown solution's steps are its own to make).
+    void SeedLesson(int32_t lesson, int32_t step) {
+        m_steps.m_nLesson = lesson;
+        m_steps.m_nStep = step;
+    }
 
     // Practice tasks. StartTask opens the task of lesson key's kind drawn from seed, as the
     // task chooser does with a fresh seed; the others are the task box's buttons.
     void StartTask(uint32_t key, uint32_t seed);
+    // The seed the chooser draws its next task from, counting on from it: the program starts
+    // it at random, tests at a number of theirs.
+    void SetNextTaskSeed(uint32_t seed) { m_tasks.m_nNextSeed = seed; }
     tasks::Verdict OnTaskCheck();
     void OnTaskShow();
     void CloseTask();
@@ -115,44 +127,44 @@ class CMainFrame {
     void OnUpdateTasks(CCmdUI& ui) const;
     void OnUpdateAlways(CCmdUI& ui) const;
 
-    // Presses that training takes before the rule sees them, and the keys it takes.
-    void OnChooserPress(CPoint point);
-    void OnLessonPress(CPoint point);
+    // The activity: a chooser opens over what runs and gives the window back to it; SetBase
+    // changes what runs, beneath a chooser when one is open.
+    void OpenChooser(Activity chooser);
+    void SetBase(Activity base);
+
     // The keys of a chooser's list, given that list and how the chooser closes.
     bool OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t), KeyCode key, bool repeat);
     bool OnTaskKey(KeyCode key, bool repeat);
-    bool OnLessonKey(KeyCode key, bool repeat);
     // The chooser's answer: 0 closes it, a lesson key starts that lesson, -1 does nothing.
     void CloseChooser(int32_t answer);
-    void AdvanceLesson();  // the step box's button
-    void FinishLesson();   // the lesson ends; the rule stays and becomes undoable
+
+    // The step player's part: a lesson's or a shown solution's step box takes a press on its
+    // button and Return, Enter, Space and Escape; each step puts the rule where it says; the
+    // end leaves the rule there, undoable, and gives the window back (to the free rule after
+    // a lesson, to the task's box after its solution).
+    void OnStepPress(CPoint point);
+    bool OnStepKey(KeyCode key, bool repeat);
+    void AdvanceSteps();
+    void FinishSteps();
+    void ApplyStep(const LessonStep& step);
     // A stylus gesture holds the capture or a press-and-hold repeats: the keys keep off.
     bool StylusBusy() const;
     // Ends a key press or a wheel run, with its undo entry when it changed the rule. Every
     // other event and command calls it first.
     void EndKeyGesture();
-    // Puts the rule into the current lesson step's state, when it carries one.
-    void ApplyCurrentStep();
-    // The same for a step that is not in the step table.
-    void ApplyStep(const LessonStep& step);
 
-    // Presses that practice takes: in the task chooser, on a shown solution's step box, and
-    // on the task box (true when the press was the box's, false to give it to the rule).
-    void OnTaskChooserPress(CPoint point);
-    void OnSolutionPress(CPoint point);
+    // Practice: the task chooser closing, and a press on the task box (true when the press
+    // was the box's, false to give it to the rule).
     void CloseTaskChooser(int32_t answer);  // as CloseChooser
-    void AdvanceSolution();                 // the step box's button
-    void FinishSolution();                  // the solution ends; the rule stays, undoable
     bool OnTaskBoxPress(CPoint point);
     void LayOutTaskBox();
     void StowAnswer();
-    void PaintTasks(CSurface& dc);
-    void AfterPaintTasks();
 
-    // Training's part of a paint: the chooser panel and the step box over the composed rule,
-    // then, after the frame is on the window, the chooser's list box at its first paint.
-    void PaintTraining(CSurface& dc);
-    void AfterPaintTraining();
+    // The activity's part of a paint: a chooser's panel, a step box or the task box over the
+    // composed rule, then, once the frame is on the window, the child window it shows (the
+    // chooser's list box, the answer field) at its first paint.
+    void PaintActivity(CSurface& dc);
+    void AfterPaintActivity();
     // Ends a gesture under way without its nudge: timers stopped, and a captured one pushes
     // its position and lets the capture go.
     void EndGesture();

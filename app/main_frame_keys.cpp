@@ -1,5 +1,5 @@
 // The keyboard and wheel handlers of the main window: the keys that move the rule, the
-// command keys, the chooser's and the lesson's keys, and the wheel. A key press with its
+// command keys, the chooser's and the task box's keys, and the wheel. A key press with its
 // auto-repeats, or a run of wheel notches, is one gesture with one undo entry.
 #include "app/main_frame.h"
 #include "resources/ids.h"
@@ -32,12 +32,23 @@ bool CMainFrame::OnKeyDown(KeyCode key, uint32_t mods, bool repeat) {
         if (!repeat) OnCommand(id);
         return FindRoute(id) != nullptr;  // the window's size is the toolkit's
     }
-    if (mods == MOD_NONE && m_training.m_bListOpen)
-        return OnChooserKey(m_training.m_wndLessonList, &CMainFrame::CloseChooser, key, repeat);
-    if (mods == MOD_NONE && m_tasks.m_bChooserOpen)
-        return OnChooserKey(m_tasks.m_wndTaskList, &CMainFrame::CloseTaskChooser, key, repeat);
-    if (mods == MOD_NONE && m_training.m_nLesson > 0 && OnLessonKey(key, repeat)) return true;
-    if (mods == MOD_NONE && m_tasks.m_bOpen && OnTaskKey(key, repeat)) return true;
+    if (mods == MOD_NONE) {
+        switch (RulesOf(Current()).taker) {
+            case Taker::LessonList:
+                return OnChooserKey(m_training.m_wndLessonList, &CMainFrame::CloseChooser, key,
+                                    repeat);
+            case Taker::TaskList:
+                return OnChooserKey(m_tasks.m_wndTaskList, &CMainFrame::CloseTaskChooser, key,
+                                    repeat);
+            case Taker::Steps:
+                if (OnStepKey(key, repeat)) return true;
+                break;
+            case Taker::TaskBox:
+                if (OnTaskKey(key, repeat)) return true;
+                break;
+            case Taker::Rule: break;
+        }
+    }
     if (!IsMoveKey(key, mods)) return false;
     // While the answer field has the keys, they are the field's.
     if (m_tasks.m_wndAnswer && m_tasks.m_wndAnswer->HasFocus()) return false;
@@ -82,40 +93,7 @@ bool CMainFrame::OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t)
     return true;
 }
 
-bool CMainFrame::OnLessonKey(KeyCode key, bool repeat) {
-    switch (key) {
-        case KEY_RETURN:
-        case KEY_ENTER:
-        case KEY_SPACE:
-            // The step box's button; a held key does not run through the steps.
-            if (!repeat) AdvanceLesson();
-            return true;
-        case KEY_ESCAPE:
-            // As "Закончить" on the last step: the rule stays where this step put it.
-            if (!repeat) {
-                FinishLesson();
-                m_host.Invalidate();
-            }
-            return true;
-        default: return false;
-    }
-}
-
 bool CMainFrame::OnTaskKey(KeyCode key, bool repeat) {
-    if (m_tasks.m_nShowStep >= 0) {
-        // The solution's steps go as a lesson's.
-        switch (key) {
-            case KEY_RETURN:
-            case KEY_ENTER:
-            case KEY_SPACE:
-                if (!repeat) AdvanceSolution();
-                return true;
-            case KEY_ESCAPE:
-                if (!repeat) FinishSolution();
-                return true;
-            default: return false;
-        }
-    }
     switch (key) {
         case KEY_RETURN:
         case KEY_ENTER:

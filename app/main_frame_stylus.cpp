@@ -3,29 +3,44 @@
 #include "app/main_frame.h"
 #include "input/hit_regions.h"
 #include "input/rule_moves.h"
+#include "platform/layout.h"
 #include "resources/ids.h"
+#include "training/chooser.h"
+
+namespace {
+
+// The window's own area: a press beyond it (in the grey margin of a window larger than the
+// rule) lands on nothing the device ever had.
+bool InClient(CPoint p) {
+    return p.x >= 0 && p.x < kClientWidth && p.y >= 0 && p.y < kClientHeight;
+}
+
+}  // namespace
 
 void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
     EndKeyGesture();
+    // Any press ends a repeat under way, wherever it lands and whoever takes it: a repeat
+    // left from a press whose release never came (a second pointer, a lost release) stops,
+    // and a press on the rule repeats after its own hold.
+    m_gesture.m_bRepeating = 0;
+    m_host.KillTimer(TIMER_HOLD);
+    m_host.KillTimer(TIMER_REPEAT);
+    if (!InClient(point)) return;  // nothing else: no hold, no repeat, no default handling
     m_gesture.m_nLastX = point.x;
-    if (m_training.m_bListOpen) {
-        OnChooserPress(point);
-        return;
+    switch (RulesOf(Current()).taker) {
+        case Taker::LessonList:
+            CloseChooser(HitTestChooser(m_training.m_wndLessonList, point.x, point.y));
+            return;
+        case Taker::TaskList:
+            CloseTaskChooser(HitTestChooser(m_tasks.m_wndTaskList, point.x, point.y));
+            return;
+        case Taker::Steps: OnStepPress(point); return;
+        // The rule stays free while a task is open: only a press on its box is the box's.
+        case Taker::TaskBox:
+            if (OnTaskBoxPress(point)) return;
+            break;
+        case Taker::Rule: break;
     }
-    if (m_tasks.m_bChooserOpen) {
-        OnTaskChooserPress(point);
-        return;
-    }
-    if (m_training.m_nLesson > 0) {
-        OnLessonPress(point);
-        return;
-    }
-    if (m_tasks.m_nShowStep >= 0) {
-        OnSolutionPress(point);
-        return;
-    }
-    // The rule stays free while a task is open: only a press on its box is the box's.
-    if (m_tasks.m_bOpen && OnTaskBoxPress(point)) return;
     if (const std::optional<CHit> hit = HitTest(m_rule, point)) {
         m_gesture.m_nDragMode = hit->mode;
         // Both flags are set afresh: a gesture whose capture was taken away keeps its flags,
@@ -35,10 +50,6 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
         m_host.SetCapture();
     }
     // A press on no region keeps the last mode: held still, it repeats that mode uncaptured.
-    // Press-and-hold starts afresh: a repeat left from a press whose release never came
-    // (a second pointer, a lost release) stops, and this press repeats after its own hold.
-    m_gesture.m_bRepeating = 0;
-    m_host.KillTimer(TIMER_REPEAT);
     m_host.SetTimer(TIMER_HOLD, kHoldPeriodMs);
     m_gesture.m_ptTap = point;
 }

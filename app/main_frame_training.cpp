@@ -1,21 +1,10 @@
-// Training's handlers of the main window: opening the chooser, its presses and the lesson's.
+// Training's handlers of the main window: the lesson chooser, the step player that runs a
+// lesson's or a shown solution's steps, and what the activity draws.
 #include "app/main_frame.h"
 #include "resources/ids.h"
 #include "training/chooser.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
-
-void CMainFrame::ApplyCurrentStep() {
-    // The side goes through the side switch, which reloads the images only when the side
-    // changes.
-    int32_t side = m_rule.m_nSide;
-    ApplyStepState(m_training.m_nStep, m_rule.m_nScroll, m_rule.m_nSlide, m_rule.m_nCursor, side,
-                   m_rule.m_bClamp);
-    if (side == 0)
-        OnSide1();
-    else
-        OnSide2();
-}
 
 void CMainFrame::OnTraining() {
     // The chooser takes the stylus over. A gesture still under way (the command came from a
@@ -23,80 +12,145 @@ void CMainFrame::OnTraining() {
     // without the nudge: its position is pushed and the capture let go, so no repeat pans
     // and no release nudges or pushes behind the panel.
     EndGesture();
-    // A running lesson keeps its step: its box stays drawn under the panel.
+    // A running lesson keeps its step: its box comes back when the chooser closes.
     StowAnswer();
-    m_training.m_bListOpen = 1;
+    OpenChooser(Activity::LessonChooser);
     m_training.m_bListCreated = 0;
     m_host.Invalidate();
-}
-
-void CMainFrame::PaintTraining(CSurface& dc) {
-    // The open chooser hides a running lesson's step box: drawn over the panel, the box would
-    // cover the chooser's buttons with a button that cannot be pressed while the chooser is
-    // open. The lesson's box comes back when the chooser closes. The task chooser hides it
-    // the same way.
-    if (m_training.m_bListOpen)
-        DrawChooser(dc);
-    else if (m_training.m_nLesson > 0 && !m_tasks.m_bChooserOpen)
-        DrawStepBox(dc, m_training.m_nStep);
-}
-
-void CMainFrame::AfterPaintTraining() {
-    // The list box is a real child window: it is made once the panel under it is on the
-    // window, and paints itself over it.
-    if (!m_training.m_bListOpen) return;
-    if (!m_training.m_bListCreated) {
-        m_training.m_rcLessonList = kLessonListRect;
-        m_training.m_wndLessonList =
-            m_host.CreateListBox(m_training.m_rcLessonList, IDC_LESSON_LIST);
-        if (m_training.m_wndLessonList) FillLessonList(*m_training.m_wndLessonList);
-    }
-    m_training.m_bListCreated = 1;
-}
-
-void CMainFrame::OnChooserPress(CPoint point) {
-    CloseChooser(HitTestChooser(m_training.m_wndLessonList, point.x, point.y));
 }
 
 void CMainFrame::CloseChooser(int32_t r) {
     if (r < 0) return;
     if (r > 0) {
         CloseTask();  // a lesson takes the window over from an open task
-        // Starting replaces a running lesson at once; neither leaves an undo entry.
-        m_training.m_nLesson = r;
-        m_training.m_nStep = FindNextStep(uint32_t(r), -1);
-        if (m_training.m_nStep < 0) {
-            m_training.m_nLesson = 0;  // no steps for that key: the chooser just closes
-        } else {
+        // Starting replaces a running lesson at once; neither leaves an undo entry. A key
+        // without steps just closes the chooser.
+        if (m_steps.PlayLesson(uint32_t(r))) {
             m_rule.m_bClamp = 0;
-            ApplyCurrentStep();
+            ApplyStep(m_steps.Step());
+            SetBase(Activity::Lesson);
+        } else {
+            SetBase(Activity::RuleFree);
         }
     }
     m_host.DestroyListBox();
     m_training.m_wndLessonList = nullptr;
-    m_training.m_bListOpen = 0;
+    m_activity.m_nNow = m_activity.m_nUnder;
     m_host.Invalidate();
 }
 
-void CMainFrame::OnLessonPress(CPoint point) {
-    // Off the button the press goes to the default handling, which does nothing here.
-    if (HitTestStepButton(point.x, point.y, m_training.m_nStep) < 1) return;
-    AdvanceLesson();
-}
-
-void CMainFrame::AdvanceLesson() {
-    m_training.m_nStep = FindNextStep(uint32_t(m_training.m_nLesson), m_training.m_nStep);
-    if (m_training.m_nStep < 0)
-        FinishLesson();
+void CMainFrame::ApplyStep(const LessonStep& step) {
+    // Unchecked, as prepared; the side goes through the side switch, which reloads the
+    // images only when the side changes.
+    if (!step.bState) return;
+    m_rule.m_nScroll = step.nScroll;
+    m_rule.m_nSlide = step.nSlide;
+    m_rule.m_nCursor = step.nCursor;
+    m_rule.m_bClamp = step.bClamp;
+    if (step.nSide == 0)
+        OnSide1();
     else
-        // Unlike the start, clamp mode is left as it is unless the step sets it.
-        ApplyCurrentStep();
+        OnSide2();
+}
+
+void CMainFrame::OnStepPress(CPoint point) {
+    // Off the button the press goes to the default handling, which does nothing here.
+    if (m_steps.OnButton(point)) AdvanceSteps();
+}
+
+bool CMainFrame::OnStepKey(KeyCode key, bool repeat) {
+    switch (key) {
+        case KEY_RETURN:
+        case KEY_ENTER:
+        case KEY_SPACE:
+            // The step box's button; a held key does not run through the steps.
+            if (!repeat) AdvanceSteps();
+            return true;
+        case KEY_ESCAPE:
+            // As "Закончить" on the last step: the rule stays where this step put it.
+            if (!repeat) {
+                FinishSteps();
+                m_host.Invalidate();
+            }
+            return true;
+        default: return false;
+    }
+}
+
+void CMainFrame::AdvanceSteps() {
+    // Unlike the start, clamp mode is left as it is unless the step sets it.
+    if (m_steps.Advance())
+        ApplyStep(m_steps.Step());
+    else
+        FinishSteps();
     m_host.Invalidate();
 }
 
-void CMainFrame::FinishLesson() {
-    // The rule stays where the lesson left it, and that becomes undoable.
-    m_training.m_nLesson = 0;
-    m_training.m_nStep = -1;
+void CMainFrame::FinishSteps() {
+    // The rule stays where the steps left it, and that becomes undoable. A solution gives the
+    // window back to its task's box.
+    const bool solution = Current() == Activity::Solution;
+    m_steps.Stop();
+    SetBase(solution ? Activity::Task : Activity::RuleFree);
     m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
+}
+
+std::optional<CRect> CMainFrame::StepBoxRect() const {
+    if (!m_steps.Playing()) return std::nullopt;
+    return m_steps.Step().rcBox;
+}
+
+void CMainFrame::PaintActivity(CSurface& dc) {
+    // An open chooser hides a lesson's step box and a task's box: drawn over the panel, they
+    // would cover its buttons with buttons that cannot be pressed while it is open. They
+    // come back when it closes.
+    switch (Current()) {
+        case Activity::LessonChooser: DrawChooser(dc); break;
+        case Activity::TaskChooser: DrawChooser(dc, "Начать"); break;
+        case Activity::Lesson:
+        case Activity::Solution: m_steps.Draw(dc); break;
+        case Activity::Task:
+        case Activity::Test: {
+            const std::string& answer =
+                m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
+            DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_verdict,
+                        m_tasks.m_nSolved, m_tasks.m_nSet);
+            break;
+        }
+        case Activity::RuleFree: break;
+    }
+}
+
+void CMainFrame::AfterPaintActivity() {
+    // The list box and the answer field are real child windows: each is made once what lies
+    // under it is on the window, and paints itself over it.
+    switch (Current()) {
+        case Activity::LessonChooser:
+            if (!m_training.m_bListCreated) {
+                m_training.m_rcLessonList = kLessonListRect;
+                m_training.m_wndLessonList =
+                    m_host.CreateListBox(m_training.m_rcLessonList, IDC_LESSON_LIST);
+                if (m_training.m_wndLessonList) FillLessonList(*m_training.m_wndLessonList);
+            }
+            m_training.m_bListCreated = 1;
+            break;
+        case Activity::TaskChooser:
+            if (!m_tasks.m_bChooserCreated) {
+                m_tasks.m_wndTaskList = m_host.CreateListBox(kLessonListRect, IDC_LESSON_LIST);
+                if (m_tasks.m_wndTaskList) FillTaskList(*m_tasks.m_wndTaskList);
+                m_tasks.m_bChooserCreated = 1;
+            }
+            break;
+        case Activity::Task:
+        case Activity::Test:
+            if (!m_tasks.m_wndAnswer) {
+                m_tasks.m_wndAnswer = m_host.CreateEditBox(m_tasks.m_layout.field, IDC_ANSWER);
+                if (m_tasks.m_wndAnswer) {
+                    m_tasks.m_wndAnswer->SetText(m_tasks.m_strAnswer.c_str());
+                    m_tasks.m_wndAnswer->SetFocus();
+                }
+            }
+            break;
+        default: break;
+    }
 }

@@ -23,3 +23,9 @@ struct CGestureState {
     CPoint m_ptTap;                    // press point; while repeating its x picks the direction
     int32_t m_bRepeating = 0;          // TIMER_REPEAT has ticked during this press
 };
+
+inline bool operator==(const CGestureState& a, const CGestureState& b) {
+    return a.m_nDragMode == b.m_nDragMode && a.m_nLastX == b.m_nLastX &&
+           a.m_bNudgeLeft == b.m_bNudgeLeft && a.m_bNudgeRight == b.m_bNudgeRight &&
+           a.m_ptTap == b.m_ptTap && a.m_bRepeating == b.m_bRepeating;
+}

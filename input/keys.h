@@ -34,3 +34,7 @@ struct CKeyGesture {
     KeyCode m_nKey = KEY_NONE;  // the key held, for KEYGESTURE_KEY
     CRuleState m_start;         // the rule as the gesture found it
 };
+
+inline bool operator==(const CKeyGesture& a, const CKeyGesture& b) {
+    return a.m_nKind == b.m_nKind && a.m_nKey == b.m_nKey && a.m_start == b.m_start;
+}

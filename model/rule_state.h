@@ -16,6 +16,12 @@ struct CRuleState {
     int32_t m_bClamp = 0;  // 1 while the cursor travels with the slide
 };
 
+inline bool operator==(const CRuleState& a, const CRuleState& b) {
+    return a.m_nScroll == b.m_nScroll && a.m_nSlide == b.m_nSlide && a.m_nCursor == b.m_nCursor &&
+           a.m_nSide == b.m_nSide && a.m_bClamp == b.m_bClamp;
+}
+inline bool operator!=(const CRuleState& a, const CRuleState& b) { return !(a == b); }
+
 // Ranges that moves accept. Undo and lesson steps store their values unchecked.
 constexpr int32_t kScrollMin = -11;  // drags
 constexpr int32_t kScrollMax = 1055;

@@ -26,3 +26,10 @@ void CUndoHistory::StepBack(CRuleState& rule) {
     rule.m_nCursor = m_anUndoCursor[kEntries - 1];
     --m_nUndoCount;
 }
+
+bool operator==(const CUndoHistory& a, const CUndoHistory& b) {
+    return a.m_nUndoCount == b.m_nUndoCount &&
+           std::memcmp(a.m_anUndoSlide, b.m_anUndoSlide, sizeof a.m_anUndoSlide) == 0 &&
+           std::memcmp(a.m_anUndoScroll, b.m_anUndoScroll, sizeof a.m_anUndoScroll) == 0 &&
+           std::memcmp(a.m_anUndoCursor, b.m_anUndoCursor, sizeof a.m_anUndoCursor) == 0;
+}

@@ -21,3 +21,5 @@ class CUndoHistory {
     int32_t m_anUndoCursor[kEntries] = {};
     int32_t m_nUndoCount = 0;  // 0 to 99
 };
+
+bool operator==(const CUndoHistory& a, const CUndoHistory& b);

@@ -19,6 +19,11 @@ struct CRect {
     int32_t Height() const { return bottom - top; }
 };
 
+inline bool operator==(const CPoint& a, const CPoint& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator==(const CRect& a, const CRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 // Colours are 0xAARRGGBB with alpha 0xFF, the layout of the pixels in a CPixmap.
 using Colour = uint32_t;
 constexpr Colour Rgb(int r, int g, int b) {

@@ -27,6 +27,17 @@ bool Inside(const CRect& r, int x, int y) {
     return r.left < x && x < r.right && r.top < y && y < r.bottom;
 }
 
+// The verdict as the box words it; nothing before the first check.
+std::string VerdictText(const CVerdict& v) {
+    switch (v.m_nKind) {
+        case tasks::Verdict::Right: return "Верно";
+        case tasks::Verdict::Wrong: return "Неверно: около " + v.m_strNear;
+        case tasks::Verdict::Invalid: return "Введите число";
+        case tasks::Verdict::None: break;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::vector<std::string_view> BreakTaskText(const std::string& problem) {
@@ -56,7 +67,7 @@ CTaskBoxLayout LayoutTaskBox(int textLines, bool atBottom) {
 }
 
 void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::string_view>& lines,
-                 const std::string& answer, const std::string& verdict, const std::string& count) {
+                 const std::string& answer, const CVerdict& verdict, int solved, int set) {
     const CRect& box = l.box;
     {
         const CSelection pen(dc, CPen{kLineColour, 1});
@@ -100,8 +111,10 @@ void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::s
                 {l.field.left + 4, l.field.top + 4, l.field.right - 3, l.field.bottom - 2}, DT_LEFT,
                 CFont{kStepTextFontHeight});
     const int half = (l.verdict.top + l.verdict.bottom) / 2;
-    dc.DrawText(verdict.c_str(), {l.verdict.left, l.verdict.top, l.verdict.right, half}, DT_LEFT,
+    dc.DrawText(VerdictText(verdict).c_str(),
+                {l.verdict.left, l.verdict.top, l.verdict.right, half}, DT_LEFT,
                 CFont{kCountFontHeight});
+    const std::string count = "Решено " + std::to_string(solved) + " из " + std::to_string(set);
     dc.DrawText(count.c_str(), {l.verdict.left, half, l.verdict.right, l.verdict.bottom}, DT_LEFT,
                 CFont{kCountFontHeight});
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/surface.h"
+#include "training/verdict.h"
 
 enum TaskBoxPart {
     kTaskCheck = 0,
@@ -34,10 +35,11 @@ CTaskBoxLayout LayoutTaskBox(int textLines, bool atBottom);
 std::vector<std::string_view> BreakTaskText(const std::string& problem);
 
 // The box with the field's place (white, edged, with what the field holds: the real control
-// paints itself over it), the verdict and the count.
+// paints itself over it), the verdict in words ("Верно", "Неверно: около X", "Введите число")
+// and the session's count ("Решено N из M").
 void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& layout,
                  const std::vector<std::string_view>& lines, const std::string& answer,
-                 const std::string& verdict, const std::string& count);
+                 const CVerdict& verdict, int solved, int set);
 
 // The button or switch under (x, y), strict bounds as the other buttons; kTaskNowhere
 // elsewhere (in the box or out of it).

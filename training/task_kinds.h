@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "training/lesson_annotations.h"
+#include "training/verdict.h"
 
 namespace tasks {
 
@@ -76,7 +77,6 @@ std::string RoundedAnswer(const Task& task);
 // point, blanks anywhere, a sign, and for times m:ss. False for anything else.
 bool ParseAnswer(const std::string& text, AnswerForm form, double& value);
 
-enum class Verdict { Right, Wrong, Invalid };
 Verdict Check(const Task& task, const std::string& text);
 
 }  // namespace tasks

@@ -1,4 +1,4 @@
-// Where training stands: the chooser and the running lesson.
+// The lesson chooser's list box while the chooser is open.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +8,7 @@
 class IListBox;
 
 struct CTrainingState {
-    uint8_t m_bListOpen = 0;     // the chooser is showing
     uint8_t m_bListCreated = 0;  // its list box exists for this opening
     CRect m_rcLessonList;
     IListBox* m_wndLessonList = nullptr;  // owned by the window host; null when none
-    int32_t m_nLesson = 0;                // key of the running lesson; 0: none
-    int32_t m_nStep = -1;                 // index into the step table; -1: none
 };

@@ -114,7 +114,7 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
 
     m_frame = std::make_unique<CMainFrame>(*this);
     // Each run sets other tasks; a task is still the same for the same seed.
-    m_frame->m_tasks.m_nNextSeed = QRandomGenerator::global()->generate();
+    m_frame->SetNextTaskSeed(QRandomGenerator::global()->generate());
     RefreshCommandUi();
 }
 

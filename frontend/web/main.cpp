@@ -54,7 +54,7 @@ EMSCRIPTEN_KEEPALIVE int skalor_image_archive(const unsigned char* data, int siz
 // seed: where the tasks of this run start; each run sets other tasks.
 EMSCRIPTEN_KEEPALIVE void skalor_start(uint32_t seed) {
     g_frame = std::make_unique<CMainFrame>(g_host);
-    g_frame->m_tasks.m_nNextSeed = seed;
+    g_frame->SetNextTaskSeed(seed);
     g_window = std::make_unique<CSurface>(kClientWidth, kClientHeight);
     g_host.Invalidate();  // the first paint, as showing the window asks for it
 }
@@ -188,17 +188,17 @@ EMSCRIPTEN_KEEPALIVE int skalor_toolbar_height() { return g_toolbar.Height(); }
 
 // The live window's state, as JSON, for the page's own tests.
 EMSCRIPTEN_KEEPALIVE const char* skalor_state() {
-    const CMainFrame& f = *g_frame;
+    const CFrameState& f = g_frame->State();
     std::ostringstream s;
     s << "{\"scroll\":" << f.m_rule.m_nScroll << ",\"slide\":" << f.m_rule.m_nSlide
       << ",\"cursor\":" << f.m_rule.m_nCursor << ",\"side\":" << f.m_rule.m_nSide
       << ",\"clamp\":" << f.m_rule.m_bClamp << ",\"undo\":" << f.m_undo.m_nUndoCount
       << ",\"mode\":" << int(f.m_gesture.m_nDragMode) << ",\"repeat\":" << f.m_gesture.m_bRepeating
       << ",\"capture\":" << (g_host.HasCapture() ? 1 : 0)
-      << ",\"list\":" << int(f.m_training.m_bListOpen)
+      << ",\"list\":" << int(g_frame->Current() == Activity::LessonChooser)
       << ",\"sel\":" << (g_host.ListBox() ? g_host.ListBox()->GetCurSel() : -1)
-      << ",\"lesson\":" << f.m_training.m_nLesson << ",\"step\":" << f.m_training.m_nStep
-      << ",\"task\":" << (f.m_tasks.m_bOpen ? f.m_tasks.m_task.key : 0)
+      << ",\"lesson\":" << f.m_steps.m_nLesson << ",\"step\":" << f.m_steps.m_nStep
+      << ",\"task\":" << (g_frame->TaskOpen() ? f.m_tasks.m_task.key : 0)
       << ",\"answer\":" << Quoted(g_host.EditBox() ? g_host.EditBox()->GetText().c_str() : "")
       << "}";
     g_text = s.str();

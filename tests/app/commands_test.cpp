@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include "app/main_frame.h"
 #include "platform/headless/headless_host.h"
+#include "resources/command_names.h"
 #include "resources/ids.h"
 #include "resources/menus.h"
+#include "tools/replay/replay_session.h"
 
 namespace {
 
@@ -33,41 +36,60 @@ TEST(Commands, AtStartUndoIsGreyAndSide1IsChecked) {
     EXPECT_FALSE(w.frame.OnCommand(12345));
 }
 
-TEST(Commands, ALessonOrTheOpenChooserBlocksSideClampAndUndo) {
-    for (int lesson : {0, 7})
-        for (int open : {0, 1}) {
-            Window w;
-            w.frame.m_undo.m_nUndoCount = 3;
-            w.frame.m_rule.m_bClamp = 1;
-            w.frame.m_rule.m_nSide = 1;
-            w.frame.m_training.m_nLesson = lesson;
-            w.frame.m_training.m_bListOpen = uint8_t(open);
-            const bool blocked = lesson > 0 || open;
-            SCOPED_TRACE(testing::Message() << "lesson " << lesson << " open " << open);
-            for (int id : {ID_SIDE1, ID_SIDE2, ID_CLAMP, ID_UNDO, ID_TB_UNDO})
-                EXPECT_EQ(w.Enabled(id), !blocked) << id;
-            EXPECT_EQ(w.Enabled(ID_TRAINING), !open);
-            EXPECT_TRUE(w.Enabled(ID_ABOUT));
-            EXPECT_TRUE(w.Enabled(ID_EXIT));
-            // Check marks stay true while greyed; exactly one side is checked.
-            EXPECT_TRUE(w.Checked(ID_CLAMP));
-            EXPECT_TRUE(w.Checked(ID_SIDE2));
-            EXPECT_FALSE(w.Checked(ID_SIDE1));
-            // A greyed command does not run.
-            EXPECT_EQ(w.frame.OnCommand(ID_CLAMP), !blocked);
-            EXPECT_EQ(w.frame.m_rule.m_bClamp, blocked ? 1 : 0);
-        }
+// Every activity, reached by real events, allows exactly what its row of the activity table
+// says: the rule's commands and the wheel while the rule is free, the choosers while none is
+// open, and the rest always. The undo history has an entry, so only the activity greys undo.
+TEST(Commands, EachActivityAllowsWhatItsRowSays) {
+    const struct {
+        const char* script;
+        Activity activity;
+    } cases[] = {
+        {"", Activity::RuleFree},
+        {"cmd ID_TRAINING", Activity::LessonChooser},
+        {"cmd ID_TRAINING\nselect 1\ntap 165 215", Activity::Lesson},
+        {"cmd ID_TRAINING\nselect 1\ntap 165 215\ncmd ID_TRAINING", Activity::LessonChooser},
+        {"cmd ID_TASKS", Activity::TaskChooser},
+        {"task 30 1", Activity::Task},
+        {"task 30 1\ncmd ID_TASKS", Activity::TaskChooser},
+        {"task 30 1\nshow", Activity::Solution},
+        {"task 30 1\nshow\ncmd ID_TRAINING", Activity::LessonChooser},
+        {"task 30 1\nshow\nkey Escape", Activity::Task},
+        {"cmd ID_TRAINING\nselect 1\ntap 165 215\nkey Escape", Activity::RuleFree},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        CReplaySession session;
+        std::ostringstream out;
+        std::istringstream script(std::string("tap 100 150\n") + c.script);
+        for (std::string line; std::getline(script, line);) ASSERT_TRUE(session.RunLine(line, out));
+        CMainFrame& f = session.Frame();
+        ASSERT_EQ(f.Current(), c.activity);
+        const ActivityRules& row = RulesOf(c.activity);
+        const auto enabled = [&](int id) { return f.CommandState(id)->enabled; };
+        for (int id : {ID_SIDE1, ID_SIDE2, ID_CLAMP, ID_UNDO, ID_TB_UNDO})
+            EXPECT_EQ(enabled(id), row.ruleFree) << NameOfCommand(id);
+        for (int id : {ID_TRAINING, ID_TASKS}) EXPECT_EQ(enabled(id), row.choosers) << id;
+        for (int id : {ID_ABOUT, ID_KEYS, ID_EXIT, IDOK}) EXPECT_TRUE(enabled(id)) << id;
+        EXPECT_FALSE(enabled(ID_TB_BUTTON1));
+        EXPECT_EQ(f.Blocked(), !row.ruleFree);
+        // A greyed command does not run; the wheel pans only a free rule.
+        const CRuleState before = f.State().m_rule;
+        EXPECT_EQ(f.OnCommand(ID_CLAMP), row.ruleFree);
+        EXPECT_EQ(f.State().m_rule.m_bClamp != before.m_bClamp, row.ruleFree);
+        EXPECT_EQ(f.OnMouseWheel(1, MOD_NONE), row.ruleFree);
+        EXPECT_EQ(f.State().m_rule.m_nScroll != before.m_nScroll, row.ruleFree);
+    }
 }
 
 TEST(Commands, ClampTogglesAndTwiceReturns) {
     Window w;
-    w.frame.m_rule.m_nScroll = 12;
+    w.frame.Seed(CRuleState{12, 0, 0, 0, 0});
     ASSERT_TRUE(w.frame.OnCommand(ID_CLAMP));
-    EXPECT_EQ(w.frame.m_rule.m_bClamp, 1);
+    EXPECT_EQ(w.frame.State().m_rule.m_bClamp, 1);
     EXPECT_TRUE(w.Checked(ID_CLAMP));
     ASSERT_TRUE(w.frame.OnCommand(ID_CLAMP));
-    EXPECT_EQ(w.frame.m_rule.m_bClamp, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nScroll, 12);
+    EXPECT_EQ(w.frame.State().m_rule.m_bClamp, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nScroll, 12);
     EXPECT_EQ(w.host.RepaintRequests(), 2);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/headless/headless_host.h"
 #include "resources/ids.h"
 #include "resources/images.h"
+#include "tests/support/seed_rule.h"
 
 namespace {
 
@@ -96,9 +97,11 @@ TEST(Frame, ClampModeDrawsTheLinesWithoutTheRunner) {
 
 TEST(Frame, OffsetsMoveStripsCursorAndMiniMap) {
     Window w;
-    w.frame.m_rule.m_nScroll = 1055;
-    w.frame.m_rule.m_nSlide = 1199;
-    w.frame.m_rule.m_nCursor = -1000;
+    SeedRule(w.frame, [](CRuleState& r) {
+        r.m_nScroll = 1055;
+        r.m_nSlide = 1199;
+        r.m_nCursor = -1000;
+    });
     const CSurface& s = w.Paint();
     const CImageSet& images = w.frame.Images();
     // 1055 / 5.35 = 197.19: the frame runs from 200 to 239.
@@ -122,17 +125,19 @@ TEST(Frame, OffsetsMoveStripsCursorAndMiniMap) {
 
 TEST(Frame, SideSwitchReloadsTheStripsAndKeepsTheOffsets) {
     Window w;
-    w.frame.m_rule.m_nScroll = 300;
-    w.frame.m_rule.m_nSlide = -40;
-    w.frame.m_rule.m_nCursor = -20;
+    SeedRule(w.frame, [](CRuleState& r) {
+        r.m_nScroll = 300;
+        r.m_nSlide = -40;
+        r.m_nCursor = -20;
+    });
     w.Paint();
     const CPixmap top1 = w.frame.Images().m_bmpTop;
     ASSERT_TRUE(w.frame.OnCommand(ID_SIDE2));
     EXPECT_EQ(w.host.RepaintRequests(), 1);
-    EXPECT_EQ(w.frame.m_rule.m_nSide, 1);
-    EXPECT_EQ(w.frame.m_rule.m_nScroll, 300);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, -40);
-    EXPECT_EQ(w.frame.m_rule.m_nCursor, -20);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSide, 1);
+    EXPECT_EQ(w.frame.State().m_rule.m_nScroll, 300);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, -40);
+    EXPECT_EQ(w.frame.State().m_rule.m_nCursor, -20);
     w.Paint();
     const CImageSet& images = w.frame.Images();
     EXPECT_TRUE(w.Shows(images.m_bmpSlide, 2, 106, 260, 0, 100, 90));

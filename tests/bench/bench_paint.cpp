@@ -17,6 +17,7 @@
 
 #include "app/main_frame.h"
 #include "platform/headless/headless_host.h"
+#include "tests/support/seed_rule.h"
 
 // Every allocation of the process is counted, so the benchmark can show what a frame allocates.
 std::atomic<long> g_nAllocations{0};
@@ -33,10 +34,12 @@ namespace {
 
 // A different rule state every frame, so that nothing is the same twice.
 void Vary(CMainFrame& frame, int i) {
-    frame.m_rule.m_nScroll = (i * 37) % 1067 - 11;
-    frame.m_rule.m_nSlide = (i * 53) % 600 - 300;
-    frame.m_rule.m_nCursor = -((i * 29) % 400);
-    frame.m_rule.m_bClamp = i & 1;
+    SeedRule(frame, [i](CRuleState& r) {
+        r.m_nScroll = (i * 37) % 1067 - 11;
+        r.m_nSlide = (i * 53) % 600 - 300;
+        r.m_nCursor = -((i * 29) % 400);
+        r.m_bClamp = i & 1;
+    });
 }
 
 QImage Over(CSurface& window) {

@@ -13,6 +13,16 @@ namespace {
 
 using Plant = std::function<void(CMainFrame&, CHeadlessHost&)>;
 
+// A fault planted in a part of the state: the part changed and seeded back.
+template <class Part, class Change>
+Plant Planted(Part CFrameState::*part, Change change) {
+    return [part, change](CMainFrame& f, CHeadlessHost&) {
+        Part p = f.State().*part;
+        change(p);
+        f.Seed(p);
+    };
+}
+
 struct PlantedFault {
     const char* name;
     const char* setup;  // replay lines that lead the window there
@@ -25,27 +35,31 @@ struct PlantedFault {
 // clang-format off
 const PlantedFault kFaults[] = {
     {"scroll past the hold's limit", "", {CheckedEvent::Tap, {100, 80}}, "tap 100 80",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nScroll = kScrollHoldMax + 1; },
+     Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nScroll = kScrollHoldMax + 1; }),
      "scroll within -12..1056"},
     {"scroll below the hold's limit", "", {CheckedEvent::Tap, {100, 80}}, "tap 100 80",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nScroll = kScrollHoldMin - 1; },
+     Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nScroll = kScrollHoldMin - 1; }),
      "scroll within -12..1056"},
     {"slide past its limit", "", {CheckedEvent::Tap, {100, 150}}, "tap 100 150",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nSlide = -1200; }, "slide within -1199..1199"},
+     Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nSlide = -1200; }), "slide within -1199..1199"},
     {"cursor past its limit", "", {CheckedEvent::Tap, {240, 258}}, "tap 240 258",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nCursor = 88; }, "cursor within -1133..87"},
+     Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nCursor = 88; }), "cursor within -1133..87"},
     {"a third side", "", {CheckedEvent::Command, {}, ID_SIDE2}, "cmd ID_SIDE2",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nSide = 2; }, "side 0 or 1"},
+     Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nSide = 2; }), "side 0 or 1"},
     {"clamp neither on nor off", "", {CheckedEvent::Command, {}, ID_CLAMP}, "cmd ID_CLAMP",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_bClamp = -1; }, "clamp 0 or 1"},
+     Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_bClamp = -1; }), "clamp 0 or 1"},
     {"undo count 100", "", {CheckedEvent::Tap, {100, 80}}, "tap 100 80",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_undo.m_nUndoCount = 100; }, "undo count within 0..99"},
+     Planted(&CFrameState::m_undo, [](CUndoHistory& u) { u.m_nUndoCount = 100; }), "undo count within 0..99"},
     {"undo restores the newest entry again", "tap 100 150\ntap 100 150\n",
      {CheckedEvent::Command, {}, ID_UNDO}, "cmd ID_UNDO",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nSlide = f.m_undo.m_anUndoSlide[99] + 1; },
+     [](CMainFrame& f, CHeadlessHost&) {
+         CRuleState r = f.State().m_rule;
+         r.m_nSlide = f.State().m_undo.m_anUndoSlide[99] + 1;
+         f.Seed(r);
+     },
      "an undo restores exactly the entry that was second-newest"},
     {"undo keeps the count", "tap 100 150\n", {CheckedEvent::Command, {}, ID_TB_UNDO},
-     "cmd ID_TB_UNDO", [](CMainFrame& f, CHeadlessHost&) { f.m_undo.m_nUndoCount = 1; },
+     "cmd ID_TB_UNDO", Planted(&CFrameState::m_undo, [](CUndoHistory& u) { u.m_nUndoCount = 1; }),
      "an undo restores exactly the entry that was second-newest"},
     {"a timer left running", "", {CheckedEvent::Tap, {100, 80}}, "tap 100 80",
      [](CMainFrame&, CHeadlessHost& h) { h.SetTimer(TIMER_REPEAT, kRepeatPeriodMs); },
@@ -58,8 +72,9 @@ const PlantedFault kFaults[] = {
      "the wheel's timer runs exactly while a wheel run does"},
     {"a wheel run's entry pushed twice", "wheel 2\n", {CheckedEvent::Command, {}, ID_UNDO},
      "cmd ID_UNDO",
-     [](CMainFrame& f, CHeadlessHost&) {
-         f.m_undo.PushUndo(f.m_rule.m_nSlide, f.m_rule.m_nScroll, f.m_rule.m_nCursor);
+     [](CMainFrame& f, CHeadlessHost& h) {
+         const CRuleState& r = f.State().m_rule;
+         Planted(&CFrameState::m_undo, [&](CUndoHistory& u) { u.PushUndo(r.m_nSlide, r.m_nScroll, r.m_nCursor); })(f, h);
      },
      "an undo restores exactly the entry that was second-newest"},
     {"the capture kept after a release", "down 100 150\n", {CheckedEvent::Release, {100, 150}},
@@ -76,38 +91,45 @@ const PlantedFault kFaults[] = {
      [](CMainFrame&, CHeadlessHost& h) { h.SetTimer(TIMER_HOLD, kHoldPeriodMs); },
      "the hold timer stops once repeating"},
     {"a step of another lesson", "cmd ID_TRAINING\nselect 1\n", {CheckedEvent::Tap, {165, 215}},
-     "tap 165 215", [](CMainFrame& f, CHeadlessHost&) { f.m_training.m_nStep = 0; },
+     "tap 165 215", [](CMainFrame& f, CHeadlessHost&) { f.SeedLesson(f.State().m_steps.m_nLesson, 0); },
      "a running lesson's step belongs to that lesson"},
     {"a step without a lesson", "", {CheckedEvent::Tap, {100, 80}}, "tap 100 80",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_training.m_nStep = 0; }, "no lesson, no step"},
+     [](CMainFrame& f, CHeadlessHost&) { f.SeedLesson(0, 0); }, "no lesson, no step"},
     {"the list box gone while the chooser is open", "cmd ID_TRAINING\n",
      {CheckedEvent::Selection}, "select 3",
      [](CMainFrame&, CHeadlessHost& h) { h.DestroyListBox(); },
      "the list box exists exactly while the chooser is open"},
     {"the list box left after closing", "cmd ID_TRAINING\n", {CheckedEvent::Tap, {75, 215}},
      "tap 75 215",
-     [](CMainFrame& f, CHeadlessHost& h) { f.m_training.m_wndLessonList = h.CreateListBox({15, 30, 225, 200}, 1); },
+     [](CMainFrame& f, CHeadlessHost& h) {
+         CTrainingState t = f.State().m_training;
+         t.m_wndLessonList = h.CreateListBox({15, 30, 225, 200}, 1);
+         f.Seed(t);
+     },
      "the list box exists exactly while the chooser is open"},
     {"a disabled command asks for a repaint", "cmd ID_TRAINING\n",
      {CheckedEvent::Command, {}, ID_SIDE2}, "cmd ID_SIDE2",
      [](CMainFrame&, CHeadlessHost& h) { h.Invalidate(); },
      "a command that its enable rule disables changes nothing"},
     {"a disabled undo drops the newest entry", "", {CheckedEvent::Command, {}, ID_UNDO},
-     "cmd ID_UNDO", [](CMainFrame& f, CHeadlessHost&) { f.m_undo.m_anUndoCursor[0] = 5; },
+     "cmd ID_UNDO", Planted(&CFrameState::m_undo, [](CUndoHistory& u) { u.m_anUndoCursor[0] = 5; }),
      "a command that its enable rule disables changes nothing"},
     {"a repeat tick pans under the chooser", "cmd ID_TRAINING\n", {CheckedEvent::Wait},
      "wait 400",
      [](CMainFrame& f, CHeadlessHost& h) {
-         f.m_rule.m_nScroll += 20;
+         Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nScroll += 20; })(f, h);
          h.Invalidate();
      },
      "training holds the rule"},
     {"a release pushes during a lesson", "cmd ID_TRAINING\ntap 165 215\n",
      {CheckedEvent::Release, {100, 150}}, "up 100 150",
-     [](CMainFrame& f, CHeadlessHost&) { f.m_undo.PushUndo(f.m_rule.m_nSlide, f.m_rule.m_nScroll, f.m_rule.m_nCursor); },
+     [](CMainFrame& f, CHeadlessHost& h) {
+         const CRuleState& r = f.State().m_rule;
+         Planted(&CFrameState::m_undo, [&](CUndoHistory& u) { u.PushUndo(r.m_nSlide, r.m_nScroll, r.m_nCursor); })(f, h);
+     },
      "training holds the rule"},
     {"a move without a repaint", "down 100 150\n", {CheckedEvent::Move, {100, 160}},
-     "move 100 160", [](CMainFrame& f, CHeadlessHost&) { f.m_rule.m_nCursor -= 1; },
+     "move 100 160", Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nCursor -= 1; }),
      "every change of the rule asks for a repaint"},
 };
 // clang-format on

@@ -20,8 +20,10 @@
 #include "app/main_frame.h"
 #include "input/keys.h"
 #include "platform/headless/headless_host.h"
+#include "resources/command_names.h"
 #include "resources/ids.h"
 #include "resources/keys.h"
+#include "tests/support/seed_rule.h"
 
 namespace {
 
@@ -41,16 +43,8 @@ struct Session {
     std::vector<Event> events;
 };
 
-const char* CommandName(int id) {
-    switch (id) {
-        case ID_UNDO: return "ID_UNDO";
-        case ID_TB_UNDO: return "ID_TB_UNDO";
-        case ID_CLAMP: return "ID_CLAMP";
-        case ID_SIDE1: return "ID_SIDE1";
-        case ID_SIDE2: return "ID_SIDE2";
-        case ID_TRAINING: return "ID_TRAINING";
-    }
-    return "?";
+void SlideTo1300(CMainFrame& f) {
+    SeedRule(f, [](CRuleState& r) { r.m_nSlide = 1300; });
 }
 
 std::string Script(const Session& s) {
@@ -64,7 +58,7 @@ std::string Script(const Session& s) {
             case Kind::Up: out << "up " << e.a << ' ' << e.b; break;
             case Kind::Dbl: out << "dbl " << e.a << ' ' << e.b; break;
             case Kind::Wait: out << "wait " << e.a; break;
-            case Kind::Cmd: out << "cmd " << CommandName(e.a); break;
+            case Kind::Cmd: out << "cmd " << NameOfCommand(e.a); break;
             case Kind::Steal: out << "steal"; break;
             case Kind::Key:
                 out << "key " << KeyName(KeyCode(e.a), uint32_t(e.b)) << ' ' << e.n;
@@ -252,10 +246,12 @@ class Runner {
         }
         h = host;
         f = frame;
-        f->m_rule.m_nScroll = s.scroll;
-        f->m_rule.m_nSlide = s.slide;
-        f->m_rule.m_nCursor = s.cursor;
-        f->m_rule.m_bClamp = s.clamp;
+        SeedRule(*f, [&s](CRuleState& r) {
+            r.m_nScroll = s.scroll;
+            r.m_nSlide = s.slide;
+            r.m_nCursor = s.cursor;
+            r.m_bClamp = s.clamp;
+        });
         // The fixture stores values that drags accept.
         m_range[0] = {kScrollMin, kScrollMax};
         m_range[1] = {kSlideMin, kSlideMax};
@@ -276,24 +272,25 @@ class Runner {
         host.KillTimer(TIMER_HOLD);
         host.KillTimer(TIMER_REPEAT);
         host.KillTimer(TIMER_WHEEL);
-        if (frame.m_rule.m_nSide != 0) frame.OnSide1();
+        if (frame.State().m_rule.m_nSide != 0) frame.OnSide1();
         host.DestroyListBox();
-        frame.m_rule = CRuleState{};
-        frame.m_undo = CUndoHistory{};
-        frame.m_gesture = CGestureState{};
-        frame.m_training = CTrainingState{};
-        frame.m_keys = CKeyGesture{};
+        frame.Seed(CRuleState{});
+        frame.Seed(CUndoHistory{});
+        frame.Seed(CGestureState{});
+        frame.Seed(CTrainingState{});
+        frame.Seed(CActivity{});
+        frame.Seed(CKeyGesture{});
         host.TakeInvalid();
     }
 
     Snapshot Take() const {
-        return {f->m_rule,
-                f->m_undo,
-                f->m_gesture,
+        return {f->State().m_rule,
+                f->State().m_undo,
+                f->State().m_gesture,
                 h->HasCapture(),
                 h->TimerRunning(TIMER_HOLD),
                 h->TimerRunning(TIMER_REPEAT),
-                f->m_training.m_bListOpen || f->m_training.m_nLesson > 0,
+                f->Blocked(),
                 h->RepaintRequests(),
                 h->TimerRunning(TIMER_WHEEL),
                 f->PendingChange(),
@@ -303,10 +300,10 @@ class Runner {
     void Fail(const std::string& what) {
         if (!m_error.empty()) return;
         std::ostringstream s;
-        s << "event " << m_at + 1 << ": " << what << "  [scroll=" << f->m_rule.m_nScroll
-          << " slide=" << f->m_rule.m_nSlide << " cursor=" << f->m_rule.m_nCursor
-          << " clamp=" << f->m_rule.m_bClamp << " undo=" << f->m_undo.m_nUndoCount
-          << " mode=" << f->m_gesture.m_nDragMode << "]";
+        s << "event " << m_at + 1 << ": " << what << "  [scroll=" << f->State().m_rule.m_nScroll
+          << " slide=" << f->State().m_rule.m_nSlide << " cursor=" << f->State().m_rule.m_nCursor
+          << " clamp=" << f->State().m_rule.m_bClamp << " undo=" << f->State().m_undo.m_nUndoCount
+          << " mode=" << f->State().m_gesture.m_nDragMode << "]";
         m_error = s.str();
     }
 
@@ -350,12 +347,13 @@ class Runner {
                 f->OnKeyUp(key, mods);
                 if (m_sabotage) m_sabotage(e, *f, *h);
                 Check({Kind::KeyUp, e.a, e.b}, before, 0, false);
-                bool pushed = f->m_undo.m_nUndoCount != before.undo.m_nUndoCount;
+                bool pushed = f->State().m_undo.m_nUndoCount != before.undo.m_nUndoCount;
                 for (int i = 0; i < 100; ++i)
-                    pushed |= f->m_undo.m_anUndoSlide[i] != before.undo.m_anUndoSlide[i] ||
-                              f->m_undo.m_anUndoScroll[i] != before.undo.m_anUndoScroll[i] ||
-                              f->m_undo.m_anUndoCursor[i] != before.undo.m_anUndoCursor[i];
-                if (moves && pushed != !SameOffsets(atPress, f->m_rule))
+                    pushed |=
+                        f->State().m_undo.m_anUndoSlide[i] != before.undo.m_anUndoSlide[i] ||
+                        f->State().m_undo.m_anUndoScroll[i] != before.undo.m_anUndoScroll[i] ||
+                        f->State().m_undo.m_anUndoCursor[i] != before.undo.m_anUndoCursor[i];
+                if (moves && pushed != !SameOffsets(atPress, f->State().m_rule))
                     Fail(pushed ? "a key recorded a press that changed nothing"
                                 : "a key's press that moved the rule recorded nothing");
                 break;
@@ -388,8 +386,7 @@ class Runner {
 
     // The replay tool paints after every event; only training's paints change state.
     void Paint() {
-        if (h->TakeInvalid() && (f->m_training.m_bListOpen || f->m_training.m_nLesson > 0))
-            f->OnPaint(m_window);
+        if (h->TakeInvalid() && f->Blocked()) f->OnPaint(m_window);
     }
 
     static bool SameOffsets(const CRuleState& x, const CRuleState& y) {
@@ -694,21 +691,28 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
     } cases[] = {
         // clang-format off
         {"slide past its limit",
-         onRelease([](CMainFrame& f, CHeadlessHost& h) { f.m_rule.m_nSlide = 1300; h.Invalidate(); }),
+         onRelease([](CMainFrame& f, CHeadlessHost& h) { SlideTo1300(f); h.Invalidate(); }),
          "slide 1300 is outside what a nudge may store", {Kind::Up}},
         {"a key past the slide's limit",
          [](const Event& e, CMainFrame& f, CHeadlessHost&) {
              // With a key that moves the slide, so that its repaint covers this change too.
              if (e.kind == Kind::Key && e.b == int(MOD_NONE) && (e.a == KEY_LEFT || e.a == KEY_RIGHT))
-                 f.m_rule.m_nSlide = 1300;
+                 SlideTo1300(f);
          },
          "slide 1300 is outside what a key may store", {Kind::Key}},
         {"a wheel run never recorded",
          [](const Event& e, CMainFrame& f, CHeadlessHost&) {
-             if (e.kind == Kind::Wheel) f.m_keys.m_start = f.m_rule;
+             if (e.kind != Kind::Wheel) return;
+             CKeyGesture keys = f.State().m_keys;
+             keys.m_start = f.State().m_rule;
+             f.Seed(keys);
          },
          "the window's record of a key or wheel change is not the rule's", {Kind::Wheel, Kind::Wheel}},
-        {"undo count past 99", onRelease([](CMainFrame& f, CHeadlessHost&) { f.m_undo.m_nUndoCount = 100; }),
+        {"undo count past 99", onRelease([](CMainFrame& f, CHeadlessHost&) {
+             CUndoHistory undo = f.State().m_undo;
+             undo.m_nUndoCount = 100;
+             f.Seed(undo);
+         }),
          "undo count 100", {Kind::Up}},
         {"two repaints", onRelease([](CMainFrame&, CHeadlessHost& h) { h.Invalidate(); h.Invalidate(); }),
          "2 repaint requests", {Kind::Up}},
@@ -718,9 +722,9 @@ TEST(GestureProperties, TheCheckerCatchesBrokenRulesAndShrinksThem) {
          [history](const Event& e, CMainFrame& f, CHeadlessHost&) {
              // Every release is undone to the history as the event before left it.
              if (e.kind == Kind::Up)
-                 f.m_undo = *history;
+                 f.Seed(*history);
              else
-                 *history = f.m_undo;
+                 *history = f.State().m_undo;
          },
          "a captured release pushed no undo entry", {Kind::Down, Kind::Up}},
         // clang-format on

@@ -40,26 +40,26 @@ TEST_F(Keys, ArrowsMoveTheRuleAndCtrlZUndoesThem) {
     window->menuBar()->setActiveAction(nullptr);
     EXPECT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == &View(); }));
     Key(Qt::Key_Left);
-    EXPECT_EQ(Frame().m_rule.m_nSlide, 1);
-    EXPECT_EQ(Frame().m_undo.m_nUndoCount, 1);
+    EXPECT_EQ(Frame().State().m_rule.m_nSlide, 1);
+    EXPECT_EQ(Frame().State().m_undo.m_nUndoCount, 1);
     Key(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(Frame().m_rule.m_nCursor, 20);
+    EXPECT_EQ(Frame().State().m_rule.m_nCursor, 20);
     Key(Qt::Key_End);
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 1055);
-    EXPECT_EQ(Frame().m_undo.m_nUndoCount, 3);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 1055);
+    EXPECT_EQ(Frame().State().m_undo.m_nUndoCount, 3);
     Key(Qt::Key_Z, Qt::ControlModifier);
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 0);
-    EXPECT_EQ(Frame().m_rule.m_nCursor, 0);
-    EXPECT_EQ(Frame().m_rule.m_nSlide, 1);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_nCursor, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_nSlide, 1);
 
     // Two notches toward the user, one run: its entry comes when the wheel rests.
     Wheel(-120);
     Wheel(-120);
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 80);
-    EXPECT_EQ(Frame().m_undo.m_nUndoCount, 1);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 80);
+    EXPECT_EQ(Frame().State().m_undo.m_nUndoCount, 1);
     EXPECT_TRUE(window->TimerRunning(TIMER_WHEEL));
-    EXPECT_TRUE(WaitUntil([&] { return Frame().m_undo.m_nUndoCount == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return Frame().State().m_undo.m_nUndoCount == 2; }));
     EXPECT_FALSE(window->TimerRunning(TIMER_WHEEL));
 }
 
@@ -73,7 +73,7 @@ TEST_F(Keys, TheChooserAndALessonAnswerTheirKeys) {
     EXPECT_TRUE(WaitUntil([&] { return list->currentRow() == 2; }));
     Key(Qt::Key_Escape);
     ASSERT_TRUE(WaitUntil([&] { return window->ListWidget() == nullptr; }));
-    EXPECT_EQ(Frame().m_training.m_nLesson, 0);
+    EXPECT_EQ(Frame().State().m_steps.m_nLesson, 0);
     EXPECT_EQ(QApplication::focusWidget(), &View());
 
     // A double click on a title starts that lesson.
@@ -84,19 +84,19 @@ TEST_F(Keys, TheChooserAndALessonAnswerTheirKeys) {
     QTest::mouseDClick(
         window->windowHandle(), Qt::LeftButton, {},
         list->viewport()->mapTo(window.get(), list->visualItemRect(list->item(1)).center()));
-    ASSERT_TRUE(WaitUntil([&] { return Frame().m_training.m_nLesson == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return Frame().State().m_steps.m_nLesson == 2; }));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), &View());
 
     // Space goes on, an arrow moves nothing, Escape ends the lesson where it stands.
     Key(Qt::Key_Space);
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 536);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 536);
     Key(Qt::Key_Left);
-    EXPECT_EQ(Frame().m_rule.m_nSlide, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_nSlide, 0);
     Key(Qt::Key_Escape);
-    EXPECT_EQ(Frame().m_training.m_nLesson, 0);
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 536);
-    EXPECT_EQ(Frame().m_undo.m_nUndoCount, 1);
+    EXPECT_EQ(Frame().State().m_steps.m_nLesson, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 536);
+    EXPECT_EQ(Frame().State().m_undo.m_nUndoCount, 1);
     EXPECT_TRUE(FindCommand(*window, ID_UNDO)->isEnabled());
 }
 
@@ -118,7 +118,7 @@ TEST_F(Keys, ZoomKeysAndCtrlWheelSizeTheWindow) {
     EXPECT_TRUE(WaitUntil([&] { return Factor() == largest; }));
     Wheel(-120, Qt::ControlModifier);  // toward the user: smaller
     EXPECT_TRUE(WaitUntil([&] { return Factor() == largest - 1; }));
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 0);  // Ctrl and the wheel pan nothing
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 0);  // Ctrl and the wheel pan nothing
     Key(Qt::Key_0, Qt::ControlModifier);
     EXPECT_TRUE(WaitUntil([&] { return Factor() == start; }));
     EXPECT_EQ(window->Factor(), start);

@@ -18,7 +18,7 @@ class Training : public WindowTest {
         return window->ListWidget();
     }
     void PressStepButton() {
-        const CRect box = kStepTable[Frame().m_training.m_nStep].rcBox;
+        const CRect box = kStepTable[Frame().State().m_steps.m_nStep].rcBox;
         const int cx = box.left + (box.right - box.left + 1) / 2;
         Tap(cx, box.bottom - 25);
     }
@@ -50,14 +50,14 @@ TEST_F(Training, TheListWidgetLivesOnlyWhileTheChooserIsOpen) {
                       list->visualItemRect(list->item(2)).center());
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_TRUE(list->hasFocus());
-    EXPECT_EQ(Frame().m_training.m_bListOpen, 1);
+    EXPECT_EQ(Frame().Current(), Activity::LessonChooser);
 
     // A press on the panel off its buttons changes nothing.
     Tap(120, 220);
     EXPECT_EQ(window->ListWidget(), list);
 
     Tap(75, 215);  // "Отменить"
-    EXPECT_EQ(Frame().m_training.m_bListOpen, 0);
+    EXPECT_NE(Frame().Current(), Activity::LessonChooser);
     EXPECT_EQ(window->ListWidget(), nullptr);
     EXPECT_TRUE(View().findChildren<QListWidget*>().isEmpty());
     EXPECT_TRUE(FindCommand(*window, ID_TRAINING)->isEnabled());
@@ -77,8 +77,8 @@ TEST_F(Training, LessonTwoFromTheChooserToItsEnd) {
     ASSERT_EQ(list->item(1)->text().toUtf8(), QByteArray(" Умножение чисел"));
 
     Tap(165, 215);  // "Выполнить"
-    EXPECT_EQ(Frame().m_training.m_nLesson, 2);
-    EXPECT_EQ(Frame().m_training.m_bListOpen, 0);
+    EXPECT_EQ(Frame().State().m_steps.m_nLesson, 2);
+    EXPECT_NE(Frame().Current(), Activity::LessonChooser);
     EXPECT_EQ(window->ListWidget(), nullptr);
     for (int id : {ID_SIDE1, ID_SIDE2, ID_CLAMP, ID_UNDO})
         EXPECT_FALSE(FindCommand(*window, id)->isEnabled()) << id;
@@ -86,25 +86,25 @@ TEST_F(Training, LessonTwoFromTheChooserToItsEnd) {
     EXPECT_TRUE(FindCommand(*window, ID_TRAINING)->isEnabled());
 
     // Step 1 leaves the rule alone; a drag on the slide moves nothing while the lesson runs.
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 0);
     Press(60, 150);
     Move(40, 150);
     Release(40, 150);
-    EXPECT_EQ(Frame().m_rule.m_nSlide, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_nSlide, 0);
 
     PressStepButton();  // to step 2
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 536);
-    EXPECT_EQ(Frame().m_rule.m_nCursor, -578);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 536);
+    EXPECT_EQ(Frame().State().m_rule.m_nCursor, -578);
     PressStepButton();  // to step 3
-    EXPECT_EQ(Frame().m_rule.m_nSlide, -141);
+    EXPECT_EQ(Frame().State().m_rule.m_nSlide, -141);
     int presses = 0;
-    while (Frame().m_training.m_nLesson > 0 && presses++ < 10) PressStepButton();
+    while (Frame().State().m_steps.m_nLesson > 0 && presses++ < 10) PressStepButton();
     EXPECT_EQ(presses, 3);  // steps 4 and 5, then "Закончить"
-    EXPECT_EQ(Frame().m_training.m_nLesson, 0);
-    EXPECT_EQ(Frame().m_rule.m_nScroll, 536);
-    EXPECT_EQ(Frame().m_rule.m_nSlide, -141);
-    EXPECT_EQ(Frame().m_rule.m_nCursor, -578);
-    EXPECT_EQ(Frame().m_undo.m_nUndoCount, 1);
+    EXPECT_EQ(Frame().State().m_steps.m_nLesson, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_nScroll, 536);
+    EXPECT_EQ(Frame().State().m_rule.m_nSlide, -141);
+    EXPECT_EQ(Frame().State().m_rule.m_nCursor, -578);
+    EXPECT_EQ(Frame().State().m_undo.m_nUndoCount, 1);
     EXPECT_TRUE(FindCommand(*window, ID_UNDO)->isEnabled());
     EXPECT_TRUE(FindCommand(*window, ID_SIDE2)->isEnabled());
 }

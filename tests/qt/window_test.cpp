@@ -10,6 +10,8 @@
 #include "platform/headless/headless_host.h"
 #include "qt_support.h"
 #include "resources/ids.h"
+#include "tests/support/seed_rule.h"
+#include "training/step_table.h"
 #include "view/image_set.h"
 
 namespace {
@@ -157,19 +159,19 @@ TEST_F(StartUp, CommandStatesAreTheInitialOnes) {
 
 TEST_F(StartUp, CommandsRunAndTheirStatesFollow) {
     FindCommand(*window, ID_CLAMP)->trigger();
-    EXPECT_EQ(Frame().m_rule.m_bClamp, 1);
+    EXPECT_EQ(Frame().State().m_rule.m_bClamp, 1);
     EXPECT_TRUE(FindCommand(*window, ID_CLAMP)->isChecked());
     FindCommand(*window, ID_CLAMP)->trigger();
-    EXPECT_EQ(Frame().m_rule.m_bClamp, 0);
+    EXPECT_EQ(Frame().State().m_rule.m_bClamp, 0);
     EXPECT_FALSE(FindCommand(*window, ID_CLAMP)->isChecked());
 
     FindCommand(*window, ID_SIDE2)->trigger();
-    EXPECT_EQ(Frame().m_rule.m_nSide, 1);
+    EXPECT_EQ(Frame().State().m_rule.m_nSide, 1);
     EXPECT_FALSE(FindCommand(*window, ID_SIDE1)->isChecked());
     EXPECT_TRUE(FindCommand(*window, ID_SIDE2)->isChecked());
     // Triggering the checked item again leaves exactly one mark.
     FindCommand(*window, ID_SIDE2)->trigger();
-    EXPECT_EQ(Frame().m_rule.m_nSide, 1);
+    EXPECT_EQ(Frame().State().m_rule.m_nSide, 1);
     EXPECT_FALSE(FindCommand(*window, ID_SIDE1)->isChecked());
     EXPECT_TRUE(FindCommand(*window, ID_SIDE2)->isChecked());
 
@@ -182,8 +184,9 @@ TEST_F(StartUp, CommandsRunAndTheirStatesFollow) {
 
 TEST_F(StartUp, OpeningAMenuAsksTheUpdateRulesAgain) {
     // A state change the window was not told about: the menu must still show it.
-    Frame().m_rule.m_bClamp = 1;
-    Frame().m_training.m_nLesson = 2;
+    SeedRule(Frame(), [](CRuleState& r) { r.m_bClamp = 1; });
+    Frame().SeedLesson(2, FindNextStep(2, -1));
+    Frame().Seed(CActivity{Activity::Lesson, Activity::Lesson});
     QMenu* operations = window->menuBar()->actions()[1]->menu();
     operations->popup(window->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(WaitUntil([&] { return operations->isVisible(); }));
@@ -192,7 +195,8 @@ TEST_F(StartUp, OpeningAMenuAsksTheUpdateRulesAgain) {
     EXPECT_FALSE(FindCommand(*window, ID_SIDE1)->isEnabled());
     EXPECT_TRUE(FindCommand(*window, ID_TRAINING)->isEnabled());
     operations->close();
-    Frame().m_training.m_nLesson = 0;
+    Frame().SeedLesson(0, -1);
+    Frame().Seed(CActivity{});
 }
 
 TEST_F(StartUp, AboutShowsItsModalBoxWithOkOnly) {
@@ -221,8 +225,10 @@ TEST_F(StartUp, ExitClosesTheWindowWhenTheLoopGetsToIt) {
 // on device pixel (X, Y) of the frame reaches the logic at (X / k, Y / k), rounded down.
 TEST_F(StartUp, TheFrameIsShownOneToOneAtEveryFactorAndPressesMapBack) {
     FindCommand(*window, ID_SIDE2)->trigger();
-    Frame().m_rule.m_nScroll = 30;
-    Frame().m_rule.m_nCursor = -50;
+    SeedRule(Frame(), [](CRuleState& r) {
+        r.m_nScroll = 30;
+        r.m_nCursor = -50;
+    });
     const QSize chrome = window->size() - View().size();
     for (int k = 1; k <= 3; ++k) {
         SCOPED_TRACE(testing::Message() << "factor " << k);
@@ -235,7 +241,7 @@ TEST_F(StartUp, TheFrameIsShownOneToOneAtEveryFactorAndPressesMapBack) {
         CHeadlessHost host;
         CMainFrame logic(host);
         logic.OnSide2();
-        logic.m_rule = Frame().m_rule;
+        logic.Seed(Frame().State().m_rule);
         CSurface expected(kClientWidth, kClientHeight, k);
         logic.OnPaint(expected);
 
@@ -259,7 +265,7 @@ TEST_F(StartUp, TheFrameIsShownOneToOneAtEveryFactorAndPressesMapBack) {
         for (const QPoint device : {QPoint(0, 0), QPoint(k - 1, k - 1), QPoint(3 * k + 2, 5 * k),
                                     QPoint(240 * k - 1, 200 * k + k - 1)}) {
             QTest::mousePress(&View(), Qt::LeftButton, {}, View().Origin() + device);
-            EXPECT_EQ(Frame().m_gesture.m_nLastX, device.x() / k) << device.x();
+            EXPECT_EQ(Frame().State().m_gesture.m_nLastX, device.x() / k) << device.x();
             QTest::mouseRelease(&View(), Qt::LeftButton, {}, View().Origin() + device);
         }
     }
@@ -272,11 +278,11 @@ TEST_F(StartUp, OnAScreenOfRatioTwoTheFrameIsComposedAtTwiceTheFactor) {
     if (View().devicePixelRatioF() != 2.0) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
     ASSERT_EQ(View().Factor(), 2);
     ASSERT_EQ(View().Scale(), 4);
-    Frame().m_rule.m_nScroll = 300;
+    SeedRule(Frame(), [](CRuleState& r) { r.m_nScroll = 300; });
     window->UpdateWindow();
     CHeadlessHost host;
     CMainFrame logic(host);
-    logic.m_rule = Frame().m_rule;
+    logic.Seed(Frame().State().m_rule);
     CSurface expected(kClientWidth, kClientHeight, 4);
     logic.OnPaint(expected);
     const QImage* backing = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
@@ -289,7 +295,7 @@ TEST_F(StartUp, OnAScreenOfRatioTwoTheFrameIsComposedAtTwiceTheFactor) {
     EXPECT_EQ(wrong, 0);
     for (const int device : {0, 402, 958}) {
         QTest::mousePress(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(device / 2, 300));
-        EXPECT_EQ(Frame().m_gesture.m_nLastX, device / 4) << device;
+        EXPECT_EQ(Frame().State().m_gesture.m_nLastX, device / 4) << device;
         QTest::mouseRelease(&View(), Qt::LeftButton, {}, View().Origin() + QPoint(device / 2, 300));
     }
 }

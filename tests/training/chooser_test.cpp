@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/seed_rule.h"
 #include "training/lesson_list.h"
 #include "training_rig.h"
 
@@ -61,14 +62,14 @@ TEST(ChooserHitTest, StartWithoutASelectionOrWithoutAListIsNoHit) {
 TEST(Chooser, OpeningCreatesTheListAtTheFirstPaintAndNotBefore) {
     TrainingRig w;
     w.frame.OnCommand(ID_TRAINING);
-    EXPECT_EQ(w.frame.m_training.m_bListOpen, 1);
-    EXPECT_EQ(w.frame.m_training.m_bListCreated, 0);
+    EXPECT_EQ(w.frame.Current(), Activity::LessonChooser);
+    EXPECT_EQ(w.frame.State().m_training.m_bListCreated, 0);
     EXPECT_EQ(w.host.ListBox(), nullptr);
     EXPECT_EQ(w.host.RepaintRequests(), 1);
     w.Pump();
-    EXPECT_EQ(w.frame.m_training.m_bListCreated, 1);
+    EXPECT_EQ(w.frame.State().m_training.m_bListCreated, 1);
     ASSERT_NE(w.host.ListBox(), nullptr);
-    EXPECT_EQ(w.frame.m_training.m_wndLessonList, w.host.ListBox());
+    EXPECT_EQ(w.frame.State().m_training.m_wndLessonList, w.host.ListBox());
     const CRect r = w.host.ListBoxRect();
     EXPECT_EQ(r.left, 15);
     EXPECT_EQ(r.top, 30);
@@ -101,12 +102,12 @@ TEST(Chooser, PressesOffTheButtonsChangeNothingAndRepaintNothing) {
         w.Pump();
     }
     EXPECT_EQ(w.host.RepaintRequests(), repaints);
-    EXPECT_EQ(w.frame.m_training.m_bListOpen, 1);
+    EXPECT_EQ(w.frame.Current(), Activity::LessonChooser);
     EXPECT_EQ(w.host.ListBox()->GetCurSel(), 3);
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nScroll, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, 0);
-    EXPECT_EQ(w.frame.m_undo.m_nUndoCount, 0);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nScroll, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, 0);
+    EXPECT_EQ(w.frame.State().m_undo.m_nUndoCount, 0);
     EXPECT_FALSE(w.host.HasCapture());
 }
 
@@ -115,12 +116,12 @@ TEST(Chooser, CancelClosesAndReopeningStartsAgainAtTheFirstTitle) {
     w.Command(ID_TRAINING);
     w.host.ListBox()->SetCurSel(12);
     w.Tap(36, 201);
-    EXPECT_EQ(w.frame.m_training.m_bListOpen, 0);
+    EXPECT_NE(w.frame.Current(), Activity::LessonChooser);
     EXPECT_EQ(w.host.ListBox(), nullptr);
-    EXPECT_EQ(w.frame.m_training.m_wndLessonList, nullptr);
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 0);
-    EXPECT_EQ(w.frame.m_training.m_nStep, -1);
-    EXPECT_EQ(w.frame.m_training.m_bListCreated, 1);  // stays set until the next opening
+    EXPECT_EQ(w.frame.State().m_training.m_wndLessonList, nullptr);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 0);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, -1);
+    EXPECT_EQ(w.frame.State().m_training.m_bListCreated, 1);  // stays set until the next opening
     EXPECT_TRUE(w.frame.CommandState(ID_TRAINING)->enabled);
     w.Command(ID_TRAINING);
     ASSERT_NE(w.host.ListBox(), nullptr);
@@ -130,23 +131,25 @@ TEST(Chooser, CancelClosesAndReopeningStartsAgainAtTheFirstTitle) {
 
 TEST(Chooser, AKeyWithoutStepsJustClosesTheChooser) {
     TrainingRig w;
-    w.frame.m_rule.m_nScroll = 300;
-    w.frame.m_rule.m_nSlide = -40;
-    w.frame.m_rule.m_bClamp = 1;
+    SeedRule(w.frame, [](CRuleState& r) {
+        r.m_nScroll = 300;
+        r.m_nSlide = -40;
+        r.m_bClamp = 1;
+    });
     w.Command(ID_TRAINING);
     // No record carries key 99.
     w.host.ListBox()->SetItemData(4, 99);
     w.host.ListBox()->SetCurSel(4);
     w.Tap(204, 229);
-    EXPECT_EQ(w.frame.m_training.m_bListOpen, 0);
+    EXPECT_NE(w.frame.Current(), Activity::LessonChooser);
     EXPECT_EQ(w.host.ListBox(), nullptr);
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 0);
-    EXPECT_EQ(w.frame.m_training.m_nStep, -1);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 0);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, -1);
     // No state is touched, not even clamp mode.
-    EXPECT_EQ(w.frame.m_rule.m_nScroll, 300);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, -40);
-    EXPECT_EQ(w.frame.m_rule.m_bClamp, 1);
-    EXPECT_EQ(w.frame.m_undo.m_nUndoCount, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nScroll, 300);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, -40);
+    EXPECT_EQ(w.frame.State().m_rule.m_bClamp, 1);
+    EXPECT_EQ(w.frame.State().m_undo.m_nUndoCount, 0);
     EXPECT_TRUE(w.frame.CommandState(ID_CLAMP)->enabled);
 }
 

@@ -2,6 +2,7 @@
 // chooser.
 #include <gtest/gtest.h>
 
+#include "tests/support/seed_rule.h"
 #include "training/lesson_list.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
@@ -27,19 +28,21 @@ TEST(Lesson, Lesson1FromSide2InClampModeStartsOnSide1WithClampOff) {
     TrainingRig w;
     w.Command(ID_SIDE2);
     w.Command(ID_CLAMP);
-    w.frame.m_rule.m_nScroll = 700;
-    w.frame.m_rule.m_nSlide = -300;
-    w.frame.m_rule.m_nCursor = -500;
+    SeedRule(w.frame, [](CRuleState& r) {
+        r.m_nScroll = 700;
+        r.m_nSlide = -300;
+        r.m_nCursor = -500;
+    });
     w.Start(Position(1));
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 1);
-    EXPECT_EQ(w.frame.m_training.m_nStep, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nSide, 0);
-    EXPECT_EQ(w.frame.m_rule.m_bClamp, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nScroll, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nCursor, 0);
-    EXPECT_EQ(w.frame.m_undo.m_nUndoCount, 0);
-    EXPECT_EQ(w.frame.m_training.m_bListOpen, 0);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 1);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSide, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_bClamp, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nScroll, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nCursor, 0);
+    EXPECT_EQ(w.frame.State().m_undo.m_nUndoCount, 0);
+    EXPECT_NE(w.frame.Current(), Activity::LessonChooser);
     EXPECT_EQ(w.host.ListBox(), nullptr);
     // The side went through the side switch: side 1's images are loaded again.
     CImageSet side1;
@@ -59,7 +62,7 @@ TEST(Lesson, AStepSwitchesSidesThroughTheSideSwitch) {
     w.Start(Position(23));
     w.Next();
     w.Next();
-    ASSERT_EQ(w.frame.m_rule.m_nSide, 1);
+    ASSERT_EQ(w.frame.State().m_rule.m_nSide, 1);
     CImageSet side2;
     side2.LoadScale(1, 1);
     EXPECT_TRUE(SameImage(w.frame.Images().m_bmpBottom, side2.m_bmpBottom));
@@ -98,14 +101,14 @@ TEST(Lesson, AdvancingKeepsClampModeUnlessTheStepSetsIt) {
     // Only the start clears clamp mode; a step without state leaves it.
     TrainingRig w;
     w.Start(Position(2));
-    w.frame.m_rule.m_bClamp = 1;
+    SeedRule(w.frame, [](CRuleState& r) { r.m_bClamp = 1; });
     w.Next();  // step 2 sets a state with clamp 0
-    EXPECT_EQ(w.frame.m_rule.m_bClamp, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_bClamp, 0);
     w.Next();
-    w.frame.m_rule.m_bClamp = 1;
+    SeedRule(w.frame, [](CRuleState& r) { r.m_bClamp = 1; });
     w.Next();  // step 4 carries no state
-    EXPECT_EQ(w.frame.m_rule.m_bClamp, 1);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, -141);
+    EXPECT_EQ(w.frame.State().m_rule.m_bClamp, 1);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, -141);
 }
 
 TEST(Lesson, CancelInTheChooserReturnsToTheRunningLessonAtTheSameStep) {
@@ -113,22 +116,22 @@ TEST(Lesson, CancelInTheChooserReturnsToTheRunningLessonAtTheSameStep) {
     w.Start(Position(2));
     w.Next();
     w.Next();
-    const int32_t step = w.frame.m_training.m_nStep;
+    const int32_t step = w.frame.State().m_steps.m_nStep;
     w.Command(ID_TRAINING);
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 2);
-    EXPECT_EQ(w.frame.m_training.m_nStep, step);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 2);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, step);
     // Step 3's button (x 90..169, y 210..239) shows below the chooser's buttons; the
     // chooser has every press, so the lesson does not advance while it is open.
     const int repaints = w.host.RepaintRequests();
     w.Tap(150, 235);
-    EXPECT_EQ(w.frame.m_training.m_nStep, step);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, step);
     EXPECT_EQ(w.host.RepaintRequests(), repaints);
     w.Tap(60, 215);
-    EXPECT_EQ(w.frame.m_training.m_bListOpen, 0);
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 2);
-    EXPECT_EQ(w.frame.m_training.m_nStep, step);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, -141);
-    EXPECT_EQ(w.frame.m_undo.m_nUndoCount, 0);
+    EXPECT_NE(w.frame.Current(), Activity::LessonChooser);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 2);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, step);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, -141);
+    EXPECT_EQ(w.frame.State().m_undo.m_nUndoCount, 0);
 }
 
 TEST(Lesson, StartInTheChooserRestartsOrReplacesARunningLesson) {
@@ -136,24 +139,24 @@ TEST(Lesson, StartInTheChooserRestartsOrReplacesARunningLesson) {
     w.Start(Position(2));
     w.Next();
     w.Next();
-    w.frame.m_rule.m_bClamp = 1;
+    SeedRule(w.frame, [](CRuleState& r) { r.m_bClamp = 1; });
     // The same lesson again: its first step, which carries no state, so the rule stays
     // where the interrupted lesson left it, but clamp mode is off.
     w.Start(Position(2));
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 2);
-    EXPECT_EQ(w.frame.m_training.m_nStep, FindNextStep(2, -1));
-    EXPECT_EQ(w.frame.m_rule.m_nScroll, 536);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, -141);
-    EXPECT_EQ(w.frame.m_rule.m_bClamp, 0);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 2);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, FindNextStep(2, -1));
+    EXPECT_EQ(w.frame.State().m_rule.m_nScroll, 536);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, -141);
+    EXPECT_EQ(w.frame.State().m_rule.m_bClamp, 0);
     // Another lesson replaces it at once; nothing is pushed for the interrupted one.
     w.Next();
     w.Start(Position(1));
-    EXPECT_EQ(w.frame.m_training.m_nLesson, 1);
-    EXPECT_EQ(w.frame.m_training.m_nStep, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nScroll, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nSlide, 0);
-    EXPECT_EQ(w.frame.m_rule.m_nCursor, 0);
-    EXPECT_EQ(w.frame.m_undo.m_nUndoCount, 0);
+    EXPECT_EQ(w.frame.State().m_steps.m_nLesson, 1);
+    EXPECT_EQ(w.frame.State().m_steps.m_nStep, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nScroll, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nSlide, 0);
+    EXPECT_EQ(w.frame.State().m_rule.m_nCursor, 0);
+    EXPECT_EQ(w.frame.State().m_undo.m_nUndoCount, 0);
 }
 
 TEST(Lesson, ChooserPositions30And31RunTheStepsOfKeys32And31) {
@@ -167,16 +170,16 @@ TEST(Lesson, ChooserPositions30And31RunTheStepsOfKeys32And31) {
         SCOPED_TRACE(c.key);
         TrainingRig w;
         w.Start(c.position);
-        EXPECT_EQ(w.frame.m_training.m_nLesson, int32_t(c.key));
-        EXPECT_EQ(w.frame.m_training.m_nStep, FindNextStep(c.key, -1));
+        EXPECT_EQ(w.frame.State().m_steps.m_nLesson, int32_t(c.key));
+        EXPECT_EQ(w.frame.State().m_steps.m_nStep, FindNextStep(c.key, -1));
         int presses = 0;
-        while (w.frame.m_training.m_nLesson > 0 && presses < 50) {
-            EXPECT_EQ(kStepTable[w.frame.m_training.m_nStep].key, c.key);
+        while (w.frame.State().m_steps.m_nLesson > 0 && presses < 50) {
+            EXPECT_EQ(kStepTable[w.frame.State().m_steps.m_nStep].key, c.key);
             w.Next();
             ++presses;
         }
         EXPECT_EQ(presses, c.steps);
-        EXPECT_EQ(w.frame.m_undo.m_nUndoCount, 1);
+        EXPECT_EQ(w.frame.State().m_undo.m_nUndoCount, 1);
     }
 }
 

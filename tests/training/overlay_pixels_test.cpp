@@ -112,7 +112,7 @@ TEST(OverlayPixels, AStepBoxWithItsPointerMark) {
                              [](const LessonEntry& e) { return e.key == 2; }) -
                 kLessonList));
     w.Next();
-    const LessonStep& step = kStepTable[w.frame.m_training.m_nStep];
+    const LessonStep& step = kStepTable[w.frame.State().m_steps.m_nStep];
     ASSERT_EQ(step.rcBox.top, 150);
     ASSERT_EQ(step.ptArrow.x, 50);
     ASSERT_EQ(step.ptArrow.y, 100);
@@ -255,7 +255,7 @@ TEST(OverlayPixels, AStepBoxAndItsPointerAtThreeTimes) {
         w->Start(position);
         w->Next();
     }
-    ASSERT_EQ(kStepTable[three.frame.m_training.m_nStep].rcBox.top, 150);
+    ASSERT_EQ(kStepTable[three.frame.State().m_steps.m_nStep].rcBox.top, 150);
     const CPixmap& s = three.window;
     ExpectRowAtK(s, k, 150, 30, 210, kLineColour);
     ExpectRowAtK(s, k, 240, 30, 210, kLineColour);
@@ -276,14 +276,14 @@ TEST(OverlayPixels, TheChooserOverALessonHidesTheStepBoxUntilItCloses) {
     TrainingRig lesson;
     lesson.Start(1);
     lesson.Next();
-    ASSERT_EQ(lesson.frame.m_training.m_nLesson, 2);
-    const CRect box = kStepTable[lesson.frame.m_training.m_nStep].rcBox;
+    ASSERT_EQ(lesson.frame.State().m_steps.m_nLesson, 2);
+    const CRect box = kStepTable[lesson.frame.State().m_steps.m_nStep].rcBox;
     ASSERT_LT(box.top, 200);
     ASSERT_GT(box.bottom, 230);
     lesson.Command(ID_TRAINING);
 
     TrainingRig alone;
-    alone.frame.m_rule = lesson.frame.m_rule;
+    alone.frame.Seed(lesson.frame.State().m_rule);
     alone.Command(ID_TRAINING);
     int differ = 0;
     for (int y = 0; y < 268; ++y)
@@ -294,7 +294,7 @@ TEST(OverlayPixels, TheChooserOverALessonHidesTheStepBoxUntilItCloses) {
     ExpectButton(lesson.window, 125, 200);
 
     lesson.Tap(75, 215);  // "Отменить"
-    EXPECT_EQ(lesson.frame.m_training.m_nLesson, 2);
+    EXPECT_EQ(lesson.frame.State().m_steps.m_nLesson, 2);
     EXPECT_TRUE(RowIs(lesson.window, box.top, box.left, box.right, kLineColour));
     EXPECT_TRUE(ColumnIs(lesson.window, box.left, box.top, box.bottom, kLineColour));
 }

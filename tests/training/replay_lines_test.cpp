@@ -22,7 +22,7 @@ TEST(ReplayLines, PrintsTheStepsLinesThenTheirCountAndADashWithoutALesson) {
     std::istringstream in(script);
     std::ostringstream err;
     ASSERT_EQ(session.Run("lines", in, out, err), 0) << out.str() << err.str();
-    const int32_t step = session.Frame().m_training.m_nStep;
+    const int32_t step = session.Frame().State().m_steps.m_nStep;
     ASSERT_EQ(step, FindNextStep(22, FindNextStep(22, -1)));
 
     std::istringstream printed(out.str());

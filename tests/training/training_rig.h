@@ -35,7 +35,7 @@ struct TrainingRig {
     }
     // Presses the middle of the current step box's button.
     void Next() {
-        const CRect& box = kStepTable[frame.m_training.m_nStep].rcBox;
+        const CRect& box = kStepTable[frame.State().m_steps.m_nStep].rcBox;
         Tap(box.left + (box.right - box.left + 1) / 2, box.bottom - 25);
     }
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "resources/command_names.h"
 #include "resources/ids.h"
 #include "resources/keys.h"
 #include "training/step_table.h"
@@ -27,12 +28,6 @@ void PutCoord(int32_t v, uint8_t* p) {
 constexpr int32_t kWaitSpan = 2048;  // up to 2047 ms a wait; longer ones take several
 
 constexpr int32_t kItemLow = -2, kItemSpan = 40;  // list items: the 36 titles and beyond
-
-// The commands of the replay tool, by name.
-const char* const kCommandNames[] = {"ID_SIDE1",      "ID_SIDE2", "ID_EXIT",     "ID_UNDO",
-                                     "ID_TB_UNDO",    "ID_CLAMP", "ID_TRAINING", "ID_ABOUT",
-                                     "ID_TB_BUTTON1", "IDOK",     "ID_KEYS"};
-constexpr int kCommandCount = int(sizeof kCommandNames / sizeof *kCommandNames);
 
 // The fixture's fields and the values each may take: the widest ranges the rule reaches.
 struct Field {
@@ -128,18 +123,17 @@ const EventRow kRows[] = {
              out.push_back({row, int32_t(std::min<long>(ms, kWaitSpan - 1))});
      }},
     {"cmd", CheckedEvent::Command, 1,
-     [](const uint8_t* p, FuzzEvent& e) { e.a = p[0] % kCommandCount; },
+     [](const uint8_t* p, FuzzEvent& e) { e.a = p[0] % kCommandNameCount; },
      [](const FuzzEvent& e, uint8_t* p) { p[0] = uint8_t(e.a); },
-     [](const FuzzEvent& e, CReplaySession&) { return std::string("cmd ") + kCommandNames[e.a]; },
+     [](const FuzzEvent& e, CReplaySession&) {
+         return std::string("cmd ") + kCommandNames[e.a].name;
+     },
      [](int row, const Words& w, std::vector<FuzzEvent>& out) {
          if (w.size() != 2) return;
          int id = 0;
          if (!CommandId(w[1], id)) return;
-         for (int i = 0; i < kCommandCount; ++i) {
-             int known = 0;
-             CommandId(kCommandNames[i], known);
-             if (known == id) return out.push_back({row, i});
-         }
+         for (int i = 0; i < kCommandNameCount; ++i)
+             if (kCommandNames[i].id == id) return out.push_back({row, i});
      }},
     {"select", CheckedEvent::Selection, 1,
      [](const uint8_t* p, FuzzEvent& e) { e.a = p[0] % kItemSpan + kItemLow; },
@@ -227,7 +221,7 @@ const EventRow kRows[] = {
     // A tap on the middle of the running lesson's step button.
     {kTap, CheckedEvent::Tap, 0, DecodeNothing, EncodeNothing,
      [](const FuzzEvent&, CReplaySession& s) {
-         const CTrainingState& t = s.Frame().m_training;
+         const CStepPlayer& t = s.Frame().State().m_steps;
          if (t.m_nLesson <= 0 || t.m_nStep < 0 || t.m_nStep >= kStepCount) return std::string();
          const CRect& box = kStepTable[t.m_nStep].rcBox;
          return Join("tap", {box.left + (box.right - box.left + 1) / 2, box.bottom - 25});
@@ -333,7 +327,7 @@ std::string CFuzzRun::Line(const FuzzEvent& event) {
 
 std::string CFuzzRun::Apply(const FuzzEvent& event, const std::string& line) {
     CheckedEvent checked{kRows[event.row].checked, {event.a, event.b}, 0};
-    if (checked.kind == CheckedEvent::Command) CommandId(kCommandNames[event.a], checked.id);
+    if (checked.kind == CheckedEvent::Command) checked.id = kCommandNames[event.a].id;
     m_checker.Before(checked);
     m_session.RunLine(line, m_sink);
     return m_checker.After();

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 
 #include "input/rule_moves.h"
@@ -10,31 +9,6 @@
 #include "training/step_table.h"
 
 namespace {
-
-// The window's parts, in one place.
-const CRuleState& Rule(const CMainFrame& f) { return f.m_rule; }
-const CUndoHistory& Undo(const CMainFrame& f) { return f.m_undo; }
-const CGestureState& Gesture(const CMainFrame& f) { return f.m_gesture; }
-const CTrainingState& Training(const CMainFrame& f) { return f.m_training; }
-
-bool SameRule(const CRuleState& a, const CRuleState& b) {
-    return a.m_nScroll == b.m_nScroll && a.m_nSlide == b.m_nSlide && a.m_nCursor == b.m_nCursor &&
-           a.m_nSide == b.m_nSide && a.m_bClamp == b.m_bClamp;
-}
-
-bool SameHistory(const CUndoHistory& a, const CUndoHistory& b) {
-    return a.m_nUndoCount == b.m_nUndoCount &&
-           std::memcmp(a.m_anUndoSlide, b.m_anUndoSlide, sizeof a.m_anUndoSlide) == 0 &&
-           std::memcmp(a.m_anUndoScroll, b.m_anUndoScroll, sizeof a.m_anUndoScroll) == 0 &&
-           std::memcmp(a.m_anUndoCursor, b.m_anUndoCursor, sizeof a.m_anUndoCursor) == 0;
-}
-
-bool SameGesture(const CGestureState& a, const CGestureState& b) {
-    return a.m_nDragMode == b.m_nDragMode && a.m_nLastX == b.m_nLastX &&
-           a.m_bNudgeLeft == b.m_bNudgeLeft && a.m_bNudgeRight == b.m_bNudgeRight &&
-           a.m_ptTap.x == b.m_ptTap.x && a.m_ptTap.y == b.m_ptTap.y &&
-           a.m_bRepeating == b.m_bRepeating;
-}
 
 // Collects the first broken rule: its name, then what was seen.
 class Verdict {
@@ -58,26 +32,25 @@ std::string Values(std::initializer_list<std::pair<const char*, int64_t>> values
 }  // namespace
 
 bool CInvariantChecker::Snapshot::operator==(const Snapshot& o) const {
-    return SameRule(rule, o.rule) && SameHistory(undo, o.undo) && SameGesture(gesture, o.gesture) &&
-           listOpen == o.listOpen && listCreated == o.listCreated && lesson == o.lesson &&
-           step == o.step && listBox == o.listBox && capture == o.capture && hold == o.hold &&
-           repeat == o.repeat && closed == o.closed && repaints == o.repaints &&
-           messageBoxes == o.messageBoxes;
+    return rule == o.rule && undo == o.undo && gesture == o.gesture && activity == o.activity &&
+           listCreated == o.listCreated && lesson == o.lesson && step == o.step &&
+           listBox == o.listBox && capture == o.capture && hold == o.hold && repeat == o.repeat &&
+           closed == o.closed && repaints == o.repaints && messageBoxes == o.messageBoxes;
 }
 
 CInvariantChecker::CInvariantChecker(const CMainFrame& frame, const CHeadlessHost& host)
     : m_frame(frame), m_host(host) {}
 
 CInvariantChecker::Snapshot CInvariantChecker::Take() const {
-    const CTrainingState& t = Training(m_frame);
+    const CFrameState& f = m_frame.State();
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
-    return {Rule(m_frame),
-            Undo(m_frame),
-            Gesture(m_frame),
-            t.m_bListOpen,
-            t.m_bListCreated,
-            t.m_nLesson,
-            t.m_nStep,
+    return {f.m_rule,
+            f.m_undo,
+            f.m_gesture,
+            m_frame.Current(),
+            f.m_training.m_bListCreated,
+            f.m_steps.m_nLesson,
+            f.m_steps.m_nStep,
             host.ListBox(),
             m_host.HasCapture(),
             m_host.TimerRunning(TIMER_HOLD),
@@ -91,7 +64,7 @@ void CInvariantChecker::Before(const CheckedEvent& event) {
     m_event = event;
     m_before = Take();
     m_bBlocked = m_frame.Blocked();
-    m_keysBefore = m_frame.m_keys;
+    m_keysBefore = m_frame.State().m_keys;
     m_bEnabled = false;
     if (event.kind == CheckedEvent::Command) {
         const std::optional<CCmdUI> ui = m_frame.CommandState(event.id);
@@ -101,7 +74,8 @@ void CInvariantChecker::Before(const CheckedEvent& event) {
 
 std::string CInvariantChecker::CheckState() const {
     Verdict v;
-    const CRuleState& r = Rule(m_frame);
+    const CFrameState& f = m_frame.State();
+    const CRuleState& r = f.m_rule;
     v.Require(InRange(r.m_nScroll, kScrollHoldMin, kScrollHoldMax), "scroll within -12..1056",
               Values({{"scroll", r.m_nScroll}}));
     v.Require(InRange(r.m_nSlide, kSlideMin, kSlideMax), "slide within -1199..1199",
@@ -111,11 +85,11 @@ std::string CInvariantChecker::CheckState() const {
     v.Require(r.m_nSide == 0 || r.m_nSide == 1, "side 0 or 1", Values({{"side", r.m_nSide}}));
     v.Require(r.m_bClamp == 0 || r.m_bClamp == 1, "clamp 0 or 1", Values({{"clamp", r.m_bClamp}}));
 
-    const int32_t count = Undo(m_frame).m_nUndoCount;
+    const int32_t count = f.m_undo.m_nUndoCount;
     v.Require(InRange(count, 0, CUndoHistory::kMaxUndo), "undo count within 0..99",
               Values({{"undo", count}}));
 
-    const CTrainingState& t = Training(m_frame);
+    const CStepPlayer& t = f.m_steps;
     if (t.m_nLesson > 0)
         v.Require(t.m_nStep >= 0 && t.m_nStep < kStepCount &&
                       int64_t(kStepTable[t.m_nStep].key) == t.m_nLesson,
@@ -127,23 +101,23 @@ std::string CInvariantChecker::CheckState() const {
 
     // The one list box is the lesson chooser's or the task chooser's.
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
-    const CTaskState& k = m_frame.m_tasks;
-    const bool lessons = t.m_bListOpen && t.m_bListCreated;
-    const bool tasks = k.m_bChooserOpen && k.m_bChooserCreated;
+    const CTrainingState& c = f.m_training;
+    const CTaskState& k = f.m_tasks;
+    const bool lessons = m_frame.Current() == Activity::LessonChooser && c.m_bListCreated;
+    const bool tasks = m_frame.Current() == Activity::TaskChooser && k.m_bChooserCreated;
     const IListBox* list = host.ListBox();
     v.Require((list != nullptr) == (lessons || tasks) &&
-                  t.m_wndLessonList == (lessons ? list : nullptr) &&
+                  c.m_wndLessonList == (lessons ? list : nullptr) &&
                   k.m_wndTaskList == (tasks ? list : nullptr),
               "the list box exists exactly while the chooser is open, after its first paint",
-              Values({{"list", t.m_bListOpen},
+              Values({{"activity", int(m_frame.Current())},
                       // clang-format off
-                      {"listcreated", t.m_bListCreated},
-                      {"task chooser", k.m_bChooserOpen},
+                      {"listcreated", c.m_bListCreated},
                       {"listbox", list != nullptr},
-                      {"held", t.m_wndLessonList != nullptr}}));
+                      {"held", c.m_wndLessonList != nullptr}}));
     // clang-format on
 
-    const CGestureState& g = Gesture(m_frame);
+    const CGestureState& g = f.m_gesture;
     const bool hold = m_host.TimerRunning(TIMER_HOLD), repeat = m_host.TimerRunning(TIMER_REPEAT);
     v.Require(m_bPressed || (!hold && !repeat), "no timer without a press under way",
               Values({{"hold", hold}, {"repeat", repeat}}));
@@ -156,9 +130,9 @@ std::string CInvariantChecker::CheckState() const {
     v.Require(!(g.m_bRepeating && hold), "the hold timer stops once repeating",
               Values({{"repeating", g.m_bRepeating}, {"hold", hold}}));
     const bool wheel = m_host.TimerRunning(TIMER_WHEEL);
-    v.Require(wheel == (m_frame.m_keys.m_nKind == KEYGESTURE_WHEEL),
+    v.Require(wheel == (f.m_keys.m_nKind == KEYGESTURE_WHEEL),
               "the wheel's timer runs exactly while a wheel run does",
-              Values({{"wheel timer", wheel}, {"gesture", m_frame.m_keys.m_nKind}}));
+              Values({{"wheel timer", wheel}, {"gesture", f.m_keys.m_nKind}}));
     return v.Take();
 }
 
@@ -194,13 +168,13 @@ std::string CInvariantChecker::After() {
     // A key press or wheel run that moved the rule is recorded by the event that ends it,
     // before the event's own change: the history as the event itself found it.
     const CKeyGesture& k = m_keysBefore;
-    const CKeyGesture& kNow = m_frame.m_keys;
+    const CKeyGesture& kNow = m_frame.State().m_keys;
     const bool pending =
         k.m_nKind != KEYGESTURE_NONE &&
         (k.m_start.m_nSlide != was.rule.m_nSlide || k.m_start.m_nScroll != was.rule.m_nScroll ||
          k.m_start.m_nCursor != was.rule.m_nCursor);
     const bool goesOn =
-        kNow.m_nKind == k.m_nKind && kNow.m_nKey == k.m_nKey && SameRule(kNow.m_start, k.m_start);
+        kNow.m_nKind == k.m_nKind && kNow.m_nKey == k.m_nKey && kNow.m_start == k.m_start;
     Snapshot found = was;
     if (pending && !goesOn)
         found.undo.PushUndo(was.rule.m_nSlide, was.rule.m_nScroll, was.rule.m_nCursor);
@@ -239,7 +213,7 @@ std::string CInvariantChecker::After() {
                               e.kind == CheckedEvent::DoubleTap || e.kind == CheckedEvent::Key ||
                               e.kind == CheckedEvent::Fixture;
     if (m_bBlocked && !trainingsOwn)
-        v.Require(SameRule(now.rule, was.rule) && SameHistory(now.undo, found.undo),
+        v.Require(now.rule == was.rule && now.undo == found.undo,
                   "training holds the rule: no drag, nudge, repeat or push while it runs",
                   Values({{"scroll", now.rule.m_nScroll},
                           // clang-format off
@@ -249,7 +223,7 @@ std::string CInvariantChecker::After() {
     // clang-format on
 
     if (e.kind != CheckedEvent::Fixture)
-        v.Require(SameRule(now.rule, was.rule) || now.repaints > was.repaints,
+        v.Require(now.rule == was.rule || now.repaints > was.repaints,
                   "every change of the rule asks for a repaint",
                   Values({{"repaints", now.repaints}}));
     return v.Take();

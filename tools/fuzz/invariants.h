@@ -50,7 +50,8 @@ class CInvariantChecker {
         CRuleState rule;
         CUndoHistory undo;
         CGestureState gesture;
-        uint8_t listOpen, listCreated;
+        Activity activity;
+        uint8_t listCreated;
         int32_t lesson, step;
         const IListBox* listBox;
         bool capture, hold, repeat, closed;

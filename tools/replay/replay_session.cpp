@@ -4,8 +4,10 @@
 #include <cstring>
 #include <iterator>
 #include <sstream>
+#include <tuple>
 #include <utility>
 
+#include "resources/command_names.h"
 #include "resources/ids.h"
 #include "resources/images.h"
 #include "resources/keys.h"
@@ -17,21 +19,6 @@
 #include "training/task_kinds.h"
 
 namespace {
-
-struct NamedCommand {
-    const char* name;
-    int id;
-};
-
-// In the order the ui command prints them.
-// clang-format off
-const NamedCommand kCommands[] = {
-    {"ID_SIDE1", ID_SIDE1},     {"ID_SIDE2", ID_SIDE2},       {"ID_EXIT", ID_EXIT},
-    {"ID_UNDO", ID_UNDO},       {"ID_TB_UNDO", ID_TB_UNDO},   {"ID_CLAMP", ID_CLAMP},
-    {"ID_TRAINING", ID_TRAINING}, {"ID_ABOUT", ID_ABOUT},     {"ID_TB_BUTTON1", ID_TB_BUTTON1},
-    {"IDOK", IDOK},             {"ID_KEYS", ID_KEYS},         {"ID_TASKS", ID_TASKS},
-};
-// clang-format on
 
 // The keys of the state line, in its order: what expect may check besides enabled.NAME and
 // checked.NAME.
@@ -83,7 +70,7 @@ std::string Printable(const std::string& word) {
     return shown;
 }
 
-std::string Nudge(const CMainFrame& f) {
+std::string Nudge(const CFrameState& f) {
     std::string s;
     if (f.m_gesture.m_bNudgeLeft) s += 'L';
     if (f.m_gesture.m_bNudgeRight) s += 'R';
@@ -158,6 +145,17 @@ bool TaskKey(const ReplayCommand& c, std::string& why) {
         return true;
     why = "task takes the key of a lesson with a task kind and a seed of 0 or more";
     return false;
+}
+
+// A verdict as the tool writes it: right, wrong, invalid, or - before the first check.
+const char* VerdictWord(tasks::Verdict v) {
+    switch (v) {
+        case tasks::Verdict::Right: return "right";
+        case tasks::Verdict::Wrong: return "wrong";
+        case tasks::Verdict::Invalid: return "invalid";
+        case tasks::Verdict::None: break;
+    }
+    return "-";
 }
 
 // A number as a decimal, without a needless exponent or trailing zeros.
@@ -311,20 +309,21 @@ struct ReplayVerbs {
         s.m_frame->OnCaptureChanged();
     }
     static void Set(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
-        CMainFrame& f = *s.m_frame;
+        CRuleState rule = s.m_frame->State().m_rule;
         for (const auto& [key, text] : c.pairs) {
             const int value = int(std::atol(text.c_str()));
-            if (key == "scroll") f.m_rule.m_nScroll = value;
-            if (key == "slide") f.m_rule.m_nSlide = value;
-            if (key == "cursor") f.m_rule.m_nCursor = value;
-            if (key == "clamp") f.m_rule.m_bClamp = value;
+            if (key == "scroll") rule.m_nScroll = value;
+            if (key == "slide") rule.m_nSlide = value;
+            if (key == "cursor") rule.m_nCursor = value;
+            if (key == "clamp") rule.m_bClamp = value;
         }
+        s.m_frame->Seed(rule);
     }
 
     static void Task(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
         f.StartTask(uint32_t(c.numbers[0]), uint32_t(c.numbers[1]));
-        const tasks::Task& t = f.m_tasks.m_task;
+        const tasks::Task& t = f.State().m_tasks.m_task;
         out << "task " << t.key;
         for (int i = 0; i < t.count; ++i) out << ' ' << Decimal(t.numbers[i]);
         out << " => " << Decimal(t.answer) << " ± " << Decimal(t.tolerance) << "\n";
@@ -333,34 +332,28 @@ struct ReplayVerbs {
     static void Answer(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
         CHeadlessEditBox* field = s.m_host.EditBox();
-        if (!f.m_tasks.m_bOpen || !field) {
+        if (!f.TaskOpen() || !field) {
             out << "no task\n";
             return;
         }
         field->SetText(c.text.c_str());
-        const CPoint at = Centre(f.m_tasks.m_layout.buttons[kTaskCheck]);
+        const CPoint at = Centre(f.State().m_tasks.m_layout.buttons[kTaskCheck]);
         f.OnLButtonDown(0, at);
         f.OnLButtonUp(0, at);
-        // The box says which: "Верно", "Неверно: около X" or "Введите число".
-        const std::string& verdict = f.m_tasks.m_strVerdict;
-        const std::string wrong = "Неверно: около ";
-        if (verdict == "Верно")
-            out << "verdict right\n";
-        else if (verdict.compare(0, wrong.size(), wrong) == 0)
-            out << "verdict wrong " << verdict.substr(wrong.size()) << "\n";
-        else
-            out << "verdict invalid\n";
+        const CVerdict& v = f.State().m_tasks.m_verdict;
+        out << "verdict " << VerdictWord(v.m_nKind)
+            << (v.m_nKind == tasks::Verdict::Wrong ? " " + v.m_strNear : "") << "\n";
     }
     static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
-        if (!f.m_tasks.m_bOpen || f.m_tasks.m_nShowStep >= 0) {
+        if (!f.TaskBoxShown()) {
             out << "no task\n";
             return;
         }
-        const CPoint at = Centre(f.m_tasks.m_layout.buttons[kTaskShow]);
+        const CPoint at = Centre(f.State().m_tasks.m_layout.buttons[kTaskShow]);
         f.OnLButtonDown(0, at);
         f.OnLButtonUp(0, at);
-        out << "show " << f.m_tasks.m_solution.size() << "\n";
+        out << "show " << f.State().m_steps.m_solution.size() << "\n";
     }
     // A tap in the middle of the current step box's button.
     static void Next(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
@@ -379,31 +372,24 @@ struct ReplayVerbs {
         out << s.StateLine() << "\n";
     }
     static void Ui(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
-        for (const NamedCommand& c : kCommands) {
+        for (const CommandName& c : kCommandNames) {
             const std::optional<CCmdUI> ui = s.m_frame->CommandState(c.id);
             out << c.name << " enabled=" << (ui && ui->enabled)
                 << " checked=" << (ui && ui->checked) << "\n";
         }
     }
     static void Text(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
-        const CMainFrame& f = *s.m_frame;
-        if (f.m_tasks.m_nShowStep >= 0)
-            out << f.m_tasks.m_texts[std::size_t(f.m_tasks.m_nShowStep)] << "\n";
-        else
-            out << (f.m_training.m_nLesson > 0 ? kStepTable[f.m_training.m_nStep].pszText : "-")
-                << "\n";
+        const CStepPlayer& steps = s.m_frame->State().m_steps;
+        out << (steps.Playing() ? steps.Text() : "-") << "\n";
     }
     // The current step's text as the step box breaks it.
     static void Lines(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
-        const CMainFrame& f = *s.m_frame;
-        if (f.m_training.m_nLesson <= 0 && f.m_tasks.m_nShowStep < 0) {
+        const CStepPlayer& steps = s.m_frame->State().m_steps;
+        if (!steps.Playing()) {
             out << "-\n";
             return;
         }
-        const CTaskState& t = f.m_tasks;
-        const std::vector<std::string_view>& lines = t.m_nShowStep >= 0
-                                                         ? t.m_lines[std::size_t(t.m_nShowStep)]
-                                                         : StepTextLines(f.m_training.m_nStep);
+        const std::vector<std::string_view>& lines = steps.Lines();
         for (std::string_view l : lines) out << "line " << l << "\n";
         out << "lines " << lines.size() << "\n";
     }
@@ -591,8 +577,7 @@ LineRead ReadLine(std::istream& in, std::string& buffer, std::string& line) {
 }  // namespace
 
 bool CommandId(const std::string& name, int& id) {
-    for (const NamedCommand& c : kCommands)
-        if (name == c.name) return id = c.id, true;
+    if (IdOfCommand(name.c_str(), id)) return true;
     long value;
     if (!Integer(name, value)) return false;
     id = int(value);
@@ -626,34 +611,27 @@ void CReplaySession::PaintIfInvalid() {
 }
 
 std::string CReplaySession::StateLine() const {
-    const CMainFrame& f = *m_frame;
+    const CFrameState& f = m_frame->State();
     CHeadlessHost& host = const_cast<CHeadlessHost&>(m_host);
     std::string timers;
     for (const auto& [id, name] :
          {std::make_pair(TIMER_HOLD, "hold"), std::make_pair(TIMER_REPEAT, "repeat"),
           std::make_pair(TIMER_WHEEL, "wheel")})
         if (host.TimerRunning(id)) timers += (timers.empty() ? "" : "+") + std::string(name);
-    const char* button = "-";
-    if (f.m_training.m_nLesson > 0)
-        button = FindNextStep(uint32_t(f.m_training.m_nLesson), f.m_training.m_nStep) > 0
-                     ? "next"
-                     : "finish";
-    if (f.m_tasks.m_nShowStep >= 0)
-        button = std::size_t(f.m_tasks.m_nShowStep) + 1 < f.m_tasks.m_solution.size() ? "next"
-                                                                                      : "finish";
+    const char* button = !f.m_steps.Playing() ? "-" : f.m_steps.Last() ? "finish" : "next";
     std::ostringstream s;
     s << "state scroll=" << f.m_rule.m_nScroll << " slide=" << f.m_rule.m_nSlide
       << " cursor=" << f.m_rule.m_nCursor << " side=" << f.m_rule.m_nSide
       << " clamp=" << f.m_rule.m_bClamp << " undo=" << f.m_undo.m_nUndoCount
       << " mode=" << f.m_gesture.m_nDragMode << " nudge=" << Nudge(f)
       << " repeat=" << f.m_gesture.m_bRepeating << " capture=" << host.HasCapture()
-      << " lastx=" << f.m_gesture.m_nLastX << " list=" << int(f.m_training.m_bListOpen)
+      << " lastx=" << f.m_gesture.m_nLastX
+      << " list=" << int(m_frame->Current() == Activity::LessonChooser)
       << " listcreated=" << int(f.m_training.m_bListCreated)
       << " sel=" << (host.ListBox() ? host.ListBox()->GetCurSel() : -1)
-      << " lesson=" << f.m_training.m_nLesson << " step=" << f.m_training.m_nStep
-      << " button=" << button << " timers=" << (timers.empty() ? "-" : timers)
-      << " repaints=" << host.RepaintRequests() << " exit=" << host.Closed()
-      << " about=" << host.MessageBoxes();
+      << " lesson=" << f.m_steps.m_nLesson << " step=" << f.m_steps.m_nStep << " button=" << button
+      << " timers=" << (timers.empty() ? "-" : timers) << " repaints=" << host.RepaintRequests()
+      << " exit=" << host.Closed() << " about=" << host.MessageBoxes();
     return s.str();
 }
 
@@ -668,19 +646,13 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
         got = !ui ? "?" : (p == "enabled." ? ui->enabled : ui->checked) ? "1" : "0";
         return got == expected;
     }
-    const CTaskState& t = m_frame->m_tasks;
-    const std::string wrong = "Неверно: около ";
-    const std::string& v = t.m_strVerdict;
-    // clang-format off
-    const std::string taskValues[] = {
-        std::to_string(t.m_bOpen ? t.m_task.key : 0),
-        v.empty()                                    ? "-"
-        : v == "Верно"                               ? "right"
-        : v.compare(0, wrong.size(), wrong) == 0     ? "wrong"
-                                                     : "invalid",
-        std::to_string(t.m_nSolved), std::to_string(t.m_nSet), std::to_string(t.m_nShowStep),
-        std::to_string(m_frame->m_tasks.m_wndAnswer != nullptr)};
-    // clang-format on
+    const CTaskState& t = m_frame->State().m_tasks;
+    const std::string taskValues[] = {std::to_string(m_frame->TaskOpen() ? t.m_task.key : 0),
+                                      VerdictWord(t.m_verdict.m_nKind),
+                                      std::to_string(t.m_nSolved),
+                                      std::to_string(t.m_nSet),
+                                      std::to_string(m_frame->State().m_steps.m_nShowStep),
+                                      std::to_string(t.m_wndAnswer != nullptr)};
     for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
         if (key != kTaskKeys[i]) continue;
         got = taskValues[i];
@@ -700,14 +672,12 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
 
 void CReplaySession::Wait(int64_t ms) {
     const int64_t until = m_host.Now() + ms;
-    // The window's whole state as a tick could change it: the frame object byte for byte,
+    // The window's whole state as a tick could change it: every part of the frame's state,
     // the state line but its repaint count, and the timers.
     const auto snapshot = [this] {
-        const auto* bytes = reinterpret_cast<const unsigned char*>(m_frame.get());
         std::string line = StateLine();
         line.erase(line.find(" repaints="), line.find(" exit=") - line.find(" repaints="));
-        return std::make_pair(std::string(bytes, bytes + sizeof(CMainFrame)) + line,
-                              m_host.Timers());
+        return std::make_tuple(m_frame->State(), line, m_host.Timers());
     };
     for (int id; m_host.NextTick(until, id);) {
         // A lone timer whose tick leaves all as it was, but for asking for repaints, will do

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     Tap(window, 120, 175);  // "Далее..." of the first step's box
     Tap(window, 120, 215);  // and of the second
     QApplication::processEvents();
-    if (window.Frame().m_training.m_nLesson != 2 || !window.grab().toImage().save(argv[1])) {
+    if (window.Frame().State().m_steps.m_nLesson != 2 || !window.grab().toImage().save(argv[1])) {
         std::fprintf(stderr, "skalor-screenshot: could not write %s\n", argv[1]);
         return 1;
     }

@@ -1,0 +1,20 @@
+// What the check of an answer found, as a value: the task box words it when it draws it, the
+// tools print it as they like.
+#pragma once
+
+#include <string>
+
+namespace tasks {
+
+enum class Verdict { None, Right, Wrong, Invalid };
+
+}  // namespace tasks
+
+struct CVerdict {
+    tasks::Verdict m_nKind = tasks::Verdict::None;  // None until the first check of a task
+    std::string m_strNear;  // a wrong answer's right one, as the rule reads it ("2:30", "4.5")
+};
+
+inline bool operator==(const CVerdict& a, const CVerdict& b) {
+    return a.m_nKind == b.m_nKind && a.m_strNear == b.m_strNear;
+}
