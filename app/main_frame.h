@@ -8,6 +8,7 @@
 
 #include "input/gesture.h"
 #include "input/keys.h"
+#include "model/position_rules.h"
 #include "model/rule_state.h"
 #include "model/undo_history.h"
 #include "platform/host.h"
@@ -89,6 +90,11 @@ class CMainFrame {
     tasks::Verdict OnTaskCheck();
     void OnTaskShow();
     void CloseTask();
+    // The help's press on a scale's name: the side that carries the scale, and the view on
+    // its stretch (the whole of it where it fits the window, else its start). Refused, false,
+    // while something holds the rule; a changed view is one undo entry.
+    bool ShowScale(artwork::Scale scale);
+
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
 
@@ -105,6 +111,7 @@ class CMainFrame {
     void OnTasks();
     void OnAbout();
     void OnKeys();
+    void OnHelpScales();
     void OnExit();
 
     void OnUpdateSide1(CCmdUI& ui) const;
