@@ -23,6 +23,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {ID_TRAINING, &CMainFrame::OnTraining, &CMainFrame::OnUpdateTraining},
     {ID_TASKS, &CMainFrame::OnTasks, &CMainFrame::OnUpdateTasks},
     {ID_KEYS, &CMainFrame::OnKeys, &CMainFrame::OnUpdateAlways},
+    {ID_HELP_SCALES, &CMainFrame::OnHelpScales, &CMainFrame::OnUpdateAlways},
     {ID_ABOUT, &CMainFrame::OnAbout, &CMainFrame::OnUpdateAlways},
     {ID_EXIT, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
     {IDOK, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},

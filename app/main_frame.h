@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/frame_state.h"
+#include "model/position_rules.h"
 #include "platform/host.h"
 #include "platform/surface.h"
 #include "view/image_set.h"
@@ -101,6 +102,11 @@ class CMainFrame : private CFrameState {
     tasks::Verdict OnTaskCheck();
     void OnTaskShow();
     void CloseTask();
+    // The help's press on a scale's name: the side that carries the scale, and the view on
+    // its stretch (the whole of it where it fits the window, else its start). Refused, false,
+    // while something holds the rule; a changed view is one undo entry.
+    bool ShowScale(artwork::Scale scale);
+
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
 
@@ -117,6 +123,7 @@ class CMainFrame : private CFrameState {
     void OnTasks();
     void OnAbout();
     void OnKeys();
+    void OnHelpScales();
     void OnExit();
 
     void OnUpdateSide1(CCmdUI& ui) const;

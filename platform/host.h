@@ -61,4 +61,7 @@ class IWindowHost {
     // The child text field in rect; one at a time, as the list box.
     virtual IEditBox* CreateEditBox(const CRect& rect, int controlId) = 0;
     virtual void DestroyEditBox() = 0;
+    // The help on the scales, a page for each, beside the window (not modal). A window that
+    // has no help shows nothing.
+    virtual void ShowScaleHelp() {}
 };

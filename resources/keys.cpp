@@ -16,7 +16,7 @@ const NamedKey kKeyNames[] = {
     {"Home", KEY_HOME},   {"End", KEY_END},       {"Return", KEY_RETURN},
     {"Enter", KEY_ENTER}, {"Escape", KEY_ESCAPE}, {"Space", KEY_SPACE},
     {"Plus", KEY_PLUS},   {"Minus", KEY_MINUS},   {"Equal", KEY_EQUAL},
-    {"F10", KEY_F10},
+    {"F10", KEY_F10},     {"F1", KEY_F1},
 };
 // clang-format on
 

@@ -25,6 +25,7 @@ enum KeyCode : int32_t {
     KEY_MINUS,
     KEY_EQUAL,
     KEY_F10,
+    KEY_F1,
 };
 
 constexpr KeyCode KeyLetter(char c) { return KeyCode(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); }

@@ -243,6 +243,7 @@ bool CExam::Answer(const std::string& text, int64_t now) {
     if (typed.empty()) return false;
     row.answer = typed;
     switch (tasks::Check(m_paper.tasks[std::size_t(m_current)], text)) {
+        case tasks::Verdict::None:
         case tasks::Verdict::Invalid: row.outcome = Outcome::Invalid; return false;
         case tasks::Verdict::Right: row.outcome = Outcome::Right; break;
         case tasks::Verdict::Wrong: row.outcome = Outcome::Wrong; break;

@@ -1,5 +1,7 @@
 #include "view/image_set.h"
 
+#include <algorithm>
+
 #include "resources/ids.h"
 #include "resources/images.h"
 
@@ -33,4 +35,16 @@ CPixmap LoadImageResource(int id, int scale) {
     }
     const EmbeddedImage* image = FindEmbeddedImage(id);
     return image ? DecodeBmp(image->data, image->size) : CPixmap();
+}
+
+CPixmap LoadImagePart(int id, const CRect& part, int scale) {
+    const CPixmap whole = LoadImageResource(id, scale);
+    const int left = part.left * scale, top = part.top * scale;
+    const int width = part.Width() * scale, height = part.Height() * scale;
+    if (whole.IsNull() || left < 0 || top < 0 || width <= 0 || height <= 0 ||
+        left + width > whole.Width() || top + height > whole.Height())
+        return CPixmap();
+    CPixmap cut(width, height);
+    for (int y = 0; y < height; ++y) std::copy_n(whole.Row(top + y) + left, width, cut.Row(y));
+    return cut;
 }

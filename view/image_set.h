@@ -26,3 +26,8 @@ struct CImageSet {
 // The image of the program's image set with this id, drawn at the given scale (1 to
 // kMaxImageScale) and decoded; null when there is none.
 CPixmap LoadImageResource(int id, int scale = 1);
+
+// The part of that image that covers `part` (in its pixels at scale 1), drawn at the given
+// scale: part's corners times the scale. Null when there is no such image or the part lies
+// outside it.
+CPixmap LoadImagePart(int id, const CRect& part, int scale = 1);

@@ -14,7 +14,7 @@ const QtKeyPair kQtKeys[] = {
     {Qt::Key_Home, KEY_HOME},   {Qt::Key_End, KEY_END},       {Qt::Key_Return, KEY_RETURN},
     {Qt::Key_Enter, KEY_ENTER}, {Qt::Key_Escape, KEY_ESCAPE}, {Qt::Key_Space, KEY_SPACE},
     {Qt::Key_Plus, KEY_PLUS},   {Qt::Key_Minus, KEY_MINUS},   {Qt::Key_Equal, KEY_EQUAL},
-    {Qt::Key_F10, KEY_F10},
+    {Qt::Key_F10, KEY_F10},     {Qt::Key_F1, KEY_F1},
 };
 // clang-format on
 

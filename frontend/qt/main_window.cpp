@@ -22,7 +22,9 @@
 
 #include "frontend/qt/client_view.h"
 #include "frontend/qt/edit_box.h"
+#include "frontend/qt/help_window.h"
 #include "frontend/qt/list_box.h"
+#include "frontend/qt/menu_keys.h"
 #include "resources/ids.h"
 #include "resources/images.h"
 #include "resources/menus.h"
@@ -57,12 +59,13 @@ QPixmap ToolbarIcon(const CPixmap& strip, int index, int k, int factor) {
     return QPixmap::fromImage(button);
 }
 
-// A caption with its mnemonic marked for Qt: "&" before the first of its letter.
+// A caption with its mnemonic marked for Qt: "&" before the letter that shows it, which may
+// be its Latin look-alike; CMenuKeys picks the item by the Cyrillic letter.
 QString WithMnemonic(const char* caption, const char* mnemonic) {
-    QString text = QString::fromUtf8(caption);
-    const qsizetype at = mnemonic ? text.indexOf(QString::fromUtf8(mnemonic)) : -1;
-    if (at >= 0) text.insert(at, QLatin1Char('&'));
-    return text;
+    int length = 0;
+    const int at = MnemonicAt(caption, mnemonic, length);
+    if (at < 0) return QString::fromUtf8(caption);
+    return QString::fromUtf8(caption, at) + QLatin1Char('&') + QString::fromUtf8(caption + at);
 }
 
 QList<QKeySequence> Shortcuts(int id) {
@@ -111,6 +114,7 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
             menuBar()->setActiveAction(menuBar()->actions().first());
     });
     addAction(menuKey);
+    new CMenuKeys(this, menuBar());
 
     m_frame = std::make_unique<CMainFrame>(*this);
     // Each run sets other tasks; a task is still the same for the same seed.
@@ -384,6 +388,25 @@ void CQtMainWindow::DestroyEditBox() {
         widget->deleteLater();
     }
     m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void CQtMainWindow::ShowScaleHelp() {
+    if (!m_help) {
+        m_help = new CHelpWindow(
+            this,
+            [this](artwork::Scale scale) {
+                // The rule comes to the front with the scale in view; while a lesson holds
+                // it, nothing moves.
+                if (!m_frame->ShowScale(scale)) return;
+                RefreshCommandUi();
+                raise();
+                activateWindow();
+            },
+            m_nFactor);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 QLineEdit* CQtMainWindow::AnswerWidget() const { return m_editBox ? m_editBox->Widget() : nullptr; }

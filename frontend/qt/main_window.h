@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/main_frame.h"
+#include "frontend/qt/help_window.h"
 #include "frontend/qt/keys.h"
 #include "frontend/qt/scale.h"
 #include "platform/host.h"
@@ -63,6 +64,8 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
     void DestroyEditBox() override;
     QLineEdit* AnswerWidget() const;
+    void ShowScaleHelp() override;
+    CHelpWindow* HelpWindow() const { return m_help; }
 
     // From the client view.
     void PaintClient(CSurface& surface);
@@ -105,5 +108,6 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     std::unique_ptr<CQtListBox> m_listBox;
     std::unique_ptr<CQtEditBox> m_editBox;
     CRect m_rcList;
+    QPointer<CHelpWindow> m_help;
     std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above
 };

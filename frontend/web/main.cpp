@@ -2,6 +2,7 @@
 // these, and draws what OnPaint composes.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -12,6 +13,7 @@
 #include "resources/images.h"
 #include "resources/keys.h"
 #include "resources/menus.h"
+#include "training/scale_help.h"
 #include "view/image_set.h"
 
 namespace {
@@ -20,6 +22,7 @@ CWebHost g_host;
 std::unique_ptr<CMainFrame> g_frame;
 std::unique_ptr<CSurface> g_window;
 CPixmap g_toolbar;
+CPixmap g_picture;   // the help page's picture last asked for
 std::string g_text;  // the last string handed to the page
 
 std::string Quoted(const char* text) {
@@ -33,6 +36,28 @@ std::string Quoted(const char* text) {
         q += *p;
     }
     return q + "\"";
+}
+
+// The letter of a caption that shows its mnemonic, null when none.
+std::string Mark(const char* caption, const char* mnemonic) {
+    int length = 0;
+    const int at = MnemonicAt(caption, mnemonic, length);
+    return at < 0 ? "null" : Quoted(std::string(caption + at, std::size_t(length)).c_str());
+}
+
+// A key's place (KeyboardEvent.code) as what it types on the US layout; 0 for none.
+char UsKeyOfCode(const std::string& code) {
+    if (code.size() == 4 && code.compare(0, 3, "Key") == 0) return char(code[3] - 'A' + 'a');
+    if (code.size() == 6 && code.compare(0, 5, "Digit") == 0) return code[5];
+    // clang-format off
+    static const struct { const char* code; char usKey; } kPunctuation[] = {
+        {"BracketLeft", '['}, {"BracketRight", ']'}, {"Semicolon", ';'}, {"Quote", '\''},
+        {"Backquote", '`'},   {"Comma", ','},        {"Period", '.'},    {"Slash", '/'},
+    };
+    // clang-format on
+    for (const auto& p : kPunctuation)
+        if (code == p.code) return p.usKey;
+    return 0;
 }
 
 // The key a menu item shows: the first of its command's.
@@ -156,12 +181,15 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
     for (int m = 0; m < int(std::size(kMenuBar)); ++m) {
         const Menu& menu = kMenuBar[m];
         s << (m ? "," : "") << "{\"caption\":" << Quoted(menu.caption)
-          << ",\"mnemonic\":" << Quoted(menu.mnemonic) << ",\"items\":[";
+          << ",\"mnemonic\":" << Quoted(menu.mnemonic)
+          << ",\"mark\":" << Mark(menu.caption, menu.mnemonic) << ",\"items\":[";
         for (int i = 0; i < menu.count; ++i)
             s << (i ? "," : "")
               << "{\"caption\":" << (menu.items[i].caption ? Quoted(menu.items[i].caption) : "null")
               << ",\"mnemonic\":"
-              << (menu.items[i].mnemonic ? Quoted(menu.items[i].mnemonic) : "null")
+              << (menu.items[i].mnemonic ? Quoted(menu.items[i].mnemonic) : "null") << ",\"mark\":"
+              << (menu.items[i].caption ? Mark(menu.items[i].caption, menu.items[i].mnemonic)
+                                        : "null")
               << ",\"shortcut\":" << Quoted(ShortcutOf(menu.items[i].id).c_str())
               << ",\"id\":" << menu.items[i].id << "}";
         s << "]}";
@@ -176,6 +204,43 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_ui_tables() {
       << "}";
     g_text = s.str();
     return g_text.c_str();
+}
+
+// What a key picks in the menus: with menu -1 the index of the bar's menu, else the command
+// of that menu's item; -1 for nothing. typed is KeyboardEvent.key, code its code.
+EMSCRIPTEN_KEEPALIVE int skalor_menu_key(int menu, const char* typed, const char* code) {
+    const char usKey = UsKeyOfCode(code);
+    if (menu < 0) return MenuOfKey(typed, usKey);
+    if (menu >= int(std::size(kMenuBar))) return -1;
+    const int item = ItemOfKey(kMenuBar[menu], typed, usKey);
+    return item < 0 ? -1 : kMenuBar[menu].items[item].id;
+}
+
+// The help on the scales: the pages as JSON, each page's picture (its pixels, then its size
+// through the two calls after), and the press on a scale's name (1 when the rule shows it).
+EMSCRIPTEN_KEEPALIVE const char* skalor_help_pages() {
+    std::ostringstream s;
+    s << "{\"caption\":" << Quoted(kHelpScalesCaption) << ",\"show\":" << Quoted(kHelpShowScale)
+      << ",\"pages\":[";
+    for (int i = 0; i < help::kScaleHelpCount; ++i) {
+        const help::ScaleHelpPage& page = help::ScaleHelp(i);
+        s << (i ? "," : "") << "{\"title\":" << Quoted(page.title.c_str())
+          << ",\"text\":" << Quoted(page.text.c_str()) << "}";
+    }
+    s << "]}";
+    g_text = s.str();
+    return g_text.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const Colour* skalor_help_picture(int index, int scale) {
+    const help::ScaleHelpPage& page = help::ScaleHelp(index);
+    g_picture = LoadImagePart(page.image, page.picture, std::clamp(scale, 1, skalor_max_scale()));
+    return g_picture.Bits();
+}
+EMSCRIPTEN_KEEPALIVE int skalor_help_picture_width() { return g_picture.Width(); }
+EMSCRIPTEN_KEEPALIVE int skalor_help_picture_height() { return g_picture.Height(); }
+EMSCRIPTEN_KEEPALIVE int skalor_show_scale(int index) {
+    if (index < 0 || index >= help::kScaleHelpCount) return 0;
+    return g_frame->ShowScale(help::ScaleHelp(index).scale) ? 1 : 0;
 }
 
 // The toolbar's image strip: its pixels, then its width and height through the two calls after.

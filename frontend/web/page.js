@@ -13,7 +13,7 @@ const kNotchPixels = 100, kNotchLines = 3;       // one notch of a common wheel
 const kKeyNames = {
   ArrowLeft: "Left", ArrowRight: "Right", ArrowUp: "Up", ArrowDown: "Down", PageUp: "PageUp",
   PageDown: "PageDown", Home: "Home", End: "End", Enter: "Return", NumpadEnter: "Enter",
-  Escape: "Escape", Space: "Space", F10: "F10", NumpadAdd: "Plus", NumpadSubtract: "Minus",
+  Escape: "Escape", Space: "Space", F10: "F10", F1: "F1", NumpadAdd: "Plus", NumpadSubtract: "Minus",
   Minus: "Minus", Equal: "Equal",
 };
 function keyName(event) {
@@ -40,6 +40,7 @@ const SkalorPage = {
   timers: new Map(),
   commands: [],     // [element, id]
   list: null,
+  help: null,       // the help's pages, once it was opened
   edit: null,       // the answer field: { element, rect }
   firstFrameMs: null,
 
@@ -200,12 +201,9 @@ const SkalorPage = {
   menuKey(e, name) {
     const menus = [...document.querySelectorAll("#bar .menu")];
     const open = menus.findIndex((m) => m.classList.contains("open"));
-    // A letter by what the key types, or by its Latin letter in any layout.
-    const typed = (e.key || "").toLowerCase(), latin = /^Key[A-Z]$/.test(e.code) ? e.code.slice(3).toLowerCase() : typed;
-    const picks = (element) => element.dataset.mnemonic !== "" && [typed, latin].includes(element.dataset.mnemonic);
     if (open < 0) {
       let index = name === "F10" ? 0 : -1;
-      if (e.altKey && !e.ctrlKey) index = menus.findIndex(picks);
+      if (e.altKey && !e.ctrlKey) index = this.menuOfKey(e);
       if (index < 0) return false;
       this.openMenu(menus[index]);
       return true;
@@ -222,11 +220,23 @@ const SkalorPage = {
     } else if (e.key === "Enter" || e.key === " ") {
       if (at >= 0) items[at].click();
     } else {
-      const item = items.find(picks);
-      if (!item) return e.key !== "Tab";
-      item.click();
+      const id = this.itemOfKey(open, e);
+      const item = items.find((b) => Number(b.dataset.id) === id);
+      if (item) item.click();
+      else if (e.altKey && this.menuOfKey(e) >= 0) this.openMenu(menus[this.menuOfKey(e)]);
+      else return e.key !== "Tab";
     }
     return true;
+  },
+
+  // The menus' letters are the Cyrillic letters their captions show: the logic's tables pick
+  // by what the key types, and with a Latin layout by the letter the Russian layout has on
+  // the key (the key of Ф opens "Файл"). The bar's menu a key picks, or an item's command.
+  menuOfKey(e) {
+    return Module.ccall("skalor_menu_key", "number", ["number", "string", "string"], [-1, e.key || "", e.code || ""]);
+  },
+  itemOfKey(menu, e) {
+    return Module.ccall("skalor_menu_key", "number", ["number", "string", "string"], [menu, e.key || "", e.code || ""]);
   },
 
   openMenu(holder) {
@@ -291,7 +301,7 @@ const SkalorPage = {
     document.body.classList.add("closed");
   },
 
-  modal() { return document.getElementById("message").open; },
+  modal() { return document.getElementById("message").open || document.getElementById("help").open; },
 
   messageBox(caption, text) {
     this.loseCapture();
@@ -299,6 +309,51 @@ const SkalorPage = {
     box.querySelector("h2").textContent = caption;
     box.querySelector("p").textContent = text;
     if (!box.open) box.showModal();
+  },
+
+  // The help on the scales: a list of the scales and the page of the one chosen, its name a
+  // button that shows the scale on the rule (and closes the help to let it be seen).
+  showHelp() {
+    this.loseCapture();
+    this.closeMenus();
+    const box = document.getElementById("help");
+    const list = document.getElementById("help-list");
+    if (!this.help) {
+      this.help = JSON.parse(UTF8ToString(Module._skalor_help_pages()));
+      box.querySelector("h2").textContent = this.help.caption;
+      document.getElementById("help-scale").title = this.help.show;
+      this.help.pages.forEach((page, i) => list.add(new Option(page.title, i)));
+      list.addEventListener("change", () => this.helpPage(list.selectedIndex));
+      document.getElementById("help-scale").addEventListener("click", () => {
+        if (Module._skalor_show_scale(list.selectedIndex) !== 1) return;
+        box.close();
+        this.refresh();
+      });
+    }
+    if (list.selectedIndex < 0) list.selectedIndex = 0;
+    this.helpPage(list.selectedIndex);
+    if (!box.open) box.showModal();
+    list.focus();
+  },
+  helpPage(index) {
+    const page = this.help.pages[index];
+    document.getElementById("help-scale").textContent = page.title;
+    document.getElementById("help-text").textContent = page.text;
+    // The picture cut from the strip drawn at the screen's pixels, two CSS pixels a column.
+    const dpr = window.devicePixelRatio || 1, k = Math.min(this.maxScale, Math.ceil(2 * dpr));
+    const bits = Module._skalor_help_picture(index, k);
+    const w = Module._skalor_help_picture_width(), h = Module._skalor_help_picture_height();
+    const canvas = document.getElementById("help-picture");
+    canvas.width = w;
+    canvas.height = h;
+    canvas.style.width = w * 2 / k + "px";
+    canvas.style.height = h * 2 / k + "px";
+    if (w === 0) return;
+    const image = canvas.getContext("2d").createImageData(w, h);
+    for (let i = 0, o = bits; i < w * h * 4; i += 4, o += 4) {
+      image.data[i] = HEAPU8[o + 2]; image.data[i + 1] = HEAPU8[o + 1]; image.data[i + 2] = HEAPU8[o]; image.data[i + 3] = 255;
+    }
+    canvas.getContext("2d").putImageData(image, 0, 0);
   },
 
   // The lesson list: a real list control over the client area, at the frame's scale.
@@ -387,9 +442,8 @@ const SkalorPage = {
     for (const menu of tables.menus) {
       const holder = document.createElement("div");
       holder.className = "menu";
-      holder.dataset.mnemonic = (menu.mnemonic || "").toLowerCase();
       const head = document.createElement("button");
-      this.caption(head, menu.caption, menu.mnemonic);
+      this.caption(head, menu.caption, menu.mark);
       head.setAttribute("aria-haspopup", "menu");
       head.setAttribute("aria-expanded", "false");
       const items = document.createElement("div");
@@ -398,14 +452,13 @@ const SkalorPage = {
       for (const item of menu.items) {
         if (item.caption === null) { items.appendChild(document.createElement("hr")); continue; }
         const b = document.createElement("button");
-        this.caption(b, item.caption, item.mnemonic);
+        this.caption(b, item.caption, item.mark);
         if (item.shortcut) {
           const key = document.createElement("span");
           key.className = "key";
           key.textContent = item.shortcut;
           b.appendChild(key);
         }
-        b.dataset.mnemonic = (item.mnemonic || "").toLowerCase();
         b.setAttribute("role", "menuitemcheckbox");
         b.dataset.id = item.id;
         b.addEventListener("click", () => { this.closeMenus(); this.command(item.id); });
@@ -452,13 +505,13 @@ const SkalorPage = {
     document.addEventListener("pointerdown", (e) => { if (!bar.contains(e.target)) this.closeMenus(); });
   },
 
-  // A caption with its mnemonic letter underlined.
-  caption(element, text, mnemonic) {
-    const at = mnemonic ? text.indexOf(mnemonic) : -1;
+  // A caption with the letter that shows its mnemonic underlined.
+  caption(element, text, mark) {
+    const at = mark ? text.indexOf(mark) : -1;
     if (at < 0) { element.append(text); return; }
     const u = document.createElement("u");
-    u.textContent = text.substr(at, mnemonic.length);
-    element.append(text.slice(0, at), u, text.slice(at + mnemonic.length));
+    u.textContent = mark;
+    element.append(text.slice(0, at), u, text.slice(at + mark.length));
   },
 
   // Closes the open menu; the keys go back to the rule, not to a button of the bar.
@@ -547,5 +600,7 @@ window.skalor = (() => {
     state: () => JSON.parse(UTF8ToString(Module._skalor_state())),
     firstFrameMs: () => SkalorPage.firstFrameMs,
     command: (id) => SkalorPage.command(id),
+    helpPage: () => ({ index: document.getElementById("help-list").selectedIndex,
+                       open: document.getElementById("help").open }),
   };
 })();

@@ -27,6 +27,7 @@ EM_JS(void, skalor_page_edit_move, (int left, int top, int right, int bottom), {
 EM_JS(void, skalor_page_edit_focus, (int on), { SkalorPage.editFocus(on); });
 EM_JS(int, skalor_page_edit_has_focus, (), { return SkalorPage.editHasFocus() ? 1 : 0; });
 EM_JS(void, skalor_page_edit_destroy, (), { SkalorPage.editDestroy(); });
+EM_JS(void, skalor_page_show_help, (), { SkalorPage.showHelp(); });
 // clang-format on
 
 int CWebListBox::InsertString(int position, const char* text) {
@@ -85,6 +86,8 @@ void CWebHost::PostClose() { skalor_page_close(); }
 void CWebHost::MessageBox(const char* caption, const char* text) {
     skalor_page_message_box(caption, text);
 }
+
+void CWebHost::ShowScaleHelp() { skalor_page_show_help(); }
 
 IListBox* CWebHost::CreateListBox(const CRect& rect, int /*controlId*/) {
     DestroyListBox();

@@ -40,6 +40,7 @@ class CWebHost : public IWindowHost {
     void KillTimer(int id) override;
     void PostClose() override;
     void MessageBox(const char* caption, const char* text) override;
+    void ShowScaleHelp() override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
     IEditBox* CreateEditBox(const CRect& rect, int controlId) override;

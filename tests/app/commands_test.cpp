@@ -123,6 +123,7 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     const std::string latinC = "C", latinB = "B", latinO = "O", latinP = "p";
     ASSERT_STREQ(kMenuBar[0].caption, "Файл");
     ASSERT_STREQ(kMenuBar[1].caption, "Операции");
+    ASSERT_STREQ(kMenuBar[2].caption, "Справка");
     ASSERT_EQ(kMenuBar[0].count, 4);
     ASSERT_EQ(kMenuBar[1].count, 9);
     const MenuItem* file = kMenuBar[0].items;
@@ -145,12 +146,22 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     EXPECT_EQ(ops[8].caption, latinO + " программе...");
     EXPECT_EQ(ops[8].id, ID_ABOUT);
     for (int i : {1, 3, 6}) EXPECT_EQ(ops[i].caption, nullptr) << i;
-    // Each mnemonic is a letter of its caption.
+    // Each mnemonic is shown by a letter of its caption (or its Latin look-alike), and no two
+    // items of a menu, nor two menus of the bar, answer the same key.
     for (const Menu& menu : kMenuBar) {
+        int length = 0;
+        EXPECT_EQ(MnemonicAt(menu.caption, menu.mnemonic, length), 0) << menu.caption;
+        for (const Menu& other : kMenuBar)
+            EXPECT_EQ(&menu == &other, KeyPicksMnemonic(menu.mnemonic, other.mnemonic, 0));
         for (int i = 0; i < menu.count; ++i) {
             if (!menu.items[i].caption) continue;
-            EXPECT_NE(std::strstr(menu.items[i].caption, menu.items[i].mnemonic), nullptr)
+            EXPECT_GE(MnemonicAt(menu.items[i].caption, menu.items[i].mnemonic, length), 0)
                 << menu.items[i].caption;
+            for (int j = 0; j < menu.count; ++j) {
+                if (j == i || !menu.items[j].caption) continue;
+                EXPECT_FALSE(KeyPicksMnemonic(menu.items[i].mnemonic, menu.items[j].mnemonic, 0))
+                    << menu.items[i].caption << " and " << menu.items[j].caption;
+            }
         }
     }
     EXPECT_EQ(std::strlen(ops[0].caption), 1 + 2 * 7u);  // one Latin byte, seven Cyrillic pairs

@@ -41,6 +41,9 @@ const std::vector<ExpectedItem> kOperationsItems = {
     {"Клавиши", ID_KEYS, "", ""},                 {"O программе...", ID_ABOUT, "O", ""},
     // clang-format on
 };
+const std::vector<ExpectedItem> kHelpItems = {
+    {"Шкалы линейки", ID_HELP_SCALES, "", "F1"},
+};
 const std::vector<ExpectedItem> kViewItems = {
     // clang-format off
     {"Крупнее", ID_VIEW_LARGER, "", "Ctrl++"},
@@ -100,10 +103,11 @@ using StartUp = WindowTest;
 TEST_F(StartUp, TitleMenusAndSeparatorsAreExact) {
     EXPECT_EQ(window->windowTitle().toUtf8(), QByteArray("Skalor"));
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
+    ASSERT_EQ(bar.size(), 4);
     ExpectMenu(bar[0]->menu(), "Файл", kFileItems);
     ExpectMenu(bar[1]->menu(), "Операции", kOperationsItems);
-    ExpectMenu(bar[2]->menu(), "Вид", kViewItems);
+    ExpectMenu(bar[2]->menu(), "Справка", kHelpItems);
+    ExpectMenu(bar[3]->menu(), "Вид", kViewItems);
 }
 
 TEST_F(StartUp, ToolbarHasTheTwoButtonsCutFromTheStrip) {

@@ -231,7 +231,7 @@ async function keysAndWheel(page) {
   check(opened && closed, `F10 opened the first menu (${opened}), Escape closed it (${closed})`);
   const width = () => page.$eval("#client", (c) => c.getBoundingClientRect().width);
   const fitted = await width();
-  await page.click("#bar .menu:nth-child(3) > button");
+  await page.click("#bar .menu:nth-child(4) > button");
   await page.click(`#bar button[data-id="32811"]`);
   const smaller = await width();
   await k.down("Control");
@@ -243,6 +243,62 @@ async function keysAndWheel(page) {
 const keysPage = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 });
 await keysAndWheel(keysPage);
 console.log("ok keys and wheel: moves, undo, chooser, menus, window size");
+
+// --- The menus' letters are the Cyrillic ones in either layout: Alt and the key of Ф opens
+// "Файл"; there И (the key of Latin B, the look-alike first letter of "Bыход") does nothing and
+// В leaves. A Russian layout's key is dispatched with what it types; a Latin one is real input.
+async function menuLetters(page, russian) {
+  const typeRussian = (key, code) => page.evaluate((key, code) =>
+    document.dispatchEvent(new KeyboardEvent("keydown", { key, code, bubbles: true })), key, code);
+  const fileOpen = () => page.$eval("#bar .menu", (m) => m.classList.contains("open"));
+  const closed = () => page.$eval("body", (b) => b.classList.contains("closed"));
+  await page.keyboard.down("Alt");
+  await page.keyboard.press("KeyA");
+  await page.keyboard.up("Alt");
+  check(await fileOpen(), "Alt and the key of Ф opened Файл");
+  await page.keyboard.press("KeyB");
+  await typeRussian("и", "KeyB");
+  check(await fileOpen() && !(await closed()), "И in Файл did nothing");
+  if (russian) await typeRussian("в", "KeyD");
+  else await page.keyboard.press("KeyD");
+  check(await closed(), `В in Файл ran Bыход (${russian ? "Russian" : "Latin"} layout)`);
+  await page.close();
+}
+await menuLetters(await openPage({ width: 800, height: 700, deviceScaleFactor: 1 }), false);
+await menuLetters(await openPage({ width: 800, height: 700, deviceScaleFactor: 1 }), true);
+
+// --- The help: F1 opens it; the page of a scale shows its picture cut from the strip and its
+// text; a press on its name closes the help and shows the scale on the rule.
+async function scaleHelp(page) {
+  await page.keyboard.press("F1");
+  const open = () => page.$eval("#help", (d) => d.open);
+  check(await open(), "F1 opened the help");
+  for (const [index, side, says] of [[2, 0, "через 1/6"], [16, 1, "через 50 км/ч"]]) {
+    await page.select("#help-list", String(index));
+    const shown = await page.evaluate(() => ({
+      text: document.getElementById("help-text").textContent,
+      width: document.getElementById("help-picture").width,
+      height: document.getElementById("help-picture").height,
+      ink: (() => {
+        const c = document.getElementById("help-picture");
+        const d = c.getContext("2d").getImageData(0, 0, c.width, c.height).data;
+        let n = 0;
+        for (let i = 0; i < d.length; i += 4) n += d[i] < 64 && d[i + 1] < 64 && d[i + 2] < 64;
+        return n;
+      })(),
+    }));
+    check(shown.text.includes(says) && shown.width > 300 && shown.ink > shown.width,
+          `help page ${index}: ${JSON.stringify({ ...shown, text: shown.text.slice(0, 60) })}`);
+    await page.screenshot({ path: path.join(outDir, `help-${index}.png`) });
+    await page.click("#help-scale");
+    const s = await state(page);
+    check(!(await open()) && s.side === side, `the name of scale ${index} showed its side: ${JSON.stringify(s)}`);
+    await page.keyboard.press("F1");
+  }
+  await page.close();
+}
+await scaleHelp(await openPage({ width: 800, height: 700, deviceScaleFactor: 1 }));
+console.log("ok menus in either layout, help on the scales");
 
 // --- A task: its chooser by Ctrl+E, its answer typed into a real field that keeps the moving
 // keys, Escape closing it.

@@ -1,6 +1,6 @@
 #include "view/artwork/captions.h"
 
-#include "view/artwork/catalogue.h"
+#include "model/scale_bands.h"
 #include "view/artwork/lettering.h"
 
 namespace artwork {

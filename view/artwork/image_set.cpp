@@ -1,8 +1,13 @@
 #include "view/artwork/image_set.h"
 
-#include "view/artwork/catalogue.h"
+#include "model/scale_bands.h"
+#include "resources/ids.h"
 
 namespace artwork {
+
+static_assert(kBottom1 == IDB_BOTTOM1 && kSlide1 == IDB_SLIDE1 && kTop1 == IDB_TOP1 &&
+                  kBottom2 == IDB_BOTTOM2 && kSlide2 == IDB_SLIDE2 && kTop2 == IDB_TOP2,
+              "the strips' bands name the strips by their image ids");
 
 Canvas DrawImage(int id, int scale) {
     switch (id) {

@@ -1,7 +1,7 @@
 #include "view/artwork/index_marks.h"
 
 #include "model/mark_columns.h"
-#include "view/artwork/catalogue.h"
+#include "model/scale_bands.h"
 #include "view/artwork/lettering.h"
 #include "view/artwork/shapes.h"
 

@@ -1,7 +1,7 @@
 // Keys, framed formulas and the other small legends that are more than a line of text.
 #include "model/mark_columns.h"
+#include "model/scale_bands.h"
 #include "view/artwork/captions.h"
-#include "view/artwork/catalogue.h"
 #include "view/artwork/lettering.h"
 #include "view/artwork/shapes.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "model/mark_columns.h"
-#include "view/artwork/catalogue.h"
+#include "model/scale_bands.h"
 
 namespace artwork {
 namespace {

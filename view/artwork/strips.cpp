@@ -1,7 +1,7 @@
 // The six full strips: lettering first, then the graduations, the index marks over them
 // (the t360 index crosses its baseline), the frame last.
+#include "model/scale_bands.h"
 #include "view/artwork/captions.h"
-#include "view/artwork/catalogue.h"
 #include "view/artwork/graduations.h"
 #include "view/artwork/image_set.h"
 #include "view/artwork/index_marks.h"

@@ -1,4 +1,4 @@
-#include "view/artwork/catalogue.h"
+#include "model/scale_bands.h"
 
 namespace artwork {
 

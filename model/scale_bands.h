@@ -1,14 +1,15 @@
 // Where each scale lives: its strip, its band of rows and the stretch of columns it runs over.
+// The artwork draws the scales into these bands; the help cuts its pictures from them.
 #pragma once
 
 #include "model/position_rules.h"
-#include "resources/ids.h"
 
 namespace artwork {
 
-// Image ids of the six full strips.
-constexpr int kBottom1 = IDB_BOTTOM1, kSlide1 = IDB_SLIDE1, kTop1 = IDB_TOP1;
-constexpr int kBottom2 = IDB_BOTTOM2, kSlide2 = IDB_SLIDE2, kTop2 = IDB_TOP2;
+// Image ids of the six full strips: the IDB_ ids of resources/ids.h, which this layer may not
+// include; the artwork's image set checks that they agree.
+constexpr int kBottom1 = 133, kSlide1 = 134, kTop1 = 135;
+constexpr int kBottom2 = 136, kSlide2 = 137, kTop2 = 138;
 constexpr int kStripWidth = 1279;
 
 enum class Band {
