@@ -6,6 +6,7 @@
 
 #include "frontend/qt/desktop/command_line.h"
 #include "frontend/qt/desktop/identity.h"
+#include "frontend/qt/desktop/start_checks.h"
 #include "frontend/qt/main_window.h"
 
 class CRuleApp : public QApplication {
@@ -32,7 +33,10 @@ bool CRuleApp::InitInstance() {
 
 int main(int argc, char** argv) {
     if (const std::optional<int> status = AnswerCommandLine(argc, argv)) return *status;
+    SayWhenNoDisplay();
     CRuleApp app(argc, argv);
+    DisplayFound();
+    SayWhenNoUsableFont();
     SetDesktopIdentity();
     if (!app.InitInstance()) return 1;
     return app.exec();
