@@ -191,11 +191,17 @@ bool WritePng(const Tool& tool, const std::string& path, const QImage& image) {
 int FinishOutput(const Tool& tool, int status) {
     std::cout.flush();
     errno = 0;
-    bool lost = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
+    const bool flushed = std::fflush(stdout) == 0;
     int error = errno;
+    bool lost = !std::cout || !flushed || std::ferror(stdout);
     if (std::fclose(stdout) != 0 && !lost) lost = true, error = errno;
     if (!lost) return status;
-    Fail(tool, "standard output", "cannot be written", error ? error : EIO);
+    // A write that failed before the last flush left no reason behind.
+    if (error) {
+        Fail(tool, "standard output", "cannot be written", error);
+    } else {
+        std::fprintf(stderr, "%s: standard output: cannot be written\n", tool.name);
+    }
     return status == 0 ? 1 : status;
 }
 
