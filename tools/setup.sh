@@ -9,7 +9,10 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="cmake make g++ pkg-config clang-format fontconfig qt6-base-dev libgl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev"
+# Installed without recommends: everything the build and the tests use is named here. The
+# window on X under a virtual display (a test) needs xvfb with xauth; the package's check,
+# lintian. Qt's platforms, offscreen and xcb, come with libqt6gui6 itself.
+packages="cmake make g++ pkg-config clang-format fontconfig qt6-base-dev libgl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra librsvg2-bin desktop-file-utils appstream dpkg-dev lintian xvfb xauth"
 # The page: emscripten builds it, Chromium runs its tests, npm brings their DevTools client.
 # The fuzzer: clang with libFuzzer and the sanitizers' runtimes.
 case "${1:-}" in
@@ -27,7 +30,7 @@ if [ -n "$missing" ]; then
     sudo=""
     [ "$(id -u)" = 0 ] || sudo="sudo"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -9,6 +9,7 @@
 #include "frontend/qt/desktop/command_line.h"
 #include "frontend/qt/desktop/identity.h"
 #include "frontend/qt/desktop/progress_file.h"
+#include "frontend/qt/desktop/start_checks.h"
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/sheet.h"
 
@@ -51,7 +52,10 @@ int main(int argc, char** argv) {
     const CommandLine line = ReadCommandLine(argc, argv, DefaultProgressPath().toStdString());
     if (const std::optional<int> status = AnswerCommandLine(line, stdout, stderr)) return *status;
     if (line.action == StartAction::Sheet) return WriteSheets(line, argc, argv);
+    SayWhenNoDisplay();
     CRuleApp app(argc, argv);
+    DisplayFound();
+    SayWhenNoUsableFont();
     SetDesktopIdentity();
     if (!app.InitInstance()) return 1;
     return app.exec();

@@ -3,18 +3,28 @@
 // for example:
 //   for i in $(seq 20); do /usr/bin/time -f "%e %M" ./bench_startup 3; done
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "frontend/qt/main_window.h"
+#include "resources/images.h"
+#include "tools/cli/tool_cli.h"
 
 int main(int argc, char** argv) {
-    const int factor = argc > 1 ? std::atoi(argv[1]) : 0;
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::string usage =
+        "usage: bench_startup K\n"
+        "starts the window at factor K (1 to " +
+        std::to_string(kMaxImageScale) + "), paints its first frame, ends\n";
+    const toolcli::Tool tool{"bench_startup", usage.c_str(), {}, 1, 1};
+    const toolcli::Parsed parsed = toolcli::ParseArgs(tool, argc, argv);
+    if (!parsed.args) return parsed.status;
+    const std::optional<int> factor =
+        toolcli::WholeNumber(tool, "K", parsed.args->operands[0], 1, kMaxImageScale);
+    if (!factor) return 2;
+    toolcli::StartWithoutDisplay(tool);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    auto window = std::make_unique<CQtMainWindow>(factor);
+    auto window = std::make_unique<CQtMainWindow>(*factor);
     window->show();
     window->UpdateWindow();  // the first frame, as the program paints it at start-up
     QApplication::processEvents();

@@ -57,6 +57,25 @@ grep -qx "Файл прогресса: $work/cadet.json" "$out" || fail "--help:
 "$skalor" --version >/dev/full 2>"$err"
 [ $? = 1 ] || fail "--version into a full disk reported success"
 
+# No display to open the window on: a word in Russian and status 1, not Qt's abort.
+(unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb "$skalor" >"$out" 2>"$err")
+status=$?
+[ "$status" = 1 ] || fail "without a display: status $status, not 1: $(cat "$err")"
+[ "$(cat "$err")" = "$(printf '%s\n%s' \
+    'skalor: нет дисплея, окно открыть негде. Запустите программу в графическом сеансе (задана переменная DISPLAY или WAYLAND_DISPLAY)' \
+    'или укажите другую платформу Qt, например: skalor -platform offscreen')" ] ||
+    fail "without a display: $(cat "$err")"
+
+# No font at all: the window still opens, and says which package brings its face.
+printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s</cachedir></fontconfig>\n' "$work" \
+    >"$work/fonts.conf"
+FONTCONFIG_FILE=$work/fonts.conf timeout 5 "$skalor" -platform offscreen >"$out" 2>"$err"
+status=$?
+[ "$status" = 124 ] || fail "without fonts: status $status: $(cat "$err")"
+grep -q 'Установите пакет fonts-liberation2' "$err" || fail "without fonts: $(cat "$err")"
+timeout 5 "$skalor" -platform offscreen >"$out" 2>"$err"
+if grep -q 'fonts-liberation2' "$err"; then fail "the font is there, yet: $(cat "$err")"; fi
+
 # Qt's own options reach Qt: this one replaces the unusable platform, and the window runs
 # until it is stopped (status 124 from timeout), where a refusal would end it at once.
 timeout 3 "$skalor" -platform offscreen -qwindowtitle Skalor >/dev/null 2>&1

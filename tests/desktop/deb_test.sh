@@ -9,7 +9,7 @@ id=$2
 . "$(dirname "$0")/test_lib.sh"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack"; }
-deb=$work/skalor_1.2.1_$(dpkg --print-architecture).deb
+deb=$work/skalor_1.2.1-1_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$work")"
 
 # The same files as the install, under /usr.
@@ -20,9 +20,9 @@ diff -u "$work/expected" "$work/found" || fail "the package's files differ from 
 
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = skalor ] || fail "Package: $(field Package)"
-[ "$(field Version)" = 1.2.1 ] || fail "Version: $(field Version)"
+[ "$(field Version)" = 1.2.1-1 ] || fail "Version: $(field Version)"
 [ "$(field Section)" = education ] || fail "Section: $(field Section)"
-[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+field Maintainer | grep -q '^[^<]\+ <[^@ ]\+@[^> ]\+>$' || fail "Maintainer without an address: $(field Maintainer)"
 field Description | head -n 1 | grep -q "slide rule" || fail "Description: $(field Description)"
 [ "$(field Description | wc -l)" -gt 3 ] || fail "the Description has no long text"
 depends=$(field Depends)
@@ -31,3 +31,11 @@ for package in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2; do
         fail "Depends lacks $package: $depends"
 done
 echo "$(basename "$deb"): $depends"
+
+# What Debian's own check says of the package: shown whole; an error or a warning fails.
+# Informational tags stay visible to the reader (a sanitizer build is not fortified).
+status=0
+lintian --pedantic -I --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1 || status=$?
+echo "lintian --pedantic -I on $(basename "$deb"), status $status:"
+cat "$work/lintian"
+if grep -E '^(E|W): ' "$work/lintian"; then fail "lintian reports errors or warnings"; fi

@@ -14,8 +14,12 @@ installed_files() {
         for size in 16 22 24 32 48 64 128 256; do
             echo "share/icons/hicolor/${size}x${size}/apps/$1.png"
         done
-        echo share/doc/skalor/LICENSE
         echo share/doc/skalor/README.md
+        echo share/doc/skalor/copyright
+        echo share/doc/skalor/changelog.Debian.gz
+        echo share/man/man1/skalor.1.gz
+        echo share/man/ru/man1/skalor.1.gz
+        echo share/lintian/overrides/skalor
     } | LC_ALL=C sort
 }
 

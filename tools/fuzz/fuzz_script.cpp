@@ -4,23 +4,28 @@
 //                                               script ends with a state line (exit 1)
 //   skalor-fuzz-script --seeds DIR SCRIPT...    writes each replay script as a fuzzer input
 //                                               DIR/NAME (the script's name without .rpl)
+#include <sys/stat.h>
+
 #include <QGuiApplication>
-#include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
+#include "tools/cli/tool_cli.h"
 #include "tools/fuzz/fuzz_events.h"
 
 namespace {
 
-bool Read(const std::string& name, std::string& text) {
-    std::ifstream file(name, std::ios::binary);
-    if (!file) return false;
-    text.assign(std::istreambuf_iterator<char>(file), {});
-    return true;
-}
+// Fuzzer inputs are a few kilobytes (libFuzzer's -max_len); scripts a few hundred lines.
+constexpr std::size_t kInputCap = 1 << 20;
+
+const toolcli::Tool kTool{
+    "skalor-fuzz-script",
+    "usage: skalor-fuzz-script INPUT...               print each fuzzer input as a replay script\n"
+    "       skalor-fuzz-script --seeds DIR SCRIPT...  write each replay script as a fuzzer input\n"
+    "                                                 DIR/NAME (NAME: the script's, less .rpl)\n",
+    {{"--seeds", "DIR"}},
+    1,
+    -1};
 
 // Prints the script the input stands for; false when an invariant broke.
 bool PrintScript(const std::string& name, const std::string& input, std::ostream& out) {
@@ -42,51 +47,52 @@ bool PrintScript(const std::string& name, const std::string& input, std::ostream
     return true;
 }
 
-bool WriteSeed(const std::string& dir, const std::string& script) {
-    std::string text;
-    if (!Read(script, text)) return false;
+// 0 when written, 1 when the script or the seed could not be read or written, 2 when the
+// script does not parse.
+int WriteSeed(const std::string& dir, const std::string& script) {
+    const std::optional<std::string> text = toolcli::ReadInput(kTool, script, kInputCap);
+    if (!text) return 1;
     std::vector<FuzzEvent> events;
     std::string why;
-    if (!EventsOfScript(text, events, why)) {
+    if (!EventsOfScript(*text, events, why)) {
         std::cerr << script << ": " << why << "\n";
-        return false;
+        return 2;
     }
     std::vector<uint8_t> bytes;
     for (const FuzzEvent& event : events) EncodeEvent(event, bytes);
     std::string name = script.substr(script.find_last_of('/') + 1);
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".rpl") == 0)
         name.resize(name.size() - 4);
-    std::ofstream file(dir + "/" + name, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(file);
+    return toolcli::WriteOutput(kTool, dir + "/" + name, std::string(bytes.begin(), bytes.end()))
+               ? 0
+               : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    if (argc < 2 || (std::string(argv[1]) == "--seeds" && argc < 3)) {
-        std::cerr << "usage: skalor-fuzz-script INPUT...\n"
-                     "       skalor-fuzz-script --seeds DIR SCRIPT...\n";
-        return 2;
-    }
-    if (std::string(argv[1]) == "--seeds") {
-        for (int i = 3; i < argc; ++i)
-            if (!WriteSeed(argv[2], argv[i])) {
-                std::cerr << argv[i] << ": cannot be converted into " << argv[2] << "\n";
-                return 2;
-            }
-        return 0;
+    const toolcli::Parsed parsed = toolcli::ParseArgs(kTool, argc, argv);
+    if (!parsed.args) return parsed.status;
+    const toolcli::Args& args = *parsed.args;
+    toolcli::StartWithoutDisplay(kTool);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    if (args.Has("--seeds")) {
+        const std::string dir = args.options.at("--seeds");
+        struct stat info {};
+        if (::stat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            std::cerr << kTool.name << ": " << dir << ": not a folder\n";
+            return 1;
+        }
+        for (const std::string& script : args.operands)
+            if (const int status = WriteSeed(dir, script)) return status;
+        return toolcli::FinishOutput(kTool, 0);
     }
     int status = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::string input;
-        if (!Read(argv[i], input)) {
-            std::cerr << argv[i] << ": cannot be read\n";
-            return 2;
-        }
-        if (!PrintScript(argv[i], input, std::cout)) status = 1;
+    for (const std::string& name : args.operands) {
+        const std::optional<std::string> input = toolcli::ReadInput(kTool, name, kInputCap);
+        if (!input) return toolcli::FinishOutput(kTool, 1);
+        if (!PrintScript(name, *input, std::cout)) status = 1;
     }
-    return status;
+    return toolcli::FinishOutput(kTool, status);
 }

@@ -11,13 +11,13 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/layout.h"
 #include "resources/images.h"
+#include "tools/cli/tool_cli.h"
 #include "tools/replay/replay_session.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
@@ -28,6 +28,14 @@ constexpr int kColumns = 3;
 constexpr int kDefaultZoom = 2;  // large enough that graduations and numerals can be read
 constexpr int kCaption = 18;     // a line over each frame: step, kind and the rule's position
 constexpr int kGap = 8;
+
+const std::string kUsage =
+    "usage: skalor-lesson-album [--zoom K] [DIR]\n"
+    "writes DIR/lesson-01.png ... DIR/lesson-36.png (DIR: the current "
+    "folder if not given),\neach step as a window of K device pixels a "
+    "client pixel shows it (1 to " +
+    std::to_string(kMaxImageScale) + ", default 2)\n";
+const toolcli::Tool kTool{"skalor-lesson-album", kUsage.c_str(), {{"--zoom", "K"}}, 0, 1};
 
 QImage Grab(const CSurface& window) {
     return QImage(reinterpret_cast<const uchar*>(window.Bits()), window.Width(), window.Height(),
@@ -55,21 +63,24 @@ std::string Caption(int number, int step, const std::string& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const toolcli::Parsed parsed = toolcli::ParseArgs(kTool, argc, argv);
+    if (!parsed.args) return parsed.status;
+    const toolcli::Args& args = *parsed.args;
     int zoom = kDefaultZoom;
-    int first = 1;
-    if (argc > 2 && std::string(argv[1]) == "--zoom") {
-        zoom = std::atoi(argv[2]);
-        first = 3;
+    if (args.Has("--zoom")) {
+        const std::optional<int> k =
+            toolcli::WholeNumber(kTool, "--zoom", args.options.at("--zoom"), 1, kMaxImageScale);
+        if (!k) return 2;
+        zoom = *k;
     }
-    if (zoom < 1 || zoom > kMaxImageScale || argc > first + 1) {
-        std::fprintf(stderr, "usage: %s [--zoom K] [DIR]   (1 <= K <= %d)\n", argv[0],
-                     kMaxImageScale);
-        return 2;
+    const std::string dir = args.operands.empty() ? "." : args.operands[0];
+    if (!QDir().mkpath(QString::fromLocal8Bit(dir.c_str()))) {
+        std::fprintf(stderr, "%s: %s: the folder cannot be made\n", kTool.name, dir.c_str());
+        return 1;
     }
-    const QString dir = argc > first ? QString::fromLocal8Bit(argv[first]) : QStringLiteral(".");
-    QDir().mkpath(dir);
+    toolcli::StartWithoutDisplay(kTool);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
 
     int problems = 0;
     for (int position = 0; kLessonList[position].key != 0; ++position) {
@@ -125,11 +136,9 @@ int main(int argc, char** argv) {
             painter.drawImage(x, y + kCaption, frames[n]);
         }
         painter.end();
-        const QString file = QString("%1/lesson-%2.png").arg(dir).arg(key, 2, 10, QChar('0'));
-        if (!album.save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
-            ++problems;
-        }
+        char file[32];
+        std::snprintf(file, sizeof file, "/lesson-%02u.png", key);
+        if (!toolcli::WritePng(kTool, dir + file, album)) return 1;
     }
-    return problems ? 1 : 0;
+    return toolcli::FinishOutput(kTool, problems ? 1 : 0);
 }

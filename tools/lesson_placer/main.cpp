@@ -8,15 +8,29 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <regex>
 #include <sstream>
 
 #include "platform/surface.h"
+#include "tools/cli/tool_cli.h"
 #include "training/lesson_placer.h"
 
 namespace {
+
+const toolcli::Tool kTool{
+    "skalor-lesson-placer",
+    "usage: skalor-lesson-placer                 print every derived record as a table line\n"
+    "       skalor-lesson-placer --check         compare the table with the derivation; 1 if\n"
+    "                                            they differ\n"
+    "       skalor-lesson-placer --rewrite FILE  write the derived numbers into the table's\n"
+    "                                            source FILE\n",
+    {{"--check", nullptr}, {"--rewrite", "FILE"}},
+    0,
+    0};
+
+// The step table's source is some 50 KB.
+constexpr std::size_t kSourceCap = 1 << 20;
 
 bool HandSet(uint32_t key) { return key == 1 || key == 2 || key == 23; }
 
@@ -29,12 +43,17 @@ bool Same(const LessonStep& a, const LessonStep& b) {
            std::strcmp(a.pszText, b.pszText) == 0;
 }
 
-int Rewrite(const char* path, const std::vector<LessonStep>& records) {
-    std::ifstream in(path);
-    if (!in) {
-        std::cerr << "cannot read " << path << "\n";
-        return 2;
-    }
+// 0 when the source was rewritten, 1 when it could not be read, holds no step table whose
+// records follow the notes, or could not be written.
+int Rewrite(const std::string& path, const std::vector<LessonStep>& records) {
+    const std::optional<std::string> source = toolcli::ReadInput(kTool, path, kSourceCap);
+    if (!source) return 1;
+    const auto refuse = [&](const std::string& why) {
+        std::cerr << kTool.name << ": " << path << ": " << why << "\n";
+        return 1;
+    };
+    if (source->find('\0') != std::string::npos) return refuse("not a text file");
+    std::istringstream in(*source);
     std::ostringstream out;
     const std::regex record(R"(^    \{(\d+), .*\},$)");
     std::string line;
@@ -42,25 +61,34 @@ int Rewrite(const char* path, const std::vector<LessonStep>& records) {
     while (std::getline(in, line)) {
         std::smatch m;
         if (std::regex_match(line, m, record) && std::stoul(m[1]) != 0) {
-            if (next >= records.size() || records[next].key != std::stoul(m[1])) {
-                std::cerr << "the source's records do not follow the notes at record " << next
-                          << "\n";
-                return 2;
-            }
+            if (next >= records.size() || records[next].key != std::stoul(m[1]))
+                return refuse("the records do not follow the notes at record " +
+                              std::to_string(next));
             if (!HandSet(records[next].key)) line = catalogue::RecordLine(records[next]);
             ++next;
         }
         out << line << "\n";
     }
-    std::ofstream(path) << out.str();
-    return 0;
+    // A file that is not the whole step table is left as it is.
+    if (next != records.size())
+        return refuse("holds " + std::to_string(next) + " of the " +
+                      std::to_string(records.size()) + " records of the step table");
+    return toolcli::WriteOutput(kTool, path, out.str()) ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const toolcli::Parsed parsed = toolcli::ParseArgs(kTool, argc, argv);
+    if (!parsed.args) return parsed.status;
+    const toolcli::Args& args = *parsed.args;
+    if (args.Has("--check") && args.Has("--rewrite")) {
+        std::cerr << kTool.name << ": --check and --rewrite do not go together\n" << kTool.usage;
+        return 2;
+    }
+    toolcli::StartWithoutDisplay(kTool);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
 
     // The step box's text: the height-14 "Arial" cell, word-wrapped from the box's left + 10
     // to its right edge, measured as the drawing surface draws it.
@@ -73,21 +101,21 @@ int main(int argc, char** argv) {
     if (catalogue::kStepNoteCount != kStepCount) {
         std::cerr << "the table has " << kStepCount << " records and the notes "
                   << catalogue::kStepNoteCount << "\n";
-        return 2;
+        return 1;
     }
     const catalogue::Placement placed =
         catalogue::PlaceAll(catalogue::kStepNotes, catalogue::kStepNoteCount, kStepTable, measure);
     for (const std::string& e : placed.errors) std::cerr << e << "\n";
 
-    const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "--rewrite" && argc > 2)
-        return Rewrite(argv[2], placed.records) ? 2 : (placed.errors.empty() ? 0 : 1);
+    if (args.Has("--rewrite"))
+        return Rewrite(args.options.at("--rewrite"), placed.records) || !placed.errors.empty();
+    const bool check = args.Has("--check");
 
     int differ = 0;
     uint32_t key = 0;
     for (size_t i = 0; i < placed.records.size(); ++i) {
         const LessonStep& r = placed.records[i];
-        if (mode == "--check") {
+        if (check) {
             if (!HandSet(r.key) && !Same(r, kStepTable[i])) {
                 std::cout << "record " << i << " differs; derived:\n"
                           << catalogue::RecordLine(r) << "\n";
@@ -98,6 +126,6 @@ int main(int argc, char** argv) {
         if (r.key != key) std::cout << "\n    // " << (key = r.key) << "\n";
         std::cout << catalogue::RecordLine(HandSet(r.key) ? kStepTable[i] : r) << "\n";
     }
-    if (mode == "--check") std::cout << differ << " records differ from their derivation\n";
-    return differ || !placed.errors.empty() ? 1 : 0;
+    if (check) std::cout << differ << " records differ from their derivation\n";
+    return toolcli::FinishOutput(kTool, differ || !placed.errors.empty() ? 1 : 0);
 }

@@ -7,11 +7,11 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <cstdio>
-#include <cstdlib>
 
 #include "frontend/qt/desktop/identity.h"
 #include "frontend/qt/main_window.h"
 #include "resources/ids.h"
+#include "tools/cli/tool_cli.h"
 
 namespace {
 
@@ -24,12 +24,19 @@ void Tap(CQtMainWindow& window, int x, int y) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: skalor-screenshot FILE.png\n", stderr);
-        return 2;
-    }
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    const toolcli::Tool tool{"skalor-screenshot",
+                             "usage: skalor-screenshot FILE.png\n"
+                             "writes the README's picture of the window to FILE.png\n",
+                             {},
+                             1,
+                             1};
+    const toolcli::Parsed parsed = toolcli::ParseArgs(tool, argc, argv);
+    if (!parsed.args) return parsed.status;
+    // The picture is always the offscreen platform's, whatever the desktop is.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    toolcli::StartWithoutDisplay(tool);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     SetDesktopIdentity();
     CQtMainWindow window(2);
     window.show();
@@ -50,9 +57,10 @@ int main(int argc, char** argv) {
     Tap(window, 120, 175);  // "Далее..." of the first step's box
     Tap(window, 120, 215);  // and of the second
     QApplication::processEvents();
-    if (window.Frame().State().m_steps.m_nLesson != 2 || !window.grab().toImage().save(argv[1])) {
-        std::fprintf(stderr, "skalor-screenshot: could not write %s\n", argv[1]);
+    if (window.Frame().State().m_steps.m_nLesson != 2) {
+        std::fputs("skalor-screenshot: lesson 2 did not start\n", stderr);
         return 1;
     }
-    return 0;
+    if (!toolcli::WritePng(tool, parsed.args->operands[0], window.grab().toImage())) return 1;
+    return toolcli::FinishOutput(tool, 0);
 }

@@ -4,18 +4,26 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
+#include "tools/cli/tool_cli.h"
 #include "view/artwork/image_set.h"
 
 int main(int argc, char** argv) {
-    const int kScale = argc == 3 ? std::atoi(argv[2]) : 3;
-    if ((argc != 2 && argc != 3) || kScale < 1 || kScale > 16) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [K]   (1 <= K <= 16)\n", argv[0]);
-        return 2;
-    }
+    const toolcli::Tool tool{"skalor-contact-sheet-writer",
+                             "usage: skalor-contact-sheet-writer OUTPUT.png [K]\n"
+                             "every image of the set drawn at scale K (1 to 16, default 3)\n",
+                             {},
+                             1,
+                             2};
+    const toolcli::Parsed parsed = toolcli::ParseArgs(tool, argc, argv);
+    if (!parsed.args) return parsed.status;
+    const std::vector<std::string>& operands = parsed.args->operands;
+    const std::optional<int> scale =
+        operands.size() == 2 ? toolcli::WholeNumber(tool, "K", operands[1], 1, 16) : 3;
+    if (!scale) return 2;
+    const int kScale = *scale;
+    toolcli::StartWithoutDisplay(tool);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     constexpr int kGap = 24, kMargin = 8;
@@ -43,5 +51,6 @@ int main(int argc, char** argv) {
         y += c.Height() * kScale + kMargin;
     }
     p.end();
-    return sheet.save(argv[1]) ? 0 : 1;
+    if (!toolcli::WritePng(tool, operands[0], sheet)) return 1;
+    return toolcli::FinishOutput(tool, 0);
 }
