@@ -527,8 +527,13 @@ class Runner {
         if (e.kind == Kind::Move && b.gesture.m_bRepeating &&
             (ds || dc || a.rule.m_nScroll != b.rule.m_nScroll))
             Fail("a move dragged while repeating");
-        if (e.kind == Kind::Down && !b.training && (!a.hold || a.gesture.m_bRepeating))
+        const bool inClient = e.a >= 0 && e.a < kClientWidth && e.b >= 0 && e.b < kClientHeight;
+        if (e.kind == Kind::Down && !b.training && inClient && (!a.hold || a.gesture.m_bRepeating))
             Fail("a press did not start the hold afresh");
+        if (e.kind == Kind::Down && !inClient &&
+            (a.hold || a.repeat || a.gesture.m_bRepeating || a.capture != b.capture ||
+             a.rule != b.rule))
+            Fail("a press outside the window reached the rule or left a timer");
         if (a.gesture.m_bRepeating && a.hold) Fail("the hold timer runs on while repeating");
         if (tick == TIMER_REPEAT && !a.gesture.m_bRepeating)
             Fail("a repeat tick did not set repeating");
