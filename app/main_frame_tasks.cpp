@@ -216,8 +216,7 @@ void CMainFrame::PaintTasks(CSurface& dc) {
         DrawStepBoxOf(dc, m_tasks.m_solution[i], i + 1 == m_tasks.m_solution.size(),
                       m_tasks.m_lines[i]);
     } else if (m_tasks.m_bOpen) {
-        const std::string count =
-            "Решено " + std::to_string(m_tasks.m_nSolved) + " из " + std::to_string(m_tasks.m_nSet);
+        const std::string count = SolvedCount(m_tasks.m_nSolved, m_tasks.m_nSet);
         const std::string answer =
             m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
         DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_strVerdict,

@@ -112,3 +112,7 @@ TaskBoxPart HitTestTaskBox(const CTaskBoxLayout& l, int x, int y) {
     if (Inside(l.flip, x, y)) return kTaskFlip;
     return kTaskNowhere;
 }
+
+std::string SolvedCount(int solved, int set) {
+    return "Решено " + std::to_string(solved) + " из " + std::to_string(set);
+}
