@@ -95,7 +95,7 @@ void FillTaskList(IListBox& list) {
 
 CRect ChooserButtonRect(int button) {
     const int left = button == 0 ? kCancelX : kStartX;
-    return {left + 1, kButtonsY + 1, left + kButtonWidth, kButtonsY + kButtonHeight};
+    return {left, kButtonsY, left + kButtonWidth, kButtonsY + kButtonHeight};
 }
 
 int32_t HitTestChooser(const IListBox* list, int x, int y) {

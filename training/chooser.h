@@ -38,7 +38,7 @@ void FillLessonList(IListBox& list);
 // The same for the lessons that have a task kind, titled as the lessons are.
 void FillTaskList(IListBox& list);
 
-// The chooser's buttons, the part a press hits: "Отменить" (0) and the start button (1).
+// The chooser's buttons, their outlines included: "Отменить" (0) and the start button (1).
 CRect ChooserButtonRect(int button);
 
 // 0 for "Отменить", the selected lesson's key for "Выполнить", -1 elsewhere or when the list

@@ -75,7 +75,7 @@ int32_t HitTestStepButton(int x, int y, int32_t step) {
 
 CRect StepButtonRect(const CRect& box) {
     const int bx = ButtonLeft(box), by = ButtonTop(box);
-    return {bx + 1, by + 1, bx + kButtonWidth, by + kButtonHeight};
+    return {bx, by, bx + kButtonWidth, by + kButtonHeight};
 }
 
 int32_t HitTestBoxButton(int x, int y, const CRect& box) {
