@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/frame_state.h"
 #include "model/position_rules.h"
@@ -12,6 +14,19 @@
 #include "platform/surface.h"
 #include "view/image_set.h"
 #include "view/rule_painter.h"
+
+// What the window shows in words, for whoever cannot see it: a screen reader reads it, and a
+// front end lays real buttons over the drawn ones. Texts are the drawn ones, UTF-8.
+struct CNarration {
+    struct Button {
+        std::string caption;
+        CRect rect;  // client coordinates; a press at its centre does what the button does
+    };
+    std::string heading;  // what is open: a chooser, a lesson's title, a task; empty: the rule
+    std::string text;     // a step's text, or a task's problem with its verdict and count
+    std::vector<Button> buttons;  // in the order the keyboard reaches them
+    bool operator==(const CNarration& o) const;
+};
 
 // Enable and check state of one command, as its update rule sets it.
 struct CCmdUI {
@@ -109,6 +124,8 @@ class CMainFrame : private CFrameState {
 
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
+    // The chooser, step box or task box now shown, in words.
+    CNarration Narration() const;
 
   private:
     struct CommandRoute;

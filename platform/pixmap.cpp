@@ -83,7 +83,8 @@ CPixmap DecodeRuns(const unsigned char* data, std::size_t size) {
         uint32_t run = 0, index = 0;
         if (!next(run) || !next(index) || run == 0 || run > total - at || index >= colours)
             return {};
-        std::fill_n(out + at, run, Colour(Le(palette + 4 * std::size_t(index), 4) | 0xFF000000u));
+        const unsigned char* bgr = palette + 4 * std::size_t(index);  // 0x00RRGGBB, little-endian
+        std::fill_n(out + at, run, Rgb(bgr[2], bgr[1], bgr[0]));
         at += run;
     }
     if (p != end) return {};

@@ -1,6 +1,6 @@
 // The page's half of the surface's text and ellipse role (surface_text_canvas.cpp): a scratch
 // canvas that a region of a surface is copied to, drawn on and copied back from. A surface's
-// pixels are 0xAARRGGBB words, bytes B, G, R, A in memory; a canvas's are R, G, B, A.
+// pixels here are 0xAABBGGRR words, bytes R, G, B, A in memory: the canvas's own order.
 var SkalorCanvas = {
   family: '"Skalor Sans", "Liberation Sans", Arial, sans-serif',
   context: null,
@@ -18,7 +18,7 @@ var SkalorCanvas = {
     return this.context;
   },
   font(pixels) { return pixels + "px " + this.family; },
-  css(colour) { return "rgb(" + ((colour >>> 16) & 255) + "," + ((colour >>> 8) & 255) + "," + (colour & 255) + ")"; },
+  css(colour) { return "rgb(" + (colour & 255) + "," + ((colour >>> 8) & 255) + "," + ((colour >>> 16) & 255) + ")"; },
   reach(text, pixels) {
     const ctx = this.scratch(1, 1);
     ctx.font = this.font(pixels);
@@ -48,12 +48,10 @@ var SkalorCanvas = {
     const key = w + "x" + h;
     let image = this.blocks.get(key);
     if (!image) this.blocks.set(key, (image = ctx.createImageData(w, h)));
-    const d = image.data, heap = HEAPU8;
+    const d = image.data;
     for (let y = 0; y < h; ++y) {
-      let o = bits + ((y0 + y) * stride + x0) * 4, i = y * w * 4;
-      for (let x = 0; x < w; ++x, o += 4, i += 4) {
-        d[i] = heap[o + 2]; d[i + 1] = heap[o + 1]; d[i + 2] = heap[o]; d[i + 3] = 255;
-      }
+      const o = bits + ((y0 + y) * stride + x0) * 4;
+      d.set(HEAPU8.subarray(o, o + w * 4), y * w * 4);
     }
     ctx.putImageData(image, 0, 0);
     ctx.save();
@@ -61,13 +59,10 @@ var SkalorCanvas = {
     ctx.scale(scale, scale);
     draw(ctx);
     ctx.restore();
+    // Drawn over opaque pixels, the region stays opaque.
     const back = ctx.getImageData(0, 0, w, h).data;
-    for (let y = 0; y < h; ++y) {
-      let o = bits + ((y0 + y) * stride + x0) * 4, i = y * w * 4;
-      for (let x = 0; x < w; ++x, o += 4, i += 4) {
-        heap[o] = back[i + 2]; heap[o + 1] = back[i + 1]; heap[o + 2] = back[i]; heap[o + 3] = 255;
-      }
-    }
+    for (let y = 0; y < h; ++y)
+      HEAPU8.set(back.subarray(y * w * 4, (y + 1) * w * 4), bits + ((y0 + y) * stride + x0) * 4);
   },
   // One line under the other, a cell apart, from the rectangle's top, clipped to it.
   drawLines(surface, rect, lines, colour, pixels, ascent, cell, centre) {

@@ -1,6 +1,7 @@
 // The page's image set: the tar of the generator's files that the page unpacks and hands over.
 #include <cstdlib>
 #include <cstring>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ struct ArchivedImage {
     int scale;
 };
 
-std::vector<unsigned char> g_archive;
+std::list<std::vector<unsigned char>> g_archives;  // a list: the images point into them
 std::vector<ArchivedImage> g_images;
 
 // "<id>.bmp" is the image at scale 1, "<id>@<k>.rle" the one at scale k.
@@ -28,7 +29,7 @@ bool ParseName(const std::string& name, int& id, int& scale) {
     if (*end != '@') return false;
     const char* k = end + 1;
     scale = int(std::strtol(k, &end, 10));
-    return end != k && std::strcmp(end, ".rle") == 0 && scale >= 2 && scale <= kMaxImageScale;
+    return end != k && std::strcmp(end, ".rle") == 0 && scale >= 2 && scale <= kMaxPageScale;
 }
 
 const EmbeddedImage* Find(int id, int scale) {
@@ -39,13 +40,16 @@ const EmbeddedImage* Find(int id, int scale) {
 
 }  // namespace
 
-bool SetImageArchive(const unsigned char* data, std::size_t size) {
+bool AddImageArchive(const unsigned char* data, std::size_t size) {
     constexpr std::size_t kBlock = 512;  // a tar's headers and its files' padding
-    g_archive.assign(data, data + size);
-    g_images.clear();
+    std::vector<unsigned char>& archive = g_archives.emplace_back(data, data + size);
+    std::vector<ArchivedImage> found;
     for (std::size_t at = 0; at + kBlock <= size;) {
-        const char* header = reinterpret_cast<const char*>(g_archive.data() + at);
-        if (header[0] == '\0') return true;  // the end blocks
+        const char* header = reinterpret_cast<const char*>(archive.data() + at);
+        if (header[0] == '\0') {  // the end blocks
+            g_images.insert(g_images.end(), found.begin(), found.end());
+            return true;
+        }
         const std::string name(header, strnlen(header, 100));
         const std::string octal(header + 124, strnlen(header + 124, 12));
         char* end = nullptr;
@@ -54,11 +58,17 @@ bool SetImageArchive(const unsigned char* data, std::size_t size) {
         int id = 0, scale = 0;
         const char type = header[156];
         if ((type == '0' || type == '\0') && ParseName(name, id, scale))
-            g_images.push_back({{id, g_archive.data() + at + kBlock, length}, scale});
+            found.push_back({{id, archive.data() + at + kBlock, length}, scale});
         at += kBlock + (length + kBlock - 1) / kBlock * kBlock;
     }
-    g_images.clear();
+    g_archives.pop_back();
     return false;
+}
+
+bool SetImageArchive(const unsigned char* data, std::size_t size) {
+    g_images.clear();
+    g_archives.clear();
+    return AddImageArchive(data, size);
 }
 
 const EmbeddedImage* FindEmbeddedImage(int id) { return Find(id, 1); }

@@ -39,7 +39,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # font measures; emscripten compiles the logic around them into build/web/skalor.html.
 build_page() {
     cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1" -j "$jobs" --target skalor_resources skalor_text_metrics_table
+    cmake --build --preset "$1" -j "$jobs" --target skalor_resources skalor_text_metrics_table skalor_page_images
     # Debian's emscripten finds its JavaScript modules only in Debian's node path.
     export NODE_PATH=/usr/share/nodejs
     emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release \

@@ -93,6 +93,11 @@ void FillTaskList(IListBox& list) {
     list.SetCurSel(0);
 }
 
+CRect ChooserButtonRect(int button) {
+    const int left = button == 0 ? kCancelX : kStartX;
+    return {left, kButtonsY, left + kButtonWidth, kButtonsY + kButtonHeight};
+}
+
 int32_t HitTestChooser(const IListBox* list, int x, int y) {
     if (OnButton(kCancelX, kButtonsY, x, y)) return 0;
     if (OnButton(kStartX, kButtonsY, x, y)) return SelectedLessonKey(list);

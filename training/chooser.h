@@ -38,6 +38,9 @@ void FillLessonList(IListBox& list);
 // The same for the lessons that have a task kind, titled as the lessons are.
 void FillTaskList(IListBox& list);
 
+// The chooser's buttons, their outlines included: "Отменить" (0) and the start button (1).
+CRect ChooserButtonRect(int button);
+
 // 0 for "Отменить", the selected lesson's key for "Выполнить", -1 elsewhere or when the list
 // has no selection (or does not exist yet). Bounds are strict on all four sides.
 int32_t HitTestChooser(const IListBox* list, int x, int y);

@@ -73,6 +73,11 @@ int32_t HitTestStepButton(int x, int y, int32_t step) {
     return HitTestBoxButton(x, y, kStepTable[step].rcBox);
 }
 
+CRect StepButtonRect(const CRect& box) {
+    const int bx = ButtonLeft(box), by = ButtonTop(box);
+    return {bx, by, bx + kButtonWidth, by + kButtonHeight};
+}
+
 int32_t HitTestBoxButton(int x, int y, const CRect& box) {
     const int bx = ButtonLeft(box), by = ButtonTop(box);
     return bx < x && x < bx + kButtonWidth && by < y && y < by + kButtonHeight ? 1 : -1;

@@ -27,6 +27,10 @@ void DrawStepBoxOf(CSurface& dc, const LessonStep& step, bool last,
 // The lines of a text as a step box of this rectangle breaks them.
 std::vector<std::string_view> BreakStepText(const char* text, const CRect& box);
 
+// The button of a step box with this rectangle, its outline included; a press inside the
+// outline hits it.
+CRect StepButtonRect(const CRect& box);
+
 // 1 when (x, y) is on the button of a step box with this rectangle, -1 otherwise.
 int32_t HitTestBoxButton(int x, int y, const CRect& box);
 

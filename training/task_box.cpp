@@ -27,7 +27,8 @@ bool Inside(const CRect& r, int x, int y) {
     return r.left < x && x < r.right && r.top < y && y < r.bottom;
 }
 
-// The verdict as the box words it; nothing before the first check.
+}  // namespace
+
 std::string VerdictText(const CVerdict& v) {
     switch (v.m_nKind) {
         case tasks::Verdict::Right: return "Верно";
@@ -37,8 +38,6 @@ std::string VerdictText(const CVerdict& v) {
     }
     return "";
 }
-
-}  // namespace
 
 std::vector<std::string_view> BreakTaskText(const std::string& problem) {
     const int width = kClientWidth - 2 * kMargin - 2 * kPadding - kFlipSize - 2;
@@ -124,4 +123,8 @@ TaskBoxPart HitTestTaskBox(const CTaskBoxLayout& l, int x, int y) {
         if (Inside(l.buttons[i], x, y)) return TaskBoxPart(i);
     if (Inside(l.flip, x, y)) return kTaskFlip;
     return kTaskNowhere;
+}
+
+std::string SolvedCount(int solved, int set) {
+    return "Решено " + std::to_string(solved) + " из " + std::to_string(set);
 }

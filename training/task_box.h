@@ -31,6 +31,12 @@ struct CTaskBoxLayout {
 // The box for a problem of textLines lines, against the top of the client area or its bottom.
 CTaskBoxLayout LayoutTaskBox(int textLines, bool atBottom);
 
+// The verdict as the box words it; nothing before the first check.
+std::string VerdictText(const CVerdict& v);
+
+// The session's count as the box shows it: "Решено 2 из 3".
+std::string SolvedCount(int solved, int set);
+
 // The problem text broken into the box's lines.
 std::vector<std::string_view> BreakTaskText(const std::string& problem);
 

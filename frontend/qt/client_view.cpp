@@ -33,6 +33,7 @@ const QColor kMarginColour(128, 128, 128);
 CClientView::CClientView(CQtMainWindow& window, int startFactor)
     : m_window(window), m_nStartFactor(startFactor), m_nFactor(startFactor) {
     setObjectName(QStringLiteral("ClientView"));
+    setAccessibleName(QStringLiteral("Линейка"));  // until a chooser, lesson or task says more
     // The frame covers the whole area and the margins are painted too: nothing to erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

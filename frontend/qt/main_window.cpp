@@ -411,7 +411,28 @@ void CQtMainWindow::ShowScaleHelp() {
 
 QLineEdit* CQtMainWindow::AnswerWidget() const { return m_editBox ? m_editBox->Widget() : nullptr; }
 
-void CQtMainWindow::PaintClient(CSurface& surface) { m_frame->OnPaint(surface); }
+void CQtMainWindow::PaintClient(CSurface& surface) {
+    m_frame->OnPaint(surface);
+    Narrate();
+}
+
+void CQtMainWindow::Narrate() {
+    CNarration now = m_frame->Narration();
+    if (now == m_narration) return;
+    m_narration = std::move(now);
+    // Qt tells a screen reader of each change.
+    m_view->setAccessibleName(m_narration.heading.empty()
+                                  ? QStringLiteral("Линейка")
+                                  : QString::fromStdString(m_narration.heading));
+    QString text = QString::fromStdString(m_narration.text);
+    if (!m_narration.buttons.empty()) {
+        QStringList captions;
+        for (const CNarration::Button& b : m_narration.buttons)
+            captions << QString::fromStdString(b.caption);
+        text += (text.isEmpty() ? "" : "\n") + QStringLiteral("Кнопки: ") + captions.join(", ");
+    }
+    m_view->setAccessibleDescription(text);
+}
 
 void CQtMainWindow::StylusDown(unsigned flags, CPoint point) {
     m_frame->OnLButtonDown(flags, point);

@@ -67,7 +67,8 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void ShowScaleHelp() override;
     CHelpWindow* HelpWindow() const { return m_help; }
 
-    // From the client view.
+    // From the client view. A paint also gives the view the accessible name and description
+    // of what it shows: the rule, or the chooser, lesson step or task over it.
     void PaintClient(CSurface& surface);
     void StylusDown(unsigned flags, CPoint point);
     void StylusMove(unsigned flags, CPoint point);
@@ -96,6 +97,7 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     // The chooser's list has the keys while it is open; those the chooser answers go to the
     // logic after the list's own event, since closing the chooser deletes the list.
     void WatchListKeys(QListWidget* list);
+    void Narrate();
 
     CClientView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
@@ -109,5 +111,6 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     std::unique_ptr<CQtEditBox> m_editBox;
     CRect m_rcList;
     QPointer<CHelpWindow> m_help;
+    CNarration m_narration;  // as the view's accessible name and description last gave it
     std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above
 };

@@ -71,9 +71,9 @@ std::string ShortcutOf(int id) {
 
 extern "C" {
 
-// The image set, unpacked by the page; 1 when it was taken.
+// One scale's part of the image set, unpacked by the page; 1 when it was taken.
 EMSCRIPTEN_KEEPALIVE int skalor_image_archive(const unsigned char* data, int size) {
-    return SetImageArchive(data, std::size_t(size)) ? 1 : 0;
+    return AddImageArchive(data, std::size_t(size)) ? 1 : 0;
 }
 
 // seed: where the tasks of this run start; each run sets other tasks.
@@ -84,21 +84,16 @@ EMSCRIPTEN_KEEPALIVE void skalor_start(uint32_t seed) {
     g_host.Invalidate();  // the first paint, as showing the window asks for it
 }
 
-// The largest scale the page has its images for: it embeds them for 1 and from 2 up.
-EMSCRIPTEN_KEEPALIVE int skalor_max_scale() {
-    int scale = 1;
-    while (scale < kMaxImageScale && FindScaledImage(IDB_TOP1, scale + 1)) ++scale;
-    return scale;
-}
-
-// Later frames are composed at this many device pixels a client pixel.
+// Later frames are composed at this many device pixels a client pixel, once the page has
+// added that scale's images.
 EMSCRIPTEN_KEEPALIVE void skalor_set_scale(int scale) {
-    if (scale < 1 || scale > skalor_max_scale() || scale == g_window->Scale()) return;
+    if (scale < 1 || scale > kMaxPageScale || scale == g_window->Scale()) return;
+    if (scale > 1 && !FindScaledImage(IDB_TOP1, scale)) return;
     g_window = std::make_unique<CSurface>(kClientWidth, kClientHeight, scale);
     g_host.Invalidate();
 }
 
-// Composes the frame and returns its pixels (0xAARRGGBB, skalor_frame_width() a row).
+// Composes the frame and returns its pixels (bytes R, G, B, A; skalor_frame_width() a row).
 EMSCRIPTEN_KEEPALIVE const Colour* skalor_paint() {
     g_host.Painted();
     g_frame->OnPaint(*g_window);
@@ -250,6 +245,22 @@ EMSCRIPTEN_KEEPALIVE const Colour* skalor_toolbar_pixels() {
 }
 EMSCRIPTEN_KEEPALIVE int skalor_toolbar_width() { return g_toolbar.Width(); }
 EMSCRIPTEN_KEEPALIVE int skalor_toolbar_height() { return g_toolbar.Height(); }
+
+// The window in words, as JSON: {"heading", "text", "buttons": [{"caption", "rect"}]}.
+EMSCRIPTEN_KEEPALIVE const char* skalor_narration() {
+    const CNarration n = g_frame->Narration();
+    std::ostringstream s;
+    s << "{\"heading\":" << Quoted(n.heading.c_str()) << ",\"text\":" << Quoted(n.text.c_str())
+      << ",\"buttons\":[";
+    for (std::size_t i = 0; i < n.buttons.size(); ++i) {
+        const CRect& r = n.buttons[i].rect;
+        s << (i ? "," : "") << "{\"caption\":" << Quoted(n.buttons[i].caption.c_str())
+          << ",\"rect\":[" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "]}";
+    }
+    s << "]}";
+    g_text = s.str();
+    return g_text.c_str();
+}
 
 // The live window's state, as JSON, for the page's own tests.
 EMSCRIPTEN_KEEPALIVE const char* skalor_state() {

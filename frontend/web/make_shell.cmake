@@ -1,8 +1,15 @@
 # Writes the page's shell (OUT) from shell.html.in: the page's script, the font and the image
-# archive as base64, the font's licence as HTML text.
+# archives as base64, the font's licence as HTML text.
 # Run as: cmake -DIN=... -DOUT=... -DPAGE_JS=... -DFONT=... -DLICENCE=... -DIMAGES=... -P make_shell.cmake
 execute_process(COMMAND base64 -w0 ${FONT} OUTPUT_VARIABLE SKALOR_FONT_BASE64 COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND base64 -w0 ${IMAGES} OUTPUT_VARIABLE SKALOR_IMAGES_BASE64 COMMAND_ERROR_IS_FATAL ANY)
+# IMAGES: the image archives, images-K.tar.gz, one a scale; each becomes a block of the page
+# that names its scale.
+set(SKALOR_IMAGES "")
+foreach(archive IN LISTS IMAGES)
+  string(REGEX REPLACE ".*images-([0-9]+)\\.tar\\.gz$" "\\1" scale "${archive}")
+  execute_process(COMMAND base64 -w0 ${archive} OUTPUT_VARIABLE data COMMAND_ERROR_IS_FATAL ANY)
+  string(APPEND SKALOR_IMAGES "<script type=\"application/octet-stream\" class=\"skalor-images\" data-scale=\"${scale}\">${data}</script>\n")
+endforeach()
 file(READ ${LICENCE} SKALOR_FONT_LICENCE)
 string(REPLACE "&" "&amp;" SKALOR_FONT_LICENCE "${SKALOR_FONT_LICENCE}")
 string(REPLACE "<" "&lt;" SKALOR_FONT_LICENCE "${SKALOR_FONT_LICENCE}")

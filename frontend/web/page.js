@@ -1,7 +1,9 @@
 // The page around the main window's logic: it lays the client area out at a whole factor of
 // device pixels, turns pointer events into stylus events, runs the timers on the browser's
 // clock, repaints at the next animation frame, and builds the menu bar, toolbar, lesson list
-// and message box as HTML, and hands the keys and the wheel to the logic.
+// and message box as HTML, and hands the keys and the wheel to the logic. What the frame shows
+// in words is in the page too: a live region with the step's or the task's text, and real
+// buttons over the drawn ones.
 "use strict";
 const kClientWidth = 240, kClientHeight = 268;
 const MK_LBUTTON = 0x1, MK_SHIFT = 0x4, MK_CONTROL = 0x8;
@@ -27,13 +29,13 @@ function keyName(event) {
 
 const SkalorPage = {
   started: false,
-  canvas: null, context: null, image: null,
+  canvas: null, context: null,
   factor: 1,        // device pixels per client pixel on the screen
   fit: 1,           // the largest factor that fits the page
   zoom: null,       // the factor the user chose with the window-size commands; null: fit
   zoomIds: [],      // larger, smaller, normal
   wheelPixels: 0,   // wheel travel not yet a whole notch
-  maxScale: 1,      // the largest scale the page has images for
+  maxScale: 1,      // the largest scale the page carries images for
   framePending: false,
   pointerId: null,  // the pointer that is down on the client area
   lastTap: null,    // time and place of the last press, for the double tap
@@ -43,53 +45,63 @@ const SkalorPage = {
   help: null,       // the help's pages, once it was opened
   edit: null,       // the answer field: { element, rect }
   firstFrameMs: null,
+  narration: "",    // the window in words, as last shown (JSON)
 
   start() {
     this.canvas = document.getElementById("client");
     this.context = this.canvas.getContext("2d");
     const tables = JSON.parse(UTF8ToString(Module._skalor_ui_tables()));
-    document.title = tables.title;
     this.zoomIds = tables.zoom;
     this.buildBar(tables);
     // Each run sets other tasks.
     Module._skalor_start(crypto.getRandomValues(new Uint32Array(1))[0]);
-    this.maxScale = Module._skalor_max_scale();
+    this.maxScale = SkalorImages.largest();
     this.started = true;
     this.layout();
     this.listen();
     this.refresh();
   },
 
-  // The frame at the largest whole factor of device pixels that fits the stage; in a portrait
-  // viewport, where the frame at that factor leaves a margin at the sides, it fills the width
-  // when its height still fits.
+  // The largest whole factor of device pixels that fits the stage, as far as the page has
+  // the images for it.
+  fitFactor() {
+    const stage = document.getElementById("stage"), dpr = window.devicePixelRatio || 1;
+    const w = stage.clientWidth * dpr, h = stage.clientHeight * dpr;
+    return Math.max(1, Math.min(this.maxScale, Math.floor(Math.min(w / kClientWidth, h / kClientHeight))));
+  },
+
+  // The frame at the largest whole factor of device pixels that fits the stage, or the one
+  // the user chose, shown 1:1 in device pixels (at any ratio and browser zoom); a factor
+  // whose images are still packed is shown enlarged until they are unpacked.
   layout() {
     const stage = document.getElementById("stage");
     const dpr = window.devicePixelRatio || 1;
-    const w = stage.clientWidth * dpr, h = stage.clientHeight * dpr;
-    this.fit = Math.max(1, Math.floor(Math.min(w / kClientWidth, h / kClientHeight)));
+    this.fit = this.fitFactor();
     const factor = this.zoom === null ? this.fit : Math.min(this.zoom, this.fit);
     this.factor = factor;
-    let cssWidth = kClientWidth * factor / dpr, cssHeight = kClientHeight * factor / dpr;
-    const portrait = stage.clientWidth < stage.clientHeight;
-    const filledHeight = stage.clientWidth * kClientHeight / kClientWidth;
-    if (this.zoom === null && portrait && cssWidth < stage.clientWidth && filledHeight <= stage.clientHeight) {
-      cssWidth = stage.clientWidth;
-      cssHeight = filledHeight;
-    }
-    // Composed at the screen's factor where the page has the images for it, else at the
-    // largest it has and enlarged.
-    const scale = Math.min(factor, this.maxScale);
-    Module._skalor_set_scale(scale);
-    const whole = Math.abs(cssWidth * dpr - kClientWidth * factor) < 0.5 && factor % scale === 0;
-    this.canvas.classList.toggle("smooth", !whole);
+    if (SkalorImages.ready(factor)) Module._skalor_set_scale(factor);
+    else SkalorImages.load(factor).then(() => this.layout());
+    const scale = Module._skalor_frame_width() / kClientWidth;
+    this.canvas.classList.toggle("smooth", scale !== factor);
+    const cssWidth = kClientWidth * factor / dpr, cssHeight = kClientHeight * factor / dpr;
     this.canvas.style.width = cssWidth + "px";
     this.canvas.style.height = cssHeight + "px";
-    this.canvas.style.left = Math.max(0, (stage.clientWidth - cssWidth) / 2) + "px";
-    this.canvas.style.top = Math.max(0, (stage.clientHeight - cssHeight) / 2) + "px";
+    // On whole device pixels, so that each pixel of the frame is one of the screen.
+    const whole = (css) => Math.max(0, Math.round(css * dpr) / dpr);
+    this.canvas.style.left = whole((stage.clientWidth - cssWidth) / 2) + "px";
+    this.canvas.style.top = whole((stage.clientHeight - cssHeight) / 2) + "px";
     this.placeList();
     this.placeEdit();
+    this.placeControls();
     this.requestFrame();
+  },
+
+  // A new device pixel ratio (browser zoom, another screen) lays the page out again.
+  watchRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener("change", () => {
+      this.layout();
+      this.watchRatio();
+    }, { once: true });
   },
 
   requestFrame() {
@@ -99,19 +111,18 @@ const SkalorPage = {
   },
 
   paint() {
+    if (!SkalorFont.ready && this.heading()) {
+      SkalorFont.loaded.then(() => this.requestFrame());
+      return;
+    }
     const bits = Module._skalor_paint();
     const width = Module._skalor_frame_width(), height = Module._skalor_frame_height();
     if (this.canvas.width !== width || this.canvas.height !== height) {
       this.canvas.width = width;
       this.canvas.height = height;
     }
-    if (!this.image || this.image.width !== width || this.image.height !== height)
-      this.image = this.context.createImageData(width, height);
-    const d = this.image.data, heap = HEAPU8;
-    for (let i = 0, o = bits, n = width * height * 4; i < n; i += 4, o += 4) {
-      d[i] = heap[o + 2]; d[i + 1] = heap[o + 1]; d[i + 2] = heap[o]; d[i + 3] = 255;
-    }
-    this.context.putImageData(this.image, 0, 0);
+    // The frame is composed in the canvas's byte order: shown straight from the module's memory.
+    this.context.putImageData(new ImageData(new Uint8ClampedArray(HEAPU8.buffer, bits, width * height * 4), width, height), 0, 0);
     if (this.firstFrameMs === null) this.firstFrameMs = performance.now();
     this.refresh();
   },
@@ -171,12 +182,13 @@ const SkalorPage = {
     document.addEventListener("keyup", (e) => this.keyUp(e));
     window.addEventListener("blur", () => { this.loseCapture(); Module._skalor_kill_focus(); });
     window.addEventListener("resize", () => this.layout());
+    this.watchRatio();
   },
 
   // The keys go to the logic, but those of the menus and the message box; a key the logic
   // does not use keeps its browser meaning (a title typed in the lesson list, say).
   keyDown(e) {
-    if (!this.started || this.modal()) return;
+    if (!this.started || this.modal() || this.ownKey(e)) return;
     // The answer field keeps its keys but Return, Enter and Escape (check, close).
     if (this.edit && e.target === this.edit.element && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
     const name = keyName(e);
@@ -188,12 +200,19 @@ const SkalorPage = {
     this.refresh();
   },
   keyUp(e) {
-    if (!this.started) return;
+    if (!this.started || this.ownKey(e)) return;
     if (this.edit && e.target === this.edit.element && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
     const name = keyName(e);
     if (!name) return;
     Module.ccall("skalor_key", "number", ["string", "number", "number"], [name, 0, 0]);
     this.refresh();
+  },
+
+  // Return and Space on a button over the frame press that button, as a tap would, and
+  // nothing else.
+  ownKey(e) {
+    return e.target instanceof HTMLElement && e.target.classList.contains("drawn") &&
+           ["Enter", "NumpadEnter", "Space"].includes(e.code);
   },
 
   // The menus by the keyboard: F10 or Alt and a menu's letter opens it; in an open menu an
@@ -365,8 +384,9 @@ const SkalorPage = {
     list.addEventListener("change", () => { Module._skalor_list_changed(list.selectedIndex); this.refresh(); });
     list.addEventListener("dblclick", () => { Module._skalor_list_double_click(); this.refresh(); });
     list.addEventListener("pointerdown", () => this.closeMenus());
+    list.setAttribute("aria-label", this.heading());
     this.list = { element: list, rect };
-    document.getElementById("stage").appendChild(list);
+    document.getElementById("stage").insertBefore(list, document.getElementById("controls"));
     this.placeList();
   },
   listInsert(position, text) {
@@ -416,7 +436,7 @@ const SkalorPage = {
       this.refresh();
     });
     this.edit = { element: field, rect: [0, 0, 0, 0] };
-    document.getElementById("stage").appendChild(field);
+    document.getElementById("stage").insertBefore(field, document.getElementById("controls"));
   },
   editText(text) { if (this.edit) this.edit.element.value = text; },
   editMove(rect) { if (this.edit) { this.edit.rect = rect; this.placeEdit(); } },
@@ -490,7 +510,7 @@ const SkalorPage = {
         for (let y = 0; y < icon.height && y < sh; ++y)
           for (let x = 0; x < icon.width; ++x) {
             const o = strip + (y * sw + tool.image * tables.buttonWidth + x) * 4, i = (y * icon.width + x) * 4;
-            const r = HEAPU8[o + 2], g = HEAPU8[o + 1], bl = HEAPU8[o];
+            const r = HEAPU8[o], g = HEAPU8[o + 1], bl = HEAPU8[o + 2];  // the page's byte order
             // The strip's button face shows as the bar's own.
             const face = r === 192 && g === 192 && bl === 192;
             img.data[i] = r; img.data[i + 1] = g; img.data[i + 2] = bl; img.data[i + 3] = face ? 0 : 255;
@@ -536,9 +556,53 @@ const SkalorPage = {
     return ran;
   },
 
+  // The window in words: the heading and text in the live region, which a screen reader
+  // reads as they change, and a real button over each drawn one, in the logic's order.
+  speak() {
+    const json = UTF8ToString(Module._skalor_narration());
+    if (json === this.narration) return;
+    this.narration = json;
+    const n = JSON.parse(json);
+    document.getElementById("speech").textContent = n.heading ? n.heading + ".\n" + n.text : "";
+    const holder = document.getElementById("controls"), old = [...holder.children];
+    n.buttons.forEach((b, i) => {
+      let button = old[i];
+      if (!button) {
+        button = document.createElement("button");
+        button.type = "button";
+        button.className = "drawn";
+        button.addEventListener("click", () => this.pressDrawn(button.rect));
+        holder.appendChild(button);
+      }
+      button.textContent = b.caption;
+      button.rect = b.rect;
+    });
+    for (const gone of old.slice(n.buttons.length)) gone.remove();
+    if (this.list) this.list.element.setAttribute("aria-label", this.heading());
+    this.placeControls();
+  },
+  // What is open, as the narration heads it: the chooser that has the list.
+  heading() { return this.narration ? JSON.parse(this.narration).heading : ""; },
+  // A tap at the centre of a drawn button.
+  pressDrawn(rect) {
+    if (this.modal()) return;
+    const x = Math.floor((rect[0] + rect[2]) / 2), y = Math.floor((rect[1] + rect[3]) / 2);
+    Module._skalor_stylus(0, MK_LBUTTON, x, y);
+    Module._skalor_stylus(2, 0, x, y);
+    this.refresh();
+  },
+  placeControls() {
+    for (const button of document.getElementById("controls").children) {
+      const s = this.placeChild({ element: button, rect: button.rect });
+      button.style.fontSize = 13 * s + "px";
+      button.style.borderRadius = 10 * s + "px";
+    }
+  },
+
   // Enable and check states, as the update rules give them now.
   refresh() {
     if (!this.started) return;
+    this.speak();
     const [larger, smaller] = this.zoomIds;
     for (const [element, id] of this.commands) {
       if (id === larger || id === smaller) {
@@ -554,49 +618,136 @@ const SkalorPage = {
   },
 };
 
-// The image set travels as a gzip'd tar in base64; the browser unpacks it.
-async function unpackImages() {
-  const text = document.getElementById("skalor-images").textContent;
-  const packed = new Uint8Array(text.length * 3 / 4 + 3);
-  const binary = atob(text);
-  for (let i = 0; i < binary.length; ++i) packed[i] = binary.charCodeAt(i);
-  const stream = new Blob([packed.subarray(0, binary.length)]).stream().pipeThrough(new DecompressionStream("gzip"));
-  const data = new Uint8Array(await new Response(stream).arrayBuffer());
-  const at = Module._malloc(data.length);
-  HEAPU8.set(data, at);
-  const taken = Module._skalor_image_archive(at, data.length);
-  Module._free(at);
-  if (!taken) throw new Error("the page's image set cannot be read");
-}
+// The image set travels as one gzip'd tar a scale, in base64 in the page; the browser unpacks
+// a scale when the page first shows it, and the others once the first frame is up.
+const SkalorImages = {
+  unpacked: new Map(),  // scale: a promise of its images added
+  done: new Set(),
+  blocks() { return [...document.querySelectorAll("script.skalor-images")]; },
+  largest() { return Math.max(...this.blocks().map((b) => Number(b.dataset.scale))); },
+  ready(scale) { return this.done.has(scale); },
+  load(scale) {
+    if (!this.unpacked.has(scale)) this.unpacked.set(scale, this.unpack(scale));
+    return this.unpacked.get(scale);
+  },
+  all() { return Promise.all(this.blocks().map((b) => this.load(Number(b.dataset.scale)))); },
+  async unpack(scale) {
+    const block = this.blocks().find((b) => Number(b.dataset.scale) === scale);
+    if (!block) throw new Error("the page has no images at scale " + scale);
+    const packed = await fetch("data:application/gzip;base64," + block.textContent);
+    const stream = packed.body.pipeThrough(new DecompressionStream("gzip"));
+    const data = new Uint8Array(await new Response(stream).arrayBuffer());
+    const at = Module._malloc(data.length);
+    HEAPU8.set(data, at);
+    const taken = Module._skalor_image_archive(at, data.length);
+    Module._free(at);
+    if (!taken) throw new Error("the page's images at scale " + scale + " cannot be read");
+    this.done.add(scale);
+  },
+};
+
+// The embedded font (one face for every size), which the lesson texts are drawn in: a frame
+// with text waits for it, the rule alone does not.
+const SkalorFont = {
+  ready: false,
+  loaded: null,
+  load() {
+    this.loaded = document.fonts.load("12px \"Skalor Sans\"").catch(() => null).then(() => { this.ready = true; });
+    return this.loaded;
+  },
+};
 
 var Module = {
   onRuntimeInitialized() {
-    // The first frame waits for the images and the embedded font (one face for every size),
-    // which the lesson texts are drawn in.
-    const font = document.fonts.load("12px \"Skalor Sans\"").catch(() => null);
-    Promise.all([unpackImages(), font]).then(() => {
+    // The first frame waits for the images it shows, which follow the code in the page.
+    const parsed = document.readyState !== "loading" ? Promise.resolve()
+                   : new Promise((r) => document.addEventListener("DOMContentLoaded", r, { once: true }));
+    SkalorFont.load();
+    parsed.then(() => {
+      SkalorPage.maxScale = SkalorImages.largest();
+      return Promise.all([SkalorImages.load(1), SkalorImages.load(SkalorPage.fitFactor())]);
+    }).then(() => {
       SkalorPage.start();
-      window.skalor._ready();
+      // The other scales, for the window-size commands and the replay's zoom, after the
+      // first frame; the replay draws text too.
+      requestAnimationFrame(() => setTimeout(() => Promise.all([SkalorImages.all(), SkalorFont.loaded])
+        .then(() => window.skalor._ready()), 0));
+      registerServiceWorker();
     });
   },
 };
+
+// Served with its manifest (build/web/site/), the page keeps itself for use offline.
+function registerServiceWorker() {
+  if (!/^https?:$/.test(location.protocol) || !("serviceWorker" in navigator)) return;
+  if (!document.querySelector('link[rel="manifest"]')) return;
+  navigator.serviceWorker.register("sw.js").catch(() => null);
+}
+
+// Text as UTF-8 in the module's memory, with its length: a NUL stays in it, and a lone
+// surrogate becomes U+FFFD as anywhere text is encoded, taking no character after it.
+function withBytes(text, use) {
+  const bytes = new TextEncoder().encode(text);
+  const at = Module._malloc(bytes.length + 1);
+  HEAPU8.set(bytes, at);
+  HEAPU8[at + bytes.length] = 0;
+  try { return use(at, bytes.length); } finally { Module._free(at); }
+}
+
+// A script through the replay session, in slices of about kReplaySliceMs, so that the page
+// answers while it runs; one script at a time.
+const kReplaySliceMs = 20;
+let replayBudget = 256;  // events a slice, grown or shrunk to take about kReplaySliceMs
+function replayScript(text, name) {
+  return new Promise((resolve) => {
+    // What the script printed, decoded a megabyte at a time between the page's other work.
+    const printed = async (which) => {
+      const at = Module._skalor_replay_output(which), size = Module._skalor_replay_output_size(which);
+      const decoder = new TextDecoder();
+      let out = "";
+      for (let from = 0; from < size; from += 1 << 20) {
+        const to = Math.min(size, from + (1 << 20));
+        out += decoder.decode(HEAPU8.subarray(at + from, at + to), { stream: to < size });
+        if (to < size) await new Promise((r) => setTimeout(r, 0));
+      }
+      return out;
+    };
+    const finish = async (status) => {
+      Module._skalor_replay_finish();
+      resolve({ status, out: await printed(0), err: await printed(1) });
+    };
+    const loaded = withBytes(text, (at, length) => withBytes(name || "-", (n) => Module._skalor_replay_load(at, length, n)));
+    if (!loaded) { finish(2); return; }
+    const slice = () => {
+      const start = performance.now();
+      const status = Module._skalor_replay_resume(replayBudget);
+      const took = performance.now() - start;
+      if (took < kReplaySliceMs / 2) replayBudget = Math.min(replayBudget * 2, 1 << 20);
+      else if (took > kReplaySliceMs) replayBudget = Math.max(1, replayBudget >> 1);
+      if (status < 0) setTimeout(slice, 0);
+      else finish(status);
+    };
+    slice();
+  });
+}
 
 // For tests and for whoever wants to drive the page from the console.
 window.skalor = (() => {
   let resolve;
   const ready = new Promise((r) => { resolve = r; });
+  let queue = ready;
   const run = (text, name) => {
-    const raw = UTF8ToString(Module.ccall("skalor_replay", "number", ["string", "string"], [text, name || "-"]));
-    const newline = raw.indexOf("\n"), split = raw.indexOf("\x1e");
-    return { status: Number(raw.slice(0, newline)), out: raw.slice(newline + 1, split), err: raw.slice(split + 1) };
+    const result = queue.then(() => replayScript(text, name));
+    queue = result.catch(() => null);
+    return result;
   };
   return {
     _ready: resolve,
     ready,
     // What skalor-replay prints on its standard output for this script.
-    replay: (text, name) => ready.then(() => run(text, name).out),
+    replay: (text, name) => run(text, name).then((r) => r.out),
     // The same with the exit status and the errors.
-    replayFull: (text, name) => ready.then(() => run(text, name)),
+    replayFull: (text, name) => run(text, name),
     state: () => JSON.parse(UTF8ToString(Module._skalor_state())),
     firstFrameMs: () => SkalorPage.firstFrameMs,
     command: (id) => SkalorPage.command(id),

@@ -1,5 +1,6 @@
 // Training through the real window: the chooser's list widget, starting lesson 2 from it and
 // stepping through to the end with the step box's button.
+#include <QAccessible>
 #include <QBackingStore>
 #include <QListWidget>
 
@@ -107,6 +108,39 @@ TEST_F(Training, LessonTwoFromTheChooserToItsEnd) {
     EXPECT_EQ(Frame().State().m_undo.m_nUndoCount, 1);
     EXPECT_TRUE(FindCommand(*window, ID_UNDO)->isEnabled());
     EXPECT_TRUE(FindCommand(*window, ID_SIDE2)->isEnabled());
+}
+
+// A screen reader reads the client area by its accessible name and description, which follow
+// the chooser, each step of a lesson, and the rule freed again.
+TEST_F(Training, TheViewIsNamedAndDescribedAsTheLessonGoesOn) {
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&View());
+    ASSERT_NE(view, nullptr);
+    const auto said = [&](QAccessible::Text which) {
+        window->UpdateWindow();
+        return view->text(which).toStdString();
+    };
+    EXPECT_EQ(said(QAccessible::Name), "Линейка");
+    QListWidget* list = OpenChooser();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(said(QAccessible::Name), "Выбор урока");
+    EXPECT_EQ(said(QAccessible::Description), "Кнопки: Отменить, Выполнить");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    const std::string title = list->item(1)->text().trimmed().toStdString();
+    Tap(165, 215);  // "Выполнить"; the list goes with the chooser
+    ASSERT_GT(Frame().State().m_steps.m_nLesson, 0);
+    EXPECT_EQ(said(QAccessible::Name), title);
+    int steps = 0;
+    while (Frame().State().m_steps.m_nLesson > 0 && steps++ < 20) {
+        const int32_t step = Frame().State().m_steps.m_nStep;
+        const bool last = FindNextStep(kStepTable[step].key, step) <= 0;
+        EXPECT_EQ(said(QAccessible::Description),
+                  std::string(kStepTable[step].pszText) +
+                      "\nКнопки: " + (last ? "Закончить" : "Далее..."));
+        PressStepButton();
+    }
+    EXPECT_EQ(said(QAccessible::Name), "Линейка");
+    EXPECT_EQ(said(QAccessible::Description), "");
 }
 
 }  // namespace

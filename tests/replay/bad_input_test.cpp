@@ -57,7 +57,16 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         {"a parse error after good lines", "echo before\nsate\n", nullptr, 2, "",
          "SCRIPT:2: unknown command: sate\n"},
         {"a garbled word", "\x01\xff 1\n", nullptr, 2, "",
-         "SCRIPT:1: unknown command: \\x01\\xff\n"},
+         "SCRIPT:1: unknown command: \\x01\\xef\\xbf\\xbd\n"},
+        // Each ill-formed part becomes one U+FFFD, as a browser decodes it; none takes the
+        // line's end with it.
+        {"malformed text", "echo a\xff" "b\xed\xa0\x80" "c\xe2\x82\necho \xf0\x9f\xa6\necho d\xc3\n",
+         nullptr, 0, "a\uFFFDb\uFFFD\uFFFD\uFFFDc\uFFFD\n\uFFFD\nd\uFFFD\n", ""},
+        {"blocks nested past the event limit", "echo a\nrepeat 1000000\nrepeat 1000000\n"
+         "repeat 1000000\nend\nend\nend\necho never\n", nullptr, 2, "a\n",
+         "SCRIPT:5: stopped: the script runs more than 100000 events\n"},
+        {"a key held past the event limit", "key Space 60000\nkey Space 60000\necho never\n",
+         nullptr, 2, "", "SCRIPT:2: stopped: the script runs more than 100000 events\n"},
         {"a line too long", "echo " + std::string(5000, 'x') + "\n", nullptr, 2, "",
          "SCRIPT:1: line longer than 4096 bytes\n"},
         {"an endless line", "", "/dev/zero", 2, "", "/dev/zero:1: line longer than 4096 bytes\n"},
@@ -163,6 +172,30 @@ TEST(ReplayTool, ALongWaitEndsAsItsMillisecondsOneByOne) {
             ASSERT_EQ(ticked.Run("by millisecond", byMillisecond, out, out), 0) << out.str();
             EXPECT_EQ(counted.StateLine(), ticked.StateLine()) << start;
         }
+    }
+}
+
+// What a script prints counts toward the event limit, so that no script fills the memory of
+// whoever reads its output; run in slices it stops at the same place, with the same output.
+TEST(ReplayTool, PrintingIsBoundedAndSlicesChangeNothing) {
+    const std::string script = "repeat 1000000\ntable\nlessons\nstate\nend\n";
+    CReplaySession whole;
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    EXPECT_EQ(whole.Run("s", in, out, err), 2);
+    EXPECT_LE(out.str().size(), std::size_t(kReplayEventLimit) * 128);
+    EXPECT_GE(out.str().size(), std::size_t(kReplayEventLimit) * 100);
+    for (const long budget : {1L, 7L, 1000L}) {
+        CReplaySession sliced;
+        std::istringstream again(script + "");
+        std::ostringstream slicedOut, slicedErr;
+        ASSERT_TRUE(sliced.Load("s", again, slicedErr));
+        int status, slices = 0;
+        while ((status = sliced.Resume(slicedOut, slicedErr, budget)) < 0) ++slices;
+        EXPECT_EQ(status, 2);
+        EXPECT_GE(slices, kReplayEventLimit / (budget + 200)) << budget;  // a table spends ~160
+        EXPECT_EQ(slicedOut.str(), out.str()) << budget;
+        EXPECT_EQ(slicedErr.str(), err.str()) << budget;
     }
 }
 

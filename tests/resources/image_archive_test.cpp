@@ -60,4 +60,22 @@ TEST(ImageArchive, ATarCutShortOrOfOtherEntriesGivesNoImages) {
     EXPECT_EQ(FindEmbeddedImage(133), nullptr);
 }
 
+// The page adds one tar a scale as it needs them: each adds its images to those before, a bad
+// one adds nothing, and a scale is taken up to the page's largest.
+TEST(ImageArchive, ArchivesAddUpAndABadOneTakesNothing) {
+    const auto plain = Tar({{"133.bmp", "one"}});
+    ASSERT_TRUE(SetImageArchive(plain.data(), plain.size()));
+    const auto fine = Tar({{"133@5.rle", "five"}, {"133@8.rle", "eight"}, {"133@9.rle", "nine"}});
+    ASSERT_TRUE(AddImageArchive(fine.data(), fine.size()));
+    auto cut = Tar({{"134.bmp", std::string(600, 'c')}, {"133@6.rle", "six"}});
+    cut.resize(512 + 100);
+    EXPECT_FALSE(AddImageArchive(cut.data(), cut.size()));
+    EXPECT_EQ(Bytes(FindEmbeddedImage(133)), "one");
+    EXPECT_EQ(Bytes(FindScaledImage(133, 5)), "five");
+    EXPECT_EQ(Bytes(FindScaledImage(133, kMaxPageScale)), "eight");
+    EXPECT_EQ(FindScaledImage(133, 9), nullptr);
+    EXPECT_EQ(FindEmbeddedImage(134), nullptr);
+    EXPECT_EQ(FindScaledImage(133, 6), nullptr);
+}
+
 }  // namespace

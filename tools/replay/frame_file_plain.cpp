@@ -43,7 +43,7 @@ bool SaveFramePng(const CPixmap& frame, const std::string& path) {
         raw.push_back(0);
         for (int x = 0; x < frame.Width(); ++x) {
             const Colour c = frame.Pixel(x, y);
-            raw.insert(raw.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
+            raw.insert(raw.end(), {uint8_t(RedOf(c)), uint8_t(GreenOf(c)), uint8_t(BlueOf(c))});
         }
     }
     std::vector<uint8_t> z = {0x78, 0x01};

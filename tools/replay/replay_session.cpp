@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <limits>
 #include <sstream>
 #include <tuple>
 #include <utility>
@@ -289,16 +290,25 @@ struct ReplayVerbs {
         }
     }
     // The press, its auto-repeats and the release, each painted after as the loop would.
-    static void Key(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+    // A long run of repeats goes on in the next slice, from where this one stopped.
+    static bool KeyPresses(CReplaySession& s, const ReplayCommand& c, long until) {
         KeyCode key = KEY_NONE;
         uint32_t mods = MOD_NONE;
         KeyFromName(c.words[0].c_str(), key, mods);
         const long presses = c.words.size() > 1 ? std::atol(c.words[1].c_str()) : 1;
-        for (long i = 0; i < presses && !s.m_host.Closed(); ++i) {
+        long& i = s.m_nPressesDone;
+        for (; i < presses && !s.m_host.Closed(); ++i) {
+            if (s.m_nEvents >= until) return false;
             s.m_frame->OnKeyDown(key, mods, i > 0);
+            ++s.m_nEvents;
             s.PaintIfInvalid();
         }
+        i = 0;
         if (!s.m_host.Closed()) s.m_frame->OnKeyUp(key, mods);
+        return true;
+    }
+    static void Key(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
+        KeyPresses(s, c, std::numeric_limits<long>::max());
     }
     static void Wheel(CReplaySession& s, const ReplayCommand& c, std::ostream&) {
         s.m_frame->OnMouseWheel(std::atol(c.words[0].c_str()),
@@ -418,6 +428,7 @@ struct ReplayVerbs {
         // Compose afresh, so that a frame after a `set` shows the values set; a paint
         // changes no state.
         s.m_frame->OnPaint(s.m_window);
+        s.m_nEvents += 2L * s.m_window.Scale() * s.m_window.Scale();  // the paint and the file
         if (SaveFramePng(s.m_window, c.words[0])) return;
         out << "FAIL " << s.m_name << ':' << s.m_nLine << " frame could not be saved to "
             << c.words[0] << "\n";
@@ -574,6 +585,64 @@ LineRead ReadLine(std::istream& in, std::string& buffer, std::string& line) {
     return LineRead::Line;
 }
 
+// The line with every byte that is not part of well-formed UTF-8 replaced by U+FFFD, one for
+// each maximal ill-formed part, as a browser decodes the same bytes: a script reads the same
+// in the page as here.
+std::string ValidUtf8(const std::string& in) {
+    std::string out;
+    const std::size_t n = in.size();
+    for (std::size_t i = 0; i < n;) {
+        const auto byte = [&](std::size_t at) { return at < n ? (unsigned char)in[at] : 0u; };
+        const unsigned lead = byte(i);
+        std::size_t need = 0;
+        unsigned low = 0x80, high = 0xBF;  // the second byte's range
+        if (lead < 0x80) {
+            out += char(lead);
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) need = 1;
+        if (lead >= 0xE0 && lead <= 0xEF)
+            need = 2, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+        if (lead >= 0xF0 && lead <= 0xF4)
+            need = 3, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+        std::size_t length = 1;
+        while (length <= need) {
+            const unsigned b = byte(i + length);
+            if (length == 1 ? (b < low || b > high) : (b < 0x80 || b > 0xBF)) break;
+            ++length;
+        }
+        if (need > 0 && length == need + 1)
+            out.append(in, i, length);
+        else
+            out += "\xEF\xBF\xBD";
+        i += need > 0 && length == need + 1 ? length : std::max<std::size_t>(1, length);
+    }
+    return out;
+}
+
+// Passes what is printed on and counts its bytes.
+class CountingBuffer : public std::streambuf {
+  public:
+    CountingBuffer(std::streambuf* to, long& count) : m_to(to), m_count(count) {}
+
+  protected:
+    int overflow(int c) override {
+        if (c == traits_type::eof()) return traits_type::not_eof(c);
+        ++m_count;
+        return m_to->sputc(char(c));
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        m_count += long(n);
+        return m_to->sputn(s, n);
+    }
+    int sync() override { return m_to->pubsync(); }
+
+  private:
+    std::streambuf* m_to;
+    long& m_count;
+};
+
 }  // namespace
 
 bool CommandId(const std::string& name, int& id) {
@@ -606,8 +675,12 @@ CReplaySession::CReplaySession()
     m_frame->OnPaint(m_window);
 }
 
+CReplaySession::~CReplaySession() = default;
+
 void CReplaySession::PaintIfInvalid() {
-    if (m_host.TakeInvalid()) m_frame->OnPaint(m_window);
+    if (!m_host.TakeInvalid()) return;
+    m_frame->OnPaint(m_window);
+    m_nEvents += long(m_window.Scale()) * m_window.Scale();
 }
 
 std::string CReplaySession::StateLine() const {
@@ -686,6 +759,8 @@ void CReplaySession::Wait(int64_t ms) {
         const bool alone = m_host.Timers().size() == 1;
         const auto before = alone ? snapshot() : decltype(snapshot()){};
         const int64_t repaints = m_host.RepaintRequests();
+        if (OverLimit()) return;  // the runner reports it
+        ++m_nEvents;
         m_frame->OnTimer(id);
         if (alone && snapshot() == before)
             m_host.RepeatTicks(id, until, m_host.RepaintRequests() - repaints);
@@ -693,17 +768,22 @@ void CReplaySession::Wait(int64_t ms) {
     m_host.SetNow(until);
 }
 
-void CReplaySession::Execute(const ReplayCommand& c, std::ostream& out) {
+bool CReplaySession::Execute(const ReplayCommand& c, std::ostream& out, long until) {
     if (c.verb->role != Role::Event) {
         c.verb->run(*this, c, out);
-        return;
+        return true;
     }
     if (m_host.Closed()) {
         out << "closed\n";
-        return;
+        return true;
     }
-    c.verb->run(*this, c, out);
+    if (c.verb->run == ReplayVerbs::Key) {
+        if (!ReplayVerbs::KeyPresses(*this, c, until)) return false;
+    } else {
+        c.verb->run(*this, c, out);
+    }
     PaintIfInvalid();
+    return true;
 }
 
 bool CReplaySession::RunLine(const std::string& line, std::ostream& out) {
@@ -714,8 +794,7 @@ bool CReplaySession::RunLine(const std::string& line, std::ostream& out) {
     return true;
 }
 
-int CReplaySession::Run(const std::string& name, std::istream& in, std::ostream& out,
-                        std::ostream& err) {
+bool CReplaySession::Load(const std::string& name, std::istream& in, std::ostream& err) {
     std::vector<ReplayCommand> program;
     std::vector<std::size_t> open;  // repeats still waiting for their end
     std::string buffer, line;
@@ -724,14 +803,14 @@ int CReplaySession::Run(const std::string& name, std::istream& in, std::ostream&
         if (read == LineRead::End) break;
         if (read == LineRead::Unreadable) {
             err << name << ": cannot be read\n";
-            return 2;
+            return false;
         }
         if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);  // a BOM
         ReplayCommand c;
         std::string why = "line longer than " + std::to_string(kReplayLineLimit) + " bytes";
-        if (read == LineRead::TooLong || !Parse(line, c, why)) {
+        if (read == LineRead::TooLong || !Parse(ValidUtf8(line), c, why)) {
             err << name << ':' << number << ": " << why << "\n";
-            return 2;
+            return false;
         }
         if (!c.verb) continue;
         c.line = number;
@@ -739,7 +818,7 @@ int CReplaySession::Run(const std::string& name, std::istream& in, std::ostream&
         if (c.verb->role == Role::Close) {
             if (open.empty()) {
                 err << name << ':' << number << ": end without repeat\n";
-                return 2;
+                return false;
             }
             c.partner = open.back();
             program[open.back()].partner = program.size();
@@ -749,28 +828,60 @@ int CReplaySession::Run(const std::string& name, std::istream& in, std::ostream&
     }
     if (!open.empty()) {
         err << name << ':' << program[open.back()].line << ": repeat without end\n";
-        return 2;
+        return false;
     }
-
     m_name = name;
     m_bFailed = false;
-    std::vector<std::pair<std::size_t, long>> loops;  // a running repeat: its index, rounds left
-    for (std::size_t i = 0; i < program.size(); ++i) {
-        const ReplayCommand& c = program[i];
+    m_program = std::move(program);
+    m_nNext = 0;
+    m_loops.clear();
+    m_nPressesDone = 0;
+    m_nEvents = 0;
+    m_nPrinted = 0;
+    return true;
+}
+
+int CReplaySession::Resume(std::ostream& out, std::ostream& err, long budget) {
+    CountingBuffer counted(out.rdbuf(), m_nPrinted);
+    std::ostream printed(&counted);
+    const long start = Spent();
+    const long sliceEnd = budget > kReplayEventLimit ? kReplayEventLimit + 1 : start + budget;
+    while (m_nNext < m_program.size()) {
+        if (Spent() >= sliceEnd) return -1;
+        const ReplayCommand& c = m_program[m_nNext];
+        m_nLine = c.line;
+        ++m_nEvents;
+        bool done = true;
         if (c.verb->role == Role::Open) {
             if (c.numbers[0] == 0)
-                i = c.partner;
+                m_nNext = c.partner;
             else
-                loops.emplace_back(i, c.numbers[0]);
+                m_loops.emplace_back(m_nNext, c.numbers[0]);
         } else if (c.verb->role == Role::Close) {
-            if (--loops.back().second > 0)
-                i = loops.back().first;
+            if (--m_loops.back().second > 0)
+                m_nNext = m_loops.back().first;
             else
-                loops.pop_back();
+                m_loops.pop_back();
         } else {
-            m_nLine = c.line;
-            Execute(c, out);
+            // A key's repeats stop at the slice's end and go on in the next.
+            const long until = std::min(sliceEnd, kReplayEventLimit + 1) - (Spent() - m_nEvents);
+            done = Execute(c, printed, until);
+        }
+        if (done) ++m_nNext;
+        if (OverLimit()) {
+            printed.flush();
+            err << m_name << ':' << m_nLine << ": stopped: the script runs more than "
+                << kReplayEventLimit << " events\n";
+            return 2;
         }
     }
     return m_bFailed ? 1 : 0;
+}
+
+int CReplaySession::Run(const std::string& name, std::istream& in, std::ostream& out,
+                        std::ostream& err) {
+    if (!Load(name, in, err)) return 2;
+    int status;
+    while ((status = Resume(out, err, std::numeric_limits<long>::max())) < 0) continue;
+    return status;
 }
