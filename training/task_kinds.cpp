@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/degrees.h"
 #include "model/graduation_steps.h"
 #include "model/mark_columns.h"
+#include "model/rule_geometry.h"
 #include "model/rule_state.h"
-#include "platform/layout.h"
+#include "model/scale_geometry.h"
 #include "training/lesson_placer.h"
 
 namespace tasks {
@@ -18,13 +20,13 @@ using catalogue::Index;
 using catalogue::Mark;
 using catalogue::StepNote;
 
-namespace {
+using artwork::AsinD;
+using artwork::AtanD;
+using artwork::kPi;
+using artwork::SinD;
+using artwork::TanD;
 
-constexpr double kPi = 3.14159265358979323846;
-double SinD(double deg) { return std::sin(deg * kPi / 180.0); }
-double TanD(double deg) { return std::tan(deg * kPi / 180.0); }
-double AsinD(double x) { return std::asin(x) * 180.0 / kPi; }
-double AtanD(double x) { return std::atan(x) * 180.0 / kPi; }
+namespace {
 
 // The turn radius in km at speed v km/h and bank b degrees, and the time in seconds of a
 // turn through a degrees at v km/h on radius r km.
@@ -695,10 +697,10 @@ bool SolutionFits(const Task& task) {
         return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value)
                                       : artwork::MarkColumn(m.scale, m.value);
     };
-    const bool slid = catalogue::OnSlide(last.mark.scale);
+    const bool slid = artwork::OnSlide(last.mark.scale);
     double body = kHairlineHomeColumn - state.nCursor;
     if (last.act == Act::Read)
-        body = column(last.other) - (catalogue::OnSlide(last.other.scale) ? state.nSlide : 0);
+        body = column(last.other) - (artwork::OnSlide(last.other.scale) ? state.nSlide : 0);
     const double read =
         artwork::ValueAtColumn(last.mark.scale, body + (slid ? state.nSlide : 0)) * task.factor;
     return std::fabs(read - task.answer) <= task.tolerance;

@@ -2,7 +2,8 @@
 //
 //   skalor-lesson-placer                 print every derived record as a table line
 //   skalor-lesson-placer --check         compare the table with the derivation; 1 if they differ
-//   skalor-lesson-placer --rewrite FILE  write the derived numbers into the table's source
+//   skalor-lesson-placer --rewrite FILE  write the derived numbers into the rows of the lessons'
+//                                        steps (training/lesson_steps.def)
 //
 // The records of lessons 1, 2 and 23 are set by hand: the placer keeps them as they stand.
 #include <QGuiApplication>
@@ -29,6 +30,30 @@ bool Same(const LessonStep& a, const LessonStep& b) {
            std::strcmp(a.pszText, b.pszText) == 0;
 }
 
+// The length of a row's note: up to the first comma outside parentheses and strings.
+size_t NoteLength(const std::string& rest) {
+    int depth = 0;
+    bool quoted = false;
+    for (size_t i = 0; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (quoted) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
 int Rewrite(const char* path, const std::vector<LessonStep>& records) {
     std::ifstream in(path);
     if (!in) {
@@ -36,21 +61,29 @@ int Rewrite(const char* path, const std::vector<LessonStep>& records) {
         return 2;
     }
     std::ostringstream out;
-    const std::regex record(R"(^    \{(\d+), .*\},$)");
+    const std::regex row(R"(^    LESSON_STEP\((\d+), (.*)\)$)");
     std::string line;
     size_t next = 0;
     while (std::getline(in, line)) {
         std::smatch m;
-        if (std::regex_match(line, m, record) && std::stoul(m[1]) != 0) {
-            if (next >= records.size() || records[next].key != std::stoul(m[1])) {
-                std::cerr << "the source's records do not follow the notes at record " << next
-                          << "\n";
+        if (std::regex_match(line, m, row)) {
+            const std::string rest = m[2];
+            const size_t note = NoteLength(rest);
+            if (next >= records.size() || records[next].key != std::stoul(m[1]) ||
+                note == std::string::npos) {
+                std::cerr << "the rows do not follow the notes at row " << next << "\n";
                 return 2;
             }
-            if (!HandSet(records[next].key)) line = catalogue::RecordLine(records[next]);
+            if (!HandSet(records[next].key))
+                line = "    LESSON_STEP(" + std::string(m[1]) + ", " + rest.substr(0, note) + ", " +
+                       catalogue::RecordFields(records[next]) + ")";
             ++next;
         }
         out << line << "\n";
+    }
+    if (next != records.size()) {
+        std::cerr << path << " has " << next << " rows and the notes " << records.size() << "\n";
+        return 2;
     }
     std::ofstream(path) << out.str();
     return 0;
