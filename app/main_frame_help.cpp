@@ -3,6 +3,7 @@
 
 #include "app/main_frame.h"
 #include "model/scale_bands.h"
+#include "model/scale_geometry.h"
 #include "platform/layout.h"
 #include "training/lesson_annotations.h"
 
@@ -18,13 +19,13 @@ void CMainFrame::OnHelpScales() { m_host.ShowScaleHelp(); }
 bool CMainFrame::ShowScale(artwork::Scale scale) {
     EndKeyGesture();
     if (Blocked() || StylusBusy()) return false;
-    if (catalogue::SideOf(scale) == 0)
+    if (artwork::SideOf(scale) == 0)
         OnSide1();
     else
         OnSide2();
     // Slide column c stands over body column c - m_nSlide.
     const artwork::ScaleBand& band = artwork::BandOf(scale);
-    const int shift = catalogue::OnSlide(scale) ? m_rule.m_nSlide : 0;
+    const int shift = artwork::OnSlide(scale) ? m_rule.m_nSlide : 0;
     const int first = band.firstColumn - shift, last = band.lastColumn - shift;
     int scroll = first - kNumeralMargin;
     if (last - first + 2 * kNumeralMargin <= kWindowColumns)

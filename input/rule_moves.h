@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "input/gesture.h"
+#include "model/rule_geometry.h"
 #include "model/rule_state.h"
 #include "platform/geometry.h"
 #include "platform/layout.h"

@@ -43,8 +43,6 @@ const FixedColumn kAlignmentPins[] = {
 // clang-format on
 const int kAlignmentPinCount = sizeof(kAlignmentPins) / sizeof(kAlignmentPins[0]);
 
-constexpr double kPi = 3.14159265358979323846;
-
 // clang-format off
 const FixedColumn kIndexColumns[] = {
     {Scale::S1, kPi, 245},       {Scale::S1, 72 * kPi, 973},   {Scale::S2, 10, 443},

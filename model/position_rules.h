@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "model/degrees.h"
+
 namespace artwork {
 
 enum class Scale { S1a, S1, S2, S3, S4, S5, S6, S7, S8, S9, S10, S11, S12, S13, S14, S15, S16 };
@@ -29,13 +31,12 @@ inline double Column8(double km) { return 494.3 + 653.8 * std::log10(km); }
 // Column of value v on scale s. Units: degrees for 1a, 3, 4 and the temperatures of 7, 10,
 // 11 (degrees C); km for 8, 9, 12, 13; km/h for 14, 15, 16; plain numbers for 1, 2, 5, 6.
 inline double Column(Scale s, double v) {
-    constexpr double kPi = 3.14159265358979323846;
     switch (s) {
         case Scale::S1a: return -28.9 + 392.0 * std::log10(v);
         case Scale::S1: return 50.6 + 392.0 * std::log10(v);
         case Scale::S2: return 51.3 + 392.2 * std::log10(v);
-        case Scale::S3: return 835.9 + 392.6 * std::log10(std::sin(v * kPi / 180.0));
-        case Scale::S4: return 835.9 + 392.1 * std::log10(std::tan(v * kPi / 180.0));
+        case Scale::S3: return 835.9 + 392.6 * std::log10(SinD(v));
+        case Scale::S4: return 835.9 + 392.1 * std::log10(TanD(v));
         case Scale::S5: return 53.0 + 392.0 * std::log10(v);
         case Scale::S6: return 53.2 + 783.7 * std::log10(v);
         case Scale::S7: return Column7(v);

@@ -9,8 +9,8 @@ struct CRuleState {
     // Slide against body: the slide is drawn from column m_nScroll + m_nSlide, so a larger
     // value moves the slide left.
     int32_t m_nSlide = 0;
-    // The hairline stands at window x kHairlineHomeX - m_nCursor - m_nScroll (platform/layout.h);
-    // larger moves it left.
+    // The hairline stands at window x kHairlineHomeX - m_nCursor - m_nScroll
+    // (model/rule_geometry.h); larger moves it left.
     int32_t m_nCursor = 0;
     int32_t m_nSide = 0;   // 0: side 1 shown, 1: side 2
     int32_t m_bClamp = 0;  // 1 while the cursor travels with the slide

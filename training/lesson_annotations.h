@@ -54,27 +54,11 @@ struct StepNote {
     int sameStep = 0;              // ...step (shared steps)
 };
 
-extern const StepNote kStepNotes[];
+// One note a row of training/lesson_steps.def, in its order.
+extern const StepNote* const kStepNotes;
 extern const int kStepNoteCount;
 
 // The index mark as a mark of its scale: the scale that carries it and the value it stands for.
 Mark IndexMarkOf(Index index);
-
-// The scale is drawn on the slide (otherwise on a body strip).
-bool OnSlide(Scale scale);
-
-// The side that carries the scale: 0 or 1.
-int SideOf(Scale scale);
-
-// The client y that the lessons use for a pointer on this scale, and the band of y that
-// counts as the scale's line.
-int PointerLine(Scale scale);
-void LineBand(Scale scale, int& lo, int& hi);
-
-// Where a mark of scale 4 meets scale 5.
-constexpr int kBorder45 = 194;
-
-// The columns a scale's graduation covers, for the tour's pointers.
-void ScaleColumns(Scale scale, int& first, int& last);
 
 }  // namespace catalogue

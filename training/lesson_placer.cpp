@@ -6,9 +6,14 @@
 #include <sstream>
 
 #include "model/mark_columns.h"
-#include "platform/layout.h"
+#include "model/rule_geometry.h"
+#include "model/scale_geometry.h"
 
 namespace catalogue {
+
+using artwork::kBorder45;
+using artwork::OnSlide;
+using artwork::PointerLine;
 
 namespace {
 
@@ -302,12 +307,12 @@ Placement PlaceAll(const StepNote* notes, int count, const LessonStep* table,
     return Placer(notes, count, table, measure).Run();
 }
 
-std::string RecordLine(const LessonStep& s) {
+std::string RecordFields(const LessonStep& s) {
     std::ostringstream o;
-    o << "    {" << s.key << ", " << int(s.bArrow) << ", {" << s.ptArrow.x << ", " << s.ptArrow.y
-      << "}, " << int(s.bState) << ", " << s.nScroll << ", " << s.nSlide << ", " << s.nCursor
-      << ", " << s.nSide << ", " << s.bClamp << ", {" << s.rcBox.left << ", " << s.rcBox.top << ", "
-      << s.rcBox.right << ", " << s.rcBox.bottom << "}, \"";
+    o << int(s.bArrow) << ", {" << s.ptArrow.x << ", " << s.ptArrow.y << "}, " << int(s.bState)
+      << ", " << s.nScroll << ", " << s.nSlide << ", " << s.nCursor << ", " << s.nSide << ", "
+      << s.bClamp << ", {" << s.rcBox.left << ", " << s.rcBox.top << ", " << s.rcBox.right << ", "
+      << s.rcBox.bottom << "}, \"";
     // A no-break space is written as its escape, so that the source shows where it stands.
     for (const char* c = s.pszText ? s.pszText : ""; *c; ++c) {
         if (c[0] == '\xC2' && c[1] == '\xA0') {
@@ -317,8 +322,12 @@ std::string RecordLine(const LessonStep& s) {
             o << *c;
         }
     }
-    o << "\"},";
+    o << "\"";
     return o.str();
+}
+
+std::string RecordLine(const LessonStep& s) {
+    return "    {" + std::to_string(s.key) + ", " + RecordFields(s) + "},";
 }
 
 }  // namespace catalogue

@@ -37,7 +37,10 @@ struct Placement {
 Placement PlaceAll(const StepNote* notes, int count, const LessonStep* table,
                    const TextHeight& measure);
 
-// One record as a line of the step table's source.
+// A record's fields after its key, as a row of training/lesson_steps.def writes them.
+std::string RecordFields(const LessonStep& step);
+
+// One record whole, its key first, for printing.
 std::string RecordLine(const LessonStep& step);
 
 }  // namespace catalogue

@@ -7,6 +7,7 @@
 
 #include "model/graduation_steps.h"
 #include "model/scale_bands.h"
+#include "model/scale_geometry.h"
 #include "training/lesson_annotations.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
@@ -167,7 +168,7 @@ ScaleHelpPage Build(const ScaleWords& w) {
     page.scale = w.scale;
     page.title = TourTitle(w.scale);
     const ScaleBand& band = artwork::BandOf(w.scale);
-    page.side = catalogue::SideOf(w.scale);
+    page.side = artwork::SideOf(w.scale);
     page.image = band.image;
     page.picture = PictureOf(band);
 

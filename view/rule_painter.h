@@ -1,6 +1,7 @@
 // Composing the rule: mini-map, strips, cursor and view frame, from the rule state.
 #pragma once
 
+#include "model/rule_geometry.h"
 #include "model/rule_state.h"
 #include "platform/layout.h"
 #include "platform/surface.h"

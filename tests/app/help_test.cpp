@@ -6,6 +6,7 @@
 
 #include "app/main_frame.h"
 #include "model/scale_bands.h"
+#include "model/scale_geometry.h"
 #include "platform/headless/headless_host.h"
 #include "platform/layout.h"
 #include "resources/ids.h"
@@ -103,7 +104,7 @@ TEST(ScaleHelp, APageForEveryScaleWithItsFactsAndItsPicture) {
         EXPECT_NE(page.text.find("Уроки: Обзор шкал Skalor"), std::string::npos);
         EXPECT_EQ(page.text.find("Умножение чисел") != std::string::npos,
                   want.scale == Scale::S1 || want.scale == Scale::S2);
-        EXPECT_EQ(page.side, catalogue::SideOf(want.scale));
+        EXPECT_EQ(page.side, artwork::SideOf(want.scale));
 
         // The picture is the scale's own stretch of its strip: its ticks from end to end, its
         // baseline drawn across it.
@@ -147,10 +148,10 @@ TEST(ScaleHelp, ThePressOnANameShowsTheScaleOnTheRule) {
             undo.PushUndo(slide, 900, 0);  // as the moves that led there left it
             frame.Seed(undo);
             ASSERT_TRUE(frame.ShowScale(scale));
-            EXPECT_EQ(frame.State().m_rule.m_nSide, catalogue::SideOf(scale));
+            EXPECT_EQ(frame.State().m_rule.m_nSide, artwork::SideOf(scale));
             EXPECT_EQ(frame.State().m_rule.m_nSlide, slide);
             const artwork::ScaleBand& band = artwork::BandOf(scale);
-            const int shift = catalogue::OnSlide(scale) ? slide : 0;
+            const int shift = artwork::OnSlide(scale) ? slide : 0;
             const int first = band.firstColumn - shift, last = band.lastColumn - shift;
             const int scroll = frame.State().m_rule.m_nScroll;
             ASSERT_GE(scroll, kScrollMin);

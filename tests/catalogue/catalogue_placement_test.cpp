@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "model/scale_geometry.h"
 #include "tests/catalogue/catalogue_support.h"
 #include "tests/catalogue/placement_checks.h"
 #include "training/lesson_annotations.h"

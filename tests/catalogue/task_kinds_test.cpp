@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/graduation_steps.h"
+#include "model/scale_geometry.h"
 #include "tests/catalogue/placement_checks.h"
 #include "training/lesson_placer.h"
 #include "training/task_box.h"

@@ -2,7 +2,8 @@
 //
 //   skalor-lesson-placer                 print every derived record as a table line
 //   skalor-lesson-placer --check         compare the table with the derivation; 1 if they differ
-//   skalor-lesson-placer --rewrite FILE  write the derived numbers into the table's source
+//   skalor-lesson-placer --rewrite FILE  write the derived numbers into the rows of the lessons'
+//                                        steps (training/lesson_steps.def)
 //
 // The records of lessons 1, 2 and 23 are set by hand: the placer keeps them as they stand.
 #include <QGuiApplication>
@@ -43,6 +44,30 @@ bool Same(const LessonStep& a, const LessonStep& b) {
            std::strcmp(a.pszText, b.pszText) == 0;
 }
 
+// The length of a row's note: up to the first comma outside parentheses and strings.
+size_t NoteLength(const std::string& rest) {
+    int depth = 0;
+    bool quoted = false;
+    for (size_t i = 0; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (quoted) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
 // 0 when the source was rewritten, 1 when it could not be read, holds no step table whose
 // records follow the notes, or could not be written.
 int Rewrite(const std::string& path, const std::vector<LessonStep>& records) {
@@ -55,16 +80,20 @@ int Rewrite(const std::string& path, const std::vector<LessonStep>& records) {
     if (source->find('\0') != std::string::npos) return refuse("not a text file");
     std::istringstream in(*source);
     std::ostringstream out;
-    const std::regex record(R"(^    \{(\d+), .*\},$)");
+    const std::regex row(R"(^    LESSON_STEP\((\d+), (.*)\)$)");
     std::string line;
     size_t next = 0;
     while (std::getline(in, line)) {
         std::smatch m;
-        if (std::regex_match(line, m, record) && std::stoul(m[1]) != 0) {
-            if (next >= records.size() || records[next].key != std::stoul(m[1]))
-                return refuse("the records do not follow the notes at record " +
-                              std::to_string(next));
-            if (!HandSet(records[next].key)) line = catalogue::RecordLine(records[next]);
+        if (std::regex_match(line, m, row)) {
+            const std::string rest = m[2];
+            const size_t note = NoteLength(rest);
+            if (next >= records.size() || records[next].key != std::stoul(m[1]) ||
+                note == std::string::npos)
+                return refuse("the rows do not follow the notes at row " + std::to_string(next));
+            if (!HandSet(records[next].key))
+                line = "    LESSON_STEP(" + std::string(m[1]) + ", " + rest.substr(0, note) + ", " +
+                       catalogue::RecordFields(records[next]) + ")";
             ++next;
         }
         out << line << "\n";
@@ -72,7 +101,7 @@ int Rewrite(const std::string& path, const std::vector<LessonStep>& records) {
     // A file that is not the whole step table is left as it is.
     if (next != records.size())
         return refuse("holds " + std::to_string(next) + " of the " +
-                      std::to_string(records.size()) + " records of the step table");
+                      std::to_string(records.size()) + " rows of the step table");
     return toolcli::WriteOutput(kTool, path, out.str()) ? 0 : 1;
 }
 

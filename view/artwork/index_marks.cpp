@@ -7,8 +7,6 @@
 
 namespace artwork {
 
-constexpr double kPi = 3.14159265358979323846;
-
 namespace {
 
 // An index mark on the column that the mark columns give its value.
