@@ -8,8 +8,8 @@ bool operator==(const CTaskBoxLayout& a, const CTaskBoxLayout& b) {
            a.buttons[2] == b.buttons[2] && a.flip == b.flip;
 }
 
-bool SameTask(const tasks::Task& a, const tasks::Task& b) {
-    for (int i = 0; i < tasks::kMaxNumbers; ++i)
+bool SameTask(const training::Task& a, const training::Task& b) {
+    for (int i = 0; i < training::kMaxNumbers; ++i)
         if (a.numbers[i] != b.numbers[i]) return false;
     return a.kind == b.kind && a.key == b.key && a.seed == b.seed && a.variant == b.variant &&
            a.count == b.count && a.answer == b.answer && a.readOn == b.readOn &&

@@ -114,13 +114,13 @@ class CMainFrame : private CFrameState {
     // The seed the chooser draws its next task from, counting on from it: the program starts
     // it at random, tests at a number of theirs.
     void SetNextTaskSeed(uint32_t seed) { m_tasks.m_nNextSeed = seed; }
-    tasks::Verdict OnTaskCheck();
+    training::Verdict OnTaskCheck();
     void OnTaskShow();
     void CloseTask();
     // The help's press on a scale's name: the side that carries the scale, and the view on
     // its stretch (the whole of it where it fits the window, else its start). Refused, false,
     // while something holds the rule; a changed view is one undo entry.
-    bool ShowScale(artwork::Scale scale);
+    bool ShowScale(model::Scale scale);
 
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;

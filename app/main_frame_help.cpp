@@ -16,16 +16,16 @@ constexpr int kNumeralMargin = 14;  // columns before the first mark, for its nu
 
 void CMainFrame::OnHelpScales() { m_host.ShowScaleHelp(); }
 
-bool CMainFrame::ShowScale(artwork::Scale scale) {
+bool CMainFrame::ShowScale(model::Scale scale) {
     EndKeyGesture();
     if (Blocked() || StylusBusy()) return false;
-    if (artwork::SideOf(scale) == 0)
+    if (model::SideOf(scale) == 0)
         OnSide1();
     else
         OnSide2();
     // Slide column c stands over body column c - m_nSlide.
-    const artwork::ScaleBand& band = artwork::BandOf(scale);
-    const int shift = artwork::OnSlide(scale) ? m_rule.m_nSlide : 0;
+    const model::ScaleBand& band = model::BandOf(scale);
+    const int shift = model::OnSlide(scale) ? m_rule.m_nSlide : 0;
     const int first = band.firstColumn - shift, last = band.lastColumn - shift;
     int scroll = first - kNumeralMargin;
     if (last - first + 2 * kNumeralMargin <= kWindowColumns)

@@ -8,11 +8,11 @@ namespace {
 
 // Where the box hides least of the scales a kind works with: against the bottom when they
 // are all on the top strip and the upper slide (scales 1a, 1 and 2), else against the top.
-bool BoxAtBottom(const tasks::Task& task) {
-    for (const catalogue::StepNote& n : tasks::SolutionOf(task).notes) {
-        if (n.act == catalogue::Act::Text) continue;
-        for (artwork::Scale s : {n.mark.scale, n.other.scale})
-            if (s != artwork::Scale::S1a && s != artwork::Scale::S1 && s != artwork::Scale::S2)
+bool BoxAtBottom(const training::Task& task) {
+    for (const training::StepNote& n : training::SolutionOf(task).notes) {
+        if (n.act == training::Act::Text) continue;
+        for (model::Scale s : {n.mark.scale, n.other.scale})
+            if (s != model::Scale::S1a && s != model::Scale::S1 && s != model::Scale::S2)
                 return false;
     }
     return true;
@@ -46,14 +46,14 @@ void CMainFrame::CloseTaskChooser(int32_t r) {
 }
 
 void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
-    if (!tasks::HasTaskKind(key)) return;
+    if (!training::HasTaskKind(key)) return;
     // A task replaces a running lesson, as another lesson would, and leaves no undo entry.
     if (m_activity.Base() == Activity::Lesson) {
         m_steps.Stop();
         SetBase(Activity::RuleFree);
     }
     CloseTask();
-    m_tasks.m_task = tasks::DrawTask(key, seed);
+    m_tasks.m_task = training::DrawTask(key, seed);
     SetBase(Activity::Task);
     m_tasks.m_bAtBottom = BoxAtBottom(m_tasks.m_task);
     m_tasks.m_strAnswer.clear();
@@ -63,7 +63,7 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
     ++m_tasks.m_nSet;
     LayOutTaskBox();
     // The problem is solved on its kind's side.
-    if (m_tasks.m_task.readOn >= artwork::Scale::S7)
+    if (m_tasks.m_task.readOn >= model::Scale::S7)
         OnSide2();
     else
         OnSide1();
@@ -108,14 +108,14 @@ bool CMainFrame::OnTaskBoxPress(CPoint point) {
     return true;
 }
 
-tasks::Verdict CMainFrame::OnTaskCheck() {
-    if (!TaskBoxShown()) return tasks::Verdict::Invalid;
+training::Verdict CMainFrame::OnTaskCheck() {
+    if (!TaskBoxShown()) return training::Verdict::Invalid;
     const std::string text =
         m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
-    const tasks::Verdict v = tasks::Check(m_tasks.m_task, text);
+    const training::Verdict v = training::Check(m_tasks.m_task, text);
     m_tasks.m_verdict =
-        CVerdict{v, v == tasks::Verdict::Wrong ? tasks::RoundedAnswer(m_tasks.m_task) : ""};
-    if (v == tasks::Verdict::Right) {
+        CVerdict{v, v == training::Verdict::Wrong ? training::RoundedAnswer(m_tasks.m_task) : ""};
+    if (v == training::Verdict::Right) {
         if (!m_tasks.m_bSolved && !m_tasks.m_bShown) ++m_tasks.m_nSolved;
         m_tasks.m_bSolved = 1;
     }

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace artwork {
+namespace model {
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -12,4 +12,4 @@ inline double TanD(double deg) { return std::tan(deg * kPi / 180.0); }
 inline double AsinD(double x) { return std::asin(x) * 180.0 / kPi; }
 inline double AtanD(double x) { return std::atan(x) * 180.0 / kPi; }
 
-}  // namespace artwork
+}  // namespace model

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace artwork {
+namespace model {
 namespace {
 
 constexpr double kSixth = 1.0 / 6.0;  // ten seconds of a minute, ten minutes of an hour or of arc
@@ -73,4 +73,4 @@ double GraduationInterval(Scale s, double value) {
     return finest;
 }
 
-}  // namespace artwork
+}  // namespace model

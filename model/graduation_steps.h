@@ -5,7 +5,7 @@
 
 #include "model/position_rules.h"
 
-namespace artwork {
+namespace model {
 
 // Ticks every `step` from `from` to `to`; a step of 0 is a single mark at `from`.
 struct GraduationStretch {
@@ -26,4 +26,4 @@ const ScaleGraduation& GraduationOf(Scale s);
 // value can be trusted to half of it.
 double GraduationInterval(Scale s, double value);
 
-}  // namespace artwork
+}  // namespace model

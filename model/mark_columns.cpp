@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace artwork {
+namespace model {
 
 // Anchor columns of the position rules, and the end marks of scales that start or stop off
 // their rule (scales 8 and 9 are graduated from 0.4 km, scale 6 ends at 31.6).
@@ -83,4 +83,4 @@ int IndexColumn(Scale s, double value) {
     return MarkColumn(s, value);
 }
 
-}  // namespace artwork
+}  // namespace model

@@ -5,7 +5,7 @@
 
 #include "model/position_rules.h"
 
-namespace artwork {
+namespace model {
 
 struct FixedColumn {
     Scale scale;
@@ -34,4 +34,4 @@ extern const int kIndexColumnCount;
 // The column of the index mark at value on scale s; the rounded rule when none stands there.
 int IndexColumn(Scale s, double value);
 
-}  // namespace artwork
+}  // namespace model

@@ -8,7 +8,7 @@
 
 #include "model/degrees.h"
 
-namespace artwork {
+namespace model {
 
 enum class Scale { S1a, S1, S2, S3, S4, S5, S6, S7, S8, S9, S10, S11, S12, S13, S14, S15, S16 };
 
@@ -79,4 +79,4 @@ inline double ValueAtColumn(Scale s, double c) {
     return (lo + hi) / 2;
 }
 
-}  // namespace artwork
+}  // namespace model

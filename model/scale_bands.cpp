@@ -1,6 +1,6 @@
 #include "model/scale_bands.h"
 
-namespace artwork {
+namespace model {
 
 // Labelled and half-way ticks run two or three rows past the ordinary ones, across the
 // baseline toward the numerals; on the free axes of scales 3 and 16 both ways, on scale 13
@@ -44,4 +44,4 @@ int StripHeight(int image) {
     }
 }
 
-}  // namespace artwork
+}  // namespace model

@@ -4,7 +4,7 @@
 
 #include "model/position_rules.h"
 
-namespace artwork {
+namespace model {
 
 // Image ids of the six full strips: the IDB_ ids of resources/ids.h, which this layer may not
 // include; the artwork's image set checks that they agree.
@@ -35,4 +35,4 @@ extern const ScaleBand kScaleBands[17];
 const ScaleBand& BandOf(Scale s);
 int StripHeight(int image);
 
-}  // namespace artwork
+}  // namespace model

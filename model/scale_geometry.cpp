@@ -1,6 +1,6 @@
 #include "model/scale_geometry.h"
 
-namespace artwork {
+namespace model {
 
 bool OnSlide(Scale scale) {
     switch (scale) {
@@ -95,4 +95,4 @@ void ScaleColumns(Scale scale, int& first, int& last) {
     }
 }
 
-}  // namespace artwork
+}  // namespace model

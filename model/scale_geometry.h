@@ -5,7 +5,7 @@
 
 #include "model/position_rules.h"
 
-namespace artwork {
+namespace model {
 
 // The scale is drawn on the slide (otherwise on a body strip).
 bool OnSlide(Scale scale);
@@ -24,4 +24,4 @@ constexpr int kBorder45 = 194;
 // The columns a scale's graduation covers, for the tour's pointers.
 void ScaleColumns(Scale scale, int& first, int& last);
 
-}  // namespace artwork
+}  // namespace model

@@ -86,7 +86,7 @@ void FillLessonList(IListBox& list) {
 void FillTaskList(IListBox& list) {
     int item = 0;
     for (int position = 0; kLessonList[position].key != 0; ++position) {
-        if (!tasks::HasTaskKind(kLessonList[position].key)) continue;
+        if (!training::HasTaskKind(kLessonList[position].key)) continue;
         const int index = list.InsertString(item++, kLessonList[position].pszText);
         list.SetItemData(index, int32_t(kLessonList[position].key));
     }

@@ -45,7 +45,7 @@ class VariantDraws {
     uint32_t m_count = 0;
 };
 
-bool Alike(const tasks::Task& a, const tasks::Task& b) {
+bool Alike(const training::Task& a, const training::Task& b) {
     return a.key == b.key && a.variant == b.variant &&
            std::equal(a.numbers, a.numbers + a.count, b.numbers);
 }
@@ -87,7 +87,7 @@ bool ParseKinds(const std::string& list, std::vector<uint32_t>& keys, std::strin
         if (!known && item.size() <= 2 &&
             item.find_first_not_of("0123456789") == std::string::npos) {
             const uint32_t key = uint32_t(std::stoul(item));
-            if (!tasks::HasTaskKind(key)) {
+            if (!training::HasTaskKind(key)) {
                 error = "у урока " + item + " нет задач";
                 return false;
             }
@@ -102,7 +102,7 @@ bool ParseKinds(const std::string& list, std::vector<uint32_t>& keys, std::strin
         start = comma + 1;
     }
     keys.clear();
-    for (const uint32_t* k = tasks::kTaskKeys; *k; ++k)
+    for (const uint32_t* k = training::kTaskKeys; *k; ++k)
         if (Contains(chosen, *k)) keys.push_back(*k);
     return true;
 }
@@ -128,7 +128,7 @@ std::string KindsText(const std::vector<uint32_t>& keys) {
 Paper DrawPaper(uint32_t variant, const std::vector<uint32_t>& kinds, int count) {
     Paper paper;
     paper.variant = variant;
-    for (const uint32_t* k = tasks::kTaskKeys; *k; ++k)
+    for (const uint32_t* k = training::kTaskKeys; *k; ++k)
         if (Contains(kinds, *k)) paper.kinds.push_back(*k);
     if (paper.kinds.empty()) return paper;
     count = std::clamp(count, kMinTasks, kMaxTasks);
@@ -147,12 +147,12 @@ Paper DrawPaper(uint32_t variant, const std::vector<uint32_t>& kinds, int count)
             order.push_back(round[i]);
     }
     for (const uint32_t key : order) {
-        tasks::Task task;
+        training::Task task;
         // A kind with few problems may draw one already set: it draws again.
         for (int attempt = 0; attempt < 64; ++attempt) {
-            task = tasks::DrawTask(key, draws.Next());
+            task = training::DrawTask(key, draws.Next());
             if (std::none_of(paper.tasks.begin(), paper.tasks.end(),
-                             [&](const tasks::Task& t) { return Alike(t, task); }))
+                             [&](const training::Task& t) { return Alike(t, task); }))
                 break;
         }
         paper.tasks.push_back(std::move(task));
@@ -165,11 +165,11 @@ uint32_t FreshVariant(uint64_t entropy) {
     return kMinVariant + mixed % (kMaxVariant - kMinVariant + 1);
 }
 
-AcceptedRange AcceptedRangeOf(const tasks::Task& task) {
+AcceptedRange AcceptedRangeOf(const training::Task& task) {
     // The bounds are written on a grid finer than the tolerance, rounded inward, and
     // moved inward again where the check would refuse them, so that the range printed for a
     // key holds only answers the check takes.
-    const bool clock = task.form == tasks::AnswerForm::Minutes && task.tolerance < 0.5;
+    const bool clock = task.form == training::AnswerForm::Minutes && task.tolerance < 0.5;
     int decimals = 0;
     double grid = 60;  // steps a unit: seconds a minute on the clock
     if (!clock) {
@@ -189,13 +189,13 @@ AcceptedRange AcceptedRangeOf(const tasks::Task& task) {
         return std::string(s);
     };
     const auto right = [&](long long n) {
-        return tasks::Check(task, text(n)) == tasks::Verdict::Right;
+        return training::Check(task, text(n)) == training::Verdict::Right;
     };
     long long lo = std::llround(std::ceil((task.answer - task.tolerance) * grid - 1e-6));
     long long hi = std::llround(std::floor((task.answer + task.tolerance) * grid + 1e-6));
     while (lo <= hi && !right(lo)) ++lo;
     while (hi >= lo && !right(hi)) --hi;
-    if (lo > hi) return {tasks::RoundedAnswer(task), tasks::RoundedAnswer(task)};
+    if (lo > hi) return {training::RoundedAnswer(task), training::RoundedAnswer(task)};
     return {text(lo), text(hi)};
 }
 
@@ -242,11 +242,11 @@ bool CExam::Answer(const std::string& text, int64_t now) {
     const std::string typed = Trimmed(text);
     if (typed.empty()) return false;
     row.answer = typed;
-    switch (tasks::Check(m_paper.tasks[std::size_t(m_current)], text)) {
-        case tasks::Verdict::None:
-        case tasks::Verdict::Invalid: row.outcome = Outcome::Invalid; return false;
-        case tasks::Verdict::Right: row.outcome = Outcome::Right; break;
-        case tasks::Verdict::Wrong: row.outcome = Outcome::Wrong; break;
+    switch (training::Check(m_paper.tasks[std::size_t(m_current)], text)) {
+        case training::Verdict::None:
+        case training::Verdict::Invalid: row.outcome = Outcome::Invalid; return false;
+        case training::Verdict::Right: row.outcome = Outcome::Right; break;
+        case training::Verdict::Wrong: row.outcome = Outcome::Wrong; break;
     }
     row.ms = std::max<int64_t>(0, now - m_taskStart);
     return true;

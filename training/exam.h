@@ -36,7 +36,7 @@ std::string KindsText(const std::vector<uint32_t>& keys);
 struct Paper {
     uint32_t variant = 0;
     std::vector<uint32_t> kinds;  // as chosen, in the chooser's order
-    std::vector<tasks::Task> tasks;
+    std::vector<training::Task> tasks;
 };
 
 // Draws the paper of a variant: count tasks (kMinTasks..kMaxTasks) of the chosen kinds,
@@ -52,7 +52,7 @@ uint32_t FreshVariant(uint64_t entropy);
 struct AcceptedRange {
     std::string lo, hi;
 };
-AcceptedRange AcceptedRangeOf(const tasks::Task& task);
+AcceptedRange AcceptedRangeOf(const training::Task& task);
 
 enum class Outcome { Unanswered, Right, Wrong, Invalid };
 const char* OutcomeWord(Outcome outcome);  // as a result table writes it

@@ -40,7 +40,7 @@ std::string ResultCsv(const CExam& exam) {
     const Paper& paper = exam.GetPaper();
     for (std::size_t i = 0; i < exam.Rows().size(); ++i) {
         const Row& row = exam.Rows()[i];
-        const tasks::Task& task = paper.tasks[i];
+        const training::Task& task = paper.tasks[i];
         const AcceptedRange range = AcceptedRangeOf(task);
         csv += std::to_string(i + 1) + "," + Field(task.problem) + "," + Field(Typed(row)) + "," +
                Field(range.lo) + "," + Field(range.hi) + "," + OutcomeWord(row.outcome) + "," +

@@ -58,16 +58,16 @@ std::string SheetsHtml(const Paper& paper, const std::string& date) {
                        "</p><p>Фамилия, имя: ________________________________ "
                        "Группа: ____________</p><p>Решите задачи на линейке и впишите ответы.</p>";
     html += Table(7, "<th width=\"24%\">Ответ</th>", paper,
-                  [](const tasks::Task&) { return std::string("<td><br><br></td>"); });
+                  [](const training::Task&) { return std::string("<td><br><br></td>"); });
 
     html += "<h2 style=\"page-break-before: always\">Ключ к варианту " + variant +
             "</h2><p>Задачи: " + Escaped(KindsText(paper.kinds)) +
             "; задач: " + std::to_string(paper.tasks.size()) +
             ". Оценка: " + MarkThresholds(int(paper.tasks.size())) + ".</p>";
     html += Table(3, "<th width=\"11%\">Ответ</th><th width=\"21%\">Принимается</th>", paper,
-                  [](const tasks::Task& task) {
+                  [](const training::Task& task) {
                       const AcceptedRange range = AcceptedRangeOf(task);
-                      return "<td>" + Escaped(tasks::RoundedAnswer(task)) + "</td><td>" +
+                      return "<td>" + Escaped(training::RoundedAnswer(task)) + "</td><td>" +
                              Escaped(range.lo) + "&nbsp;–&nbsp;" + Escaped(range.hi) + "</td>";
                   });
     return html;

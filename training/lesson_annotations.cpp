@@ -6,14 +6,14 @@
 #include "model/degrees.h"
 #include "model/scale_geometry.h"
 
-namespace catalogue {
+namespace training {
 
-using artwork::AsinD;
-using artwork::AtanD;
-using artwork::kPi;
-using artwork::SideOf;
-using artwork::SinD;
-using artwork::TanD;
+using model::AsinD;
+using model::AtanD;
+using model::kPi;
+using model::SideOf;
+using model::SinD;
+using model::TanD;
 
 namespace {
 
@@ -135,7 +135,7 @@ using S = Scale;
 const double kTurn360 = 2.0 * kPi * 2000.0 / (300.0 / 3.6);  // s, radius 2 km at 300 km/h
 const double kTurnRadius = std::pow(300.0 / 3.6, 2) / 9.80665 / TanD(15.0) / 1000.0;  // km
 const double kTrueAirspeed =
-    305.0 * std::sqrt((273.15 - 10.0) / (288.15 * artwork::PressureRatio(3.0)));  // km/h
+    305.0 * std::sqrt((273.15 - 10.0) / (288.15 * model::PressureRatio(3.0)));  // km/h
 const Mark kTri = I(Index::Triangle4);
 
 // A note takes its lesson's key from its row and its step from its place among the lesson's rows.
@@ -162,4 +162,4 @@ const int kStepNoteCount = int(kNotes.size());
 
 Mark IndexMarkOf(Index index) { return I(index); }
 
-}  // namespace catalogue
+}  // namespace training

@@ -8,9 +8,9 @@
 
 #include "model/position_rules.h"
 
-namespace catalogue {
+namespace training {
 
-using artwork::Scale;
+using model::Scale;
 
 // The index marks the lessons name, each drawn at a fixed strip column.
 enum class Index { None, Ten, Circle, Triangle2, Triangle4, R, T360, Hundred14, AM, MM, Feet };
@@ -61,4 +61,4 @@ extern const int kStepNoteCount;
 // The index mark as a mark of its scale: the scale that carries it and the value it stands for.
 Mark IndexMarkOf(Index index);
 
-}  // namespace catalogue
+}  // namespace training

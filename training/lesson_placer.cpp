@@ -9,11 +9,11 @@
 #include "model/rule_geometry.h"
 #include "model/scale_geometry.h"
 
-namespace catalogue {
+namespace training {
 
-using artwork::kBorder45;
-using artwork::OnSlide;
-using artwork::PointerLine;
+using model::kBorder45;
+using model::OnSlide;
+using model::PointerLine;
 
 namespace {
 
@@ -32,8 +32,8 @@ struct RuleState {
 
 // The column the artwork draws a mark on.
 int MarkColumn(const Mark& m) {
-    return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value)
-                                  : artwork::MarkColumn(m.scale, m.value);
+    return m.index != Index::None ? model::IndexColumn(m.scale, m.value)
+                                  : model::MarkColumn(m.scale, m.value);
 }
 
 // The body column that a mark stands over in the given slide position.
@@ -330,4 +330,4 @@ std::string RecordLine(const LessonStep& s) {
     return "    {" + std::to_string(s.key) + ", " + RecordFields(s) + "},";
 }
 
-}  // namespace catalogue
+}  // namespace training

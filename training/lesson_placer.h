@@ -10,7 +10,7 @@
 #include "training/lesson_annotations.h"
 #include "training/step_table.h"
 
-namespace catalogue {
+namespace training {
 
 // Height in pixels of a text wrapped as the step box wraps it into the given width.
 using TextHeight = std::function<int(const char* text, int width)>;
@@ -43,4 +43,4 @@ std::string RecordFields(const LessonStep& step);
 // One record whole, its key first, for printing.
 std::string RecordLine(const LessonStep& step);
 
-}  // namespace catalogue
+}  // namespace training

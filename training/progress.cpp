@@ -86,7 +86,7 @@ bool IsValid(uint32_t key, const LessonRecord& record) {
 }
 
 bool IsValid(uint32_t key, const KindRecord& record) {
-    return tasks::HasTaskKind(key) && InRange(record.set, 1, kMaxCount) &&
+    return training::HasTaskKind(key) && InRange(record.set, 1, kMaxCount) &&
            InRange(record.right, 0, record.set) && IsDate(record.last);
 }
 
@@ -98,7 +98,7 @@ bool IsValid(const TestResult& result) {
     const std::set<uint32_t> kinds(result.kinds.begin(), result.kinds.end());
     if (kinds.size() != result.kinds.size()) return false;
     for (uint32_t key : kinds)
-        if (!tasks::HasTaskKind(key)) return false;
+        if (!training::HasTaskKind(key)) return false;
     int32_t right = 0;
     for (const TestRow& row : result.rows) {
         if (!kinds.count(row.key) || row.answer.size() > kMaxAnswerBytes ||
@@ -128,7 +128,7 @@ bool CProgress::SetLastLesson(uint32_t key) {
 }
 
 bool CProgress::SetLastKind(uint32_t key) {
-    if (!tasks::HasTaskKind(key)) return false;
+    if (!training::HasTaskKind(key)) return false;
     m_nLastKind = key;
     return true;
 }

@@ -13,13 +13,11 @@
 #include "training/step_table.h"
 #include "training/task_kinds.h"
 
-namespace help {
+namespace training {
 namespace {
 
-using artwork::Band;
-using artwork::ScaleBand;
-using catalogue::Act;
-using catalogue::StepNote;
+using model::Band;
+using model::ScaleBand;
 
 // What each scale is for, in the user's words, and the unit its values are written with.
 struct ScaleWords {
@@ -63,18 +61,18 @@ std::string Number(double v) {
 
 const char* StripName(int image) {
     switch (image) {
-        case artwork::kTop1:
-        case artwork::kTop2: return "верхняя полоса корпуса";
-        case artwork::kSlide1:
-        case artwork::kSlide2: return "движок";
+        case model::kTop1:
+        case model::kTop2: return "верхняя полоса корпуса";
+        case model::kSlide1:
+        case model::kSlide2: return "движок";
         default: return "нижняя полоса корпуса";
     }
 }
 
 // The tour's words for the scale: "Шкала 2 - время...", without the closing dots.
 std::string TourTitle(Scale s) {
-    for (int i = 0; i < catalogue::kStepNoteCount && i < kStepCount; ++i) {
-        const StepNote& n = catalogue::kStepNotes[i];
+    for (int i = 0; i < training::kStepNoteCount && i < kStepCount; ++i) {
+        const StepNote& n = training::kStepNotes[i];
         if (n.act != Act::PointScale || n.mark.scale != s) continue;
         std::string text = kStepTable[i].pszText;
         while (!text.empty() && text.back() == '.') text.pop_back();
@@ -106,8 +104,8 @@ std::string Titles(const std::set<uint32_t>& keys) {
 
 std::set<uint32_t> LessonsUsing(Scale s) {
     std::set<uint32_t> keys;
-    for (int i = 0; i < catalogue::kStepNoteCount; ++i)
-        if (Uses(catalogue::kStepNotes[i], s)) keys.insert(catalogue::kStepNotes[i].key);
+    for (int i = 0; i < training::kStepNoteCount; ++i)
+        if (Uses(training::kStepNotes[i], s)) keys.insert(training::kStepNotes[i].key);
     return keys;
 }
 
@@ -115,20 +113,20 @@ std::set<uint32_t> LessonsUsing(Scale s) {
 std::set<uint32_t> TasksUsing(Scale s) {
     constexpr uint32_t kDraws = 8;
     std::set<uint32_t> keys;
-    for (const uint32_t* key = tasks::kTaskKeys; *key; ++key)
+    for (const uint32_t* key = training::kTaskKeys; *key; ++key)
         for (uint32_t seed = 1; seed <= kDraws && !keys.count(*key); ++seed) {
-            const tasks::Task task = tasks::DrawTask(*key, seed);
+            const training::Task task = training::DrawTask(*key, seed);
             if (task.readOn == s) keys.insert(*key);
-            for (const StepNote& n : tasks::SolutionOf(task).notes)
+            for (const StepNote& n : training::SolutionOf(task).notes)
                 if (Uses(n, s)) keys.insert(*key);
         }
     return keys;
 }
 
-std::string Graduation(const artwork::ScaleGraduation& g, const char* unit) {
+std::string Graduation(const model::ScaleGraduation& g, const char* unit) {
     std::string text;
     for (int i = 0; i < g.count; ++i) {
-        const artwork::GraduationStretch& r = g.stretches[i];
+        const model::GraduationStretch& r = g.stretches[i];
         text += i ? "; " : "";
         if (r.step > 0)
             text +=
@@ -147,7 +145,7 @@ constexpr int kAxisAbove = 12, kAxisBelow = 20;
 constexpr int kPictureMargin = 14;  // columns beyond the end marks, for their numerals
 
 CRect PictureOf(const ScaleBand& b) {
-    const int height = artwork::StripHeight(b.image);
+    const int height = model::StripHeight(b.image);
     int top = 0, bottom = height;
     switch (b.band) {
         case Band::Hanging: bottom = b.labelBottom + kCaptionRows; break;
@@ -159,7 +157,7 @@ CRect PictureOf(const ScaleBand& b) {
     }
     const int left = b.firstColumn - kPictureMargin, right = b.lastColumn + kPictureMargin + 1;
     return CRect{left < 0 ? 0 : left, top < 0 ? 0 : top,
-                 right > artwork::kStripWidth ? artwork::kStripWidth : right,
+                 right > model::kStripWidth ? model::kStripWidth : right,
                  bottom > height ? height : bottom};
 }
 
@@ -167,16 +165,16 @@ ScaleHelpPage Build(const ScaleWords& w) {
     ScaleHelpPage page;
     page.scale = w.scale;
     page.title = TourTitle(w.scale);
-    const ScaleBand& band = artwork::BandOf(w.scale);
-    page.side = artwork::SideOf(w.scale);
+    const ScaleBand& band = model::BandOf(w.scale);
+    page.side = model::SideOf(w.scale);
     page.image = band.image;
     page.picture = PictureOf(band);
 
-    const artwork::ScaleGraduation& g = artwork::GraduationOf(w.scale);
+    const model::ScaleGraduation& g = model::GraduationOf(w.scale);
     const double low = g.stretches[0].from;
-    const artwork::GraduationStretch& last = g.stretches[g.count - 1];
+    const model::GraduationStretch& last = g.stretches[g.count - 1];
     const double high = last.step > 0 ? last.to : last.from;
-    const bool leftward = artwork::Column(w.scale, high) < artwork::Column(w.scale, low);
+    const bool leftward = model::Column(w.scale, high) < model::Column(w.scale, low);
 
     page.text = w.measures;
     page.text += "\nГде: сторона " + std::to_string(page.side + 1) + ", " + StripName(band.image) +
@@ -201,4 +199,4 @@ const ScaleHelpPage& ScaleHelp(int index) {
     return pages[index < 0 ? 0 : index >= kScaleHelpCount ? kScaleHelpCount - 1 : index];
 }
 
-}  // namespace help
+}  // namespace training

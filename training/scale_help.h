@@ -8,9 +8,9 @@
 #include "model/position_rules.h"
 #include "platform/geometry.h"
 
-namespace help {
+namespace training {
 
-using artwork::Scale;
+using model::Scale;
 
 struct ScaleHelpPage {
     Scale scale = Scale::S1;
@@ -25,4 +25,4 @@ struct ScaleHelpPage {
 constexpr int kScaleHelpCount = 17;
 const ScaleHelpPage& ScaleHelp(int index);
 
-}  // namespace help
+}  // namespace training

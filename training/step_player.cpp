@@ -22,15 +22,15 @@ bool CStepPlayer::PlayLesson(uint32_t key) {
     return m_nStep >= 0;
 }
 
-void CStepPlayer::PlaySolution(const tasks::Task& task) {
+void CStepPlayer::PlaySolution(const training::Task& task) {
     Stop();
     // The same placer that derives the lessons' steps derives the solution's, boxes and all.
-    const tasks::Solution solution = tasks::SolutionOf(task);
+    const training::Solution solution = training::SolutionOf(task);
     m_texts = solution.texts;
     std::vector<LessonStep> texts(solution.notes.size(), LessonStep{});
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i].pszText = m_texts[i].c_str();
-    m_solution = catalogue::PlaceAll(solution.notes.data(), int(solution.notes.size()),
-                                     texts.data(), TextHeight)
+    m_solution = training::PlaceAll(solution.notes.data(), int(solution.notes.size()), texts.data(),
+                                    TextHeight)
                      .records;
     m_lines.clear();
     for (const LessonStep& s : m_solution) m_lines.push_back(BreakStepText(s.pszText, s.rcBox));

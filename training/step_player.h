@@ -11,7 +11,7 @@
 #include "platform/surface.h"
 #include "training/step_table.h"
 
-namespace tasks {
+namespace training {
 struct Task;
 }
 
@@ -28,7 +28,7 @@ struct CStepPlayer {
     // Starts lesson key at its first step; false, playing nothing, when it has none.
     bool PlayLesson(uint32_t key);
     // Derives the steps of the task's solution and starts at the first.
-    void PlaySolution(const tasks::Task& task);
+    void PlaySolution(const training::Task& task);
     void Stop();
     bool Playing() const { return m_nLesson > 0 || m_nShowStep >= 0; }
 

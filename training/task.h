@@ -8,9 +8,9 @@
 
 #include "training/lesson_annotations.h"
 
-namespace tasks {
+namespace training {
 
-using artwork::Scale;
+using model::Scale;
 
 // How an answer is written: a plain number, or a time that may also be typed as mm:ss.
 enum class AnswerForm { Plain, Minutes, Seconds };
@@ -38,7 +38,7 @@ struct Task {
 
 // The steps that solve a task: one note and one text per step.
 struct Solution {
-    std::vector<catalogue::StepNote> notes;
+    std::vector<StepNote> notes;
     std::vector<std::string> texts;
 };
 
@@ -50,4 +50,4 @@ struct NumberRange {
 // A problem's numbers, in the order the problem states them.
 using Numbers = const double*;
 
-}  // namespace tasks
+}  // namespace training

@@ -7,9 +7,9 @@
 
 #include "model/graduation_steps.h"
 
-namespace tasks {
+namespace training {
 
-double ReadingTolerance(Scale s, double value) { return artwork::GraduationInterval(s, value) / 2; }
+double ReadingTolerance(Scale s, double value) { return model::GraduationInterval(s, value) / 2; }
 
 double RoundToReading(Scale s, double value) {
     const double half = ReadingTolerance(s, value);
@@ -102,4 +102,4 @@ Verdict Check(const Task& task, const std::string& text) {
                                                                     : Verdict::Wrong;
 }
 
-}  // namespace tasks
+}  // namespace training

@@ -7,7 +7,7 @@
 #include "training/task.h"
 #include "training/verdict.h"
 
-namespace tasks {
+namespace training {
 
 // Reading tolerance at a reading of value on scale s, in the scale's units: half the local
 // graduation interval.
@@ -29,4 +29,4 @@ bool ParseAnswer(const std::string& text, AnswerForm form, double& value);
 
 Verdict Check(const Task& task, const std::string& text);
 
-}  // namespace tasks
+}  // namespace training

@@ -31,10 +31,10 @@ bool Inside(const CRect& r, int x, int y) {
 
 std::string VerdictText(const CVerdict& v) {
     switch (v.m_nKind) {
-        case tasks::Verdict::Right: return "Верно";
-        case tasks::Verdict::Wrong: return "Неверно: около " + v.m_strNear;
-        case tasks::Verdict::Invalid: return "Введите число";
-        case tasks::Verdict::None: break;
+        case training::Verdict::Right: return "Верно";
+        case training::Verdict::Wrong: return "Неверно: около " + v.m_strNear;
+        case training::Verdict::Invalid: return "Введите число";
+        case training::Verdict::None: break;
     }
     return "";
 }

@@ -10,12 +10,7 @@
 #include "training/lesson_placer.h"
 #include "training/task_kinds.h"
 
-namespace tasks {
-
-using catalogue::Act;
-using catalogue::Index;
-using catalogue::Mark;
-using catalogue::StepNote;
+namespace training {
 
 namespace {
 
@@ -48,15 +43,15 @@ bool SolutionFits(const Task& task) {
         const bool twoMarks = n.act == Act::Bring || n.act == Act::CursorBring ||
                               n.act == Act::Read || n.act == Act::CursorRead;
         for (const Mark* m : {&n.mark, twoMarks ? &n.other : &n.mark})
-            if (m->index == Index::None && artwork::GraduationInterval(m->scale, m->value) <= 0)
+            if (m->index == Index::None && model::GraduationInterval(m->scale, m->value) <= 0)
                 return false;
     }
     std::vector<LessonStep> table(solution.notes.size());
     for (std::size_t i = 0; i < table.size(); ++i) table[i].pszText = solution.texts[i].c_str();
     // Only the geometry counts here; the boxes are measured when the solution is shown.
-    const catalogue::TextHeight lines = [](const char*, int) { return 34; };
-    const catalogue::Placement placed =
-        catalogue::PlaceAll(solution.notes.data(), int(solution.notes.size()), table.data(), lines);
+    const TextHeight lines = [](const char*, int) { return 34; };
+    const Placement placed =
+        PlaceAll(solution.notes.data(), int(solution.notes.size()), table.data(), lines);
     if (!placed.errors.empty()) return false;
     for (const LessonStep& r : placed.records)
         if (r.bState && (!InRange(r.nSlide, kSlideMin, kSlideMax) ||
@@ -68,15 +63,15 @@ bool SolutionFits(const Task& task) {
     const StepNote& last = solution.notes.back();
     const LessonStep& state = placed.records.back();
     const auto column = [](const Mark& m) {
-        return m.index != Index::None ? artwork::IndexColumn(m.scale, m.value)
-                                      : artwork::MarkColumn(m.scale, m.value);
+        return m.index != Index::None ? model::IndexColumn(m.scale, m.value)
+                                      : model::MarkColumn(m.scale, m.value);
     };
-    const bool slid = artwork::OnSlide(last.mark.scale);
+    const bool slid = model::OnSlide(last.mark.scale);
     double body = kHairlineHomeColumn - state.nCursor;
     if (last.act == Act::Read)
-        body = column(last.other) - (artwork::OnSlide(last.other.scale) ? state.nSlide : 0);
+        body = column(last.other) - (model::OnSlide(last.other.scale) ? state.nSlide : 0);
     const double read =
-        artwork::ValueAtColumn(last.mark.scale, body + (slid ? state.nSlide : 0)) * task.factor;
+        model::ValueAtColumn(last.mark.scale, body + (slid ? state.nSlide : 0)) * task.factor;
     return std::fabs(read - task.answer) <= task.tolerance;
 }
 
@@ -99,7 +94,7 @@ Task DrawTask(uint32_t key, uint32_t seed) {
         t.answer = k.answer(t.numbers, t.variant);
         t.reading = t.answer / k.factor;
         t.tolerance = ReadingTolerance(k.readOn, t.reading) * k.factor;
-        if (k.fits(t.numbers, t.variant) && artwork::GraduationInterval(k.readOn, t.reading) > 0 &&
+        if (k.fits(t.numbers, t.variant) && model::GraduationInterval(k.readOn, t.reading) > 0 &&
             SolutionFits(t))
             break;
         if (attempt > 100000) break;  // no kind comes near: a safety stop, not a path
@@ -108,4 +103,4 @@ Task DrawTask(uint32_t key, uint32_t seed) {
     return t;
 }
 
-}  // namespace tasks
+}  // namespace training

@@ -6,13 +6,13 @@
 
 #include "model/degrees.h"
 
-namespace tasks {
+namespace training {
 
-using artwork::AsinD;
-using artwork::AtanD;
-using artwork::kPi;
-using artwork::SinD;
-using artwork::TanD;
+using model::AsinD;
+using model::AtanD;
+using model::kPi;
+using model::SinD;
+using model::TanD;
 
 // The turn radius in km at speed v km/h and bank b degrees, and the time in seconds of a
 // turn through a degrees at v km/h on radius r km.
@@ -33,4 +33,4 @@ inline double Drift(double v, double u, double w) { return AsinD(u * SinD(w) / v
 // Lesson 26's intermediate angle alpha and the wind speed from it.
 inline double Alpha(double v, double d, double w) { return AtanD(v * TanD(d) / (w - v)); }
 
-}  // namespace tasks
+}  // namespace training

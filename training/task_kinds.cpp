@@ -4,7 +4,7 @@
 
 #include "training/task_formulas.h"
 
-namespace tasks {
+namespace training {
 
 namespace {
 
@@ -70,7 +70,7 @@ const TaskKind kKinds[] = {
     // 23: true airspeed from the instrument altitude, the air temperature and the speed
     {23, {{1000, 11000, 500}, {-60, 30, 1}, {150, 600, 5}}, 3, 1, Scale::S14, 1, AnswerForm::Plain,
      [](Numbers n, int) { return n[2] * std::sqrt((273.15 +
-         n[1]) / (288.15 * artwork::PressureRatio(n[0] / 1000))); },
+         n[1]) / (288.15 * model::PressureRatio(n[0] / 1000))); },
      [](Numbers n, int) { return std::fabs(n[1] - (15 - 6.5 * n[0] / 1000)) <= 15; }},
     // 24: the greatest drift angle
     {24, {{300, 900, 10}, {20, 150, 5}}, 2, 1, Scale::S3, 1, AnswerForm::Plain,
@@ -156,4 +156,4 @@ bool HasTaskKind(uint32_t key) { return KindOf(key) != nullptr; }
 
 NumberRange RangeOf(uint32_t key, int i) { return KindOf(key)->ranges[i]; }
 
-}  // namespace tasks
+}  // namespace training

@@ -13,7 +13,7 @@
 #include "training/task.h"
 #include "training/task_answers.h"
 
-namespace tasks {
+namespace training {
 
 // One kind of task: what it draws, how many questions it may ask of the same numbers, where
 // the answer is read, and by which formula.
@@ -49,4 +49,4 @@ std::string ProblemOf(const Task& task);
 // The steps of the solution, from the kind's notes with the task's numbers.
 Solution SolutionOf(const Task& task);
 
-}  // namespace tasks
+}  // namespace training

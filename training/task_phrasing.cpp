@@ -2,12 +2,7 @@
 
 #include "training/task_answers.h"
 
-namespace tasks {
-
-using catalogue::Act;
-using catalogue::Index;
-using catalogue::Mark;
-using catalogue::StepNote;
+namespace training {
 
 namespace {
 
@@ -132,4 +127,4 @@ void SolutionSteps::AddRead(StepNote n, Act act, const std::string& text) {
         text + " около " + FormatNumber(RoundToReading(n.mark.scale, n.mark.value)) + "...");
 }
 
-}  // namespace tasks
+}  // namespace training

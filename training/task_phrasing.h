@@ -6,17 +6,15 @@
 
 #include "training/task.h"
 
-namespace tasks {
+namespace training {
 
 // A number as the problems write it, and an angle in degrees.
 std::string F(double v);
 std::string Deg(double v);
 
 // A mark of the rule: a value on its scale, or an index mark.
-inline catalogue::Mark V(Scale s, double v) {
-    return catalogue::Mark{s, v, catalogue::Index::None};
-}
-inline catalogue::Mark I(catalogue::Index i) { return catalogue::IndexMarkOf(i); }
+inline Mark V(Scale s, double v) { return Mark{s, v, Index::None}; }
+inline Mark I(Index i) { return IndexMarkOf(i); }
 
 // Builds a solution step by step, each step's text in the lessons' words; the last read is the
 // answer's and gets the kind's ending.
@@ -25,25 +23,25 @@ class SolutionSteps {
     SolutionSteps(const Task& task, Solution& out) : m_task(task), m_out(out) {}
 
     void Text(const std::string& text);
-    void Find(catalogue::Mark m);
-    void FindCursor(catalogue::Mark m);
-    void Bring(catalogue::Mark slide, catalogue::Mark body);
-    void BringUnder(catalogue::Mark slide);
-    void CursorBring(catalogue::Mark slide, catalogue::Mark body);
-    void Read(catalogue::Mark result, catalogue::Mark against);
-    void ReadUnder(catalogue::Mark result);
-    void CursorRead(catalogue::Mark result, catalogue::Mark body);
+    void Find(Mark m);
+    void FindCursor(Mark m);
+    void Bring(Mark slide, Mark body);
+    void BringUnder(Mark slide);
+    void CursorBring(Mark slide, Mark body);
+    void Read(Mark result, Mark against);
+    void ReadUnder(Mark result);
+    void CursorRead(Mark result, Mark body);
 
     // The answer's step ends with the reading turned into the answer.
     void Finish(const std::string& how);
 
   private:
-    void Add(catalogue::StepNote n, catalogue::Act act, bool state, const std::string& text);
-    void AddRead(catalogue::StepNote n, catalogue::Act act, const std::string& text);
+    void Add(StepNote n, Act act, bool state, const std::string& text);
+    void AddRead(StepNote n, Act act, const std::string& text);
 
     const Task& m_task;
     Solution& m_out;
     int m_lastRead = 0;
 };
 
-}  // namespace tasks
+}  // namespace training

@@ -3,7 +3,7 @@
 #include "training/task_kinds.h"
 #include "training/task_phrasing.h"
 
-namespace tasks {
+namespace training {
 
 namespace {
 
@@ -144,4 +144,4 @@ std::string ProblemOf(const Task& task) {
     return std::string();
 }
 
-}  // namespace tasks
+}  // namespace training

@@ -5,9 +5,7 @@
 #include "training/task_kinds.h"
 #include "training/task_phrasing.h"
 
-namespace tasks {
-
-using catalogue::Index;
+namespace training {
 
 namespace {
 
@@ -143,7 +141,7 @@ const KindSolution kSolutions[] = {
          s.Bring(V(Scale::S11, n[1]), V(Scale::S12, n[0] / 1000));
          s.Find(V(Scale::S15, n[2]));
          s.Read(V(Scale::S14, n[2] * std::sqrt((273.15 +
-             n[1]) / (288.15 * artwork::PressureRatio(n[0] / 1000)))),
+             n[1]) / (288.15 * model::PressureRatio(n[0] / 1000)))),
                 V(Scale::S15, n[2]));
          s.Finish("Это истинная скорость в км/час.");
      }},
@@ -309,4 +307,4 @@ Solution SolutionOf(const Task& task) {
     return solution;
 }
 
-}  // namespace tasks
+}  // namespace training

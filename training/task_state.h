@@ -19,7 +19,7 @@ struct CTaskState {
     uint8_t m_bChooserCreated = 0;  // its list box exists for this opening
     IListBox* m_wndTaskList = nullptr;
 
-    tasks::Task m_task;       // the open task, or the last one
+    training::Task m_task;    // the open task, or the last one
     uint8_t m_bAtBottom = 0;  // the box stands against the bottom of the window
     CTaskBoxLayout m_layout;
     std::vector<std::string_view> m_problemLines;  // views into m_task.problem

@@ -4,14 +4,14 @@
 
 #include <string>
 
-namespace tasks {
+namespace training {
 
 enum class Verdict { None, Right, Wrong, Invalid };
 
-}  // namespace tasks
+}  // namespace training
 
 struct CVerdict {
-    tasks::Verdict m_nKind = tasks::Verdict::None;  // None until the first check of a task
+    training::Verdict m_nKind = training::Verdict::None;  // None until the first check of a task
     std::string m_strNear;  // a wrong answer's right one, as the rule reads it ("2:30", "4.5")
 };
 

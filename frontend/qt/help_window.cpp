@@ -17,7 +17,7 @@
 
 namespace {
 
-QPixmap PictureOf(const help::ScaleHelpPage& page, int factor, double ratio) {
+QPixmap PictureOf(const training::ScaleHelpPage& page, int factor, double ratio) {
     const int k = DeviceScale(factor, ratio, kMaxImageScale);
     const CPixmap part = LoadImagePart(page.image, page.picture, k);
     if (part.IsNull()) return {};
@@ -30,13 +30,13 @@ QPixmap PictureOf(const help::ScaleHelpPage& page, int factor, double ratio) {
 
 }  // namespace
 
-CHelpWindow::CHelpWindow(QWidget* parent, std::function<void(artwork::Scale)> showScale, int factor)
+CHelpWindow::CHelpWindow(QWidget* parent, std::function<void(model::Scale)> showScale, int factor)
     : QWidget(parent, Qt::Window), m_showScale(std::move(showScale)), m_nFactor(factor) {
     setObjectName(QStringLiteral("ScaleHelp"));
     setWindowTitle(QString::fromUtf8(kHelpScalesCaption));
     m_list = new QListWidget;
-    for (int i = 0; i < help::kScaleHelpCount; ++i)
-        m_list->addItem(QString::fromUtf8(help::ScaleHelp(i).title.c_str()));
+    for (int i = 0; i < training::kScaleHelpCount; ++i)
+        m_list->addItem(QString::fromUtf8(training::ScaleHelp(i).title.c_str()));
     m_list->setMaximumWidth(360);
 
     m_title = new QLabel;
@@ -47,7 +47,7 @@ CHelpWindow::CHelpWindow(QWidget* parent, std::function<void(artwork::Scale)> sh
     bigger.setBold(true);
     m_title->setFont(bigger);
     connect(m_title, &QLabel::linkActivated, this,
-            [this] { m_showScale(help::ScaleHelp(Page()).scale); });
+            [this] { m_showScale(training::ScaleHelp(Page()).scale); });
     m_picture = new QLabel;
     m_strip = new QScrollArea;
     m_strip->setWidget(m_picture);
@@ -78,7 +78,7 @@ void CHelpWindow::ShowPage(int index) {
         m_list->setCurrentRow(index);  // which comes back here
         return;
     }
-    const help::ScaleHelpPage& page = help::ScaleHelp(index);
+    const training::ScaleHelpPage& page = training::ScaleHelp(index);
     m_title->setText(QStringLiteral("<a href=\"#\">%1</a>")
                          .arg(QString::fromUtf8(page.title.c_str()).toHtmlEscaped()));
     const QPixmap picture = PictureOf(page, m_nFactor, devicePixelRatioF());

@@ -16,9 +16,9 @@ class CHelpWindow : public QWidget {
   public:
     // showScale: the press on a scale's name. factor: device pixels a strip pixel, for the
     // pictures.
-    CHelpWindow(QWidget* parent, std::function<void(artwork::Scale)> showScale, int factor);
+    CHelpWindow(QWidget* parent, std::function<void(model::Scale)> showScale, int factor);
 
-    void ShowPage(int index);  // 0 to help::kScaleHelpCount - 1
+    void ShowPage(int index);  // 0 to training::kScaleHelpCount - 1
     int Page() const;
     QListWidget& List() { return *m_list; }
     QLabel& Title() { return *m_title; }
@@ -26,7 +26,7 @@ class CHelpWindow : public QWidget {
     QLabel& Text() { return *m_text; }
 
   private:
-    std::function<void(artwork::Scale)> m_showScale;
+    std::function<void(model::Scale)> m_showScale;
     int m_nFactor;
     QListWidget* m_list;
     QLabel* m_title;

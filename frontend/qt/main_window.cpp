@@ -394,7 +394,7 @@ void CQtMainWindow::ShowScaleHelp() {
     if (!m_help) {
         m_help = new CHelpWindow(
             this,
-            [this](artwork::Scale scale) {
+            [this](model::Scale scale) {
                 // The rule comes to the front with the scale in view; while a lesson holds
                 // it, nothing moves.
                 if (!m_frame->ShowScale(scale)) return;

@@ -217,8 +217,8 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_help_pages() {
     std::ostringstream s;
     s << "{\"caption\":" << Quoted(kHelpScalesCaption) << ",\"show\":" << Quoted(kHelpShowScale)
       << ",\"pages\":[";
-    for (int i = 0; i < help::kScaleHelpCount; ++i) {
-        const help::ScaleHelpPage& page = help::ScaleHelp(i);
+    for (int i = 0; i < training::kScaleHelpCount; ++i) {
+        const training::ScaleHelpPage& page = training::ScaleHelp(i);
         s << (i ? "," : "") << "{\"title\":" << Quoted(page.title.c_str())
           << ",\"text\":" << Quoted(page.text.c_str()) << "}";
     }
@@ -227,15 +227,15 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_help_pages() {
     return g_text.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const Colour* skalor_help_picture(int index, int scale) {
-    const help::ScaleHelpPage& page = help::ScaleHelp(index);
+    const training::ScaleHelpPage& page = training::ScaleHelp(index);
     g_picture = LoadImagePart(page.image, page.picture, std::clamp(scale, 1, skalor_max_scale()));
     return g_picture.Bits();
 }
 EMSCRIPTEN_KEEPALIVE int skalor_help_picture_width() { return g_picture.Width(); }
 EMSCRIPTEN_KEEPALIVE int skalor_help_picture_height() { return g_picture.Height(); }
 EMSCRIPTEN_KEEPALIVE int skalor_show_scale(int index) {
-    if (index < 0 || index >= help::kScaleHelpCount) return 0;
-    return g_frame->ShowScale(help::ScaleHelp(index).scale) ? 1 : 0;
+    if (index < 0 || index >= training::kScaleHelpCount) return 0;
+    return g_frame->ShowScale(training::ScaleHelp(index).scale) ? 1 : 0;
 }
 
 // The toolbar's image strip: its pixels, then its width and height through the two calls after.

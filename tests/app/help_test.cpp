@@ -18,7 +18,7 @@
 
 namespace {
 
-using artwork::Scale;
+using model::Scale;
 
 struct KeyCase {
     int menu;           // -1: the bar
@@ -71,7 +71,7 @@ struct PageCase {
 };
 
 // clang-format off
-const PageCase kPages[help::kScaleHelpCount] = {
+const PageCase kPages[training::kScaleHelpCount] = {
     {Scale::S1, "Шкала 1 - расстояния", "от 1 до 6 через 0.1"},
     {Scale::S1a, "Шкала 1а - углы", "Диапазон: от 30 до 360°."},
     {Scale::S2, "Шкала 2 - время", "от 1 до 10 через 1/6"},
@@ -93,8 +93,8 @@ const PageCase kPages[help::kScaleHelpCount] = {
 // clang-format on
 
 TEST(ScaleHelp, APageForEveryScaleWithItsFactsAndItsPicture) {
-    for (int i = 0; i < help::kScaleHelpCount; ++i) {
-        const help::ScaleHelpPage& page = help::ScaleHelp(i);
+    for (int i = 0; i < training::kScaleHelpCount; ++i) {
+        const training::ScaleHelpPage& page = training::ScaleHelp(i);
         const PageCase& want = kPages[i];
         SCOPED_TRACE(want.title);
         ASSERT_EQ(page.scale, want.scale);
@@ -104,11 +104,11 @@ TEST(ScaleHelp, APageForEveryScaleWithItsFactsAndItsPicture) {
         EXPECT_NE(page.text.find("Уроки: Обзор шкал Skalor"), std::string::npos);
         EXPECT_EQ(page.text.find("Умножение чисел") != std::string::npos,
                   want.scale == Scale::S1 || want.scale == Scale::S2);
-        EXPECT_EQ(page.side, artwork::SideOf(want.scale));
+        EXPECT_EQ(page.side, model::SideOf(want.scale));
 
         // The picture is the scale's own stretch of its strip: its ticks from end to end, its
         // baseline drawn across it.
-        const artwork::ScaleBand& band = artwork::BandOf(want.scale);
+        const model::ScaleBand& band = model::BandOf(want.scale);
         const CRect& p = page.picture;
         EXPECT_EQ(page.image, band.image);
         EXPECT_LE(p.left, band.firstColumn);
@@ -116,7 +116,7 @@ TEST(ScaleHelp, APageForEveryScaleWithItsFactsAndItsPicture) {
         EXPECT_LE(p.top, std::min(band.tickTop, band.labelTop));
         EXPECT_GT(p.bottom, std::max(band.tickBottom, band.labelBottom));
         EXPECT_LT(p.Width(), band.lastColumn - band.firstColumn + 40);
-        EXPECT_LT(p.Height(), artwork::StripHeight(band.image));
+        EXPECT_LT(p.Height(), model::StripHeight(band.image));
         for (int k : {1, 3}) {
             const CPixmap cut = LoadImagePart(page.image, p, k);
             ASSERT_EQ(cut.Width(), p.Width() * k);
@@ -135,9 +135,9 @@ TEST(ScaleHelp, APageForEveryScaleWithItsFactsAndItsPicture) {
 TEST(ScaleHelp, ThePressOnANameShowsTheScaleOnTheRule) {
     constexpr int kWindowColumns = kClientWidth - 2 * kRuleWindowX;
     for (int slide : {0, -300, 250}) {
-        for (int i = 0; i < help::kScaleHelpCount; ++i) {
-            const Scale scale = help::ScaleHelp(i).scale;
-            SCOPED_TRACE(testing::Message() << help::ScaleHelp(i).title << ", slide " << slide);
+        for (int i = 0; i < training::kScaleHelpCount; ++i) {
+            const Scale scale = training::ScaleHelp(i).scale;
+            SCOPED_TRACE(testing::Message() << training::ScaleHelp(i).title << ", slide " << slide);
             CHeadlessHost host;
             CMainFrame frame(host);
             CRuleState rule;
@@ -148,10 +148,10 @@ TEST(ScaleHelp, ThePressOnANameShowsTheScaleOnTheRule) {
             undo.PushUndo(slide, 900, 0);  // as the moves that led there left it
             frame.Seed(undo);
             ASSERT_TRUE(frame.ShowScale(scale));
-            EXPECT_EQ(frame.State().m_rule.m_nSide, artwork::SideOf(scale));
+            EXPECT_EQ(frame.State().m_rule.m_nSide, model::SideOf(scale));
             EXPECT_EQ(frame.State().m_rule.m_nSlide, slide);
-            const artwork::ScaleBand& band = artwork::BandOf(scale);
-            const int shift = artwork::OnSlide(scale) ? slide : 0;
+            const model::ScaleBand& band = model::BandOf(scale);
+            const int shift = model::OnSlide(scale) ? slide : 0;
             const int first = band.firstColumn - shift, last = band.lastColumn - shift;
             const int scroll = frame.State().m_rule.m_nScroll;
             ASSERT_GE(scroll, kScrollMin);

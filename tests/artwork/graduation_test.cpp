@@ -121,13 +121,13 @@ const Anchor* AnchorOf(Scale s, double v) {
 bool Allowed(Scale s, double v, int column) {
     if (const Anchor* a = AnchorOf(s, v)) return column == a->column;
     if (s == S::S9 && v < 0.5) return column > 195 && column < 256;
-    return std::fabs(column - artwork::Column(s, v)) <= 1.5;
+    return std::fabs(column - model::Column(s, v)) <= 1.5;
 }
 
 // The rule column and value of every tick of scale s, left to right.
 std::vector<std::pair<double, double>> RuleColumns(Scale s) {
     std::vector<std::pair<double, double>> columns;
-    for (double v : TickValues(s)) columns.emplace_back(artwork::Column(s, v), v);
+    for (double v : TickValues(s)) columns.emplace_back(model::Column(s, v), v);
     std::sort(columns.begin(), columns.end());
     return columns;
 }
@@ -135,7 +135,7 @@ std::vector<std::pair<double, double>> RuleColumns(Scale s) {
 bool NearTick(Scale s, int column) {
     const std::vector<double> values = TickValues(s);
     return std::any_of(values.begin(), values.end(),
-                       [&](double v) { return std::fabs(artwork::Column(s, v) - column) <= 1.5; });
+                       [&](double v) { return std::fabs(model::Column(s, v) - column) <= 1.5; });
 }
 
 class EveryScale : public ::testing::TestWithParam<Band> {};
@@ -229,7 +229,7 @@ TEST_P(EveryScale, NumberedTicksRunLongerThanOrdinaryOnesAndStayInTheirBand) {
     int longCount = 0;
     for (double v : TickValues(band.scale)) {
         if (Has(longer.free, v)) continue;
-        const double rule = artwork::Column(band.scale, v);
+        const double rule = model::Column(band.scale, v);
         int x = AnchorOf(band.scale, v) ? AnchorOf(band.scale, v)->column : -1;
         for (int c = static_cast<int>(rule) - 1; x < 0 && c <= static_cast<int>(rule) + 2; ++c)
             if (Ink(b, c, row) && std::fabs(c - rule) <= 1.5) x = c;

@@ -175,7 +175,7 @@ TEST(Legibility, EveryNumeralStandsOnItsOwnTick) {
             const Band& band = BandFor(n.scale);
             const std::vector<int> ticks =
                 InkColumns(b, TickRows(band).front(), band.first - 2, band.last + 2);
-            const double rule = artwork::Column(n.scale, n.value);
+            const double rule = model::Column(n.scale, n.value);
             const auto nearest = std::min_element(ticks.begin(), ticks.end(), [&](int x, int y) {
                 return std::abs(x - rule) < std::abs(y - rule);
             });

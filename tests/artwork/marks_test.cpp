@@ -121,7 +121,7 @@ TEST(IndexMarks, RectangularIndicesFrameTheirNumeralsUnderColumns443And836) {
 // A tick of scale s stands exactly on `column`, where the rule puts `value`.
 void ExpectReading(Scale s, int column, double value, double within = 1.0) {
     EXPECT_TRUE(TickExactlyAt(s, column)) << "no tick at " << column;
-    EXPECT_NEAR(artwork::Column(s, value), column, within) << value;
+    EXPECT_NEAR(model::Column(s, value), column, within) << value;
 }
 
 TEST(Alignment, SideOneSettingsOfTheLessons) {
@@ -139,7 +139,7 @@ TEST(Alignment, SideOneSettingsOfTheLessons) {
     ExpectReading(Scale::S1, 584, 23);
     ExpectReading(Scale::S2, 474, 12);
     EXPECT_EQ(BodyX(615, 536), SlideX(474, 536, -141));
-    EXPECT_NEAR(artwork::Column(Scale::S1, 27.6), 615, 0.5);
+    EXPECT_NEAR(model::Column(Scale::S1, 27.6), 615, 0.5);
     // Scroll 632: the circular index at x 32, the triangular at 119 (found as drawn).
     EXPECT_EQ(
         SlideX(static_cast<int>(BoundsOf(ImageOf(134), 640, 684, 11, 32, {kMaroon}).CentreX()), 632,
@@ -156,10 +156,10 @@ TEST(Alignment, SideOneSettingsOfTheLessons) {
         SlideX(static_cast<int>(BoundsOf(ImageOf(134), 390, 416, 62, 80, {kMaroon}).CentreX()), 0,
                184),
         BodyX(219, 0));
-    EXPECT_NEAR(artwork::Column(Scale::S5, 2.65), 219, 0.5);
+    EXPECT_NEAR(model::Column(Scale::S5, 2.65), 219, 0.5);
     // Scroll 596, slide -460, cursor -520: 50° on 1a over 2.09 on 2; t360 over 15 of scale 2.
     ExpectReading(Scale::S1a, BodyUnderHairline(-520), 50);
-    EXPECT_NEAR(artwork::Column(Scale::S2, 2.09), BodyUnderHairline(-520) - 460, 0.5);
+    EXPECT_NEAR(model::Column(Scale::S2, 2.09), BodyUnderHairline(-520) - 460, 0.5);
     EXPECT_EQ(BodyX(BoundsOf(ImageOf(135), 940, 1000, 41, 46, {kMaroon}).left, 596),
               SlideX(513, 596, -460));
     ExpectReading(Scale::S2, 513, 15);
@@ -171,7 +171,7 @@ TEST(Alignment, SideTwoSettingsOfTheLessons) {
     ExpectReading(Scale::S15, 636, 200);
     EXPECT_EQ(SlideX(418, 734, -218), BodyX(636, 734));
     EXPECT_EQ(SlideX(568, 734, -218), BodyX(786, 734));
-    EXPECT_NEAR(artwork::Column(Scale::S15, 322), 786, 0.5);
+    EXPECT_NEAR(model::Column(Scale::S15, 322), 786, 0.5);
     ExpectReading(Scale::S15, 830, 370);
     // Slide +44: -10° of 11 over 3 km of 12; 305 on 15 reads 350 on 14.
     ExpectReading(Scale::S11, 330, -10);
@@ -181,13 +181,13 @@ TEST(Alignment, SideTwoSettingsOfTheLessons) {
     EXPECT_EQ(SlideX(330, 0, 44), BodyX(286, 0));
     EXPECT_EQ(SlideX(812, 0, 44), BodyX(768, 0));
     // Slide 0: 11's +15 °C over 0 km of 12 and 13; 10's -56.5 °C over the 12-km diamond.
-    EXPECT_NEAR(artwork::Column(Scale::S11, 15), 344, 0.5);
+    EXPECT_NEAR(model::Column(Scale::S11, 15), 344, 0.5);
     ExpectReading(Scale::S12, 344, 0);
     ExpectReading(Scale::S13, 344, 0);
-    EXPECT_NEAR(artwork::Column(Scale::S10, -56.5), 84, 0.5);
+    EXPECT_NEAR(model::Column(Scale::S10, -56.5), 84, 0.5);
     // Slide -27: the diamond index (found as drawn) over -2.5°, 9's 5 km over 8's 5 km.
     const double diamond = BoundsOf(ImageOf(137), 105, 147, 9, 40, {kBlack, kGrey}).CentreX();
-    EXPECT_NEAR(artwork::Column7(-2.5), diamond + 27, 1.0);
+    EXPECT_NEAR(model::Column7(-2.5), diamond + 27, 1.0);
     ExpectReading(Scale::S9, 925, 5);
     EXPECT_EQ(SlideX(925, 0, -27), BodyX(952, 0));
     ExpectReading(Scale::S8, 951, 5);  // within a column of 9's 5 km, which stands at 952

@@ -11,7 +11,7 @@
 
 namespace artwork_test {
 
-using artwork::Scale;
+using model::Scale;
 
 struct Bitmap {
     int width = 0, height = 0, planes = 0, bitsPerPixel = 0;

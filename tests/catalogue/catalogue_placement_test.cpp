@@ -16,7 +16,7 @@
 #include "tests/catalogue/placement_checks.h"
 #include "training/lesson_annotations.h"
 
-using namespace catalogue;
+using namespace training;
 using namespace catalogue_test;
 
 TEST(CataloguePlacement, EveryRecordHasANoteOfItsKind) {

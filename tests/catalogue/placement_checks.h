@@ -13,7 +13,7 @@
 
 namespace catalogue_test {
 
-using namespace catalogue;
+using namespace training;
 
 // Columns of the index marks in the artwork.
 inline double RuleColumn(const Mark& m) {
@@ -30,7 +30,7 @@ inline double RuleColumn(const Mark& m) {
         case Index::Feet: return 791;
         case Index::None: break;
     }
-    return artwork::Column(m.scale, m.value);
+    return model::Column(m.scale, m.value);
 }
 
 inline bool Slide(Scale s) {

@@ -30,10 +30,10 @@ std::string Squeezed(const std::string& text) {
 
 // A row of the key: the problem, then its range, with the answer's cell somewhere between
 // (the text takes it in where its first line ends). The position after the row, or npos.
-std::size_t FindKeyRow(const std::string& text, std::size_t from, const tasks::Task& task) {
+std::size_t FindKeyRow(const std::string& text, std::size_t from, const training::Task& task) {
     const exam::AcceptedRange range = exam::AcceptedRangeOf(task);
     const std::string bounds = Squeezed(range.lo + "–" + range.hi);
-    const std::string answer = Squeezed(tasks::RoundedAnswer(task));
+    const std::string answer = Squeezed(training::RoundedAnswer(task));
     const std::size_t end = text.find(bounds, from);
     if (end == std::string::npos) {
         ADD_FAILURE() << "no range " << bounds << " for " << task.problem;
@@ -93,10 +93,10 @@ TEST(Sheet, ThePdfSetsTheVariantsProblemsAndItsKey) {
         const exam::Paper paper =
             exam::DrawPaper(uint32_t(std::atoi(c.variant)), kinds, std::atoi(c.count));
         std::vector<std::string> sheet{std::string("Вариант ") + c.variant, "Фамилия, имя"};
-        for (const tasks::Task& task : paper.tasks) sheet.push_back(task.problem);
+        for (const training::Task& task : paper.tasks) sheet.push_back(task.problem);
         std::size_t at = FindInOrder(text, 0, sheet);
         at = FindInOrder(text, at, {std::string("Ключ к варианту ") + c.variant});
-        for (const tasks::Task& task : paper.tasks)
+        for (const training::Task& task : paper.tasks)
             if (at != std::string::npos) at = FindKeyRow(text, at, task);
     }
 }

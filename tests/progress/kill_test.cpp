@@ -47,8 +47,8 @@ int RemoveLeftovers(const std::string& folder) {
     test.rows.assign(std::size_t(test.count), {2, "сорок два с половиной", Verdict::Wrong, 59});
     kept.AddTestResult(test);
     for (int32_t version = first;; ++version) {
-        for (int i = 0; tasks::kTaskKeys[i]; ++i)
-            kept.SetKind(tasks::kTaskKeys[i], {version, 0, "2026-12-07"});
+        for (int i = 0; training::kTaskKeys[i]; ++i)
+            kept.SetKind(training::kTaskKeys[i], {version, 0, "2026-12-07"});
         std::string error;
         if (!storage.Write(WriteProgress(kept), error) || write(done, "w", 1) != 1) _exit(1);
     }
@@ -62,7 +62,7 @@ int RemoveLeftovers(const std::string& folder) {
                << "damaged (" << int(read.damage) << "), " << bytes.size() << " bytes";
     if (WriteProgress(read.progress) != bytes)
         return ::testing::AssertionFailure() << "not as the writer writes it";
-    version = read.progress.Kinds().at(tasks::kTaskKeys[0]).set;
+    version = read.progress.Kinds().at(training::kTaskKeys[0]).set;
     for (const auto& [key, record] : read.progress.Kinds())
         if (record.set != version) return ::testing::AssertionFailure() << "two versions mixed";
     return ::testing::AssertionSuccess();

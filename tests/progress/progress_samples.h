@@ -28,7 +28,7 @@ inline progress::CProgress SampleProgress(uint32_t seed) {
         return std::string(text);
     };
     std::vector<uint32_t> kinds;
-    for (int i = 0; tasks::kTaskKeys[i]; ++i) kinds.push_back(tasks::kTaskKeys[i]);
+    for (int i = 0; training::kTaskKeys[i]; ++i) kinds.push_back(training::kTaskKeys[i]);
     const auto kind = [&] { return kinds[random() % kinds.size()]; };
 
     CProgress p;

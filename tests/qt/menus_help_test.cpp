@@ -101,10 +101,10 @@ TEST_F(MenusAndHelp, F1OpensTheHelpAndANamesPressShowsTheScale) {
     CHelpWindow* help = window->HelpWindow();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return help->isVisible(); }));
-    ASSERT_EQ(help->List().count(), help::kScaleHelpCount);
+    ASSERT_EQ(help->List().count(), training::kScaleHelpCount);
     const QString shots = qEnvironmentVariable("SKALOR_HELP_SHOTS");
     for (int index : {2, 16}) {
-        const help::ScaleHelpPage& page = help::ScaleHelp(index);
+        const training::ScaleHelpPage& page = training::ScaleHelp(index);
         SCOPED_TRACE(page.title);
         help->List().setCurrentRow(index);
         EXPECT_EQ(help->Title().text().contains(QString::fromUtf8(page.title.c_str())), true);
@@ -122,7 +122,7 @@ TEST_F(MenusAndHelp, F1OpensTheHelpAndANamesPressShowsTheScale) {
 
         emit help->Title().linkActivated(QStringLiteral("#"));
         EXPECT_EQ(Frame().State().m_rule.m_nSide, page.side);
-        const int first = artwork::BandOf(page.scale).firstColumn;
+        const int first = model::BandOf(page.scale).firstColumn;
         EXPECT_GE(first, Frame().State().m_rule.m_nScroll);
         EXPECT_LT(first, Frame().State().m_rule.m_nScroll + 236);
     }

@@ -27,11 +27,11 @@ TEST_F(Tasks, TheAnswerFieldIsARealLineEditAndReturnChecks) {
 
     QTest::keyClicks(field, "4 233");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(Frame().State().m_tasks.m_verdict.m_nKind, tasks::Verdict::Right);
+    EXPECT_EQ(Frame().State().m_tasks.m_verdict.m_nKind, training::Verdict::Right);
     EXPECT_EQ(Frame().State().m_tasks.m_nSolved, 1);
     field->setText("12x");
     QTest::keyClick(field, Qt::Key_Enter);
-    EXPECT_EQ(Frame().State().m_tasks.m_verdict.m_nKind, tasks::Verdict::Invalid);
+    EXPECT_EQ(Frame().State().m_tasks.m_verdict.m_nKind, training::Verdict::Invalid);
 
     // The switch moves the box, and the field with it.
     const CRect flip = Frame().State().m_tasks.m_layout.flip;

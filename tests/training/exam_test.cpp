@@ -14,13 +14,13 @@ namespace {
 
 std::vector<uint32_t> AllKeys() {
     std::vector<uint32_t> keys;
-    for (const uint32_t* k = tasks::kTaskKeys; *k; ++k) keys.push_back(*k);
+    for (const uint32_t* k = training::kTaskKeys; *k; ++k) keys.push_back(*k);
     return keys;
 }
 
-double Parsed(const tasks::Task& task, const std::string& text) {
+double Parsed(const training::Task& task, const std::string& text) {
     double value = 0;
-    EXPECT_TRUE(tasks::ParseAnswer(text, task.form, value)) << text;
+    EXPECT_TRUE(training::ParseAnswer(text, task.form, value)) << text;
     return value;
 }
 
@@ -133,9 +133,9 @@ TEST(Exam, VariantsDrawFairPapersAgainAlike) {
             std::map<uint32_t, int> shares;
             std::vector<double> numbers;
             for (std::size_t i = 0; i < paper.tasks.size(); ++i) {
-                const tasks::Task& t = paper.tasks[i];
+                const training::Task& t = paper.tasks[i];
                 EXPECT_EQ(t.problem, again.tasks[i].problem);
-                EXPECT_EQ(t.problem, tasks::DrawTask(t.key, t.seed).problem);
+                EXPECT_EQ(t.problem, training::DrawTask(t.key, t.seed).problem);
                 ++shares[t.key];
                 if (i > 0 && kinds.size() > 1) {
                     EXPECT_NE(t.key, paper.tasks[i - 1].key);
@@ -170,11 +170,11 @@ TEST(Exam, FreshVariantsAreVariants) {
 // keeps most of what the check accepts.
 TEST(Exam, AcceptedRangeHoldsOnlyRightAnswers) {
     for (uint32_t variant = 1; variant <= 40; ++variant) {
-        for (const tasks::Task& task : exam::DrawPaper(variant, AllKeys(), 20).tasks) {
+        for (const training::Task& task : exam::DrawPaper(variant, AllKeys(), 20).tasks) {
             const exam::AcceptedRange range = exam::AcceptedRangeOf(task);
             SCOPED_TRACE(task.problem + " [" + range.lo + ", " + range.hi + "]");
-            EXPECT_EQ(tasks::Check(task, range.lo), tasks::Verdict::Right);
-            EXPECT_EQ(tasks::Check(task, range.hi), tasks::Verdict::Right);
+            EXPECT_EQ(training::Check(task, range.lo), training::Verdict::Right);
+            EXPECT_EQ(training::Check(task, range.hi), training::Verdict::Right);
             EXPECT_GE(Parsed(task, range.hi) - Parsed(task, range.lo), 1.5 * task.tolerance);
         }
     }
@@ -182,11 +182,11 @@ TEST(Exam, AcceptedRangeHoldsOnlyRightAnswers) {
 
 TEST(Exam, ATestKeepsTheFirstNumberAndTheTimes) {
     exam::CExam test(exam::DrawPaper(7, AllKeys(), 5), 1000);
-    const std::vector<tasks::Task>& t = test.GetPaper().tasks;
+    const std::vector<training::Task>& t = test.GetPaper().tasks;
     EXPECT_TRUE(test.Answer(exam::AcceptedRangeOf(t[0]).lo, 4000));
     EXPECT_FALSE(test.Answer(exam::AcceptedRangeOf(t[0]).hi, 4500));  // no second try
     test.Next(5000);
-    EXPECT_TRUE(test.Answer(tasks::FormatNumber(t[1].answer * 3), 9000));
+    EXPECT_TRUE(test.Answer(training::FormatNumber(t[1].answer * 3), 9000));
     EXPECT_FALSE(test.Answer(exam::AcceptedRangeOf(t[1]).lo, 9100));
     test.Next(10000);
     EXPECT_FALSE(test.Answer("   ", 11000));

@@ -93,7 +93,7 @@ int Rewrite(const std::string& path, const std::vector<LessonStep>& records) {
                 return refuse("the rows do not follow the notes at row " + std::to_string(next));
             if (!HandSet(records[next].key))
                 line = "    LESSON_STEP(" + std::string(m[1]) + ", " + rest.substr(0, note) + ", " +
-                       catalogue::RecordFields(records[next]) + ")";
+                       training::RecordFields(records[next]) + ")";
             ++next;
         }
         out << line << "\n";
@@ -121,19 +121,19 @@ int main(int argc, char** argv) {
 
     // The step box's text: the height-14 "Arial" cell, word-wrapped from the box's left + 10
     // to its right edge, measured as the drawing surface draws it.
-    const catalogue::TextHeight measure = [](const char* text, int width) {
+    const training::TextHeight measure = [](const char* text, int width) {
         const CRect r =
             CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK, CFont{14});
         return r.bottom - r.top;
     };
 
-    if (catalogue::kStepNoteCount != kStepCount) {
+    if (training::kStepNoteCount != kStepCount) {
         std::cerr << "the table has " << kStepCount << " records and the notes "
-                  << catalogue::kStepNoteCount << "\n";
+                  << training::kStepNoteCount << "\n";
         return 1;
     }
-    const catalogue::Placement placed =
-        catalogue::PlaceAll(catalogue::kStepNotes, catalogue::kStepNoteCount, kStepTable, measure);
+    const training::Placement placed =
+        training::PlaceAll(training::kStepNotes, training::kStepNoteCount, kStepTable, measure);
     for (const std::string& e : placed.errors) std::cerr << e << "\n";
 
     if (args.Has("--rewrite"))
@@ -147,13 +147,13 @@ int main(int argc, char** argv) {
         if (check) {
             if (!HandSet(r.key) && !Same(r, kStepTable[i])) {
                 std::cout << "record " << i << " differs; derived:\n"
-                          << catalogue::RecordLine(r) << "\n";
+                          << training::RecordLine(r) << "\n";
                 ++differ;
             }
             continue;
         }
         if (r.key != key) std::cout << "\n    // " << (key = r.key) << "\n";
-        std::cout << catalogue::RecordLine(HandSet(r.key) ? kStepTable[i] : r) << "\n";
+        std::cout << training::RecordLine(HandSet(r.key) ? kStepTable[i] : r) << "\n";
     }
     if (check) std::cout << differ << " records differ from their derivation\n";
     return toolcli::FinishOutput(kTool, differ || !placed.errors.empty() ? 1 : 0);

@@ -142,19 +142,19 @@ bool KnownCommand(const ReplayCommand& c, std::string& why) {
 
 bool TaskKey(const ReplayCommand& c, std::string& why) {
     const long key = c.numbers[0];
-    if (key > 0 && key < 1000 && tasks::HasTaskKind(uint32_t(key)) && c.numbers[1] >= 0)
+    if (key > 0 && key < 1000 && training::HasTaskKind(uint32_t(key)) && c.numbers[1] >= 0)
         return true;
     why = "task takes the key of a lesson with a task kind and a seed of 0 or more";
     return false;
 }
 
 // A verdict as the tool writes it: right, wrong, invalid, or - before the first check.
-const char* VerdictWord(tasks::Verdict v) {
+const char* VerdictWord(training::Verdict v) {
     switch (v) {
-        case tasks::Verdict::Right: return "right";
-        case tasks::Verdict::Wrong: return "wrong";
-        case tasks::Verdict::Invalid: return "invalid";
-        case tasks::Verdict::None: break;
+        case training::Verdict::Right: return "right";
+        case training::Verdict::Wrong: return "wrong";
+        case training::Verdict::Invalid: return "invalid";
+        case training::Verdict::None: break;
     }
     return "-";
 }
@@ -333,7 +333,7 @@ struct ReplayVerbs {
     static void Task(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
         f.StartTask(uint32_t(c.numbers[0]), uint32_t(c.numbers[1]));
-        const tasks::Task& t = f.State().m_tasks.m_task;
+        const training::Task& t = f.State().m_tasks.m_task;
         out << "task " << t.key;
         for (int i = 0; i < t.count; ++i) out << ' ' << Decimal(t.numbers[i]);
         out << " => " << Decimal(t.answer) << " ± " << Decimal(t.tolerance) << "\n";
@@ -352,7 +352,7 @@ struct ReplayVerbs {
         f.OnLButtonUp(0, at);
         const CVerdict& v = f.State().m_tasks.m_verdict;
         out << "verdict " << VerdictWord(v.m_nKind)
-            << (v.m_nKind == tasks::Verdict::Wrong ? " " + v.m_strNear : "") << "\n";
+            << (v.m_nKind == training::Verdict::Wrong ? " " + v.m_strNear : "") << "\n";
     }
     static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         CMainFrame& f = *s.m_frame;

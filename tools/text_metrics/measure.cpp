@@ -45,11 +45,11 @@ QString Text(std::initializer_list<char32_t> codes) {
 
 std::vector<std::string> TaskTexts(uint32_t seeds) {
     std::vector<std::string> texts;
-    for (int k = 0; tasks::kTaskKeys[k] != 0; ++k)
+    for (int k = 0; training::kTaskKeys[k] != 0; ++k)
         for (uint32_t seed = 0; seed < seeds; ++seed) {
-            const tasks::Task task = tasks::DrawTask(tasks::kTaskKeys[k], seed);
+            const training::Task task = training::DrawTask(training::kTaskKeys[k], seed);
             texts.push_back(task.problem);
-            for (std::string& text : tasks::SolutionOf(task).texts)
+            for (std::string& text : training::SolutionOf(task).texts)
                 texts.push_back(std::move(text));
         }
     return texts;

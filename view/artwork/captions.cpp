@@ -4,6 +4,8 @@
 #include "view/artwork/lettering.h"
 
 namespace artwork {
+
+using namespace model;  // the scales the artwork draws
 namespace {
 
 enum class Layout {

@@ -8,6 +8,8 @@
 #include "view/artwork/numerals.h"
 
 namespace artwork {
+
+using namespace model;  // the scales the artwork draws
 namespace {
 
 enum class Longer {

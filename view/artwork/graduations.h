@@ -7,6 +7,8 @@
 
 namespace artwork {
 
+using namespace model;  // the scales the artwork draws
+
 struct Tick {
     double value;
     int column;

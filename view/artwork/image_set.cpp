@@ -5,6 +5,8 @@
 
 namespace artwork {
 
+using namespace model;  // the scales the artwork draws
+
 static_assert(kBottom1 == IDB_BOTTOM1 && kSlide1 == IDB_SLIDE1 && kTop1 == IDB_TOP1 &&
                   kBottom2 == IDB_BOTTOM2 && kSlide2 == IDB_SLIDE2 && kTop2 == IDB_TOP2,
               "the strips' bands name the strips by their image ids");

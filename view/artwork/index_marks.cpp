@@ -7,6 +7,8 @@
 
 namespace artwork {
 
+using namespace model;  // the scales the artwork draws
+
 namespace {
 
 // An index mark on the column that the mark columns give its value.

@@ -8,6 +8,8 @@
 
 namespace artwork {
 
+using namespace model;  // the scales the artwork draws
+
 enum class IndexDrawing {
     Pi,              // the letter π over a dotted line down to the baseline
     DashedT360,      // maroon dashed line across the baseline, maroon "t360" at its upper right

@@ -6,6 +6,8 @@
 #include "view/artwork/shapes.h"
 
 namespace artwork {
+
+using namespace model;  // the scales the artwork draws
 namespace {
 
 // A key: labels above and below a line along `row`, joined from x0 to x1.

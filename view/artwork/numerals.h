@@ -10,6 +10,8 @@
 
 namespace artwork {
 
+using namespace model;  // the scales the artwork draws
+
 enum class Frame { None, Box };
 
 struct Numeral {

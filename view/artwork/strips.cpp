@@ -8,6 +8,8 @@
 #include "view/artwork/numerals.h"
 
 namespace artwork {
+
+using namespace model;  // the scales the artwork draws
 namespace {
 
 // At k = 1 a tick takes its whole column; at k > 1 it stands at k times its real column,
