@@ -228,7 +228,10 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_help_pages() {
 }
 EMSCRIPTEN_KEEPALIVE const Colour* skalor_help_picture(int index, int scale) {
     const training::ScaleHelpPage& page = training::ScaleHelp(index);
-    g_picture = LoadImagePart(page.image, page.picture, std::clamp(scale, 1, skalor_max_scale()));
+    // At the scale asked for where its images are unpacked already, else the nearest below.
+    int k = std::clamp(scale, 1, kMaxPageScale);
+    while (k > 1 && !FindScaledImage(page.image, k)) --k;
+    g_picture = LoadImagePart(page.image, page.picture, k);
     return g_picture.Bits();
 }
 EMSCRIPTEN_KEEPALIVE int skalor_help_picture_width() { return g_picture.Width(); }

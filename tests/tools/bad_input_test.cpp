@@ -131,8 +131,8 @@ TEST(ToolsOnBadInput, FuzzScript) {
 
 TEST(ToolsOnBadInput, LessonPlacer) {
     QTemporaryDir copy;
-    const QString table = copy.path() + "/step_table.cpp";
-    ASSERT_TRUE(QFile::copy(SKALOR_SOURCE_DIR "/training/step_table.cpp", table));
+    const QString table = copy.path() + "/lesson_steps.def";
+    ASSERT_TRUE(QFile::copy(SKALOR_SOURCE_DIR "/training/lesson_steps.def", table));
     RunTable(SKALOR_LESSON_PLACER,
              {
                  {{"--bogus"}, 2, "unknown option --bogus"},
@@ -150,7 +150,7 @@ TEST(ToolsOnBadInput, LessonPlacer) {
                  {{"--rewrite", table.toStdString()}, 0, ""},
              });
     // The table agrees with its derivation, so a rewrite writes it back as it was.
-    QFile original(SKALOR_SOURCE_DIR "/training/step_table.cpp"), rewritten(table);
+    QFile original(SKALOR_SOURCE_DIR "/training/lesson_steps.def"), rewritten(table);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly) && rewritten.open(QIODevice::ReadOnly));
     EXPECT_EQ(original.readAll(), rewritten.readAll());
 }

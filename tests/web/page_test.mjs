@@ -557,7 +557,9 @@ for (const viewport of [{ width: 800, height: 700, deviceScaleFactor: 1 }, { wid
   });
   const ratio = median(r.rounds);
   console.log(`frame during a drag, ${r.w} x ${r.h}: ${ratio.toFixed(2)} x a bare page's (rounds ${r.rounds.map((x) => x.toFixed(2)).join(" ")})`);
-  check(ratio <= 1.5, `a drag's frame at ${r.w} x ${r.h} costs ${ratio.toFixed(2)} x a bare page's`);
+  // Seen at 1.2 to 1.5 on an idle machine; a page that reorders its pixels in JavaScript
+  // again costs 2.7, so the bound sits between, clear of a busy machine's noise.
+  check(ratio <= 2, `a drag's frame at ${r.w} x ${r.h} costs ${ratio.toFixed(2)} x a bare page's`);
   await page.close();
 }
 const bareFile = path.join(outDir, "bare.html");
