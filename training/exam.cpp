@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <utility>
 
-namespace exam {
+namespace training {
 
 namespace {
 
@@ -199,12 +199,12 @@ AcceptedRange AcceptedRangeOf(const training::Task& task) {
     return {text(lo), text(hi)};
 }
 
-const char* OutcomeWord(Outcome outcome) {
+const char* OutcomeWord(Verdict outcome) {
     switch (outcome) {
-        case Outcome::Right: return "верно";
-        case Outcome::Wrong: return "неверно";
-        case Outcome::Invalid: return "не число";
-        case Outcome::Unanswered: break;
+        case Verdict::Right: return "верно";
+        case Verdict::Wrong: return "неверно";
+        case Verdict::Invalid: return "не число";
+        case Verdict::None: break;
     }
     return "нет ответа";
 }
@@ -238,15 +238,15 @@ int64_t CExam::Elapsed(int64_t now) const {
 bool CExam::Answer(const std::string& text, int64_t now) {
     if (m_finished) return false;
     Row& row = m_rows[std::size_t(m_current)];
-    if (row.outcome == Outcome::Right || row.outcome == Outcome::Wrong) return false;
+    if (row.outcome == Verdict::Right || row.outcome == Verdict::Wrong) return false;
     const std::string typed = Trimmed(text);
     if (typed.empty()) return false;
     row.answer = typed;
     switch (training::Check(m_paper.tasks[std::size_t(m_current)], text)) {
         case training::Verdict::None:
-        case training::Verdict::Invalid: row.outcome = Outcome::Invalid; return false;
-        case training::Verdict::Right: row.outcome = Outcome::Right; break;
-        case training::Verdict::Wrong: row.outcome = Outcome::Wrong; break;
+        case training::Verdict::Invalid: row.outcome = Verdict::Invalid; return false;
+        case training::Verdict::Right: row.outcome = Verdict::Right; break;
+        case training::Verdict::Wrong: row.outcome = Verdict::Wrong; break;
     }
     row.ms = std::max<int64_t>(0, now - m_taskStart);
     return true;
@@ -254,7 +254,7 @@ bool CExam::Answer(const std::string& text, int64_t now) {
 
 void CExam::Leave(int64_t now) {
     Row& row = m_rows[std::size_t(m_current)];
-    if (row.outcome != Outcome::Right && row.outcome != Outcome::Wrong)
+    if (row.outcome != Verdict::Right && row.outcome != Verdict::Wrong)
         row.ms = std::max<int64_t>(0, now - m_taskStart);
 }
 
@@ -281,9 +281,9 @@ Score CExam::Result(const MarkScale& scale) const {
     Score score;
     score.total = int(m_rows.size());
     score.right = int(std::count_if(m_rows.begin(), m_rows.end(),
-                                    [](const Row& r) { return r.outcome == Outcome::Right; }));
+                                    [](const Row& r) { return r.outcome == Verdict::Right; }));
     score.mark = MarkOf(score.right, score.total, scale);
     return score;
 }
 
-}  // namespace exam
+}  // namespace training

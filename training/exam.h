@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "training/task_kinds.h"
+#include "training/verdict.h"
 
-namespace exam {
+namespace training {
 
 // The kinds of one group of lessons; `name` is how a command line writes the group.
 struct KindGroup {
@@ -54,13 +55,12 @@ struct AcceptedRange {
 };
 AcceptedRange AcceptedRangeOf(const training::Task& task);
 
-enum class Outcome { Unanswered, Right, Wrong, Invalid };
-const char* OutcomeWord(Outcome outcome);  // as a result table writes it
+const char* OutcomeWord(Verdict outcome);  // as a result table writes it
 
 // One task of a test as it went.
 struct Row {
     std::string answer;  // what was typed; for Invalid, the last text that was no number
-    Outcome outcome = Outcome::Unanswered;
+    Verdict outcome = Verdict::None;
     int64_t ms = 0;  // time spent on it
 };
 
@@ -122,4 +122,4 @@ std::string SheetsHtml(const Paper& paper, const std::string& date);
 // a task, CRLF line ends.
 std::string ResultCsv(const CExam& exam);
 
-}  // namespace exam
+}  // namespace training

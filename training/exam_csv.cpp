@@ -3,7 +3,7 @@
 
 #include "training/exam.h"
 
-namespace exam {
+namespace training {
 
 namespace {
 
@@ -23,7 +23,7 @@ std::string Field(const std::string& text) {
 // What a learner typed that is no number is shown as text: a leading =, +, - or @ would make
 // a spreadsheet run it as a formula.
 std::string Typed(const Row& row) {
-    const bool number = row.outcome == Outcome::Right || row.outcome == Outcome::Wrong;
+    const bool number = row.outcome == Verdict::Right || row.outcome == Verdict::Wrong;
     if (!number && !row.answer.empty() &&
         std::string("=+-@\t\r").find(row.answer[0]) != std::string::npos)
         return "'" + row.answer;
@@ -49,4 +49,4 @@ std::string ResultCsv(const CExam& exam) {
     return csv;
 }
 
-}  // namespace exam
+}  // namespace training

@@ -4,7 +4,7 @@
 
 #include "training/exam.h"
 
-namespace exam {
+namespace training {
 
 namespace {
 
@@ -73,4 +73,4 @@ std::string SheetsHtml(const Paper& paper, const std::string& date) {
     return html;
 }
 
-}  // namespace exam
+}  // namespace training

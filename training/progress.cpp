@@ -10,7 +10,7 @@
 #include "training/step_table.h"
 #include "training/task_kinds.h"
 
-namespace progress {
+namespace training {
 
 using nlohmann::json;
 
@@ -32,7 +32,7 @@ constexpr struct { Verdict verdict; const char* name; } kVerdicts[] = {
     {Verdict::Right, "right"},
     {Verdict::Wrong, "wrong"},
     {Verdict::Invalid, "invalid"},
-    {Verdict::Unanswered, "none"},
+    {Verdict::None, "none"},
 };
 // clang-format on
 
@@ -439,4 +439,4 @@ std::string WriteProgress(const CProgress& progress) {
     return root.dump(1, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
-}  // namespace progress
+}  // namespace training

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace progress {
+#include "training/verdict.h"
+
+namespace training {
 
 // The window on the desktop: its factor and where it stood on the screen.
 struct WindowPlace {
@@ -49,11 +51,10 @@ constexpr int32_t kMaxCount = 1000000000;
 
 // One task of a test: its kind, the answer as typed and its verdict, and the seconds spent.
 // The problem itself follows from the test's variant, kinds and count.
-enum class Verdict { Right, Wrong, Invalid, Unanswered };
 struct TestRow {
     uint32_t key = 0;
     std::string answer;
-    Verdict verdict = Verdict::Unanswered;
+    Verdict verdict = Verdict::None;
     int32_t seconds = 0;
 };
 constexpr std::size_t kMaxAnswerBytes = 200;
@@ -151,4 +152,4 @@ constexpr int64_t kFormat = 1;
 ReadOutcome ReadProgress(const std::string& bytes);
 std::string WriteProgress(const CProgress& progress);
 
-}  // namespace progress
+}  // namespace training

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-namespace progress {
+namespace training {
 
 namespace {
 
@@ -121,4 +121,4 @@ void CProgressStore::Tell(const std::string& text) {
     m_message += (m_message.empty() ? "" : "\n\n") + text;
 }
 
-}  // namespace progress
+}  // namespace training

@@ -9,7 +9,7 @@
 #include "platform/storage.h"
 #include "training/progress.h"
 
-namespace progress {
+namespace training {
 
 // A moment of the user's clock.
 struct Stamp {
@@ -50,4 +50,4 @@ class CProgressStore {
     std::string m_message;
 };
 
-}  // namespace progress
+}  // namespace training

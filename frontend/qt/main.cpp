@@ -39,7 +39,7 @@ bool CRuleApp::InitInstance() {
 int WriteSheets(const CommandLine& line, int& argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const exam::Paper paper = exam::DrawPaper(line.variant, line.kinds, line.count);
+    const training::Paper paper = training::DrawPaper(line.variant, line.kinds, line.count);
     const QString error =
         WriteSheetsPdf(paper, QDate::currentDate(), QString::fromStdString(line.output));
     if (error.isEmpty()) return 0;

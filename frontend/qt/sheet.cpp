@@ -8,17 +8,17 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-void PrintSheets(const exam::Paper& paper, const QDate& date, QPagedPaintDevice& device) {
+void PrintSheets(const training::Paper& paper, const QDate& date, QPagedPaintDevice& device) {
     QTextDocument document;
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(11);
     document.setDefaultFont(font);
     document.setHtml(QString::fromStdString(
-        exam::SheetsHtml(paper, date.toString(QStringLiteral("dd.MM.yyyy")).toStdString())));
+        training::SheetsHtml(paper, date.toString(QStringLiteral("dd.MM.yyyy")).toStdString())));
     document.print(&device);
 }
 
-QString WriteSheetsPdf(const exam::Paper& paper, const QDate& date, const QString& path) {
+QString WriteSheetsPdf(const training::Paper& paper, const QDate& date, const QString& path) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {

@@ -31,7 +31,7 @@ std::string Squeezed(const std::string& text) {
 // A row of the key: the problem, then its range, with the answer's cell somewhere between
 // (the text takes it in where its first line ends). The position after the row, or npos.
 std::size_t FindKeyRow(const std::string& text, std::size_t from, const training::Task& task) {
-    const exam::AcceptedRange range = exam::AcceptedRangeOf(task);
+    const training::AcceptedRange range = training::AcceptedRangeOf(task);
     const std::string bounds = Squeezed(range.lo + "–" + range.hi);
     const std::string answer = Squeezed(training::RoundedAnswer(task));
     const std::size_t end = text.find(bounds, from);
@@ -89,9 +89,9 @@ TEST(Sheet, ThePdfSetsTheVariantsProblemsAndItsKey) {
 
         std::vector<uint32_t> kinds;
         std::string error;
-        ASSERT_TRUE(exam::ParseKinds(c.kinds, kinds, error));
-        const exam::Paper paper =
-            exam::DrawPaper(uint32_t(std::atoi(c.variant)), kinds, std::atoi(c.count));
+        ASSERT_TRUE(training::ParseKinds(c.kinds, kinds, error));
+        const training::Paper paper =
+            training::DrawPaper(uint32_t(std::atoi(c.variant)), kinds, std::atoi(c.count));
         std::vector<std::string> sheet{std::string("Вариант ") + c.variant, "Фамилия, имя"};
         for (const training::Task& task : paper.tasks) sheet.push_back(task.problem);
         std::size_t at = FindInOrder(text, 0, sheet);

@@ -15,7 +15,7 @@
 #include "frontend/qt/desktop/progress_file.h"
 #include "tests/progress/progress_samples.h"
 
-using namespace progress;
+using namespace training;
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "tests/progress/progress_samples.h"
 #include "training/progress_store.h"
 
-using namespace progress;
+using namespace training;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "tests/progress/progress_samples.h"
 #include "training/step_table.h"
 
-using namespace progress;
+using namespace training;
 
 namespace {
 

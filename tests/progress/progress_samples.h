@@ -10,8 +10,8 @@
 #include "training/progress.h"
 #include "training/task_kinds.h"
 
-inline progress::CProgress SampleProgress(uint32_t seed) {
-    using namespace progress;
+inline training::CProgress SampleProgress(uint32_t seed) {
+    using namespace training;
     std::mt19937 random(seed);
     const auto pick = [&](int32_t low, int32_t high) {
         // The ends of the range come up as often as the inside.

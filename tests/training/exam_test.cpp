@@ -58,9 +58,9 @@ std::vector<std::vector<std::string>> ReadCsv(const std::string& csv) {
 TEST(Exam, MarksBeginAtTheirPercentages) {
     struct Case {
         int right, total, mark;
-        exam::MarkScale scale;
+        training::MarkScale scale;
     };
-    const exam::MarkScale strict{95, 80, 50};
+    const training::MarkScale strict{95, 80, 50};
     // clang-format off
     const Case cases[] = {
         {18, 20, 5, {}}, {17, 20, 4, {}}, {15, 20, 4, {}}, {14, 20, 3, {}}, {12, 20, 3, {}},
@@ -70,13 +70,14 @@ TEST(Exam, MarksBeginAtTheirPercentages) {
     };
     // clang-format on
     for (const Case& c : cases)
-        EXPECT_EQ(exam::MarkOf(c.right, c.total, c.scale), c.mark) << c.right << " of " << c.total;
+        EXPECT_EQ(training::MarkOf(c.right, c.total, c.scale), c.mark)
+            << c.right << " of " << c.total;
 }
 
 TEST(Exam, EveryKindBelongsToOneGroupAndListsReadBack) {
     std::map<uint32_t, int> groups;
-    for (int g = 0; g < exam::kKindGroupCount; ++g)
-        for (const uint32_t* k = exam::kKindGroups[g].keys; *k; ++k) ++groups[*k];
+    for (int g = 0; g < training::kKindGroupCount; ++g)
+        for (const uint32_t* k = training::kKindGroups[g].keys; *k; ++k) ++groups[*k];
     for (const uint32_t key : AllKeys()) EXPECT_EQ(groups[key], 1) << "lesson " << key;
     EXPECT_EQ(groups.size(), AllKeys().size());
 
@@ -98,7 +99,7 @@ TEST(Exam, EveryKindBelongsToOneGroupAndListsReadBack) {
     for (const Case& c : cases) {
         std::vector<uint32_t> keys;
         std::string error;
-        EXPECT_EQ(exam::ParseKinds(c.list, keys, error), !c.keys.empty()) << c.list;
+        EXPECT_EQ(training::ParseKinds(c.list, keys, error), !c.keys.empty()) << c.list;
         if (c.keys.empty())
             EXPECT_FALSE(error.empty()) << c.list;
         else
@@ -113,8 +114,8 @@ TEST(Exam, EveryKindBelongsToOneGroupAndListsReadBack) {
                 keys.push_back(all[i]);
         std::vector<uint32_t> back;
         std::string error;
-        ASSERT_TRUE(exam::ParseKinds(exam::KindsText(keys), back, error)) << error;
-        EXPECT_EQ(back, keys) << exam::KindsText(keys);
+        ASSERT_TRUE(training::ParseKinds(training::KindsText(keys), back, error)) << error;
+        EXPECT_EQ(back, keys) << training::KindsText(keys);
     }
 }
 
@@ -126,9 +127,9 @@ TEST(Exam, VariantsDrawFairPapersAgainAlike) {
     for (const std::vector<uint32_t>& kinds : choices) {
         std::set<std::vector<double>> seen;
         for (uint32_t variant = 1; variant <= 60; ++variant) {
-            const int count = exam::kMinTasks + int(variant % 16);
-            const exam::Paper paper = exam::DrawPaper(variant, kinds, count);
-            const exam::Paper again = exam::DrawPaper(variant, kinds, count);
+            const int count = training::kMinTasks + int(variant % 16);
+            const training::Paper paper = training::DrawPaper(variant, kinds, count);
+            const training::Paper again = training::DrawPaper(variant, kinds, count);
             ASSERT_EQ(int(paper.tasks.size()), count);
             std::map<uint32_t, int> shares;
             std::vector<double> numbers;
@@ -158,9 +159,9 @@ TEST(Exam, FreshVariantsAreVariants) {
     std::set<uint32_t> variants;
     for (uint64_t entropy : {0ull, 1ull, 99999ull, 0xFFFFFFFFull, ~0ull})
         for (uint64_t step = 0; step < 200; ++step) {
-            const uint32_t v = exam::FreshVariant(entropy + step * 0x100000001ull);
-            EXPECT_GE(v, exam::kMinVariant);
-            EXPECT_LE(v, exam::kMaxVariant);
+            const uint32_t v = training::FreshVariant(entropy + step * 0x100000001ull);
+            EXPECT_GE(v, training::kMinVariant);
+            EXPECT_LE(v, training::kMaxVariant);
             variants.insert(v);
         }
     EXPECT_GT(variants.size(), 900u);  // a clock's ticks do not land on a few variants
@@ -170,8 +171,8 @@ TEST(Exam, FreshVariantsAreVariants) {
 // keeps most of what the check accepts.
 TEST(Exam, AcceptedRangeHoldsOnlyRightAnswers) {
     for (uint32_t variant = 1; variant <= 40; ++variant) {
-        for (const training::Task& task : exam::DrawPaper(variant, AllKeys(), 20).tasks) {
-            const exam::AcceptedRange range = exam::AcceptedRangeOf(task);
+        for (const training::Task& task : training::DrawPaper(variant, AllKeys(), 20).tasks) {
+            const training::AcceptedRange range = training::AcceptedRangeOf(task);
             SCOPED_TRACE(task.problem + " [" + range.lo + ", " + range.hi + "]");
             EXPECT_EQ(training::Check(task, range.lo), training::Verdict::Right);
             EXPECT_EQ(training::Check(task, range.hi), training::Verdict::Right);
@@ -181,25 +182,25 @@ TEST(Exam, AcceptedRangeHoldsOnlyRightAnswers) {
 }
 
 TEST(Exam, ATestKeepsTheFirstNumberAndTheTimes) {
-    exam::CExam test(exam::DrawPaper(7, AllKeys(), 5), 1000);
+    training::CExam test(training::DrawPaper(7, AllKeys(), 5), 1000);
     const std::vector<training::Task>& t = test.GetPaper().tasks;
-    EXPECT_TRUE(test.Answer(exam::AcceptedRangeOf(t[0]).lo, 4000));
-    EXPECT_FALSE(test.Answer(exam::AcceptedRangeOf(t[0]).hi, 4500));  // no second try
+    EXPECT_TRUE(test.Answer(training::AcceptedRangeOf(t[0]).lo, 4000));
+    EXPECT_FALSE(test.Answer(training::AcceptedRangeOf(t[0]).hi, 4500));  // no second try
     test.Next(5000);
     EXPECT_TRUE(test.Answer(training::FormatNumber(t[1].answer * 3), 9000));
-    EXPECT_FALSE(test.Answer(exam::AcceptedRangeOf(t[1]).lo, 9100));
+    EXPECT_FALSE(test.Answer(training::AcceptedRangeOf(t[1]).lo, 9100));
     test.Next(10000);
     EXPECT_FALSE(test.Answer("   ", 11000));
     EXPECT_FALSE(test.Answer("=1,\"2\"", 12000));  // no number: not taken, shown as typed
     test.Next(15000);
-    EXPECT_TRUE(test.Answer(" " + exam::AcceptedRangeOf(t[3]).hi + " ", 15500));
+    EXPECT_TRUE(test.Answer(" " + training::AcceptedRangeOf(t[3]).hi + " ", 15500));
     test.End(20000);
-    EXPECT_FALSE(test.Answer(exam::AcceptedRangeOf(t[4]).lo, 21000));
+    EXPECT_FALSE(test.Answer(training::AcceptedRangeOf(t[4]).lo, 21000));
     test.Next(22000);
 
-    using exam::Outcome;
-    const Outcome outcomes[] = {Outcome::Right, Outcome::Wrong, Outcome::Invalid, Outcome::Right,
-                                Outcome::Unanswered};
+    using training::Verdict;
+    const Verdict outcomes[] = {Verdict::Right, Verdict::Wrong, Verdict::Invalid, Verdict::Right,
+                                Verdict::None};
     const int64_t ms[] = {3000, 4000, 5000, 500, 0};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(test.Rows()[i].outcome, outcomes[i]) << i;
@@ -207,13 +208,13 @@ TEST(Exam, ATestKeepsTheFirstNumberAndTheTimes) {
     }
     EXPECT_TRUE(test.Finished());
     EXPECT_EQ(test.Elapsed(99000), 19000);
-    const exam::Score score = test.Result();
-    EXPECT_EQ(exam::ScoreText(score), "2 из 5");
+    const training::Score score = test.Result();
+    EXPECT_EQ(training::ScoreText(score), "2 из 5");
     EXPECT_EQ(score.mark, 2);
 
     // The CSV: the byte order mark, a header, one row a task with its columns, Cyrillic and
     // quoting intact, and what was typed kept from being run as a formula.
-    const std::string csv = exam::ResultCsv(test);
+    const std::string csv = training::ResultCsv(test);
     ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u);
     const auto rows = ReadCsv(csv.substr(3));
     ASSERT_EQ(rows.size(), 6u);
@@ -223,12 +224,12 @@ TEST(Exam, ATestKeepsTheFirstNumberAndTheTimes) {
         ASSERT_EQ(rows[i + 1].size(), 7u) << i;
         EXPECT_EQ(rows[i + 1][0], std::to_string(i + 1));
         EXPECT_EQ(rows[i + 1][1], t[i].problem);
-        EXPECT_EQ(rows[i + 1][3], exam::AcceptedRangeOf(t[i]).lo);
-        EXPECT_EQ(rows[i + 1][5], exam::OutcomeWord(outcomes[i]));
+        EXPECT_EQ(rows[i + 1][3], training::AcceptedRangeOf(t[i]).lo);
+        EXPECT_EQ(rows[i + 1][5], training::OutcomeWord(outcomes[i]));
         EXPECT_EQ(rows[i + 1][6], std::to_string((ms[i] + 500) / 1000));
     }
-    EXPECT_EQ(rows[1][2], exam::AcceptedRangeOf(t[0]).lo);
+    EXPECT_EQ(rows[1][2], training::AcceptedRangeOf(t[0]).lo);
     EXPECT_EQ(rows[3][2], "'=1,\"2\"");
-    EXPECT_EQ(rows[4][2], exam::AcceptedRangeOf(t[3]).hi);
+    EXPECT_EQ(rows[4][2], training::AcceptedRangeOf(t[3]).hi);
     EXPECT_EQ(rows[5][2], "");
 }

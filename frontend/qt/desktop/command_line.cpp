@@ -85,16 +85,16 @@ bool ReadNumber(const char* text, long lo, long hi, long& value) {
 std::string ReadSheetOption(const char* arg, const char* value, CommandLine& line) {
     long number = 0;
     if (std::strcmp(arg, "--sheet") == 0) {
-        if (!ReadNumber(value, exam::kMinVariant, exam::kMaxVariant, number))
+        if (!ReadNumber(value, training::kMinVariant, training::kMaxVariant, number))
             return std::string("вариант «") + value + "»: нужно число от 1 до 99999";
         line.variant = uint32_t(number);
     } else if (std::strcmp(arg, "--count") == 0) {
-        if (!ReadNumber(value, exam::kMinTasks, exam::kMaxTasks, number))
+        if (!ReadNumber(value, training::kMinTasks, training::kMaxTasks, number))
             return std::string("число задач «") + value + "»: нужно от 5 до 20";
         line.count = int(number);
     } else if (std::strcmp(arg, "--kinds") == 0) {
         std::string error;
-        if (!exam::ParseKinds(value, line.kinds, error)) return error;
+        if (!training::ParseKinds(value, line.kinds, error)) return error;
     } else if (!*value) {
         return "имя файла пусто";
     } else {
@@ -159,7 +159,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv,
     if (!sheetOption) return answer(StartAction::Run);
     if (!sheet.variant) return refuse("задачи и файл задаются только с --sheet");
     if (sheet.output.empty()) return refuse("для --sheet нужен файл: -o ФАЙЛ.pdf");
-    if (sheet.kinds.empty()) exam::ParseKinds("all", sheet.kinds, sheet.error);
+    if (sheet.kinds.empty()) training::ParseKinds("all", sheet.kinds, sheet.error);
     sheet.progressFile = progressFile;
     return sheet;
 }
