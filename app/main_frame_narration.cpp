@@ -22,12 +22,9 @@ std::string TitleOf(int32_t key) {
 
 bool CNarration::operator==(const CNarration& o) const {
     if (heading != o.heading || text != o.text || buttons.size() != o.buttons.size()) return false;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const CRect &a = buttons[i].rect, &b = o.buttons[i].rect;
-        if (buttons[i].caption != o.buttons[i].caption || a.left != b.left || a.top != b.top ||
-            a.right != b.right || a.bottom != b.bottom)
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i].caption != o.buttons[i].caption || !(buttons[i].rect == o.buttons[i].rect))
             return false;
-    }
     return true;
 }
 

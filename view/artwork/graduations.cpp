@@ -8,8 +8,6 @@
 #include "view/artwork/numerals.h"
 
 namespace artwork {
-
-using namespace model;  // the scales the artwork draws
 namespace {
 
 enum class Longer {

@@ -7,8 +7,6 @@
 
 namespace artwork {
 
-using namespace model;  // the scales the artwork draws
-
 namespace {
 
 // An index mark on the column that the mark columns give its value.

@@ -8,8 +8,6 @@
 #include "model/scale_bands.h"
 
 namespace artwork {
-
-using namespace model;  // the scales the artwork draws
 namespace {
 
 std::string Plain(double v) {
