@@ -64,10 +64,12 @@ const SkalorPage = {
 
   // The largest whole factor of device pixels that fits the stage, as far as the page has
   // the images for it.
-  fitFactor() {
+  fitFactor() { return Math.max(1, Math.min(this.maxScale, this.wholeFactor())); },
+  // The largest whole factor that fits, images or not.
+  wholeFactor() {
     const stage = document.getElementById("stage"), dpr = window.devicePixelRatio || 1;
     const w = stage.clientWidth * dpr, h = stage.clientHeight * dpr;
-    return Math.max(1, Math.min(this.maxScale, Math.floor(Math.min(w / kClientWidth, h / kClientHeight))));
+    return Math.floor(Math.min(w / kClientWidth, h / kClientHeight));
   },
 
   // The frame at the largest whole factor of device pixels that fits the stage, or the one
@@ -618,13 +620,21 @@ const SkalorPage = {
   },
 };
 
-// The image set travels as one gzip'd tar a scale, in base64 in the page; the browser unpacks
-// a scale when the page first shows it, and the others once the first frame is up.
+// The image set travels as one gzip'd tar a scale, in base64 in the page, scale 1 first; the
+// browser unpacks a scale when the page first shows it, and the others once the first frame is
+// up. The first frame waits only for the blocks it shows, not for the whole page to be read.
 const SkalorImages = {
   unpacked: new Map(),  // scale: a promise of its images added
   done: new Set(),
   blocks() { return [...document.querySelectorAll("script.skalor-images")]; },
-  largest() { return Math.max(...this.blocks().map((b) => Number(b.dataset.scale))); },
+  block(scale) { return document.querySelector(`script.skalor-images[data-scale="${scale}"]`); },
+  // A block is whole once the parser has gone past it.
+  whole(scale) {
+    const b = this.block(scale);
+    return b !== null && (b.nextSibling !== null || document.readyState !== "loading");
+  },
+  // The largest scale whose block, and so every smaller one's, has been read so far.
+  largest() { return Math.max(1, ...this.blocks().map((b) => Number(b.dataset.scale)).filter((k) => this.whole(k))); },
   ready(scale) { return this.done.has(scale); },
   load(scale) {
     if (!this.unpacked.has(scale)) this.unpacked.set(scale, this.unpack(scale));
@@ -632,11 +642,9 @@ const SkalorImages = {
   },
   all() { return Promise.all(this.blocks().map((b) => this.load(Number(b.dataset.scale)))); },
   async unpack(scale) {
-    const block = this.blocks().find((b) => Number(b.dataset.scale) === scale);
+    const block = this.block(scale);
     if (!block) throw new Error("the page has no images at scale " + scale);
-    const packed = await fetch("data:application/gzip;base64," + block.textContent);
-    const stream = packed.body.pipeThrough(new DecompressionStream("gzip"));
-    const data = new Uint8Array(await new Response(stream).arrayBuffer());
+    const data = new Uint8Array(await unpackBlock(block));
     const at = Module._malloc(data.length);
     HEAPU8.set(data, at);
     const taken = Module._skalor_image_archive(at, data.length);
@@ -646,32 +654,67 @@ const SkalorImages = {
   },
 };
 
-// The embedded font (one face for every size), which the lesson texts are drawn in: a frame
-// with text waits for it, the rule alone does not.
+// Base64 text as bytes, decoded once in the page (a data: URL through fetch costs ten times
+// as much): by the browser's own decoder where it has one.
+function bytesOfBase64(text) {
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const s = atob(text), bytes = new Uint8Array(s.length);
+  for (let i = 0; i < s.length; ++i) bytes[i] = s.charCodeAt(i);
+  return bytes;
+}
+
+// The embedded font (one face for every size, gzip'd in the page's last block), which the
+// lesson texts are drawn in: a frame with text waits for it, the rule alone does not.
 const SkalorFont = {
   ready: false,
-  loaded: null,
-  load() {
-    this.loaded = document.fonts.load("12px \"Skalor Sans\"").catch(() => null).then(() => { this.ready = true; });
-    return this.loaded;
-  },
+  begin: null,   // starts loading it, once the first frame is up and the page is read
+  loaded: null,  // a promise of it loaded (or failed: the fallback faces then)
 };
+SkalorFont.loaded = new Promise((r) => { SkalorFont.begin = r; }).then(async () => {
+  const face = new FontFace("Skalor Sans", await unpackBlock(document.getElementById("skalor-font")));
+  document.fonts.add(face);
+  await face.load();
+}).catch(() => null).then(() => { SkalorFont.ready = true; });
+
+// A block of the page, base64 of gzip'd bytes, as a promise of the bytes (handed to the
+// decompressor straight, not through a Blob, which the browser reads back piece by piece).
+function unpackBlock(block) {
+  const inflate = new DecompressionStream("gzip"), writer = inflate.writable.getWriter();
+  // A fault shows where the bytes are read; the writer's own promises are not waited on.
+  writer.write(bytesOfBase64(block.textContent)).catch(() => null);
+  writer.close().catch(() => null);
+  return new Response(inflate.readable).arrayBuffer();
+}
 
 var Module = {
+  // The code, in a block before emscripten's script, compiled from bytes decoded once while
+  // the parser reads the rest of the page.
+  instantiateWasm(imports, receive) {
+    WebAssembly.instantiate(bytesOfBase64(document.getElementById("skalor-code").textContent), imports)
+      .then((r) => receive(r.instance, r.module));
+    return {};
+  },
   onRuntimeInitialized() {
-    // The first frame waits for the images it shows, which follow the code in the page.
-    const parsed = document.readyState !== "loading" ? Promise.resolve()
-                   : new Promise((r) => document.addEventListener("DOMContentLoaded", r, { once: true }));
-    SkalorFont.load();
-    parsed.then(() => {
+    // The first frame waits for the images it shows, which follow the code in the page: once
+    // their blocks are read, or else the whole page.
+    const parsed = new Promise((r) => {
+      if (document.readyState !== "loading") r();
+      else document.addEventListener("DOMContentLoaded", r, { once: true });
+    });
+    const read = SkalorImages.whole(Math.max(1, SkalorPage.wholeFactor())) || document.readyState !== "loading";
+    (read ? Promise.resolve() : parsed).then(() => {
       SkalorPage.maxScale = SkalorImages.largest();
       return Promise.all([SkalorImages.load(1), SkalorImages.load(SkalorPage.fitFactor())]);
     }).then(() => {
       SkalorPage.start();
       // The other scales, for the window-size commands and the replay's zoom, after the
-      // first frame; the replay draws text too.
-      requestAnimationFrame(() => setTimeout(() => Promise.all([SkalorImages.all(), SkalorFont.loaded])
-        .then(() => window.skalor._ready()), 0));
+      // first frame and the whole page; the replay draws text too.
+      requestAnimationFrame(() => setTimeout(() => parsed.then(() => {
+        SkalorFont.begin();
+        const largest = SkalorImages.largest();
+        if (largest !== SkalorPage.maxScale) { SkalorPage.maxScale = largest; SkalorPage.layout(); }
+        return Promise.all([SkalorImages.all(), SkalorFont.loaded]);
+      }).then(() => window.skalor._ready()), 0));
       registerServiceWorker();
     });
   },
