@@ -691,7 +691,7 @@ var Module = {
   // the parser reads the rest of the page.
   instantiateWasm(imports, receive) {
     WebAssembly.instantiate(bytesOfBase64(document.getElementById("skalor-code").textContent), imports)
-      .then((r) => receive(r.instance, r.module));
+      .then((r) => { performance.mark("skalor-code"); receive(r.instance, r.module); });
     return {};
   },
   onRuntimeInitialized() {
@@ -706,6 +706,7 @@ var Module = {
       SkalorPage.maxScale = SkalorImages.largest();
       return Promise.all([SkalorImages.load(1), SkalorImages.load(SkalorPage.fitFactor())]);
     }).then(() => {
+      performance.mark("skalor-images");
       SkalorPage.start();
       // The other scales, for the window-size commands and the replay's zoom, after the
       // first frame and the whole page; the replay draws text too.
