@@ -336,7 +336,8 @@ struct ReplayVerbs {
         const training::Task& t = f.State().m_tasks.m_task;
         out << "task " << t.key;
         for (int i = 0; i < t.count; ++i) out << ' ' << Decimal(t.numbers[i]);
-        out << " => " << Decimal(t.answer) << " ± " << Decimal(t.tolerance) << "\n";
+        out << " => " << Decimal(t.answer) << " in " << Decimal(t.low) << ".." << Decimal(t.high)
+            << "\n";
     }
     // Types into the answer field and presses "Проверить" on the task box.
     static void Answer(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
