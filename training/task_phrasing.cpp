@@ -1,6 +1,8 @@
 #include "training/task_phrasing.h"
 
 #include <cctype>
+#include <cstring>
+#include <iterator>
 
 #include "model/readings.h"
 #include "training/task_answers.h"
@@ -73,18 +75,20 @@ std::string BindUnits(const std::string& text) {
     static const char* const kUnits[] = {"км/час", "км", "м/сек", "мин",     "м",
                                          "сек",    "с",  "футов", "морских", "сухопутных"};
     std::string out;
+    out.reserve(text.size() + 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool afterNumber = i > 0 && ((text[i - 1] >= '0' && text[i - 1] <= '9') ||
                                            (i > 1 && text.compare(i - 2, 2, "°") == 0));
         bool unit = false;
-        for (const char* u : kUnits) {
-            const std::size_t n = std::string(u).size();
+        for (std::size_t u = 0; u < std::size(kUnits) && text[i] == ' ' && afterNumber && !unit;
+             ++u) {
+            const std::size_t n = std::strlen(kUnits[u]);
             const unsigned char next = i + 1 + n < text.size() ? text[i + 1 + n] : ' ';
             // The unit is a word of its own: no letter (Latin or Cyrillic) goes on after it.
-            unit = unit || (text.compare(i + 1, n, u) == 0 && next != 0xD0 && next != 0xD1 &&
-                            !std::isalpha(next));
+            unit = text.compare(i + 1, n, kUnits[u]) == 0 && next != 0xD0 && next != 0xD1 &&
+                   !std::isalpha(next);
         }
-        if (text[i] == ' ' && afterNumber && unit)
+        if (unit)
             out += kNbsp;
         else
             out += text[i];
