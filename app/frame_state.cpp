@@ -13,7 +13,7 @@ bool SameTask(const training::Task& a, const training::Task& b) {
         if (a.numbers[i] != b.numbers[i]) return false;
     return a.kind == b.kind && a.key == b.key && a.seed == b.seed && a.variant == b.variant &&
            a.count == b.count && a.answer == b.answer && a.readOn == b.readOn &&
-           a.reading == b.reading && a.factor == b.factor && a.tolerance == b.tolerance &&
+           a.reading == b.reading && a.factor == b.factor && a.low == b.low && a.high == b.high &&
            a.form == b.form && a.problem == b.problem;
 }
 

@@ -166,18 +166,17 @@ uint32_t FreshVariant(uint64_t entropy) {
 }
 
 AcceptedRange AcceptedRangeOf(const training::Task& task) {
-    // The bounds are written on a grid finer than the tolerance, rounded inward, and
+    // The bounds are written on a grid finer than the accepted range, rounded inward, and
     // moved inward again where the check would refuse them, so that the range printed for a
     // key holds only answers the check takes.
-    const bool clock = task.form == training::AnswerForm::Minutes && task.tolerance < 0.5;
+    const double half = (task.high - task.low) / 2;
+    const bool clock = task.form == training::AnswerForm::Minutes && half < 0.5;
     int decimals = 0;
     double grid = 60;  // steps a unit: seconds a minute on the clock
     if (!clock) {
-        // A power of ten no coarser than a quarter of the tolerance: rounding inward keeps
+        // A power of ten no coarser than a quarter of half the range: rounding inward keeps
         // three quarters of the range or more.
-        decimals = task.tolerance > 0
-                       ? std::clamp(int(std::ceil(-std::log10(task.tolerance / 4) - 1e-9)), 0, 6)
-                       : 3;
+        decimals = half > 0 ? std::clamp(int(std::ceil(-std::log10(half / 4) - 1e-9)), 0, 6) : 3;
         grid = std::pow(10.0, decimals);
     }
     const auto text = [&](long long n) {
@@ -186,13 +185,15 @@ AcceptedRange AcceptedRangeOf(const training::Task& task) {
             std::snprintf(s, sizeof s, "%lld:%02lld", n / 60, n % 60);
         else
             std::snprintf(s, sizeof s, "%.*f", decimals, double(n) / grid);
-        return std::string(s);
+        std::string written = s;  // with a decimal comma, as the trainer writes numbers
+        std::replace(written.begin(), written.end(), '.', ',');
+        return written;
     };
     const auto right = [&](long long n) {
         return training::Check(task, text(n)) == training::Verdict::Right;
     };
-    long long lo = std::llround(std::ceil((task.answer - task.tolerance) * grid - 1e-6));
-    long long hi = std::llround(std::floor((task.answer + task.tolerance) * grid + 1e-6));
+    long long lo = std::llround(std::ceil(task.low * grid - 1e-6));
+    long long hi = std::llround(std::floor(task.high * grid + 1e-6));
     while (lo <= hi && !right(lo)) ++lo;
     while (hi >= lo && !right(hi)) --hi;
     if (lo > hi) return {training::RoundedAnswer(task), training::RoundedAnswer(task)};

@@ -1,19 +1,29 @@
 #include "training/step_player.h"
 
-#include "training/lesson_placer.h"
+#include <map>
+#include <utility>
+
 #include "training/step_box.h"
 #include "training/task_kinds.h"
 
-namespace {
-
-// A text's height as the step box breaks it.
-int TextHeight(const char* text, int width) {
-    const CRect r = CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK,
-                                          CFont{kStepTextFontHeight});
-    return r.bottom - r.top;
+training::Placement training::PlaceSolution(const std::vector<StepNote>& notes,
+                                            const std::vector<std::string>& texts) {
+    std::vector<LessonStep> table(notes.size(), LessonStep{});
+    for (std::size_t i = 0; i < table.size(); ++i) table[i].pszText = texts[i].c_str();
+    // The box's text above its button, measured as the step box draws it; the placer tries
+    // a few widths for each text, and each is measured once.
+    std::map<std::pair<std::string, int>, int> heights;
+    const TextHeight measure = [&heights](const char* text, int width) {
+        auto [at, added] = heights.try_emplace({text, width}, 0);
+        if (added) {
+            const CRect r = CSurface::MeasureText(text, CRect{0, 0, width, 4000}, DT_WORDBREAK,
+                                                  CFont{kStepTextFontHeight});
+            at->second = r.bottom - r.top;
+        }
+        return at->second;
+    };
+    return PlaceAll(notes.data(), int(notes.size()), table.data(), measure);
 }
-
-}  // namespace
 
 bool CStepPlayer::PlayLesson(uint32_t key) {
     Stop();
@@ -27,11 +37,7 @@ void CStepPlayer::PlaySolution(const training::Task& task) {
     // The same placer that derives the lessons' steps derives the solution's, boxes and all.
     const training::Solution solution = training::SolutionOf(task);
     m_texts = solution.texts;
-    std::vector<LessonStep> texts(solution.notes.size(), LessonStep{});
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i].pszText = m_texts[i].c_str();
-    m_solution = training::PlaceAll(solution.notes.data(), int(solution.notes.size()), texts.data(),
-                                    TextHeight)
-                     .records;
+    m_solution = training::PlaceSolution(solution.notes, m_texts).records;
     m_lines.clear();
     for (const LessonStep& s : m_solution) m_lines.push_back(BreakStepText(s.pszText, s.rcBox));
     m_nShowStep = 0;

@@ -9,11 +9,16 @@
 #include <vector>
 
 #include "platform/surface.h"
+#include "training/lesson_placer.h"
 #include "training/step_table.h"
 
 namespace training {
 struct Task;
-}
+
+// A solution's steps placed as the window shows them, each box measured in the step box's
+// font; the records' texts point into texts.
+Placement PlaceSolution(const std::vector<StepNote>& notes, const std::vector<std::string>& texts);
+}  // namespace training
 
 struct CStepPlayer {
     int32_t m_nLesson = 0;  // key of the running lesson; 0: none

@@ -12,8 +12,9 @@ namespace training {
 
 using model::Scale;
 
-// How an answer is written: a plain number, or a time that may also be typed as mm:ss.
-enum class AnswerForm { Plain, Minutes, Seconds };
+// How an answer is asked for: a plain number, a time in minutes or in seconds, an angle in
+// degrees.
+enum class AnswerForm { Plain, Minutes, Seconds, Degrees };
 
 constexpr int kMaxNumbers = 4;
 
@@ -31,7 +32,9 @@ struct Task {
     Scale readOn = Scale::S1;
     double reading = 0.0;  // what the rule shows where the answer is read: answer / factor
     double factor = 1.0;
-    double tolerance = 0.0;  // in the answer's units: half the graduation interval at reading
+    // The answers the rule can give, in the answer's units: each setting of the solution a
+    // pixel off either way, and half a graduation more where the answer is read.
+    double low = 0.0, high = 0.0;
     AnswerForm form = AnswerForm::Plain;
     std::string problem;  // in the lessons' words
 };

@@ -43,6 +43,10 @@ NumberRange RangeOf(uint32_t key, int i);
 // must have a task kind.
 Task DrawTask(uint32_t key, uint32_t seed);
 
+// The task of lesson key's kind with the given numbers and question, as a drawn one would be
+// set, whether or not a draw would set it: for working cases by hand.
+Task TaskWith(uint32_t key, const double* numbers, int variant = 0);
+
 // The problem in the lessons' words, for the task's numbers.
 std::string ProblemOf(const Task& task);
 

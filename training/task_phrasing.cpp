@@ -1,5 +1,10 @@
 #include "training/task_phrasing.h"
 
+#include <cctype>
+#include <cstring>
+#include <iterator>
+
+#include "model/readings.h"
 #include "training/task_answers.h"
 
 namespace training {
@@ -32,6 +37,12 @@ const IndexWords kIndexNames[] = {
 };
 // clang-format on
 
+// A value of scale s as the rule shows it: an angle in degrees (and minutes where the scale
+// reads them), a number with a decimal comma.
+std::string ValueText(Scale s, double value) {
+    return IsAngle(s) ? AngleText(value, InArcMinutes(s, value)) : Decimal(value);
+}
+
 // How a mark is named in the case a phrase needs: an index by its name, a value on an angle
 // scale as an angle, any other value as a number.
 enum class Case { Nominative, Genitive, Dative, Accusative };
@@ -43,10 +54,9 @@ std::string Named(const Mark& m, Case c = Case::Nominative) {
         for (const IndexWords& w : kIndexNames)
             if (w.index == m.index) return w.words[form] + where;
     }
-    const bool angle = m.scale == Scale::S1a || m.scale == Scale::S3 || m.scale == Scale::S4;
     static const char* const kNumber[] = {"число ", "числа ", "числу ", "число "};
     static const char* const kAngle[] = {"угол ", "угла ", "углу ", "угол "};
-    return (angle ? kAngle : kNumber)[int(c)] + FormatNumber(m.value) + (angle ? "°" : "") + where;
+    return (IsAngle(m.scale) ? kAngle : kNumber)[int(c)] + ValueText(m.scale, m.value) + where;
 }
 
 StepNote Note(Mark m, Mark other = Mark{}) {
@@ -58,8 +68,33 @@ StepNote Note(Mark m, Mark other = Mark{}) {
 
 }  // namespace
 
-std::string F(double v) { return FormatNumber(v); }
+std::string F(double v) { return Decimal(v); }
 std::string Deg(double v) { return F(v) + "°"; }
+
+std::string BindUnits(const std::string& text) {
+    static const char* const kUnits[] = {"км/час", "км", "м/сек", "мин",     "м",
+                                         "сек",    "с",  "футов", "морских", "сухопутных"};
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool afterNumber = i > 0 && ((text[i - 1] >= '0' && text[i - 1] <= '9') ||
+                                           (i > 1 && text.compare(i - 2, 2, "°") == 0));
+        bool unit = false;
+        for (std::size_t u = 0; u < std::size(kUnits) && text[i] == ' ' && afterNumber && !unit;
+             ++u) {
+            const std::size_t n = std::strlen(kUnits[u]);
+            const unsigned char next = i + 1 + n < text.size() ? text[i + 1 + n] : ' ';
+            // The unit is a word of its own: no letter (Latin or Cyrillic) goes on after it.
+            unit = text.compare(i + 1, n, kUnits[u]) == 0 && next != 0xD0 && next != 0xD1 &&
+                   !std::isalpha(next);
+        }
+        if (unit)
+            out += kNbsp;
+        else
+            out += text[i];
+    }
+    return out;
+}
 
 void SolutionSteps::Text(const std::string& text) {
     Add(StepNote{}, Act::Text, false, text + "...");
@@ -102,7 +137,10 @@ void SolutionSteps::CursorRead(Mark result, Mark body) {
 void SolutionSteps::Finish(const std::string& how) {
     std::string& text = m_out.texts[m_lastRead];
     text.resize(text.size() - 3);  // the "..." of a step that goes on
-    const std::string answer = RoundedAnswer(m_task);
+    // The answer as this reading gives it: where the lesson's way is a shortcut, that is what
+    // the rule shows, and it lies within what is accepted.
+    const std::string answer =
+        ReadingAsAnswer(m_task, m_out.notes[std::size_t(m_lastRead)].mark.value);
     // Where the reading is the answer as it stands, it is not said twice.
     if (how.empty() && text.size() >= answer.size() &&
         text.compare(text.size() - answer.size(), answer.size(), answer) == 0) {
@@ -119,12 +157,14 @@ void SolutionSteps::Add(StepNote n, Act act, bool state, const std::string& text
     n.state = state;
     n.side = m_task.readOn >= Scale::S7 ? 1 : 0;
     m_out.notes.push_back(n);
-    m_out.texts.push_back(text);
+    m_out.texts.push_back(BindUnits(text));
 }
 void SolutionSteps::AddRead(StepNote n, Act act, const std::string& text) {
     m_lastRead = int(m_out.notes.size());
+    const double read = model::RoundToReading(n.mark.scale, n.mark.value);
+    const bool time = m_task.form == AnswerForm::Minutes && n.mark.scale == Scale::S2;
     Add(n, act, true,
-        text + " около " + FormatNumber(RoundToReading(n.mark.scale, n.mark.value)) + "...");
+        text + " около " + (time ? MinutesText(read) : ValueText(n.mark.scale, read)) + "...");
 }
 
 }  // namespace training

@@ -12,6 +12,9 @@ namespace training {
 std::string F(double v);
 std::string Deg(double v);
 
+// A no-break space between a number and the unit after it, so that no line parts them.
+std::string BindUnits(const std::string& text);
+
 // A mark of the rule: a value on its scale, or an index mark.
 inline Mark V(Scale s, double v) { return Mark{s, v, Index::None}; }
 inline Mark I(Index i) { return IndexMarkOf(i); }

@@ -1,5 +1,6 @@
 #include <cstdint>
 
+#include "training/task_formulas.h"
 #include "training/task_kinds.h"
 #include "training/task_phrasing.h"
 
@@ -16,7 +17,7 @@ struct Problem {
 // clang-format off
 const Problem kProblems[] = {
     {2,
-     [](Numbers n, int) { return "Найдите произведение " + F(n[0]) + " * " + F(n[1]) + "."; }},
+     [](Numbers n, int) { return "Найдите произведение " + F(n[0]) + " × " + F(n[1]) + "."; }},
     {3,
      [](Numbers n, int) { return "Найдите частное " + F(n[0]) + " / " + F(n[1]) + "."; }},
     {4,
@@ -24,9 +25,9 @@ const Problem kProblems[] = {
     {6,
      [](Numbers n, int) { return "Найдите тангенс угла " + Deg(n[0]) + "."; }},
     {8,
-     [](Numbers n, int) { return "Найдите произведение " + F(n[0]) + " * sin " + Deg(n[1]) + "."; }},
+     [](Numbers n, int) { return "Найдите произведение " + F(n[0]) + " × sin " + Deg(n[1]) + "."; }},
     {10,
-     [](Numbers n, int) { return "Найдите произведение " + F(n[0]) + " * tg " + Deg(n[1]) + "."; }},
+     [](Numbers n, int) { return "Найдите произведение " + F(n[0]) + " × tg " + Deg(n[1]) + "."; }},
     {12,
      [](Numbers n, int) { return "Найдите частное " + F(n[0]) + " / sin " + Deg(n[1]) + "."; }},
     {14,
@@ -47,14 +48,21 @@ const Problem kProblems[] = {
              " мин. Найдите его скорость в км/час.";
      }},
     {19,
-     [](Numbers n, int) { return "Переведите скорость " + F(n[0]) + " м/сек в км/час."; }},
+     [](Numbers n, int v) {
+         return v ? "Переведите скорость " + F(n[1]) + " км/час в м/сек."
+                  : "Переведите скорость " + F(n[0]) + " м/сек в км/час.";
+     }},
     {20,
      [](Numbers n, int v) {
-         return std::string("Переведите ") + F(n[0]) + (v ? " сухопутных" : " морских") +
-             " миль в километры.";
+         const std::string miles = v & 1 ? " сухопутных миль" : " морских миль";
+         return v & 2 ? "Переведите " + F(n[1]) + " км в" + miles + "."
+                      : "Переведите " + F(n[0]) + miles + " в километры.";
      }},
     {21,
-     [](Numbers n, int) { return "Переведите " + F(n[0]) + " футов в метры."; }},
+     [](Numbers n, int v) {
+         return v ? "Переведите " + F(n[1]) + " м в футы."
+                  : "Переведите " + F(n[0]) + " футов в метры.";
+     }},
     {23,
      [](Numbers n, int) {
          return "Высота по прибору " + F(n[0]) + " м, температура на высоте " + F(n[1]) +
@@ -70,18 +78,18 @@ const Problem kProblems[] = {
      [](Numbers n, int) {
          return "Истинная скорость " + F(n[0]) + " км/час, ЗМПУ " + Deg(n[1]) +
              ", направление ветра (метео) " + Deg(n[2]) +
-                ", скорость ветра " + F(n[3]) + " км/час. Найдите путевую скорость в км/час.";
+                ", скорость ветра " + F(n[3]) + " км/час, ΔМ = 0. Найдите путевую скорость в км/час.";
      }},
     {26,
      [](Numbers n, int) {
-         return "Истинная скорость " + F(n[0]) + " км/час, угол сноса +" + Deg(n[1]) +
-             ", путевая скорость " + F(n[2]) +
+         return "Истинная скорость " + F(n[0]) + " км/час, угол сноса " + (n[1] > 0 ? "+" : "") +
+             Deg(n[1]) + ", путевая скорость " + F(n[2]) +
                 " км/час. Найдите скорость ветра в км/час.";
      }},
     {27,
      [](Numbers n, int) {
          return "Угол ветра " + Deg(n[0]) + ", скорость ветра " + F(n[1]) +
-             " км/час. Найдите эквивалентный ветер в км/час.";
+             " км/час. Найдите приближенно эквивалентный ветер в км/час.";
      }},
     {28,
      [](Numbers n, int) {
@@ -113,8 +121,8 @@ const Problem kProblems[] = {
      }},
     {33,
      [](Numbers n, int v) {
-         return "ЗИПУ " + Deg(n[0]) + ", расстояние между радиолокаторами " + F(n[1]) +
-             " км, угол А " + Deg(n[2]) +
+         return "ЗИПУ " + Deg(n[0]) + ", расстояние между РЛС " + F(n[1]) +
+             " км, угол А между истинным меридианом и ортодромией РЛС " + Deg(n[2]) +
                 (v ? ". Найдите расстояние по траверзу в км." : ". Найдите расстояние по ЛЗП в км.");
      }},
     {34,
@@ -128,10 +136,10 @@ const Problem kProblems[] = {
              ". Найдите радиус разворота в км.";
      }},
     {36,
-     [](Numbers n, int) {
+     [](Numbers n, int v) {
          return "Скорость " + F(n[0]) + " км/час, радиус разворота " + F(n[1]) +
              " км. Найдите время разворота на " +
-                Deg(n[2]) + " в секундах.";
+                Deg(TurnAngle(n, v)) + " в секундах.";
      }},
 };
 // clang-format on
@@ -140,7 +148,7 @@ const Problem kProblems[] = {
 
 std::string ProblemOf(const Task& task) {
     for (const Problem& p : kProblems)
-        if (p.key == task.key) return p.text(task.numbers, task.variant);
+        if (p.key == task.key) return BindUnits(p.text(task.numbers, task.variant));
     return std::string();
 }
 

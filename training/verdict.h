@@ -12,7 +12,7 @@ enum class Verdict { None, Right, Wrong, Invalid };
 
 struct CVerdict {
     training::Verdict m_nKind = training::Verdict::None;  // None until the first check of a task
-    std::string m_strNear;  // a wrong answer's right one, as the rule reads it ("2:30", "4.5")
+    std::string m_strNear;  // a wrong answer's right one, as the rule reads it ("4,5")
 };
 
 inline bool operator==(const CVerdict& a, const CVerdict& b) {

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <set>
 #include <string>
 
@@ -82,9 +81,13 @@ TEST(CataloguePlacement, EveryLessonReadsItsResultWhereTheTextReadsIt) {
         const std::string text = kStepTable[i].pszText;
         EXPECT_NE(text.find(n.stated), std::string::npos) << Where(n) << ": " << text;
         const bool about = text.find(std::string("около ") + n.stated) != std::string::npos;
-        const char* dot = std::strchr(n.stated, '.');
-        const double unit = dot ? std::pow(10.0, -double(std::strlen(dot + 1))) : 1.0;
-        EXPECT_LE(std::fabs(std::atof(n.stated) - n.mark.value),
+        // A decimal comma, or the point of the lessons kept as they were given.
+        std::string stated = n.stated;
+        const std::size_t mark = stated.find_first_of(".,");
+        if (mark != std::string::npos) stated[mark] = '.';
+        const double unit =
+            mark != std::string::npos ? std::pow(10.0, -double(stated.size() - mark - 1)) : 1.0;
+        EXPECT_LE(std::fabs(std::atof(stated.c_str()) - n.mark.value),
                   std::max((about ? 1.0 : 0.6) * unit, 0.005 * n.mark.value))
             << Where(n) << ": states " << n.stated << " for " << n.mark.value;
     }

@@ -1,33 +1,53 @@
-// Practice tasks over a thousand seeds per kind: the numbers stay in their ranges, the
-// solution's steps pass the lessons' proofs, and what the last step points at reads the
-// formula's answer within the reading tolerance. Tolerances checked by hand at a few places.
+// Practice tasks over many seeds per kind: the numbers stay in their ranges and what a flight
+// can meet, the true navigation value lies within what is accepted, the solution's steps pass
+// the lessons' proofs with every pointer clear of its box, and what the last step points at
+// is accepted.
+//
+// SKALOR_TASK_SEEDS sets how many seeds a kind is drawn from: 150 by default, which keeps the
+// sanitizer suite quick; `SKALOR_TASK_SEEDS=1000 ctest --preset sanitize -R TaskKinds` draws
+// the full thousand.
 #include "training/task_kinds.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <set>
 #include <string>
 
 #include "model/graduation_steps.h"
+#include "model/mark_columns.h"
 #include "model/scale_geometry.h"
+#include "tests/catalogue/navigation_truth.h"
 #include "tests/catalogue/placement_checks.h"
 #include "training/lesson_placer.h"
+#include "training/step_player.h"
 #include "training/task_box.h"
 
 using namespace catalogue_test;
 
 namespace {
 
-constexpr int kSeeds = 1000;
+int Seeds() {
+    const char* text = std::getenv("SKALOR_TASK_SEEDS");
+    const int n = text ? std::atoi(text) : 0;
+    return n > 0 ? n : 150;
+}
 
-// The placed records of a solution; the boxes measured as lines of a fixed height, since
-// only the geometry is under test here.
-training::Placement Place(const training::Solution& solution, std::vector<LessonStep>& texts) {
-    texts.assign(solution.notes.size(), LessonStep{});
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i].pszText = solution.texts[i].c_str();
-    return training::PlaceAll(solution.notes.data(), int(solution.notes.size()), texts.data(),
-                              [](const char*, int) { return 34; });
+// A flight's numbers: wind to 250 km/h, bank to 60°, deviation to 10°.
+void ExpectRealisticDraw(uint32_t key, const training::Task& t) {
+    using navigation_truth::Deg;
+    const double* n = t.numbers;
+    if (key == 26) {
+        EXPECT_LE(navigation_truth::TrueValue(26, n, 0), 250) << t.problem;
+    }
+    if (key == 28 || key == 29) {
+        EXPECT_LE(Deg(std::atan2(n[1], n[0])), 10) << t.problem;
+    }
+    if (key == 36) {
+        const double ms = n[0] / 3.6;
+        EXPECT_LE(Deg(std::atan(ms * ms / (9.80665 * n[1] * 1000))), 60) << t.problem;
+    }
 }
 
 }  // namespace
@@ -41,10 +61,12 @@ TEST(TaskKinds, EveryComputingLessonHasAKind) {
     for (uint32_t key : expected) EXPECT_TRUE(training::HasTaskKind(key)) << key;
 }
 
-TEST(TaskKinds, AThousandSeedsPerKindPlaceTrueSolutions) {
+TEST(TaskKinds, EverySeedPlacesATrueSolution) {
+    const int seeds = Seeds();
+    int fullTurns = 0;  // of kind 36
     for (int k = 0; training::kTaskKeys[k] != 0; ++k) {
         const uint32_t key = training::kTaskKeys[k];
-        for (uint32_t seed = 0; seed < kSeeds; ++seed) {
+        for (uint32_t seed = 0; seed < uint32_t(seeds); ++seed) {
             const training::Task t = training::DrawTask(key, seed);
             const std::string where =
                 "kind " + std::to_string(key) + " seed " + std::to_string(seed);
@@ -56,11 +78,16 @@ TEST(TaskKinds, AThousandSeedsPerKindPlaceTrueSolutions) {
                 const double steps = (t.numbers[i] - r.lo) / r.step;
                 ASSERT_NEAR(steps, std::round(steps), 1e-9) << t.numbers[i];
             }
-            ASSERT_GT(t.tolerance, 0);
+            ASSERT_TRUE(t.low < t.answer && t.answer < t.high) << t.low << " " << t.high;
+            const double truth = navigation_truth::TrueValue(key, t.numbers, t.variant);
+            EXPECT_TRUE(truth >= t.low && truth <= t.high)
+                << t.problem << ": " << truth << " outside " << t.low << ".." << t.high;
+            ExpectRealisticDraw(key, t);
+            fullTurns += key == 36 && t.problem.find("360°") != std::string::npos;
 
             const training::Solution solution = training::SolutionOf(t);
-            std::vector<LessonStep> texts;
-            const training::Placement placed = Place(solution, texts);
+            const training::Placement placed =
+                training::PlaceSolution(solution.notes, solution.texts);
             ASSERT_TRUE(placed.errors.empty()) << placed.errors.front();
             const LessonStep* records = placed.records.data();
             const int n = int(placed.records.size());
@@ -75,25 +102,37 @@ TEST(TaskKinds, AThousandSeedsPerKindPlaceTrueSolutions) {
                     lastRead = i;
                 }
                 const LessonStep& r = records[i];
+                const CRect& b = r.rcBox;  // the pointer stands clear of its own box
+                EXPECT_FALSE(r.ptArrow.x >= b.left && r.ptArrow.x <= b.right &&
+                             r.ptArrow.y >= b.top && r.ptArrow.y <= b.bottom)
+                    << "step " << i << " pointer " << r.ptArrow.x << "," << r.ptArrow.y;
                 ASSERT_TRUE(r.nSlide >= -1199 && r.nSlide <= 1199 && r.nCursor >= -1133 &&
                             r.nCursor <= 87 && r.nScroll >= 0 && r.nScroll <= 1055);
                 ASSERT_EQ(r.nSide, t.readOn >= Scale::S7 ? 1 : 0);
             }
             ASSERT_EQ(lastRead, n - 1) << "the last step reads the answer";
 
-            // What stands where the last step reads, on the answer's scale, as the answer.
+            // What stands where the last step reads, against the mark as drawn, on the
+            // answer's scale, is accepted.
             const training::StepNote& last = solution.notes[lastRead];
             ASSERT_EQ(last.mark.scale, t.readOn);
             const LessonStep& state = records[StateInForce(records, lastRead)];
-            const double body =
-                last.act == Act::Read ? BodyColumn(last.other, state.nSlide) : Hairline(state);
+            const Mark& against = last.other;
+            const double drawn = against.index != Index::None
+                                     ? RuleColumn(against)
+                                     : model::MarkColumn(against.scale, against.value);
+            const double body = last.act == Act::Read
+                                    ? drawn - (Slide(against.scale) ? state.nSlide : 0)
+                                    : Hairline(state);
             const double column = body + (Slide(t.readOn) ? state.nSlide : 0);
             const double read = model::ValueAtColumn(t.readOn, column) * t.factor;
-            EXPECT_NEAR(read, t.answer, t.tolerance) << t.problem;
+            EXPECT_TRUE(read >= t.low && read <= t.high) << t.problem << ": " << read;
             EXPECT_EQ(training::Check(t, training::RoundedAnswer(t)), training::Verdict::Right)
                 << training::RoundedAnswer(t);
         }
     }
+    // The full turn is asked in about a third of kind 36's draws.
+    EXPECT_TRUE(fullTurns > seeds / 4 && fullTurns < seeds * 2 / 5) << fullTurns;
 }
 
 TEST(TaskKinds, TheSameSeedDrawsTheSameTask) {
@@ -103,61 +142,6 @@ TEST(TaskKinds, TheSameSeedDrawsTheSameTask) {
         EXPECT_EQ(a.problem, b.problem);
         EXPECT_NE(a.problem, training::DrawTask(training::kTaskKeys[k], 8).problem)
             << training::kTaskKeys[k];
-    }
-}
-
-// Worked by hand from the graduation: scale 1 runs by 5 from 100 to 200 and by 20 from 600 to
-// 1000; scale 3 by 1° up to 50° and by 5° from 70° to 80°. Half of that may be misread.
-TEST(TaskKinds, ToleranceIsHalfTheLocalGraduation) {
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S1, 150), 2.5);
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S1, 148.3), 2.5);
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S1, 850), 10);
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S1, 861.7), 10);
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S3, 10), 0.5);
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S3, 9.6), 0.5);
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S3, 72.5), 2.5);
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S3, 84),
-                     5);  // from 80° the next mark is 90°
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S1, 200),
-                     2.5);  // at a change, the finer side
-    EXPECT_DOUBLE_EQ(training::ReadingTolerance(Scale::S1, 1200), 0);  // off the scale
-}
-
-TEST(TaskKinds, AnswersAreParsedAsTypedOrRefused) {
-    struct Case {
-        const char* text;
-        training::AnswerForm form;
-        bool ok;
-        double value;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"276", training::AnswerForm::Plain, true, 276},
-        {" 27,6 ", training::AnswerForm::Plain, true, 27.6},
-        {"1 220", training::AnswerForm::Plain, true, 1220},
-        {"0.64", training::AnswerForm::Plain, true, 0.64},
-        {"+4", training::AnswerForm::Plain, true, 4},
-        {"-3,5", training::AnswerForm::Plain, true, -3.5},
-        {"7:20", training::AnswerForm::Minutes, true, 22.0 / 3},
-        {"2:30", training::AnswerForm::Seconds, true, 150},
-        {"7:20", training::AnswerForm::Plain, false, 0},
-        {"7:75", training::AnswerForm::Minutes, false, 0},
-        {"7:2", training::AnswerForm::Minutes, false, 0},
-        {"", training::AnswerForm::Plain, false, 0},
-        {"12a", training::AnswerForm::Plain, false, 0},
-        {"1.2.3", training::AnswerForm::Plain, false, 0},
-        {"-", training::AnswerForm::Plain, false, 0},
-        {",", training::AnswerForm::Plain, false, 0},
-        {"1e3", training::AnswerForm::Plain, false, 0},
-        {"около 5", training::AnswerForm::Plain, false, 0},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        double v = 0;
-        EXPECT_EQ(training::ParseAnswer(c.text, c.form, v), c.ok) << c.text;
-        if (c.ok) {
-            EXPECT_NEAR(v, c.value, 1e-9) << c.text;
-        }
     }
 }
 

@@ -45,6 +45,11 @@ std::size_t FindKeyRow(const std::string& text, std::size_t from, const training
         const std::string rest = row.substr(0, at) + row.substr(at + answer.size());
         if (rest.find(Squeezed(task.problem)) != std::string::npos) return end + bounds.size();
     }
+    // Where the problem takes more lines than the range, the answer's cell may follow it.
+    const std::size_t after = end + bounds.size();
+    if (text.compare(after, answer.size(), answer) == 0 &&
+        row.find(Squeezed(task.problem)) != std::string::npos)
+        return after + answer.size();
     ADD_FAILURE() << "no row " << task.problem << " | " << answer << " | " << bounds;
     return std::string::npos;
 }

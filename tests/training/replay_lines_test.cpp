@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tools/replay/replay_session.h"
 #include "training/lesson_list.h"
@@ -41,4 +42,47 @@ TEST(ReplayLines, PrintsTheStepsLinesThenTheirCountAndADashWithoutALesson) {
     EXPECT_EQ(line, "lines " + std::to_string(count));
     EXPECT_GT(count, 3);
     EXPECT_EQ(text, kStepTable[step].pszText);  // the lines hold the whole text, joined at spaces
+}
+
+// During a shown solution `text` prints the step's record after its text, as `table` prints
+// the lessons' records. The boxes of kind 36's steps (a turn through an angle, seed 89, and
+// the full turn, seed 2, whose last box once covered its pointer) stand clear of their
+// pointers, and the records run from the solution's first step to its last.
+TEST(ReplayText, PrintsTheShownStepsRecordWithItsPointerClearOfItsBox) {
+    for (const char* seed : {"89", "2"}) {
+        SCOPED_TRACE(seed);
+        CReplaySession session;
+        std::string script = std::string("text\ntask 36 ") + seed + "\nshow\ntext\n";
+        for (int i = 0; i < 12; ++i) script += "next\ntext\n";
+        std::istringstream in(script);
+        std::ostringstream out, err;
+        ASSERT_EQ(session.Run("text", in, out, err), 0) << out.str() << err.str();
+
+        std::vector<std::string> lines;
+        std::istringstream printed(out.str());
+        for (std::string line; std::getline(printed, line);) lines.push_back(line);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front(), "-");  // no lesson, no solution
+        EXPECT_EQ(lines.back(), "-");   // it ended
+        int records = 0, steps = 0;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            if (line.rfind("show ", 0) == 0) steps = std::stoi(line.substr(5));
+            if (line.rfind("record ", 0) != 0) continue;
+            std::istringstream fields(line);
+            std::string word;
+            int index, key, arrow, x, y, state, scroll, slide, cursor, side, clamp, l, t, r, b;
+            fields >> word >> index >> key >> arrow >> x >> y >> state >> scroll >> slide >>
+                cursor >> side >> clamp >> l >> t >> r >> b;
+            EXPECT_EQ(index, records++);
+            EXPECT_EQ(key, 36);
+            std::string rest;
+            std::getline(fields, rest);
+            EXPECT_EQ(rest, " " + lines[i - 1]);  // the record follows the step's text
+            if (arrow) {
+                EXPECT_FALSE(x >= l && x <= r && y >= t && y <= b) << line;
+            }
+        }
+        EXPECT_EQ(records, steps);  // every step of the solution was shown
+    }
 }

@@ -336,7 +336,8 @@ struct ReplayVerbs {
         const training::Task& t = f.State().m_tasks.m_task;
         out << "task " << t.key;
         for (int i = 0; i < t.count; ++i) out << ' ' << Decimal(t.numbers[i]);
-        out << " => " << Decimal(t.answer) << " ± " << Decimal(t.tolerance) << "\n";
+        out << " => " << Decimal(t.answer) << " in " << Decimal(t.low) << ".." << Decimal(t.high)
+            << "\n";
     }
     // Types into the answer field and presses "Проверить" on the task box.
     static void Answer(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
@@ -388,9 +389,20 @@ struct ReplayVerbs {
                 << " checked=" << (ui && ui->checked) << "\n";
         }
     }
+    // A step's record as `table` prints it.
+    static void Record(int index, const LessonStep& s, std::ostream& out) {
+        out << "record " << index << ' ' << s.key << ' ' << int(s.bArrow) << ' ' << s.ptArrow.x
+            << ' ' << s.ptArrow.y << ' ' << int(s.bState) << ' ' << s.nScroll << ' ' << s.nSlide
+            << ' ' << s.nCursor << ' ' << s.nSide << ' ' << s.bClamp << ' ' << s.rcBox.left << ' '
+            << s.rcBox.top << ' ' << s.rcBox.right << ' ' << s.rcBox.bottom << ' ' << s.pszText
+            << "\n";
+    }
+    // The current step's text; during a shown solution its record follows, numbered within
+    // the solution, so that a script can see where the step's pointer and box stand.
     static void Text(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         const CStepPlayer& steps = s.m_frame->State().m_steps;
         out << (steps.Playing() ? steps.Text() : "-") << "\n";
+        if (steps.m_nShowStep >= 0) Record(steps.m_nShowStep, steps.Step(), out);
     }
     // The current step's text as the step box breaks it.
     static void Lines(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
@@ -407,14 +419,7 @@ struct ReplayVerbs {
         out << (s.m_host.MessageBoxes() ? s.m_host.LastMessageBox() : "-") << "\n";
     }
     static void Table(CReplaySession&, const ReplayCommand&, std::ostream& out) {
-        for (int i = 0; i <= kStepCount; ++i) {
-            const LessonStep& s = kStepTable[i];
-            out << "record " << i << ' ' << s.key << ' ' << int(s.bArrow) << ' ' << s.ptArrow.x
-                << ' ' << s.ptArrow.y << ' ' << int(s.bState) << ' ' << s.nScroll << ' ' << s.nSlide
-                << ' ' << s.nCursor << ' ' << s.nSide << ' ' << s.bClamp << ' ' << s.rcBox.left
-                << ' ' << s.rcBox.top << ' ' << s.rcBox.right << ' ' << s.rcBox.bottom << ' '
-                << s.pszText << "\n";
-        }
+        for (int i = 0; i <= kStepCount; ++i) Record(i, kStepTable[i], out);
     }
     static void Lessons(CReplaySession&, const ReplayCommand&, std::ostream& out) {
         for (int i = 0; kLessonList[i].key != 0; ++i)
