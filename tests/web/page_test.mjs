@@ -433,8 +433,8 @@ async function accessible(page) {
   check(panel[0] >= rule[2] - 0.5 || panel[1] >= rule[3] - 0.5, `the panel is clear of the rule: ${rule} ${panel}`);
   // The answer typed into the field, then the button found by its name as a screen reader
   // finds it, and pressed.
-  const tree = flatTree(await page.accessibility.snapshot());
-  check(tree.some((n) => n.role === "textbox" && n.name === "Ответ") && tree.some((n) => n.role === "button" && n.name === "Проверить"),
+  const panelTree = flatTree(await page.accessibility.snapshot());
+  check(panelTree.some((n) => n.role === "textbox" && n.name === "Ответ") && panelTree.some((n) => n.role === "button" && n.name === "Проверить"),
         "the tree holds the field \"Ответ\" and the button \"Проверить\"");
   await page.click("#answer");
   await k.type("1");
