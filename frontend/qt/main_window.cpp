@@ -112,7 +112,10 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
         m_frame->OnPanel(command, field);
         RefreshCommandUi();
     };
-    sink.edit = [this](const std::string& text) { m_frame->OnPanelEdit(text); };
+    // The field reports while the window is still being made or taken down too.
+    sink.edit = [this](const std::string& text) {
+        if (m_frame) m_frame->OnPanelEdit(text);
+    };
     sink.focus = [this](bool on) {
         if (m_frame) m_frame->OnPanelFocus(on);
     };
