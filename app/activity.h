@@ -10,14 +10,14 @@ enum class Activity : uint8_t {
     LessonChooser,  // the lesson list over whatever runs beneath
     Lesson,         // a lesson's steps hold the rule
     TaskChooser,    // the task list, as the lesson list
-    Task,           // a task's box over a free rule
+    Task,           // a task's panel beside a free rule
     Solution,       // a task's solution played as lesson steps
-    Test,           // a test of several tasks: a task's box, the rule free
+    Test,           // a test of several tasks: a task's panel, the rule free
 };
 constexpr int kActivityCount = 7;
 
 // Who gets a press (and, for the keys, a key without modifiers) first.
-enum class Taker : uint8_t { Rule, LessonList, TaskList, Steps, TaskBox };
+enum class Taker : uint8_t { Rule, LessonList, TaskList, Steps, TaskPanel };
 
 struct ActivityRules {
     Activity activity;
@@ -35,9 +35,9 @@ constexpr ActivityRules kActivityRules[kActivityCount] = {
     {Activity::LessonChooser,  false,   false,   true,   Taker::LessonList, true},
     {Activity::Lesson,         false,   true,    false,  Taker::Steps,      false},
     {Activity::TaskChooser,    false,   false,   true,   Taker::TaskList,   false},
-    {Activity::Task,           true,    true,    false,  Taker::TaskBox,    false},
+    {Activity::Task,           true,    true,    false,  Taker::TaskPanel,  false},
     {Activity::Solution,       false,   true,    false,  Taker::Steps,      false},
-    {Activity::Test,           true,    true,    false,  Taker::TaskBox,    false},
+    {Activity::Test,           true,    true,    false,  Taker::TaskPanel,  false},
 };
 // clang-format on
 

@@ -2,12 +2,6 @@
 
 namespace {
 
-bool operator==(const CTaskBoxLayout& a, const CTaskBoxLayout& b) {
-    return a.box == b.box && a.text == b.text && a.field == b.field && a.verdict == b.verdict &&
-           a.buttons[0] == b.buttons[0] && a.buttons[1] == b.buttons[1] &&
-           a.buttons[2] == b.buttons[2] && a.flip == b.flip;
-}
-
 bool SameTask(const training::Task& a, const training::Task& b) {
     for (int i = 0; i < training::kMaxNumbers; ++i)
         if (a.numbers[i] != b.numbers[i]) return false;
@@ -24,11 +18,10 @@ bool operator==(const CTrainingState& a, const CTrainingState& b) {
 
 bool operator==(const CTaskState& a, const CTaskState& b) {
     return a.m_bChooserCreated == b.m_bChooserCreated && a.m_wndTaskList == b.m_wndTaskList &&
-           SameTask(a.m_task, b.m_task) && a.m_bAtBottom == b.m_bAtBottom &&
-           a.m_layout == b.m_layout && a.m_problemLines == b.m_problemLines &&
-           a.m_wndAnswer == b.m_wndAnswer && a.m_strAnswer == b.m_strAnswer &&
-           a.m_verdict == b.m_verdict && a.m_bSolved == b.m_bSolved && a.m_bShown == b.m_bShown &&
-           a.m_nSolved == b.m_nSolved && a.m_nSet == b.m_nSet && a.m_nNextSeed == b.m_nNextSeed;
+           SameTask(a.m_task, b.m_task) && a.m_strAnswer == b.m_strAnswer &&
+           a.m_bFieldKeys == b.m_bFieldKeys && a.m_verdict == b.m_verdict &&
+           a.m_bSolved == b.m_bSolved && a.m_bShown == b.m_bShown && a.m_nSolved == b.m_nSolved &&
+           a.m_nSet == b.m_nSet && a.m_nNextSeed == b.m_nNextSeed;
 }
 
 }  // namespace

@@ -43,7 +43,6 @@ CMainFrame::CMainFrame(IWindowHost& host) : m_host(host) {}
 
 CMainFrame::~CMainFrame() {
     if (m_training.m_wndLessonList || m_tasks.m_wndTaskList) m_host.DestroyListBox();
-    if (m_tasks.m_wndAnswer) m_host.DestroyEditBox();
 }
 
 void CMainFrame::OnPaint(CSurface& window) {

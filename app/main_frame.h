@@ -82,9 +82,9 @@ class CMainFrame : private CFrameState {
     // shown solution does; an open task does not.
     Activity Current() const { return m_activity.m_nNow; }
     bool Blocked() const { return !RulesOf(Current()).ruleFree; }
-    // A task is open: its box is shown, or comes back after its solution or a chooser.
+    // A task is open: its panel is beside the rule, through its solution and a chooser.
     bool TaskOpen() const;
-    // Its box is what runs, beneath a chooser or not: not its solution.
+    // Its field and buttons are what runs, beneath a chooser or not: not its solution.
     bool TaskBoxShown() const;
     // A key press or a run of wheel notches has moved the rule and awaits its undo entry.
     bool PendingChange() const;
@@ -109,7 +109,7 @@ class CMainFrame : private CFrameState {
     }
 
     // Practice tasks. StartTask opens the task of lesson key's kind drawn from seed, as the
-    // task chooser does with a fresh seed; the others are the task box's buttons.
+    // task chooser does with a fresh seed; the others are the panel's buttons.
     void StartTask(uint32_t key, uint32_t seed);
     // The seed the chooser draws its next task from, counting on from it: the program starts
     // it at random, tests at a number of theirs.
@@ -122,9 +122,18 @@ class CMainFrame : private CFrameState {
     // while something holds the rule; a changed view is one undo entry.
     bool ShowScale(model::Scale scale);
 
+    // The panel beside the client area: what it shows now (handed to the host at each paint
+    // that changes it), and what its controls report. OnPanel carries out an enabled
+    // button's command with the field's text as it stands; OnPanelEdit takes the text the user
+    // typed; OnPanelFocus says whether the field has the keys.
+    CPanel Panel() const;
+    void OnPanel(PanelCommand command, const std::string& field);
+    void OnPanelEdit(const std::string& text);
+    void OnPanelFocus(bool field);
+
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
-    // The chooser, step box or task box now shown, in words.
+    // The chooser, step box or task now shown, in words.
     CNarration Narration() const;
 
   private:
@@ -177,16 +186,14 @@ class CMainFrame : private CFrameState {
     // other event and command calls it first.
     void EndKeyGesture();
 
-    // Practice: the task chooser closing, and a press on the task box (true when the press
-    // was the box's, false to give it to the rule).
+    // Practice: the task chooser closing; whether the panel's field has the keys now.
     void CloseTaskChooser(int32_t answer);  // as CloseChooser
-    bool OnTaskBoxPress(CPoint point);
-    void LayOutTaskBox();
-    void StowAnswer();
+    bool FieldHasKeys() const;
+    void PublishPanel();
 
-    // The activity's part of a paint: a chooser's panel, a step box or the task box over the
-    // composed rule, then, once the frame is on the window, the child window it shows (the
-    // chooser's list box, the answer field) at its first paint.
+    // The activity's part of a paint: a chooser's panel or a step box over the composed rule,
+    // then, once the frame is on the window, the chooser's list box at its first paint and the
+    // panel beside the client area when it changed.
     void PaintActivity(CSurface& dc);
     void AfterPaintActivity();
     // Ends a gesture under way without its nudge: timers stopped, and a captured one pushes
@@ -194,6 +201,7 @@ class CMainFrame : private CFrameState {
     void EndGesture();
 
     IWindowHost& m_host;
+    CPanel m_panelShown;  // as the host was last given it
     CImageSet m_images;
     const CRulePens m_pens;
 };

@@ -1,5 +1,5 @@
 // The keyboard and wheel handlers of the main window: the keys that move the rule, the
-// command keys, the chooser's and the task box's keys, and the wheel. A key press with its
+// command keys, the chooser's and the task's keys, and the wheel. A key press with its
 // auto-repeats, or a run of wheel notches, is one gesture with one undo entry.
 #include "app/main_frame.h"
 #include "resources/ids.h"
@@ -43,7 +43,7 @@ bool CMainFrame::OnKeyDown(KeyCode key, uint32_t mods, bool repeat) {
             case Taker::Steps:
                 if (OnStepKey(key, repeat)) return true;
                 break;
-            case Taker::TaskBox:
+            case Taker::TaskPanel:
                 if (OnTaskKey(key, repeat)) return true;
                 break;
             case Taker::Rule: break;
@@ -51,7 +51,7 @@ bool CMainFrame::OnKeyDown(KeyCode key, uint32_t mods, bool repeat) {
     }
     if (!IsMoveKey(key, mods)) return false;
     // While the answer field has the keys, they are the field's.
-    if (m_tasks.m_wndAnswer && m_tasks.m_wndAnswer->HasFocus()) return false;
+    if (FieldHasKeys()) return false;
     if (Blocked() || StylusBusy()) return true;
     if (!continues) {
         m_keys.m_nKind = KEYGESTURE_KEY;
@@ -98,7 +98,7 @@ bool CMainFrame::OnTaskKey(KeyCode key, bool repeat) {
         case KEY_RETURN:
         case KEY_ENTER:
             // "Проверить" from the answer field; elsewhere Return is nobody's.
-            if (!m_tasks.m_wndAnswer || !m_tasks.m_wndAnswer->HasFocus()) return false;
+            if (!FieldHasKeys()) return false;
             if (!repeat) OnTaskCheck();
             return true;
         case KEY_ESCAPE:

@@ -5,7 +5,6 @@
 #include "training/lesson_list.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
-#include "training/task_box.h"
 
 namespace {
 
@@ -44,17 +43,13 @@ CNarration CMainFrame::Narration() const {
         n.buttons = {{m_steps.Last() ? "Закончить" : "Далее...", StepButtonRect(*box)}};
         return n;
     }
+    // A task's panel has real controls of its own; what changes in it is read out from here.
     if (TaskBoxShown()) {
-        const CTaskBoxLayout& l = m_tasks.m_layout;
-        n.heading = "Задача";
-        n.text = m_tasks.m_task.problem;
-        const std::string verdict = VerdictText(m_tasks.m_verdict);
-        if (!verdict.empty()) n.text += "\n" + verdict;
-        n.text += "\n" + SolvedCount(m_tasks.m_nSolved, m_tasks.m_nSet);
-        const char* const captions[] = {"Проверить", "Показать", "Закрыть"};
-        for (int b = 0; b < 3; ++b) n.buttons.push_back({captions[b], l.buttons[b]});
-        n.buttons.push_back(
-            {m_tasks.m_bAtBottom ? "Окно задачи наверх" : "Окно задачи вниз", l.flip});
+        const CPanel panel = Panel();
+        n.heading = panel.title;
+        n.text = panel.problem;
+        if (!panel.verdict.empty()) n.text += "\n" + panel.verdict;
+        n.text += "\n" + panel.count;
     }
     return n;
 }

@@ -35,9 +35,13 @@ void CMainFrame::OnLButtonDown(unsigned /*flags*/, CPoint point) {
             CloseTaskChooser(HitTestChooser(m_tasks.m_wndTaskList, point.x, point.y));
             return;
         case Taker::Steps: OnStepPress(point); return;
-        // The rule stays free while a task is open: only a press on its box is the box's.
-        case Taker::TaskBox:
-            if (OnTaskBoxPress(point)) return;
+        // The rule stays free while a task is open, and a press on it takes the keys from the
+        // panel's answer field: they move the rule again.
+        case Taker::TaskPanel:
+            if (m_tasks.m_bFieldKeys) {
+                m_tasks.m_bFieldKeys = 0;
+                m_host.Invalidate();
+            }
             break;
         case Taker::Rule: break;
     }

@@ -1,36 +1,14 @@
-// Practice's handlers of the main window: the task chooser, the task box with its answer field
-// and buttons, and the start of a solution, which the step player then plays as a lesson.
+// Practice's handlers of the main window: the task chooser, the panel beside the rule with the
+// task's answer field and buttons, and the start of a solution, which the step player then
+// plays as a lesson.
 #include "app/main_frame.h"
 #include "resources/ids.h"
 #include "training/chooser.h"
-
-namespace {
-
-// Where the box hides least of the scales a kind works with: against the bottom when they
-// are all on the top strip and the upper slide (scales 1a, 1 and 2), else against the top.
-bool BoxAtBottom(const training::Task& task) {
-    for (const training::StepNote& n : training::SolutionOf(task).notes) {
-        if (n.act == training::Act::Text) continue;
-        for (model::Scale s : {n.mark.scale, n.other.scale})
-            if (s != model::Scale::S1a && s != model::Scale::S1 && s != model::Scale::S2)
-                return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-void CMainFrame::StowAnswer() {
-    // The field goes while a chooser or a solution has the window; what it held comes back.
-    if (!m_tasks.m_wndAnswer) return;
-    m_tasks.m_strAnswer = m_tasks.m_wndAnswer->GetText();
-    m_host.DestroyEditBox();
-    m_tasks.m_wndAnswer = nullptr;
-}
+#include "training/task_box.h"
 
 void CMainFrame::OnTasks() {
-    EndGesture();  // as the lesson chooser: no drag or hold goes on behind the panel
-    StowAnswer();
+    EndGesture();              // as the lesson chooser: no drag or hold goes on behind the panel
+    m_tasks.m_bFieldKeys = 1;  // the field takes the keys again when the chooser gives it back
     OpenChooser(Activity::TaskChooser);
     m_tasks.m_bChooserCreated = 0;
     m_host.Invalidate();
@@ -55,13 +33,12 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
     CloseTask();
     m_tasks.m_task = training::DrawTask(key, seed);
     SetBase(Activity::Task);
-    m_tasks.m_bAtBottom = BoxAtBottom(m_tasks.m_task);
     m_tasks.m_strAnswer.clear();
+    m_tasks.m_bFieldKeys = 1;  // the answer is typed first: the field has the keys
     m_tasks.m_verdict = CVerdict{};
     m_tasks.m_bSolved = 0;
     m_tasks.m_bShown = 0;
     ++m_tasks.m_nSet;
-    LayOutTaskBox();
     // The problem is solved on its kind's side.
     if (m_tasks.m_task.readOn >= model::Scale::S7)
         OnSide2();
@@ -70,49 +47,20 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
     m_host.Invalidate();
 }
 
-void CMainFrame::LayOutTaskBox() {
-    m_tasks.m_problemLines = BreakTaskText(m_tasks.m_task.problem);
-    m_tasks.m_layout = LayoutTaskBox(int(m_tasks.m_problemLines.size()), m_tasks.m_bAtBottom);
-    if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->Move(m_tasks.m_layout.field);
-}
-
 void CMainFrame::CloseTask() {
-    if (m_tasks.m_wndAnswer) m_host.DestroyEditBox();
-    m_tasks.m_wndAnswer = nullptr;
     if (!TaskOpen()) return;
     if (m_activity.Base() == Activity::Solution) m_steps.Stop();
     SetBase(Activity::RuleFree);
     m_host.Invalidate();
 }
 
-bool CMainFrame::OnTaskBoxPress(CPoint point) {
-    const CRect& box = m_tasks.m_layout.box;
-    if (point.x < box.left || point.x > box.right || point.y < box.top || point.y > box.bottom) {
-        // A press on the rule takes the keys from the answer field: they move the rule again.
-        if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->KillFocus();
-        return false;
-    }
-    // A press on the box leaves the keys with the answer field.
-    if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->SetFocus();
-    switch (HitTestTaskBox(m_tasks.m_layout, point.x, point.y)) {
-        case kTaskCheck: OnTaskCheck(); break;
-        case kTaskShow: OnTaskShow(); break;
-        case kTaskClose: CloseTask(); break;
-        case kTaskFlip:
-            m_tasks.m_bAtBottom = !m_tasks.m_bAtBottom;
-            LayOutTaskBox();
-            m_host.Invalidate();
-            break;
-        case kTaskNowhere: break;  // the box's own ground: the rule under it is not touched
-    }
-    return true;
+bool CMainFrame::FieldHasKeys() const {
+    return m_tasks.m_bFieldKeys && RulesOf(Current()).taker == Taker::TaskPanel;
 }
 
 training::Verdict CMainFrame::OnTaskCheck() {
     if (!TaskBoxShown()) return training::Verdict::Invalid;
-    const std::string text =
-        m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
-    const training::Verdict v = training::Check(m_tasks.m_task, text);
+    const training::Verdict v = training::Check(m_tasks.m_task, m_tasks.m_strAnswer);
     m_tasks.m_verdict =
         CVerdict{v, v == training::Verdict::Wrong ? training::RoundedAnswer(m_tasks.m_task) : ""};
     if (v == training::Verdict::Right) {
@@ -127,10 +75,51 @@ void CMainFrame::OnTaskShow() {
     if (!TaskBoxShown()) return;
     EndGesture();  // the solution holds the rule as a lesson does: no drag goes on under it
     m_steps.PlaySolution(m_tasks.m_task);
-    StowAnswer();
     m_tasks.m_bShown = 1;
+    m_tasks.m_bFieldKeys = 1;  // the field takes the keys again when the solution ends
     SetBase(Activity::Solution);
     m_rule.m_bClamp = 0;  // as at the start of a lesson
     ApplyStep(m_steps.Step());
     m_host.Invalidate();
+}
+
+CPanel CMainFrame::Panel() const {
+    if (!TaskOpen()) return CPanel{};
+    const TaskStage stage = RulesOf(Current()).chooser                ? TaskStage::Aside
+                            : m_activity.Base() == Activity::Solution ? TaskStage::Solution
+                                                                      : TaskStage::Open;
+    return TaskPanel(m_tasks, stage);
+}
+
+void CMainFrame::OnPanel(PanelCommand command, const std::string& field) {
+    EndKeyGesture();
+    // Only what the panel offers now: a button pressed as it went grey does nothing.
+    const CPanel panel = Panel();
+    bool offered = false;
+    for (const CPanel::Button& b : panel.buttons) offered |= b.command == command && b.enabled;
+    if (!offered) return;
+    if (panel.field) m_tasks.m_strAnswer = field;
+    switch (command) {
+        case PanelCommand::Check: OnTaskCheck(); break;
+        case PanelCommand::Show: OnTaskShow(); break;
+        case PanelCommand::Close: CloseTask(); break;
+        case PanelCommand::Next: break;  // a test of several tasks' own
+    }
+}
+
+void CMainFrame::OnPanelEdit(const std::string& text) {
+    if (Panel().field) m_tasks.m_strAnswer = text;
+}
+
+void CMainFrame::OnPanelFocus(bool field) {
+    if (RulesOf(Current()).taker != Taker::TaskPanel || bool(m_tasks.m_bFieldKeys) == field) return;
+    m_tasks.m_bFieldKeys = field;
+    m_host.Invalidate();
+}
+
+void CMainFrame::PublishPanel() {
+    CPanel now = Panel();
+    if (now == m_panelShown) return;
+    m_panelShown = std::move(now);
+    m_host.ShowPanel(m_panelShown);
 }

@@ -12,8 +12,9 @@ void CMainFrame::OnTraining() {
     // without the nudge: its position is pushed and the capture let go, so no repeat pans
     // and no release nudges or pushes behind the panel.
     EndGesture();
-    // A running lesson keeps its step: its box comes back when the chooser closes.
-    StowAnswer();
+    // A running lesson keeps its step: its box comes back when the chooser closes; an open
+    // task's field takes the keys again then.
+    m_tasks.m_bFieldKeys = 1;
     OpenChooser(Activity::LessonChooser);
     m_training.m_bListCreated = 0;
     m_host.Invalidate();
@@ -101,29 +102,23 @@ std::optional<CRect> CMainFrame::StepBoxRect() const {
 }
 
 void CMainFrame::PaintActivity(CSurface& dc) {
-    // An open chooser hides a lesson's step box and a task's box: drawn over the panel, they
-    // would cover its buttons with buttons that cannot be pressed while it is open. They
-    // come back when it closes.
+    // An open chooser hides a lesson's step box: drawn over the chooser's panel, it would
+    // cover its buttons with a button that cannot be pressed while it is open. It comes back
+    // when the chooser closes. A task's texts and buttons stand beside the rule, not on it.
     switch (Current()) {
         case Activity::LessonChooser: DrawChooser(dc); break;
         case Activity::TaskChooser: DrawChooser(dc, "Начать"); break;
         case Activity::Lesson:
         case Activity::Solution: m_steps.Draw(dc); break;
         case Activity::Task:
-        case Activity::Test: {
-            const std::string& answer =
-                m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
-            DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_verdict,
-                        m_tasks.m_nSolved, m_tasks.m_nSet);
-            break;
-        }
+        case Activity::Test:
         case Activity::RuleFree: break;
     }
 }
 
 void CMainFrame::AfterPaintActivity() {
-    // The list box and the answer field are real child windows: each is made once what lies
-    // under it is on the window, and paints itself over it.
+    // The list box is a real child window: it is made once what lies under it is on the
+    // window, and paints itself over it. The panel stands beside the client area.
     switch (Current()) {
         case Activity::LessonChooser:
             if (!m_training.m_bListCreated) {
@@ -141,16 +136,7 @@ void CMainFrame::AfterPaintActivity() {
                 m_tasks.m_bChooserCreated = 1;
             }
             break;
-        case Activity::Task:
-        case Activity::Test:
-            if (!m_tasks.m_wndAnswer) {
-                m_tasks.m_wndAnswer = m_host.CreateEditBox(m_tasks.m_layout.field, IDC_ANSWER);
-                if (m_tasks.m_wndAnswer) {
-                    m_tasks.m_wndAnswer->SetText(m_tasks.m_strAnswer.c_str());
-                    m_tasks.m_wndAnswer->SetFocus();
-                }
-            }
-            break;
         default: break;
     }
+    PublishPanel();
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/geometry.h"
 
@@ -21,17 +22,37 @@ class IListBox {
     virtual int GetPageItems() const = 0;  // how many titles the list shows at once
 };
 
-// A one-line text field, a child control like the list box.
-class IEditBox {
-  public:
-    virtual ~IEditBox() = default;
-    virtual std::string GetText() const = 0;  // UTF-8
-    virtual void SetText(const char* text) = 0;
-    virtual void Move(const CRect& rect) = 0;
-    virtual void SetFocus() = 0;
-    virtual bool HasFocus() const = 0;
-    // The keys go back to the window around the field.
-    virtual void KillFocus() = 0;
+// What a panel button asks of the window: check the field's text, show the solution, close
+// the task, go on to the next one.
+enum class PanelCommand : uint8_t { Check, Show, Close, Next };
+
+// A panel beside the client area, described whole by the logic and shown by the host with the
+// toolkit's own controls, so that nothing of the rule lies under it: a title, a problem, a
+// one-line answer field, a verdict, a line for the count or the time, and up to three buttons.
+struct CPanel {
+    struct Button {
+        PanelCommand command = PanelCommand::Close;
+        std::string caption;
+        bool enabled = false;
+        bool operator==(const Button& o) const {
+            return command == o.command && caption == o.caption && enabled == o.enabled;
+        }
+    };
+    bool visible = false;
+    std::string title;
+    std::string problem;
+    bool field = false;      // the answer field is there...
+    bool fieldKeys = false;  // ...and has the keys (the host gives them to it or takes them)
+    std::string answer;      // what it holds, UTF-8
+    std::string verdict;     // empty before a check
+    std::string count;
+    std::vector<Button> buttons;  // left to right, the order the keyboard reaches them
+    bool operator==(const CPanel& o) const {
+        return visible == o.visible && title == o.title && problem == o.problem &&
+               field == o.field && fieldKeys == o.fieldKeys && answer == o.answer &&
+               verdict == o.verdict && count == o.count && buttons == o.buttons;
+    }
+    bool operator!=(const CPanel& o) const { return !(*this == o); }
 };
 
 class IWindowHost {
@@ -58,9 +79,9 @@ class IWindowHost {
     virtual IListBox* CreateListBox(const CRect& rect, int controlId) = 0;
     virtual void DestroyListBox() = 0;
 
-    // The child text field in rect; one at a time, as the list box.
-    virtual IEditBox* CreateEditBox(const CRect& rect, int controlId) = 0;
-    virtual void DestroyEditBox() = 0;
+    // The panel beside the client area, as it is now; handed again whenever it changes. Its
+    // controls answer through the window's OnPanel, OnPanelEdit and OnPanelFocus.
+    virtual void ShowPanel(const CPanel& panel) = 0;
     // The help on the scales, a page for each, beside the window (not modal). A window that
     // has no help shows nothing.
     virtual void ShowScaleHelp() {}

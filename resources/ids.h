@@ -61,9 +61,7 @@ constexpr int kRepeatPeriodMs = 10;
 constexpr int kWheelRunMs = 400;
 
 // The lesson list box is child control 1 (the task list takes its place and its id), and
-// tells its parent of a new selection and of a double click with these notification codes;
-// the answer field of a task is control 2.
+// tells its parent of a new selection and of a double click with these notification codes.
 constexpr int IDC_LESSON_LIST = 1;
 constexpr int LBN_SELCHANGE = 1;
 constexpr int LBN_DBLCLK = 2;
-constexpr int IDC_ANSWER = 2;

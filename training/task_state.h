@@ -1,33 +1,26 @@
-// Where practice stands: the task chooser's list box, the open task with its box and answer
-// field, and the session's count. Whether a task is open, shown or chosen is the window's
-// activity; its solution plays in the step player.
+// Where practice stands: the task chooser's list box, the open task with what its panel's
+// answer field holds, and the session's count. Whether a task is open, shown or chosen is the
+// window's activity; its solution plays in the step player.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
-#include "training/task_box.h"
 #include "training/task_kinds.h"
 #include "training/verdict.h"
 
-class IEditBox;
 class IListBox;
 
 struct CTaskState {
     uint8_t m_bChooserCreated = 0;  // its list box exists for this opening
     IListBox* m_wndTaskList = nullptr;
 
-    training::Task m_task;    // the open task, or the last one
-    uint8_t m_bAtBottom = 0;  // the box stands against the bottom of the window
-    CTaskBoxLayout m_layout;
-    std::vector<std::string_view> m_problemLines;  // views into m_task.problem
-    IEditBox* m_wndAnswer = nullptr;               // owned by the window host; null when none
-    std::string m_strAnswer;  // what the field held while it is away for the solution
-    CVerdict m_verdict;       // the last check's
-    uint8_t m_bSolved = 0;    // answered right before its solution was shown
-    uint8_t m_bShown = 0;     // its solution has been shown
+    training::Task m_task;     // the open task, or the last one
+    std::string m_strAnswer;   // what the panel's answer field holds, as the user typed it
+    uint8_t m_bFieldKeys = 0;  // the field has the keys: the moving keys are its, not the rule's
+    CVerdict m_verdict;        // the last check's
+    uint8_t m_bSolved = 0;     // answered right before its solution was shown
+    uint8_t m_bShown = 0;      // its solution has been shown
 
     int32_t m_nSolved = 0;     // "Решено N из M" for the session: right before shown...
     int32_t m_nSet = 0;        // ...of the tasks set

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QFont>
 #include <QIcon>
 #include <QImage>
@@ -21,10 +22,10 @@
 #include <optional>
 
 #include "frontend/qt/client_view.h"
-#include "frontend/qt/edit_box.h"
 #include "frontend/qt/help_window.h"
 #include "frontend/qt/list_box.h"
 #include "frontend/qt/menu_keys.h"
+#include "frontend/qt/task_panel.h"
 #include "resources/ids.h"
 #include "resources/images.h"
 #include "resources/menus.h"
@@ -100,8 +101,30 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
     BuildToolBar(factor);
     m_nStartFactor = m_nFactor = factor;
 
+    auto* body = new QWidget(this);
+    m_body = new QBoxLayout(QBoxLayout::LeftToRight, body);
+    m_body->setContentsMargins(0, 0, 0, 0);
+    m_body->setSpacing(0);
     m_view = new CClientView(*this, factor);
-    setCentralWidget(m_view);
+    m_body->addWidget(m_view, 1);
+    CTaskPanel::Sink sink;
+    sink.command = [this](PanelCommand command, const std::string& field) {
+        m_frame->OnPanel(command, field);
+        RefreshCommandUi();
+    };
+    // The field reports while the window is still being made or taken down too.
+    sink.edit = [this](const std::string& text) {
+        if (m_frame) m_frame->OnPanelEdit(text);
+    };
+    sink.focus = [this](bool on) {
+        if (m_frame) m_frame->OnPanelFocus(on);
+    };
+    // Return in the field is the panel's "Проверить", Escape its "Закрыть": the logic's keys.
+    sink.key = [this](const QKeyEvent& key) { return KeyDown(key); };
+    m_panel = new CTaskPanel(body, std::move(sink));
+    m_panel->hide();
+    m_body->addWidget(m_panel, 0);
+    setCentralWidget(body);
     resize(sizeHint());
     // The keys go to the client area from the start.
     m_view->setFocus(Qt::OtherFocusReason);
@@ -159,10 +182,7 @@ void CQtMainWindow::BuildMenuBar() {
             LoseCapture();
             RefreshCommandUi();
         });
-        // The keys come back to the client area (unless the chooser's list has them).
-        connect(dropDown, &QMenu::aboutToHide, this, [this] {
-            if (!m_listBox) m_view->setFocus(Qt::PopupFocusReason);
-        });
+        connect(dropDown, &QMenu::aboutToHide, this, [this] { GiveKeysBack(); });
     }
 }
 
@@ -237,8 +257,7 @@ void CQtMainWindow::SetFactor(int factor) {
     m_nFactor = factor;
     BuildToolBar(factor);
     m_view->SetPreferredFactor(factor);
-    if (QLayout* frame = layout()) frame->activate();
-    resize(sizeHint());
+    LayOutPanel();
     RefreshZoomUi();
 }
 
@@ -331,7 +350,7 @@ void CQtMainWindow::MessageBox(const char* caption, const char* text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text),
                     QMessageBox::Ok, this);
     box.exec();
-    m_view->setFocus(Qt::OtherFocusReason);
+    GiveKeysBack();
 }
 
 IListBox* CQtMainWindow::CreateListBox(const CRect& rect, int /*controlId*/) {
@@ -359,35 +378,46 @@ void CQtMainWindow::DestroyListBox() {
     if (hadKeys && m_view) m_view->setFocus(Qt::OtherFocusReason);
 }
 
-IEditBox* CQtMainWindow::CreateEditBox(const CRect& rect, int /*controlId*/) {
-    DestroyEditBox();
-    // Return in the field is the task box's "Проверить", Escape its "Закрыть": the logic's keys.
-    auto* widget =
-        new CAnswerLineEdit(m_view, [this](const QKeyEvent& key) { return KeyDown(key); });
-    widget->setObjectName(QStringLiteral("AnswerField"));
-    m_editBox = std::make_unique<CQtEditBox>(widget, [this](QLineEdit& w, const CRect& r) {
-        // The field grows with the client area, its text with it: a cell of a little over
-        // half the field's height, as the box's own text.
-        w.setGeometry(MapToView(r, m_view->Origin(), m_view->Factor()));
-        QFont font = w.font();
-        font.setPixelSize(std::max(1, r.Height() * m_view->Factor() * 13 / 24));
-        w.setFont(font);
-    });
-    m_editBox->Move(rect);
-    widget->show();
-    return m_editBox.get();
+bool CQtMainWindow::PanelBeside() const {
+    const QScreen* display = screen();
+    if (!display) return true;
+    const int width = (kClientWidth + CTaskPanel::kWidthPerFactor) * m_nFactor + kDecorationWidth;
+    return width <= display->availableGeometry().width();
 }
 
-void CQtMainWindow::DestroyEditBox() {
-    if (!m_editBox) return;
-    QLineEdit* widget = m_editBox->Widget();
-    m_editBox.reset();
-    // Deleted later: the field may be the one whose Return led here.
-    if (widget) {
-        widget->hide();
-        widget->deleteLater();
+void CQtMainWindow::LayOutPanel() {
+    const bool beside = PanelBeside();
+    m_body->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_panel->SetFactor(m_nFactor, beside);
+    m_panel->setVisible(m_panel->Shown().visible);
+    // The hints anew, from the body up, before the window takes its size from them.
+    m_body->invalidate();
+    m_body->activate();
+    if (QLayout* frame = layout()) frame->activate();
+    resize(sizeHint());
+}
+
+void CQtMainWindow::ShowPanel(const CPanel& panel) {
+    const bool shownBefore = m_panel->Shown().visible;
+    m_panel->Show(panel);
+    if (panel.visible != shownBefore) LayOutPanel();
+    QLineEdit* field = m_panel->Field();
+    QWidget* keys = QApplication::focusWidget();
+    if (panel.visible && panel.field && panel.fieldKeys) {
+        if (keys != field) field->setFocus(Qt::OtherFocusReason);
+    } else if (keys == field || (!panel.visible && keys && m_panel->isAncestorOf(keys))) {
+        // The field went, or a press on the rule took the keys from it.
+        m_view->setFocus(Qt::OtherFocusReason);
     }
-    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void CQtMainWindow::GiveKeysBack() {
+    if (m_listBox) return;  // the chooser's list keeps them
+    const CPanel& panel = m_panel->Shown();
+    if (panel.visible && panel.field && panel.fieldKeys)
+        m_panel->Field()->setFocus(Qt::OtherFocusReason);
+    else
+        m_view->setFocus(Qt::OtherFocusReason);
 }
 
 void CQtMainWindow::ShowScaleHelp() {
@@ -408,8 +438,6 @@ void CQtMainWindow::ShowScaleHelp() {
     m_help->raise();
     m_help->activateWindow();
 }
-
-QLineEdit* CQtMainWindow::AnswerWidget() const { return m_editBox ? m_editBox->Widget() : nullptr; }
 
 void CQtMainWindow::PaintClient(CSurface& surface) {
     m_frame->OnPaint(surface);
@@ -459,7 +487,6 @@ void CQtMainWindow::ClientLayoutChanged() {
         ScaleLessonList(*widget, m_view->Factor());
         widget->setGeometry(MapToView(m_rcList, m_view->Origin(), m_view->Factor()));
     }
-    if (m_editBox) m_editBox->Move(m_editBox->Rect());
 }
 
 bool CQtMainWindow::event(QEvent* event) {

@@ -23,7 +23,8 @@ class QListWidget;
 class QToolBar;
 class CClientView;
 class CQtListBox;
-class CQtEditBox;
+class CTaskPanel;
+class QBoxLayout;
 
 class CQtMainWindow : public QMainWindow, public IWindowHost {
   public:
@@ -61,9 +62,11 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void MessageBox(const char* caption, const char* text) override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
-    IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
-    void DestroyEditBox() override;
-    QLineEdit* AnswerWidget() const;
+    void ShowPanel(const CPanel& panel) override;
+    CTaskPanel& Panel() { return *m_panel; }
+    // The panel stands beside the client area, not below it: the screen is wide enough for
+    // both at the window's factor.
+    bool PanelBeside() const;
     void ShowScaleHelp() override;
     CHelpWindow* HelpWindow() const { return m_help; }
 
@@ -98,8 +101,15 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     // logic after the list's own event, since closing the chooser deletes the list.
     void WatchListKeys(QListWidget* list);
     void Narrate();
+    // The panel beside or below the client area, shown or not, and the window sized for it.
+    void LayOutPanel();
+    // After a menu or a message box: the keys go back to the chooser's list, the answer field
+    // that had them, or the client area.
+    void GiveKeysBack();
 
     CClientView* m_view = nullptr;
+    QBoxLayout* m_body = nullptr;  // the client area and the panel
+    CTaskPanel* m_panel = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::vector<std::pair<QAction*, int>> m_commands;  // every menu item and toolbar button
     std::map<int, QBasicTimer> m_timers;
@@ -108,7 +118,6 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     int m_nFactor = 1;
     CWheelNotches m_wheel;
     std::unique_ptr<CQtListBox> m_listBox;
-    std::unique_ptr<CQtEditBox> m_editBox;
     CRect m_rcList;
     QPointer<CHelpWindow> m_help;
     CNarration m_narration;  // as the view's accessible name and description last gave it

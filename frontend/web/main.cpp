@@ -128,10 +128,15 @@ EMSCRIPTEN_KEEPALIVE int skalor_command_state(int id) {
     return ui ? (ui->enabled ? 1 : 0) | (ui->checked ? 2 : 0) : -1;
 }
 
-// What the answer field holds now that the user typed in it.
-EMSCRIPTEN_KEEPALIVE void skalor_edit_changed(const char* text) {
-    if (CWebEditBox* edit = g_host.EditBox()) edit->TypedByUser(text);
+// The task's panel: what its answer field holds now that the user typed in it, a press on
+// its button `index` with the field's text, and whether the field has the keys.
+EMSCRIPTEN_KEEPALIVE void skalor_edit_changed(const char* text) { g_frame->OnPanelEdit(text); }
+EMSCRIPTEN_KEEPALIVE void skalor_panel_press(int index, const char* field) {
+    const CPanel& p = g_host.Panel();
+    if (index >= 0 && index < int(p.buttons.size()))
+        g_frame->OnPanel(p.buttons[std::size_t(index)].command, field);
 }
+EMSCRIPTEN_KEEPALIVE void skalor_panel_focus(int on) { g_frame->OnPanelFocus(on != 0); }
 
 // The user picked a title in the list (a tap, or the list's own keys): the list tells its
 // parent, under its control id, with a non-zero notification code.
@@ -265,6 +270,24 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_narration() {
     return g_text.c_str();
 }
 
+// The panel as the window last handed it, as JSON: {"visible", "title", "problem", "field",
+// "fieldKeys", "answer", "verdict", "count", "buttons": [{"caption", "enabled"}]}.
+EMSCRIPTEN_KEEPALIVE const char* skalor_panel() {
+    const CPanel& p = g_host.Panel();
+    std::ostringstream s;
+    s << "{\"visible\":" << p.visible << ",\"title\":" << Quoted(p.title.c_str())
+      << ",\"problem\":" << Quoted(p.problem.c_str()) << ",\"field\":" << p.field
+      << ",\"fieldKeys\":" << p.fieldKeys << ",\"answer\":" << Quoted(p.answer.c_str())
+      << ",\"verdict\":" << Quoted(p.verdict.c_str()) << ",\"count\":" << Quoted(p.count.c_str())
+      << ",\"buttons\":[";
+    for (std::size_t i = 0; i < p.buttons.size(); ++i)
+        s << (i ? "," : "") << "{\"caption\":" << Quoted(p.buttons[i].caption.c_str())
+          << ",\"enabled\":" << p.buttons[i].enabled << "}";
+    s << "]}";
+    g_text = s.str();
+    return g_text.c_str();
+}
+
 // The live window's state, as JSON, for the page's own tests.
 EMSCRIPTEN_KEEPALIVE const char* skalor_state() {
     const CFrameState& f = g_frame->State();
@@ -278,7 +301,7 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_state() {
       << ",\"sel\":" << (g_host.ListBox() ? g_host.ListBox()->GetCurSel() : -1)
       << ",\"lesson\":" << f.m_steps.m_nLesson << ",\"step\":" << f.m_steps.m_nStep
       << ",\"task\":" << (g_frame->TaskOpen() ? f.m_tasks.m_task.key : 0)
-      << ",\"answer\":" << Quoted(g_host.EditBox() ? g_host.EditBox()->GetText().c_str() : "")
+      << ",\"answer\":" << Quoted(g_frame->Panel().field ? f.m_tasks.m_strAnswer.c_str() : "")
       << "}";
     g_text = s.str();
     return g_text.c_str();

@@ -1,7 +1,8 @@
 // The page around the main window's logic: it lays the client area out at a whole factor of
 // device pixels, turns pointer events into stylus events, runs the timers on the browser's
 // clock, repaints at the next animation frame, and builds the menu bar, toolbar, lesson list
-// and message box as HTML, and hands the keys and the wheel to the logic. What the frame shows
+// and message box as HTML, and hands the keys and the wheel to the logic. A task's panel is
+// page elements beside the rule (or below it), as the logic describes it. What the frame shows
 // in words is in the page too: a live region with the step's or the task's text, and real
 // buttons over the drawn ones.
 "use strict";
@@ -43,7 +44,7 @@ const SkalorPage = {
   commands: [],     // [element, id]
   list: null,
   help: null,       // the help's pages, once it was opened
-  edit: null,       // the answer field: { element, rect }
+  panelDirty: false,  // the logic handed a new panel during a paint: shown after it
   firstFrameMs: null,
   narration: "",    // the window in words, as last shown (JSON)
 
@@ -57,28 +58,47 @@ const SkalorPage = {
     Module._skalor_start(crypto.getRandomValues(new Uint32Array(1))[0]);
     this.maxScale = SkalorImages.largest();
     this.started = true;
+    this.listenPanel();
     this.layout();
     this.listen();
     this.refresh();
   },
 
   // The largest whole factor of device pixels that fits the stage, as far as the page has
-  // the images for it.
-  fitFactor() { return Math.max(1, Math.min(this.maxScale, this.wholeFactor())); },
+  // the images for it; in a room of width by height CSS pixels, the stage's by default.
+  fitFactor(width, height) { return Math.max(1, Math.min(this.maxScale, this.wholeFactor(width, height))); },
   // The largest whole factor that fits, images or not.
-  wholeFactor() {
+  wholeFactor(width, height) {
     const stage = document.getElementById("stage"), dpr = window.devicePixelRatio || 1;
-    const w = stage.clientWidth * dpr, h = stage.clientHeight * dpr;
+    const w = (width === undefined ? stage.clientWidth : width) * dpr;
+    const h = (height === undefined ? stage.clientHeight : height) * dpr;
     return Math.floor(Math.min(w / kClientWidth, h / kClientHeight));
   },
 
   // The frame at the largest whole factor of device pixels that fits the stage, or the one
   // the user chose, shown 1:1 in device pixels (at any ratio and browser zoom); a factor
   // whose images are still packed is shown enlarged until they are unpacked.
+  // With a task's panel the rule leaves it room: beside the rule where that gives the rule
+  // at least the factor it has with the panel below, else below.
   layout() {
     const stage = document.getElementById("stage");
     const dpr = window.devicePixelRatio || 1;
+    const panel = document.getElementById("panel");
+    const W = stage.clientWidth, H = stage.clientHeight;
+    let beside = true, pw = 0, ph = 0;
     this.fit = this.fitFactor();
+    if (!panel.hidden) {
+      panel.style.width = "";
+      panel.style.maxHeight = "";
+      pw = panel.offsetWidth;
+      const besideFit = this.fitFactor(W - pw, H);
+      panel.style.width = Math.min(W, kClientWidth * this.fit / dpr) + "px";
+      ph = panel.offsetHeight;
+      const belowFit = this.fitFactor(W, H - ph);
+      beside = besideFit >= belowFit;
+      this.fit = beside ? besideFit : belowFit;
+      if (beside) panel.style.width = "";
+    }
     const factor = this.zoom === null ? this.fit : Math.min(this.zoom, this.fit);
     this.factor = factor;
     if (SkalorImages.ready(factor)) Module._skalor_set_scale(factor);
@@ -90,10 +110,17 @@ const SkalorPage = {
     this.canvas.style.height = cssHeight + "px";
     // On whole device pixels, so that each pixel of the frame is one of the screen.
     const whole = (css) => Math.max(0, Math.round(css * dpr) / dpr);
-    this.canvas.style.left = whole((stage.clientWidth - cssWidth) / 2) + "px";
-    this.canvas.style.top = whole((stage.clientHeight - cssHeight) / 2) + "px";
+    const left = whole((W - cssWidth - (beside ? pw : 0)) / 2);
+    const top = whole((H - cssHeight - (beside ? 0 : ph)) / 2);
+    this.canvas.style.left = left + "px";
+    this.canvas.style.top = top + "px";
+    if (!panel.hidden) {
+      if (!beside) panel.style.width = cssWidth + "px";
+      panel.style.left = (beside ? left + cssWidth : left) + "px";
+      panel.style.top = (beside ? top : top + cssHeight) + "px";
+      panel.style.maxHeight = (beside ? H - top : H - top - cssHeight) + "px";
+    }
     this.placeList();
-    this.placeEdit();
     this.placeControls();
     this.requestFrame();
   },
@@ -192,7 +219,7 @@ const SkalorPage = {
   keyDown(e) {
     if (!this.started || this.modal() || this.ownKey(e)) return;
     // The answer field keeps its keys but Return, Enter and Escape (check, close).
-    if (this.edit && e.target === this.edit.element && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
+    if (e.target === this.field() && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
     const name = keyName(e);
     if (this.menuKey(e, name)) { e.preventDefault(); return; }
     if (!name) return;
@@ -203,17 +230,18 @@ const SkalorPage = {
   },
   keyUp(e) {
     if (!this.started || this.ownKey(e)) return;
-    if (this.edit && e.target === this.edit.element && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
+    if (e.target === this.field() && !["Enter", "NumpadEnter", "Escape"].includes(e.code)) return;
     const name = keyName(e);
     if (!name) return;
     Module.ccall("skalor_key", "number", ["string", "number", "number"], [name, 0, 0]);
     this.refresh();
   },
 
-  // Return and Space on a button over the frame press that button, as a tap would, and
-  // nothing else.
+  // Return and Space on a button over the frame or in the panel press that button, as a tap
+  // would, and nothing else.
   ownKey(e) {
-    return e.target instanceof HTMLElement && e.target.classList.contains("drawn") &&
+    return e.target instanceof HTMLButtonElement &&
+           (e.target.classList.contains("drawn") || document.getElementById("panel").contains(e.target)) &&
            ["Enter", "NumpadEnter", "Space"].includes(e.code);
   },
 
@@ -423,40 +451,55 @@ const SkalorPage = {
     if (row > 0) Module._skalor_list_page(Math.floor(this.list.element.clientHeight / row));
   },
 
-  // The answer field of a task: a real text field over the client area, its text a little
-  // over half its height, as the box's own text.
-  editCreate() {
-    this.editDestroy();
-    const field = document.createElement("input");
-    field.type = "text";
-    field.id = "answer";
-    field.autocomplete = "off";
-    field.inputMode = "decimal";
-    field.setAttribute("aria-label", "Ответ");
+  // The task's panel: its answer field tells the logic what the user types and whether it
+  // has the keys; the logic's panel, handed during a paint, is shown once the paint is done.
+  field() { return document.getElementById("answer"); },
+  listenPanel() {
+    const field = this.field();
     field.addEventListener("input", () => {
       Module.ccall("skalor_edit_changed", null, ["string"], [field.value]);
       this.refresh();
     });
-    this.edit = { element: field, rect: [0, 0, 0, 0] };
-    document.getElementById("stage").insertBefore(field, document.getElementById("controls"));
+    field.addEventListener("focus", () => { Module._skalor_panel_focus(1); this.refresh(); });
+    // The keys leave it for another element of the page, not for another window.
+    field.addEventListener("blur", (e) => {
+      if (e.relatedTarget || document.hasFocus()) Module._skalor_panel_focus(0);
+      this.refresh();
+    });
   },
-  editText(text) { if (this.edit) this.edit.element.value = text; },
-  editMove(rect) { if (this.edit) { this.edit.rect = rect; this.placeEdit(); } },
-  editFocus(on) {
-    if (!this.edit) return;
-    if (on) this.edit.element.focus();
-    else this.edit.element.blur();
+  panelChanged() { this.panelDirty = true; },
+  showPanel() {
+    this.panelDirty = false;
+    const p = JSON.parse(UTF8ToString(Module._skalor_panel()));
+    const panel = document.getElementById("panel"), field = this.field();
+    const wasShown = !panel.hidden;
+    panel.hidden = !p.visible;
+    document.getElementById("panel-title").textContent = p.title;
+    document.getElementById("panel-problem").textContent = p.problem;
+    document.getElementById("panel-verdict").textContent = p.verdict;
+    document.getElementById("panel-count").textContent = p.count;
+    field.hidden = !p.field;
+    if (field.value !== p.answer) field.value = p.answer;
+    this.syncButtons(panel.querySelector(".buttons"), p.buttons, (button, i) => {
+      // A click leaves the keys where they were: typing goes on in the field.
+      button.addEventListener("mousedown", (e) => e.preventDefault());
+      button.addEventListener("click", () => this.pressPanel(i));
+    }, (button, b) => {
+      button.textContent = b.caption;
+      button.disabled = !b.enabled;
+    });
+    const active = document.activeElement;
+    if (p.visible && p.field && p.fieldKeys) {
+      if (active !== field && !this.modal() && !document.querySelector("#bar .menu.open")) field.focus();
+    } else if (active === field || (!p.visible && panel.contains(active))) {
+      active.blur();
+    }
+    if (wasShown !== p.visible) this.layout();
   },
-  editHasFocus() { return this.edit !== null && document.activeElement === this.edit.element; },
-  editDestroy() {
-    if (!this.edit) return;
-    this.edit.element.remove();
-    this.edit = null;
-  },
-  placeEdit() {
-    if (!this.edit) return;
-    const s = this.placeChild(this.edit), r = this.edit.rect;
-    this.edit.element.style.fontSize = Math.max(1, (r[3] - r[1]) * s * 13 / 24) + "px";
+  pressPanel(index) {
+    if (this.modal()) return;
+    Module.ccall("skalor_panel_press", null, ["number", "string"], [index, this.field().value]);
+    this.refresh();
   },
 
   buildBar(tables) {
@@ -566,22 +609,31 @@ const SkalorPage = {
     this.narration = json;
     const n = JSON.parse(json);
     document.getElementById("speech").textContent = n.heading ? n.heading + ".\n" + n.text : "";
-    const holder = document.getElementById("controls"), old = [...holder.children];
-    n.buttons.forEach((b, i) => {
+    this.syncButtons(document.getElementById("controls"), n.buttons, (button) => {
+      button.className = "drawn";
+      button.addEventListener("click", () => this.pressDrawn(button.rect));
+    }, (button, b) => {
+      button.textContent = b.caption;
+      button.rect = b.rect;
+    });
+    if (this.list) this.list.element.setAttribute("aria-label", this.heading());
+    this.placeControls();
+  },
+  // As many buttons in holder as items: each made once by make(button, index) and brought
+  // up to date by update(button, item).
+  syncButtons(holder, items, make, update) {
+    const old = [...holder.children];
+    items.forEach((item, i) => {
       let button = old[i];
       if (!button) {
         button = document.createElement("button");
         button.type = "button";
-        button.className = "drawn";
-        button.addEventListener("click", () => this.pressDrawn(button.rect));
+        make(button, i);
         holder.appendChild(button);
       }
-      button.textContent = b.caption;
-      button.rect = b.rect;
+      update(button, item);
     });
-    for (const gone of old.slice(n.buttons.length)) gone.remove();
-    if (this.list) this.list.element.setAttribute("aria-label", this.heading());
-    this.placeControls();
+    for (const gone of old.slice(items.length)) gone.remove();
   },
   // What is open, as the narration heads it: the chooser that has the list.
   heading() { return this.narration ? JSON.parse(this.narration).heading : ""; },
@@ -604,6 +656,7 @@ const SkalorPage = {
   // Enable and check states, as the update rules give them now.
   refresh() {
     if (!this.started) return;
+    if (this.panelDirty) this.showPanel();
     this.speak();
     const [larger, smaller] = this.zoomIds;
     for (const [element, id] of this.commands) {

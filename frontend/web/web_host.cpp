@@ -19,14 +19,7 @@ EM_JS(void, skalor_page_list_insert, (int position, const char* text), {
 });
 EM_JS(void, skalor_page_list_select, (int index), { SkalorPage.listSelect(index); });
 EM_JS(void, skalor_page_list_destroy, (), { SkalorPage.listDestroy(); });
-EM_JS(void, skalor_page_edit_create, (), { SkalorPage.editCreate(); });
-EM_JS(void, skalor_page_edit_text, (const char* text), { SkalorPage.editText(UTF8ToString(text)); });
-EM_JS(void, skalor_page_edit_move, (int left, int top, int right, int bottom), {
-    SkalorPage.editMove([left, top, right, bottom]);
-});
-EM_JS(void, skalor_page_edit_focus, (int on), { SkalorPage.editFocus(on); });
-EM_JS(int, skalor_page_edit_has_focus, (), { return SkalorPage.editHasFocus() ? 1 : 0; });
-EM_JS(void, skalor_page_edit_destroy, (), { SkalorPage.editDestroy(); });
+EM_JS(void, skalor_page_panel, (), { SkalorPage.panelChanged(); });
 EM_JS(void, skalor_page_show_help, (), { SkalorPage.showHelp(); });
 // clang-format on
 
@@ -40,22 +33,6 @@ void CWebListBox::SetCurSel(int index) {
     CHeadlessListBox::SetCurSel(index);
     skalor_page_list_select(GetCurSel());
 }
-
-void CWebEditBox::SetText(const char* text) {
-    CHeadlessEditBox::SetText(text);
-    skalor_page_edit_text(text);
-}
-
-void CWebEditBox::Move(const CRect& rect) {
-    CHeadlessEditBox::Move(rect);
-    skalor_page_edit_move(rect.left, rect.top, rect.right, rect.bottom);
-}
-
-void CWebEditBox::SetFocus() { skalor_page_edit_focus(1); }
-
-bool CWebEditBox::HasFocus() const { return skalor_page_edit_has_focus() != 0; }
-
-void CWebEditBox::KillFocus() { skalor_page_edit_focus(0); }
 
 void CWebHost::Invalidate() {
     if (m_bInvalid) return;
@@ -102,16 +79,7 @@ void CWebHost::DestroyListBox() {
     skalor_page_list_destroy();
 }
 
-IEditBox* CWebHost::CreateEditBox(const CRect& rect, int /*controlId*/) {
-    DestroyEditBox();
-    skalor_page_edit_create();
-    m_edit = std::make_unique<CWebEditBox>();
-    m_edit->Move(rect);
-    return m_edit.get();
-}
-
-void CWebHost::DestroyEditBox() {
-    if (!m_edit) return;
-    m_edit.reset();
-    skalor_page_edit_destroy();
+void CWebHost::ShowPanel(const CPanel& panel) {
+    m_panel = panel;
+    skalor_page_panel();
 }

@@ -1,6 +1,7 @@
 // The page's window: the roles of a frame window played by the page's script (page.js):
 // the browser's clock for timers, pointer capture for the stylus capture, a repaint at the
-// next animation frame, a real list control and a modal dialog.
+// next animation frame, a real list control, a modal dialog and the task's panel of page
+// elements beside the canvas.
 #pragma once
 
 #include <memory>
@@ -18,18 +19,6 @@ class CWebListBox : public CHeadlessListBox {
     void SelectByUser(int index) { CHeadlessListBox::SetCurSel(index); }
 };
 
-// The answer field of a task: the text and place kept as the headless field keeps them and
-// shown in the page's <input>, which reports what the user types through TypedByUser.
-class CWebEditBox : public CHeadlessEditBox {
-  public:
-    void SetText(const char* text) override;
-    void Move(const CRect& rect) override;
-    void SetFocus() override;
-    bool HasFocus() const override;
-    void KillFocus() override;
-    void TypedByUser(const char* text) { CHeadlessEditBox::SetText(text); }
-};
-
 class CWebHost : public IWindowHost {
   public:
     void Invalidate() override;
@@ -43,19 +32,19 @@ class CWebHost : public IWindowHost {
     void ShowScaleHelp() override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
-    IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
-    void DestroyEditBox() override;
+    // The page shows the panel once the paint that hands it is done (see page.js).
+    void ShowPanel(const CPanel& panel) override;
 
     // The page lost the pointer (capture taken, pointer cancelled): true when the window
     // held the capture until now.
     bool LoseCapture();
     void Painted() { m_bInvalid = false; }
     CWebListBox* ListBox() { return m_list.get(); }
-    CWebEditBox* EditBox() { return m_edit.get(); }
+    const CPanel& Panel() const { return m_panel; }
 
   private:
     bool m_bCapture = false;
     bool m_bInvalid = false;
     std::unique_ptr<CWebListBox> m_list;
-    std::unique_ptr<CWebEditBox> m_edit;
+    CPanel m_panel;
 };

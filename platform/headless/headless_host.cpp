@@ -43,12 +43,6 @@ IListBox* CHeadlessHost::CreateListBox(const CRect& rect, int /*controlId*/) {
     return m_list.get();
 }
 
-IEditBox* CHeadlessHost::CreateEditBox(const CRect& rect, int /*controlId*/) {
-    m_edit = std::make_unique<CHeadlessEditBox>();
-    m_edit->Move(rect);
-    return m_edit.get();
-}
-
 bool CHeadlessHost::NextTick(int64_t until, int& id) {
     auto next = m_timers.end();
     for (auto it = m_timers.begin(); it != m_timers.end(); ++it)

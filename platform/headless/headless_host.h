@@ -33,23 +33,6 @@ class CHeadlessListBox : public IListBox {
     int m_nPage = 1;
 };
 
-class CHeadlessEditBox : public IEditBox {
-  public:
-    std::string GetText() const override { return m_text; }
-    void SetText(const char* text) override { m_text = text; }
-    void Move(const CRect& rect) override { m_rect = rect; }
-    void SetFocus() override { m_bFocus = true; }
-    bool HasFocus() const override { return m_bFocus; }
-    void KillFocus() override { m_bFocus = false; }
-
-    const CRect& Rect() const { return m_rect; }
-
-  private:
-    std::string m_text;
-    CRect m_rect;
-    bool m_bFocus = false;
-};
-
 class CHeadlessHost : public IWindowHost {
   public:
     static constexpr int kListItemHeight = 16;
@@ -64,8 +47,7 @@ class CHeadlessHost : public IWindowHost {
     void MessageBox(const char* caption, const char* text) override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override { m_list.reset(); }
-    IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
-    void DestroyEditBox() override { m_edit.reset(); }
+    void ShowPanel(const CPanel& panel) override { m_panel = panel; }
 
     // Another window takes the capture.
     void StealCapture() { m_bCapture = false; }
@@ -94,7 +76,8 @@ class CHeadlessHost : public IWindowHost {
     int64_t RepaintRequests() const { return m_nRepaints; }
     bool Closed() const { return m_bClosed; }
     CHeadlessListBox* ListBox() { return m_list.get(); }
-    CHeadlessEditBox* EditBox() { return m_edit.get(); }
+    // The panel as the window last handed it.
+    const CPanel& Panel() const { return m_panel; }
     const CRect& ListBoxRect() const { return m_rcList; }
     int MessageBoxes() const { return int(m_messages.size()); }
     const std::string& LastMessageBox() const { return m_messages.back(); }
@@ -107,7 +90,7 @@ class CHeadlessHost : public IWindowHost {
     bool m_bClosed = false;
     int64_t m_nRepaints = 0;
     std::unique_ptr<CHeadlessListBox> m_list;
-    std::unique_ptr<CHeadlessEditBox> m_edit;
+    CPanel m_panel;
     CRect m_rcList;
     std::vector<std::string> m_messages;  // caption, then the lines, joined by " | "
 };

@@ -339,8 +339,8 @@ async function scaleHelp(page) {
 await scaleHelp(await openPage({ width: 800, height: 700, deviceScaleFactor: 1 }));
 console.log("ok menus in either layout, help on the scales");
 
-// --- A task: its chooser by Ctrl+E, its answer typed into a real field that keeps the moving
-// keys, Escape closing it.
+// --- A task: its chooser by Ctrl+E, its answer typed into a real field of the panel beside the
+// rule that keeps the moving keys, Escape closing it.
 async function task(page) {
   const k = page.keyboard;
   await k.down("Control");
@@ -348,7 +348,7 @@ async function task(page) {
   await k.up("Control");
   await page.waitForSelector("#lessons option");
   await k.press("Enter");
-  await page.waitForSelector("#answer");
+  await page.waitForSelector("#answer", { visible: true });
   await page.click("#answer");
   const before = await state(page);
   await k.type("12,5");
@@ -356,9 +356,9 @@ async function task(page) {
   let s = await state(page);
   check(before.task > 0 && s.answer === "12,5" && s.slide === before.slide, `task answer: ${JSON.stringify(s)}`);
   await k.press("Escape");
+  await page.waitForSelector("#panel", { hidden: true });
   s = await state(page);
-  const field = await page.$("#answer");
-  check(s.task === 0 && field === null, `task closed by Escape: ${JSON.stringify(s)}`);
+  check(s.task === 0, `task closed by Escape: ${JSON.stringify(s)}`);
 }
 await task(keysPage);
 console.log("ok task: chooser, answer field, Escape");
@@ -419,18 +419,34 @@ async function accessible(page) {
   await k.down("Control"); await k.press("KeyE"); await k.up("Control");
   await page.waitForSelector("#lessons option");
   await k.press("Enter");
-  await page.waitForSelector("#answer");
+  await page.waitForSelector("#answer", { visible: true });
   await axeCheck(page, "in a task");
-  const captions = await page.$$eval("#controls button", (b) => b.map((e) => e.textContent));
+  const captions = await page.$$eval("#panel button", (b) => b.map((e) => e.textContent));
   const said = await page.$eval("#speech", (e) => e.textContent);
-  check(JSON.stringify(captions.slice(0, 3)) === JSON.stringify(["Проверить", "Показать", "Закрыть"]) && /Решено 0 из 1/.test(said),
+  check(JSON.stringify(captions) === JSON.stringify(["Проверить", "Показать", "Закрыть"]) && /Решено 0 из 1/.test(said),
         `task in words: ${JSON.stringify(captions)}, "${said}"`);
+  // The panel stands beside the rule or below it, never over it.
+  const [rule, panel] = await page.evaluate(() => ["client", "panel"].map((id) => {
+    const r = document.getElementById(id).getBoundingClientRect();
+    return [r.left, r.top, r.right, r.bottom];
+  }));
+  check(panel[0] >= rule[2] - 0.5 || panel[1] >= rule[3] - 0.5, `the panel is clear of the rule: ${rule} ${panel}`);
+  // The answer typed into the field, then the button found by its name as a screen reader
+  // finds it, and pressed.
+  const panelTree = flatTree(await page.accessibility.snapshot());
+  check(panelTree.some((n) => n.role === "textbox" && n.name === "Ответ") && panelTree.some((n) => n.role === "button" && n.name === "Проверить"),
+        "the tree holds the field \"Ответ\" and the button \"Проверить\"");
   await page.click("#answer");
   await k.type("1");
-  await page.click("#controls button");  // "Проверить"
-  const verdict = await page.$eval("#speech", (e) => e.textContent);
-  check(/Верно|Неверно/.test(verdict), `the verdict is said: ${verdict}`);
-  await page.click("#controls button:nth-child(3)");  // "Закрыть"
+  const checkButton = await page.waitForSelector("::-p-aria(Проверить)");
+  await checkButton.click();
+  await page.waitForFunction(() => document.getElementById("panel-verdict").textContent !== "");
+  const verdict = await page.$eval("#panel-verdict", (e) => e.textContent);
+  const spoken = await page.$eval("#speech", (e) => e.textContent);
+  check(/Верно|Неверно/.test(verdict) && spoken.includes(verdict), `the verdict is shown and said: ${verdict} / ${spoken}`);
+  check(await page.evaluate(() => document.activeElement.id === "answer"), "the keys stay in the field after the press");
+  await (await page.waitForSelector("::-p-aria(Закрыть)")).click();
+  await page.waitForSelector("#panel", { hidden: true });
   check((await state(page)).task === 0, "\"Закрыть\" closes the task");
 }
 const a11yPage = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 });

@@ -35,7 +35,7 @@ const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 
 // Keys that expect may check besides the state line's: the open task's kind (0 when none),
 // the last verdict (right, wrong, invalid or -), the session's count, the shown solution's
-// step (-1 when none) and whether the answer field exists.
+// step (-1 when none) and whether the panel shows the answer field.
 const char* const kTaskKeys[] = {"task", "verdict", "solved", "set", "showing", "field"};
 
 // A key held this many auto-repeats is held for over an hour: more is a mistake.
@@ -339,44 +339,75 @@ struct ReplayVerbs {
         out << " => " << Decimal(t.answer) << " in " << Decimal(t.low) << ".." << Decimal(t.high)
             << "\n";
     }
-    // Types into the answer field and presses "Проверить" on the task box.
+    // The panel's button for command, when the panel shows it enabled.
+    static const CPanel::Button* PanelButton(CReplaySession& s, PanelCommand command) {
+        const CPanel& p = s.m_host.Panel();
+        for (const CPanel::Button& b : p.buttons)
+            if (p.visible && b.command == command && b.enabled) return &b;
+        return nullptr;
+    }
+    // Types into the panel's answer field and presses "Проверить" there.
     static void Answer(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
-        CHeadlessEditBox* field = s.m_host.EditBox();
-        if (!f.TaskOpen() || !field) {
+        if (!s.m_host.Panel().field || !PanelButton(s, PanelCommand::Check)) {
             out << "no task\n";
             return;
         }
-        field->SetText(c.text.c_str());
-        const CPoint at = Centre(f.State().m_tasks.m_layout.buttons[kTaskCheck]);
-        f.OnLButtonDown(0, at);
-        f.OnLButtonUp(0, at);
+        // A click into the field gives it the keys; the typing reaches the window as it goes.
+        f.OnPanelFocus(true);
+        f.OnPanelEdit(c.text);
+        f.OnPanel(PanelCommand::Check, c.text);
         const CVerdict& v = f.State().m_tasks.m_verdict;
         out << "verdict " << VerdictWord(v.m_nKind)
             << (v.m_nKind == training::Verdict::Wrong ? " " + v.m_strNear : "") << "\n";
     }
     static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
-        if (!f.TaskBoxShown()) {
+        if (!PanelButton(s, PanelCommand::Show)) {
             out << "no task\n";
             return;
         }
-        const CPoint at = Centre(f.State().m_tasks.m_layout.buttons[kTaskShow]);
-        f.OnLButtonDown(0, at);
-        f.OnLButtonUp(0, at);
+        f.OnPanel(PanelCommand::Show, s.m_host.Panel().answer);
         out << "show " << f.State().m_steps.m_solution.size() << "\n";
     }
-    // A tap in the middle of the current step box's button.
+    // The panel's "Закрыть".
+    static void Close(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        if (!PanelButton(s, PanelCommand::Close)) {
+            out << "no task\n";
+            return;
+        }
+        s.m_frame->OnPanel(PanelCommand::Close, s.m_host.Panel().answer);
+    }
+    // A tap in the middle of the current step box's button; without one, the panel's
+    // "Следующая" of a test of several tasks.
     static void Next(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
         const std::optional<CRect> box = f.StepBoxRect();
         if (!box) {
-            out << "no step\n";
+            if (PanelButton(s, PanelCommand::Next))
+                f.OnPanel(PanelCommand::Next, s.m_host.Panel().answer);
+            else
+                out << "no step\n";
             return;
         }
         const CPoint at{box->left + (box->right - box->left + 1) / 2, box->bottom - 25};
         f.OnLButtonDown(0, at);
         f.OnLButtonUp(0, at);
+    }
+    // The panel as the host shows it: its title, problem, field, verdict and count, then its
+    // buttons, + before an enabled one and - before a grey one.
+    static void Panel(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        const CPanel& p = s.m_host.Panel();
+        if (!p.visible) {
+            out << "panel -\n";
+            return;
+        }
+        out << "panel " << p.title << " | " << p.problem << " | field=" << p.field
+            << (p.fieldKeys ? "* " : " ") << p.answer << " | " << p.verdict << " | " << p.count
+            << " |";
+        for (const CPanel::Button& b : p.buttons)
+            out << ' ' << (b.enabled ? '+' : '-') << b.caption;
+        out << "\n";
     }
 
     static void State(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
@@ -485,6 +516,11 @@ const Verb kVerbs[] = {
     {"answer", Args::Text, 0, Role::Event, "TEXT", nullptr, ReplayVerbs::Answer},
     {"show", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Show},
     {"next", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Next},
+    {"close", Args::Numbers, 0, Role::Event, "", nullptr, ReplayVerbs::Close},
+    // One line, the panel beside the client area as the host shows it: "panel TITLE | PROBLEM
+    // | field=0|1 ANSWER | VERDICT | COUNT | +CAPTION -CAPTION ...", a * after field=1 while
+    // the field has the keys, + before an enabled button; "panel -" while there is none.
+    {"panel", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Panel},
     {"expect", Args::Pairs, 0, Role::Output, "K=V ...", CheckableKeys, ReplayVerbs::Expect},
     {"echo", Args::Text, 0, Role::Output, "TEXT", nullptr, ReplayVerbs::Echo},
     // Blocks nest; a count of 0 skips the block.
@@ -730,7 +766,7 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
                                       std::to_string(t.m_nSolved),
                                       std::to_string(t.m_nSet),
                                       std::to_string(m_frame->State().m_steps.m_nShowStep),
-                                      std::to_string(t.m_wndAnswer != nullptr)};
+                                      std::to_string(m_host.Panel().field)};
     for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
         if (key != kTaskKeys[i]) continue;
         got = taskValues[i];
