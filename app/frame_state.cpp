@@ -25,10 +25,12 @@ bool operator==(const CTrainingState& a, const CTrainingState& b) {
 bool operator==(const CTaskState& a, const CTaskState& b) {
     return a.m_bChooserCreated == b.m_bChooserCreated && a.m_wndTaskList == b.m_wndTaskList &&
            SameTask(a.m_task, b.m_task) && a.m_bAtBottom == b.m_bAtBottom &&
-           a.m_layout == b.m_layout && a.m_problemLines == b.m_problemLines &&
-           a.m_wndAnswer == b.m_wndAnswer && a.m_strAnswer == b.m_strAnswer &&
-           a.m_verdict == b.m_verdict && a.m_bSolved == b.m_bSolved && a.m_bShown == b.m_bShown &&
-           a.m_nSolved == b.m_nSolved && a.m_nSet == b.m_nSet && a.m_nNextSeed == b.m_nNextSeed;
+           a.m_layout == b.m_layout && a.m_strVerdict == b.m_strVerdict &&
+           a.m_problemLines == b.m_problemLines && a.m_wndAnswer == b.m_wndAnswer &&
+           a.m_strAnswer == b.m_strAnswer && a.m_verdict == b.m_verdict &&
+           a.m_bAnswered == b.m_bAnswered && a.m_bSolved == b.m_bSolved &&
+           a.m_bShown == b.m_bShown && a.m_nWrong == b.m_nWrong && a.m_nSolved == b.m_nSolved &&
+           a.m_nSet == b.m_nSet && a.m_nNextSeed == b.m_nNextSeed;
 }
 
 }  // namespace

@@ -102,6 +102,7 @@ class CMainFrame : private CFrameState {
     void Seed(const CKeyGesture& keys) { m_keys = keys; }
     void Seed(const CTrainingState& training) { m_training = training; }
     void Seed(const CActivity& activity) { m_activity = activity; }
+    void Seed(const CTaskState& tasks) { m_tasks = tasks; }
     // A lesson's key and its step (a shown solution's steps are its own to make).
     void SeedLesson(int32_t lesson, int32_t step) {
         m_steps.m_nLesson = lesson;
@@ -183,6 +184,10 @@ class CMainFrame : private CFrameState {
     bool OnTaskBoxPress(CPoint point);
     void LayOutTaskBox();
     void StowAnswer();
+    // The task's score, decided once: by the first number checked before the solution shows.
+    void ScoreFirstAnswer(bool right);
+    // From here on the verdict tells the right answer and the range the check accepts.
+    void RevealAnswer();
 
     // The activity's part of a paint: a chooser's panel, a step box or the task box over the
     // composed rule, then, once the frame is on the window, the child window it shows (the

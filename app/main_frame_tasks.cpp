@@ -1,8 +1,13 @@
 // Practice's handlers of the main window: the task chooser, the task box with its answer field
 // and buttons, and the start of a solution, which the step player then plays as a lesson.
+#include <algorithm>
+#include <cstring>
+
 #include "app/main_frame.h"
 #include "resources/ids.h"
 #include "training/chooser.h"
+#include "training/exam.h"
+#include "training/task_answers.h"
 
 namespace {
 
@@ -58,8 +63,10 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
     m_tasks.m_bAtBottom = BoxAtBottom(m_tasks.m_task);
     m_tasks.m_strAnswer.clear();
     m_tasks.m_verdict = CVerdict{};
+    m_tasks.m_bAnswered = 0;
     m_tasks.m_bSolved = 0;
     m_tasks.m_bShown = 0;
+    m_tasks.m_nWrong = 0;
     ++m_tasks.m_nSet;
     LayOutTaskBox();
     // The problem is solved on its kind's side.
@@ -71,7 +78,15 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
 }
 
 void CMainFrame::LayOutTaskBox() {
-    m_tasks.m_problemLines = BreakTaskText(m_tasks.m_task.problem);
+    // The verdict's words follow the problem's lines: the box grows to hold them. Each of its
+    // paragraphs is broken on its own, ended by a NUL as the breaker reads text.
+    std::string& verdict = m_tasks.m_strVerdict;
+    verdict = VerdictText(m_tasks.m_verdict);
+    std::replace(verdict.begin(), verdict.end(), '\n', '\0');
+    m_tasks.m_problemLines = BreakTaskText(m_tasks.m_task.problem.c_str());
+    for (std::size_t at = 0; at < verdict.size(); at += std::strlen(verdict.c_str() + at) + 1)
+        for (std::string_view line : BreakTaskText(verdict.c_str() + at))
+            m_tasks.m_problemLines.push_back(line);
     m_tasks.m_layout = LayoutTaskBox(int(m_tasks.m_problemLines.size()), m_tasks.m_bAtBottom);
     if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->Move(m_tasks.m_layout.field);
 }
@@ -112,15 +127,43 @@ training::Verdict CMainFrame::OnTaskCheck() {
     if (!TaskBoxShown()) return training::Verdict::Invalid;
     const std::string text =
         m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
-    const training::Verdict v = training::Check(m_tasks.m_task, text);
-    m_tasks.m_verdict =
-        CVerdict{v, v == training::Verdict::Wrong ? training::RoundedAnswer(m_tasks.m_task) : ""};
-    if (v == training::Verdict::Right) {
-        if (!m_tasks.m_bSolved && !m_tasks.m_bShown) ++m_tasks.m_nSolved;
-        m_tasks.m_bSolved = 1;
+    const training::Task& task = m_tasks.m_task;
+    const training::Verdict v = training::Check(task, text);
+    CVerdict& verdict = m_tasks.m_verdict;  // what it reveals stays revealed
+    verdict.m_nKind = v;
+    verdict.m_nSide = 0;
+    // Text that is no number is no answer: it uses up no try.
+    if (v != training::Verdict::Invalid) {
+        if (!m_tasks.m_bAnswered && !m_tasks.m_bShown)
+            ScoreFirstAnswer(v == training::Verdict::Right);
+        m_tasks.m_bAnswered = 1;
     }
+    if (v == training::Verdict::Wrong) {
+        double value = 0;
+        training::ParseAnswer(text, task.form, value);
+        verdict.m_nSide = value > task.answer ? 1 : -1;
+        if (++m_tasks.m_nWrong >= 2) RevealAnswer();
+    }
+    verdict.m_bCounted = v == training::Verdict::Right && m_tasks.m_bSolved;
+    LayOutTaskBox();
     m_host.Invalidate();
     return v;
+}
+
+void CMainFrame::ScoreFirstAnswer(bool right) {
+    // Progress kept between runs hears of a first answer here too.
+    if (!right) return;
+    m_tasks.m_bSolved = 1;
+    ++m_tasks.m_nSolved;
+}
+
+void CMainFrame::RevealAnswer() {
+    CVerdict& v = m_tasks.m_verdict;
+    const training::AcceptedRange range = training::AcceptedRangeOf(m_tasks.m_task);
+    v.m_bRevealed = 1;
+    v.m_strNear = training::RoundedAnswer(m_tasks.m_task);
+    v.m_strLow = range.lo;
+    v.m_strHigh = range.hi;
 }
 
 void CMainFrame::OnTaskShow() {
@@ -129,6 +172,8 @@ void CMainFrame::OnTaskShow() {
     m_steps.PlaySolution(m_tasks.m_task);
     StowAnswer();
     m_tasks.m_bShown = 1;
+    RevealAnswer();
+    LayOutTaskBox();  // for when the solution gives the window back
     SetBase(Activity::Solution);
     m_rule.m_bClamp = 0;  // as at the start of a lesson
     ApplyStep(m_steps.Step());

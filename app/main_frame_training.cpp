@@ -113,8 +113,8 @@ void CMainFrame::PaintActivity(CSurface& dc) {
         case Activity::Test: {
             const std::string& answer =
                 m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
-            DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_verdict,
-                        m_tasks.m_nSolved, m_tasks.m_nSet);
+            DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_nSolved,
+                        m_tasks.m_nSet);
             break;
         }
         case Activity::RuleFree: break;

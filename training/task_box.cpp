@@ -23,6 +23,20 @@ int LineHeight() {
     return cell;
 }
 
+// A number as the box shows it: a decimal comma and a true minus sign.
+std::string Shown(const std::string& number) {
+    std::string s;
+    for (const char c : number) {
+        if (c == '.')
+            s += ',';
+        else if (c == '-')
+            s += "−";
+        else
+            s += c;
+    }
+    return s;
+}
+
 bool Inside(const CRect& r, int x, int y) {
     return r.left < x && x < r.right && r.top < y && y < r.bottom;
 }
@@ -30,18 +44,33 @@ bool Inside(const CRect& r, int x, int y) {
 }  // namespace
 
 std::string VerdictText(const CVerdict& v) {
+    std::string text;
     switch (v.m_nKind) {
-        case training::Verdict::Right: return "Верно";
-        case training::Verdict::Wrong: return "Неверно: около " + v.m_strNear;
-        case training::Verdict::Invalid: return "Введите число";
+        case training::Verdict::Right:
+            text = v.m_bCounted ? "Верно" : "Верно, но не засчитано";
+            break;
+        case training::Verdict::Wrong:
+            // Only the direction: the value would give the answer away to the next try.
+            text =
+                v.m_nSide > 0 ? "Неверно: ответ больше верного" : "Неверно: ответ меньше верного";
+            break;
+        case training::Verdict::Invalid: text = "Введите число"; break;
         case training::Verdict::None: break;
     }
-    return "";
+    if (!v.m_bRevealed) return text;
+    if (!text.empty()) text += "\n";
+    text += "Верный ответ: около " + Shown(v.m_strNear) + ", засчитывается ";
+    if (v.m_strLow == v.m_strHigh) return text + Shown(v.m_strLow);
+    // A dash after a negative number would read as a second minus; the low end is the first
+    // to go below zero.
+    if (v.m_strLow.rfind('-', 0) == 0 || v.m_strLow.rfind("−", 0) == 0)
+        return text + "от " + Shown(v.m_strLow) + " до " + Shown(v.m_strHigh);
+    return text + Shown(v.m_strLow) + "–" + Shown(v.m_strHigh);
 }
 
-std::vector<std::string_view> BreakTaskText(const std::string& problem) {
+std::vector<std::string_view> BreakTaskText(const char* text) {
     const int width = kClientWidth - 2 * kMargin - 2 * kPadding - kFlipSize - 2;
-    return CSurface::BreakText(problem.c_str(), width, CFont{kStepTextFontHeight});
+    return CSurface::BreakText(text, width, CFont{kStepTextFontHeight});
 }
 
 CTaskBoxLayout LayoutTaskBox(int textLines, bool atBottom) {
@@ -66,7 +95,7 @@ CTaskBoxLayout LayoutTaskBox(int textLines, bool atBottom) {
 }
 
 void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::string_view>& lines,
-                 const std::string& answer, const CVerdict& verdict, int solved, int set) {
+                 const std::string& answer, int solved, int set) {
     const CRect& box = l.box;
     {
         const CSelection pen(dc, CPen{kLineColour, 1});
@@ -109,12 +138,8 @@ void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::s
     dc.DrawText(answer.c_str(),
                 {l.field.left + 4, l.field.top + 4, l.field.right - 3, l.field.bottom - 2}, DT_LEFT,
                 CFont{kStepTextFontHeight});
-    const int half = (l.verdict.top + l.verdict.bottom) / 2;
-    dc.DrawText(VerdictText(verdict).c_str(),
-                {l.verdict.left, l.verdict.top, l.verdict.right, half}, DT_LEFT,
-                CFont{kCountFontHeight});
-    const std::string count = "Решено " + std::to_string(solved) + " из " + std::to_string(set);
-    dc.DrawText(count.c_str(), {l.verdict.left, half, l.verdict.right, l.verdict.bottom}, DT_LEFT,
+    // The verdict stands under the problem, among its lines: here only the count.
+    dc.DrawText(SolvedCount(solved, set).c_str(), l.verdict, DT_LEFT | DT_VCENTER,
                 CFont{kCountFontHeight});
 }
 

@@ -181,7 +181,8 @@ TEST(TaskKinds, BoxesLeaveTheScalesInSightAndHoldTheirTexts) {
                 for (Scale s : {n.mark.scale, n.other.scale})
                     if (n.act != Act::Text && s != Scale::S1a && s != Scale::S1 && s != Scale::S2)
                         top = true;
-            const CTaskBoxLayout box = LayoutTaskBox(int(BreakTaskText(t.problem).size()), !top);
+            const CTaskBoxLayout box =
+                LayoutTaskBox(int(BreakTaskText(t.problem.c_str()).size()), !top);
             for (const training::StepNote& n : solution.notes) {
                 if (n.act == Act::Text) continue;
                 const bool twoMarks = n.act == Act::Bring || n.act == Act::Read ||

@@ -35,8 +35,11 @@ const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 
 // Keys that expect may check besides the state line's: the open task's kind (0 when none),
 // the last verdict (right, wrong, invalid or -), the session's count, the shown solution's
-// step (-1 when none) and whether the answer field exists.
-const char* const kTaskKeys[] = {"task", "verdict", "solved", "set", "showing", "field"};
+// step (-1 when none), whether the answer field exists, whether the task counts as solved,
+// which way a wrong answer is off (more, less or -) and the answers the check accepts once
+// the verdict tells them (LOW..HIGH, - before).
+const char* const kTaskKeys[] = {"task",  "verdict", "solved", "set",     "showing",
+                                 "field", "counted", "hint",   "accepted"};
 
 // A key held this many auto-repeats is held for over an hour: more is a mistake.
 constexpr long kMaxKeyRepeats = 100000;
@@ -350,9 +353,12 @@ struct ReplayVerbs {
         const CPoint at = Centre(f.State().m_tasks.m_layout.buttons[kTaskCheck]);
         f.OnLButtonDown(0, at);
         f.OnLButtonUp(0, at);
+        // The word, then the box's words, their lines joined as a message box's.
         const CVerdict& v = f.State().m_tasks.m_verdict;
-        out << "verdict " << VerdictWord(v.m_nKind)
-            << (v.m_nKind == training::Verdict::Wrong ? " " + v.m_strNear : "") << "\n";
+        std::string words = VerdictText(v);
+        for (std::size_t n; (n = words.find('\n')) != std::string::npos;)
+            words.replace(n, 1, " | ");
+        out << "verdict " << VerdictWord(v.m_nKind) << ' ' << words << "\n";
     }
     static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
@@ -720,12 +726,18 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
         return got == expected;
     }
     const CTaskState& t = m_frame->State().m_tasks;
+    const CVerdict& v = t.m_verdict;
     const std::string taskValues[] = {std::to_string(m_frame->TaskOpen() ? t.m_task.key : 0),
                                       VerdictWord(t.m_verdict.m_nKind),
                                       std::to_string(t.m_nSolved),
                                       std::to_string(t.m_nSet),
                                       std::to_string(m_frame->State().m_steps.m_nShowStep),
-                                      std::to_string(t.m_wndAnswer != nullptr)};
+                                      std::to_string(t.m_wndAnswer != nullptr),
+                                      std::to_string(t.m_bSolved),
+                                      v.m_nSide > 0   ? "more"
+                                      : v.m_nSide < 0 ? "less"
+                                                      : "-",
+                                      v.m_bRevealed ? v.m_strLow + ".." + v.m_strHigh : "-"};
     for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
         if (key != kTaskKeys[i]) continue;
         got = taskValues[i];
