@@ -20,7 +20,8 @@ bool operator==(const CTaskState& a, const CTaskState& b) {
     return a.m_bChooserCreated == b.m_bChooserCreated && a.m_wndTaskList == b.m_wndTaskList &&
            SameTask(a.m_task, b.m_task) && a.m_strAnswer == b.m_strAnswer &&
            a.m_bFieldKeys == b.m_bFieldKeys && a.m_verdict == b.m_verdict &&
-           a.m_bSolved == b.m_bSolved && a.m_bShown == b.m_bShown && a.m_nSolved == b.m_nSolved &&
+           a.m_bAnswered == b.m_bAnswered && a.m_bSolved == b.m_bSolved &&
+           a.m_bShown == b.m_bShown && a.m_nWrong == b.m_nWrong && a.m_nSolved == b.m_nSolved &&
            a.m_nSet == b.m_nSet && a.m_nNextSeed == b.m_nNextSeed;
 }
 

@@ -102,6 +102,7 @@ class CMainFrame : private CFrameState {
     void Seed(const CKeyGesture& keys) { m_keys = keys; }
     void Seed(const CTrainingState& training) { m_training = training; }
     void Seed(const CActivity& activity) { m_activity = activity; }
+    void Seed(const CTaskState& tasks) { m_tasks = tasks; }
     // A lesson's key and its step (a shown solution's steps are its own to make).
     void SeedLesson(int32_t lesson, int32_t step) {
         m_steps.m_nLesson = lesson;
@@ -190,6 +191,10 @@ class CMainFrame : private CFrameState {
     void CloseTaskChooser(int32_t answer);  // as CloseChooser
     bool FieldHasKeys() const;
     void PublishPanel();
+    // The task's score, decided once: by the first number checked before the solution shows.
+    void ScoreFirstAnswer(bool right);
+    // From here on the verdict tells the right answer and the range the check accepts.
+    void RevealAnswer();
 
     // The activity's part of a paint: a chooser's panel or a step box over the composed rule,
     // then, once the frame is on the window, the chooser's list box at its first paint and the

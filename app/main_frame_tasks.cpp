@@ -4,6 +4,8 @@
 #include "app/main_frame.h"
 #include "resources/ids.h"
 #include "training/chooser.h"
+#include "training/exam.h"
+#include "training/task_answers.h"
 #include "training/task_box.h"
 
 void CMainFrame::OnTasks() {
@@ -36,8 +38,10 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
     m_tasks.m_strAnswer.clear();
     m_tasks.m_bFieldKeys = 1;  // the answer is typed first: the field has the keys
     m_tasks.m_verdict = CVerdict{};
+    m_tasks.m_bAnswered = 0;
     m_tasks.m_bSolved = 0;
     m_tasks.m_bShown = 0;
+    m_tasks.m_nWrong = 0;
     ++m_tasks.m_nSet;
     // The problem is solved on its kind's side.
     if (m_tasks.m_task.readOn >= model::Scale::S7)
@@ -60,15 +64,43 @@ bool CMainFrame::FieldHasKeys() const {
 
 training::Verdict CMainFrame::OnTaskCheck() {
     if (!TaskBoxShown()) return training::Verdict::Invalid;
-    const training::Verdict v = training::Check(m_tasks.m_task, m_tasks.m_strAnswer);
-    m_tasks.m_verdict =
-        CVerdict{v, v == training::Verdict::Wrong ? training::RoundedAnswer(m_tasks.m_task) : ""};
-    if (v == training::Verdict::Right) {
-        if (!m_tasks.m_bSolved && !m_tasks.m_bShown) ++m_tasks.m_nSolved;
-        m_tasks.m_bSolved = 1;
+    const std::string& text = m_tasks.m_strAnswer;
+    const training::Task& task = m_tasks.m_task;
+    const training::Verdict v = training::Check(task, text);
+    CVerdict& verdict = m_tasks.m_verdict;  // what it reveals stays revealed
+    verdict.m_nKind = v;
+    verdict.m_nSide = 0;
+    // Text that is no number is no answer: it uses up no try.
+    if (v != training::Verdict::Invalid) {
+        if (!m_tasks.m_bAnswered && !m_tasks.m_bShown)
+            ScoreFirstAnswer(v == training::Verdict::Right);
+        m_tasks.m_bAnswered = 1;
     }
+    if (v == training::Verdict::Wrong) {
+        double value = 0;
+        training::ParseAnswer(text, task.form, value);
+        verdict.m_nSide = value > task.answer ? 1 : -1;
+        if (++m_tasks.m_nWrong >= 2) RevealAnswer();
+    }
+    verdict.m_bCounted = v == training::Verdict::Right && m_tasks.m_bSolved;
     m_host.Invalidate();
     return v;
+}
+
+void CMainFrame::ScoreFirstAnswer(bool right) {
+    // Progress kept between runs hears of a first answer here too.
+    if (!right) return;
+    m_tasks.m_bSolved = 1;
+    ++m_tasks.m_nSolved;
+}
+
+void CMainFrame::RevealAnswer() {
+    CVerdict& v = m_tasks.m_verdict;
+    const training::AcceptedRange range = training::AcceptedRangeOf(m_tasks.m_task);
+    v.m_bRevealed = 1;
+    v.m_strNear = training::RoundedAnswer(m_tasks.m_task);
+    v.m_strLow = range.lo;
+    v.m_strHigh = range.hi;
 }
 
 void CMainFrame::OnTaskShow() {
@@ -77,6 +109,7 @@ void CMainFrame::OnTaskShow() {
     m_steps.PlaySolution(m_tasks.m_task);
     m_tasks.m_bShown = 1;
     m_tasks.m_bFieldKeys = 1;  // the field takes the keys again when the solution ends
+    RevealAnswer();
     SetBase(Activity::Solution);
     m_rule.m_bClamp = 0;  // as at the start of a lesson
     ApplyStep(m_steps.Step());

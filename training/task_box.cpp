@@ -2,14 +2,47 @@
 
 #include "training/task_state.h"
 
+namespace {
+
+// A number as the panel shows it: a decimal comma and a true minus sign.
+std::string Shown(const std::string& number) {
+    std::string s;
+    for (const char c : number) {
+        if (c == '.')
+            s += ',';
+        else if (c == '-')
+            s += "−";
+        else
+            s += c;
+    }
+    return s;
+}
+
+}  // namespace
+
 std::string VerdictText(const CVerdict& v) {
+    std::string text;
     switch (v.m_nKind) {
-        case training::Verdict::Right: return "Верно";
-        case training::Verdict::Wrong: return "Неверно: около " + v.m_strNear;
-        case training::Verdict::Invalid: return "Введите число";
+        case training::Verdict::Right:
+            text = v.m_bCounted ? "Верно" : "Верно, но не засчитано";
+            break;
+        case training::Verdict::Wrong:
+            // Only the direction: the value would give the answer away to the next try.
+            text =
+                v.m_nSide > 0 ? "Неверно: ответ больше верного" : "Неверно: ответ меньше верного";
+            break;
+        case training::Verdict::Invalid: text = "Введите число"; break;
         case training::Verdict::None: break;
     }
-    return "";
+    if (!v.m_bRevealed) return text;
+    if (!text.empty()) text += "\n";
+    text += "Верный ответ: около " + Shown(v.m_strNear) + ", засчитывается ";
+    if (v.m_strLow == v.m_strHigh) return text + Shown(v.m_strLow);
+    // A dash after a negative number would read as a second minus; the low end is the first
+    // to go below zero.
+    if (v.m_strLow.rfind('-', 0) == 0 || v.m_strLow.rfind("−", 0) == 0)
+        return text + "от " + Shown(v.m_strLow) + " до " + Shown(v.m_strHigh);
+    return text + Shown(v.m_strLow) + "–" + Shown(v.m_strHigh);
 }
 
 std::string SolvedCount(int solved, int set) {

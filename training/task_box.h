@@ -10,7 +10,10 @@
 
 struct CTaskState;
 
-// The verdict as the panel words it; nothing before the first check.
+// The verdict as the panel words it; nothing before the first check. A wrong answer is told
+// only whether it is too large or too small; once the right answer is revealed a second line
+// gives it with the range the check accepts ("Верный ответ: около 5820, засчитывается
+// 5700–5950").
 std::string VerdictText(const CVerdict& v);
 
 // The session's count as the panel shows it: "Решено 2 из 3".

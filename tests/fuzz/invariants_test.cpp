@@ -131,6 +131,28 @@ const PlantedFault kFaults[] = {
     {"a move without a repaint", "down 100 150\n", {CheckedEvent::Move, {100, 160}},
      "move 100 160", Planted(&CFrameState::m_rule, [](CRuleState& r) { r.m_nCursor -= 1; }),
      "every change of the rule asks for a repaint"},
+    // A task's count, verdict and field.
+    {"more solved than set", "task 2 1\n", {CheckedEvent::TaskButton}, "answer 4233",
+     Planted(&CFrameState::m_tasks, [](CTaskState& t) { t.m_nSolved = 2; }), "tasks solved within 0..set"},
+    {"a right answer counted after a wrong one", "task 2 2\ntask 2 1\nanswer 1000\n",
+     {CheckedEvent::TaskButton}, "answer 4233",
+     Planted(&CFrameState::m_tasks, [](CTaskState& t) { ++t.m_nSolved; t.m_verdict.m_bCounted = 1; }),
+     "only a task's first answer, right and before its solution, is counted"},
+    {"the answer told at the first wrong one", "task 2 1\n", {CheckedEvent::TaskButton},
+     "answer 1000",
+     Planted(&CFrameState::m_tasks, [](CTaskState& t) { t.m_verdict.m_strNear = "4250"; }),
+     "the answer is told after the solution or a second wrong answer, never before"},
+    {"the field left over the solution", "task 2 1\n", {CheckedEvent::TaskButton}, "show",
+     [](CMainFrame&, CHeadlessHost& h) { CPanel p = h.Panel(); p.field = true; h.ShowPanel(p); },
+     "the answer field exists exactly while a task is open and no solution shows"},
+    {"a verdict from a menu command", "task 2 1\n", {CheckedEvent::Command, {}, ID_SIDE2},
+     "cmd ID_SIDE2",
+     Planted(&CFrameState::m_tasks, [](CTaskState& t) { t.m_verdict.m_nKind = training::Verdict::Invalid; }),
+     "the verdict changes only with a press or a key on the task box"},
+    {"a new task keeps the last verdict", "task 2 1\nanswer 1000\n", {CheckedEvent::TaskStart},
+     "task 2 2",
+     Planted(&CFrameState::m_tasks, [](CTaskState& t) { t.m_verdict.m_nKind = training::Verdict::Wrong; }),
+     "a new task starts with no verdict and the count as it was"},
 };
 // clang-format on
 

@@ -1,12 +1,18 @@
 #include "tools/fuzz/fuzz_events.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 #include "resources/command_names.h"
 #include "resources/ids.h"
 #include "resources/keys.h"
 #include "training/step_table.h"
+#include "training/task_answers.h"
+#include "training/task_kinds.h"
 
 namespace {
 
@@ -61,6 +67,100 @@ constexpr int kMostPresses = 64;  // a key's press and auto-repeats
 
 // Centres of the chooser's buttons: "Отменить", "Выполнить".
 const CPoint kChooserButtons[] = {{75, 215}, {165, 215}};
+
+// ---- Tasks. ----
+
+int TaskKindCount() {
+    int n = 0;
+    while (training::kTaskKeys[n]) ++n;
+    return n;
+}
+constexpr int32_t kSeedSpan = 1 << 16;
+
+// What an answer may be typed with: a byte picks one, 0 ends the text. Digits and what
+// numbers are written with, the marks of degrees, minutes and seconds in their ASCII and
+// true forms, the units' Russian letters, a no-break space, a tab, a comment's hash, and
+// letters of two, three and four bytes.
+// clang-format off
+const char* const kAnswerChars[] = {
+    "", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ",", ".", ":", " ", "-", "+", "x",
+    "e", "°", "′", "'", "\"", "″", "с", "мин", "ч", "\xC2\xA0", "\t", "−", "#", "Ж",
+    "\xF0\x9F\x98\x80", "\xEF\xBF\xBD",
+};
+// clang-format on
+constexpr int kAnswerCharCount = int(sizeof kAnswerChars / sizeof *kAnswerChars);
+constexpr int kTypedChars = 7;
+
+// The 8 argument bytes of an answer, the first of which picks how the rest make its text,
+// held as they come in a and b.
+void DecodeAnswer(const uint8_t* p, FuzzEvent& e) {
+    e.a = int32_t(p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24);
+    e.b = int32_t(p[4] | p[5] << 8 | p[6] << 16 | uint32_t(p[7]) << 24);
+}
+void AnswerBytes(const FuzzEvent& e, uint8_t* p) {
+    for (int i = 0; i < 4; ++i) {
+        p[i] = uint8_t(uint32_t(e.a) >> (8 * i));
+        p[4 + i] = uint8_t(uint32_t(e.b) >> (8 * i));
+    }
+}
+
+template <class... Args>
+std::string Printed(const char* format, Args... args) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, args...);
+    return text;
+}
+
+// The text an answer event types: as typed (up to seven characters of the table), the open
+// task's answer a few quarter tolerances off, degrees and minutes, minutes and seconds in
+// their several forms, or a long run of one character.
+std::string AnswerText(const FuzzEvent& e, CReplaySession& s) {
+    uint8_t p[8];
+    AnswerBytes(e, p);
+    switch (p[0] % 5) {
+        case 0: {
+            std::string text;
+            for (int i = 1; i <= kTypedChars && p[i] % kAnswerCharCount; ++i)
+                text += kAnswerChars[p[i] % kAnswerCharCount];
+            return text;
+        }
+        case 1: {
+            const training::Task& t = s.Frame().State().m_tasks.m_task;
+            const double value = t.answer + int8_t(p[1]) % 13 * t.tolerance / 4;
+            std::string text;
+            if (t.form == training::AnswerForm::Minutes && p[3] % 2) {
+                const long seconds = std::lround(value * 60);
+                text = Printed("%ld:%02ld", seconds / 60, std::labs(seconds % 60));
+            } else {
+                text = Printed("%.*f", p[2] % 4, value);
+            }
+            if (p[3] & 2) std::replace(text.begin(), text.end(), '.', ',');
+            return text;
+        }
+        case 2: {
+            const char* const minute[] = {"′", "'", " ", ""};
+            return Printed("%s%d°%d%s", p[4] % 2 ? "-" : "", (p[1] | p[2] << 8) % 400, p[3] % 62,
+                           minute[p[5] % 4]);
+        }
+        case 3: {
+            const int m = p[1] % 100, sec = p[2] % 62;
+            switch (p[3] % 5) {
+                case 0: return Printed("%d:%02d", m, sec);
+                case 1: return Printed("%d:%d", m, sec);
+                case 2: return Printed("%d мин %d с", m, sec);
+                case 3: return Printed("%d с", m * 60 + sec);
+                default: return Printed("%d мин", m);
+            }
+        }
+        default: {
+            // Up to 2 KB of one character, whole, so that the text stays well-formed.
+            const std::size_t length = 16 + std::size_t(p[2] | p[3] << 8) % 2032;
+            std::string text;
+            while (text.size() < length) text += kAnswerChars[1 + p[1] % (kAnswerCharCount - 1)];
+            return text;
+        }
+    }
+}
 
 std::string Join(const char* verb, std::initializer_list<int32_t> numbers) {
     std::string s = verb;
@@ -227,6 +327,60 @@ const EventRow kRows[] = {
          return Join("tap", {box.left + (box.right - box.left + 1) / 2, box.bottom - 25});
      },
      nullptr},
+    // A task of a kind, by its place in the chooser's order, from a seed.
+    {"task", CheckedEvent::TaskStart, 3,
+     [](const uint8_t* p, FuzzEvent& e) {
+         e.a = p[0] % TaskKindCount();
+         e.b = Word(p + 1);
+     },
+     [](const FuzzEvent& e, uint8_t* p) {
+         p[0] = uint8_t(e.a);
+         PutWord(e.b, p + 1);
+     },
+     [](const FuzzEvent& e, CReplaySession&) {
+         return Join("task", {int32_t(training::kTaskKeys[e.a]), e.b});
+     },
+     [](int row, const Words& w, std::vector<FuzzEvent>& out) {
+         if (w.size() != 3) return;
+         for (int i = 0; training::kTaskKeys[i]; ++i)
+             if (long(training::kTaskKeys[i]) == Number(w[1]))
+                 return out.push_back({row, i, int32_t(std::clamp<long>(Number(w[2]), 0, kSeedSpan - 1))});
+     }},
+    // An answer typed and checked; a script's text is carried as typed, up to the characters
+    // of the table and as many as fit.
+    {"answer", CheckedEvent::TaskButton, 8,
+     DecodeAnswer, AnswerBytes,
+     [](const FuzzEvent& e, CReplaySession& s) {
+         // Without the box's field it stands for nothing: no press is made.
+         return s.Host().Panel().field ? "answer " + AnswerText(e, s) : std::string();
+     },
+     [](int row, const Words& w, std::vector<FuzzEvent>& out) {
+         std::string text;
+         for (std::size_t i = 1; i < w.size(); ++i) text += (i > 1 ? " " : "") + w[i];
+         uint8_t p[8] = {};  // typed, as far as the table and the room carry it
+         for (int n = 1; n <= kTypedChars && !text.empty();) {
+             int best = 0;
+             for (int c = 1; c < kAnswerCharCount; ++c)
+                 if (text.rfind(kAnswerChars[c], 0) == 0 &&
+                     std::strlen(kAnswerChars[c]) > std::strlen(kAnswerChars[best]))
+                     best = c;
+             if (best) p[n++] = uint8_t(best);
+             text.erase(0, best ? std::strlen(kAnswerChars[best]) : 1);
+         }
+         FuzzEvent e{row};
+         DecodeAnswer(p, e);
+         out.push_back(e);
+     }},
+    {"show", CheckedEvent::TaskButton, 0, DecodeNothing, EncodeNothing,
+     [](const FuzzEvent&, CReplaySession& s) {
+         return s.Frame().TaskBoxShown() ? std::string("show") : std::string();
+     },
+     [](int row, const Words&, std::vector<FuzzEvent>& out) { out.push_back({row}); }},
+    {"next", CheckedEvent::TaskButton, 0, DecodeNothing, EncodeNothing,
+     [](const FuzzEvent&, CReplaySession& s) {
+         return s.Frame().StepBoxRect() ? std::string("next") : std::string();
+     },
+     [](int row, const Words&, std::vector<FuzzEvent>& out) { out.push_back({row}); }},
 };
 // clang-format on
 constexpr int kRowCount = int(sizeof kRows / sizeof *kRows);
@@ -331,4 +485,18 @@ std::string CFuzzRun::Apply(const FuzzEvent& event, const std::string& line) {
     m_checker.Before(checked);
     m_session.RunLine(line, m_sink);
     return m_checker.After();
+}
+
+std::string CFuzzRun::Run(const uint8_t* data, std::size_t size, std::ostream* script) {
+    for (const FuzzEvent& event : DecodeEvents(data, size)) {
+        if (Closed()) break;  // after the close request every event line does nothing
+        const std::string line = Line(event);
+        if (line.empty()) continue;
+        if (script) *script << line << "\n";
+        m_strLast = line;
+        ++m_nEvents;
+        const std::string broken = Apply(event, line);
+        if (!broken.empty()) return broken;
+    }
+    return "";
 }

@@ -45,6 +45,13 @@ class CFuzzRun {
     // checks every invariant. The broken one, or an empty string.
     std::string Apply(const FuzzEvent& event, const std::string& line);
 
+    // Runs every event of an input that stands for a line, up to the close request or the
+    // first broken invariant, writing each line to script when given. The broken invariant,
+    // or an empty string; LastLine() is the line after which it broke.
+    std::string Run(const uint8_t* data, std::size_t size, std::ostream* script = nullptr);
+    const std::string& LastLine() const { return m_strLast; }
+    uint64_t Events() const { return m_nEvents; }  // lines run so far
+
     bool Closed() { return m_session.Host().Closed(); }
     CReplaySession& Session() { return m_session; }
     CInvariantChecker& Checker() { return m_checker; }
@@ -53,4 +60,6 @@ class CFuzzRun {
     CReplaySession m_session;
     CInvariantChecker m_checker;
     std::ostream m_sink;  // the tool's own output ("disabled ...") is not wanted
+    std::string m_strLast;
+    uint64_t m_nEvents = 0;
 };

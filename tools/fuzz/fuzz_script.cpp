@@ -32,19 +32,10 @@ bool PrintScript(const std::string& name, const std::string& input, std::ostream
     const auto* bytes = reinterpret_cast<const uint8_t*>(input.data());
     CFuzzRun run;
     out << "# events of the fuzzer input " << name << "\n";
-    for (const FuzzEvent& event : DecodeEvents(bytes, input.size())) {
-        if (run.Closed()) break;
-        const std::string line = run.Line(event);
-        if (line.empty()) continue;
-        out << line << "\n";
-        const std::string broken = run.Apply(event, line);
-        if (!broken.empty()) {
-            out << "# broken invariant: " << broken << "\nstate\n";
-            return false;
-        }
-    }
+    const std::string broken = run.Run(bytes, input.size(), &out);
+    if (!broken.empty()) out << "# broken invariant: " << broken << "\n";
     out << "state\n";
-    return true;
+    return broken.empty();
 }
 
 // 0 when written, 1 when the script or the seed could not be read or written, 2 when the

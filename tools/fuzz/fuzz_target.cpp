@@ -30,13 +30,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ++g_nInputs;
     CFuzzRun run;
-    for (const FuzzEvent& event : DecodeEvents(data, size)) {
-        if (run.Closed()) break;  // after the close request every event line does nothing
-        const std::string line = run.Line(event);
-        if (line.empty()) continue;
-        const std::string broken = run.Apply(event, line);
-        ++g_nEvents;
-        if (!broken.empty()) AbortBrokenInvariant(broken + " after: " + line);
-    }
+    const std::string broken = run.Run(data, size);
+    g_nEvents += run.Events();
+    if (!broken.empty()) AbortBrokenInvariant(broken + " after: " + run.LastLine());
     return 0;
 }

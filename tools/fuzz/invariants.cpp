@@ -65,6 +65,11 @@ void CInvariantChecker::Before(const CheckedEvent& event) {
     m_before = Take();
     m_bBlocked = m_frame.Blocked();
     m_keysBefore = m_frame.State().m_keys;
+    const CTaskState& t = m_frame.State().m_tasks;
+    m_verdictBefore = t.m_verdict;
+    m_nSetBefore = t.m_nSet;
+    m_nSolvedBefore = t.m_nSolved;
+    m_nWrongBefore = t.m_nWrong;
     m_bEnabled = false;
     if (event.kind == CheckedEvent::Command) {
         const std::optional<CCmdUI> ui = m_frame.CommandState(event.id);
@@ -117,6 +122,25 @@ std::string CInvariantChecker::CheckState() const {
                       {"held", c.m_wndLessonList != nullptr}}));
     // clang-format on
 
+    // The task's answer field, its count and what its verdict tells.
+    const bool boxShown =
+        m_frame.Current() == Activity::Task || m_frame.Current() == Activity::Test;
+    v.Require(host.Panel().field == boxShown,
+              "the answer field exists exactly while a task is open and no solution shows",
+              Values({{"activity", int(m_frame.Current())}, {"field", host.Panel().field}}));
+    v.Require(0 <= k.m_nSolved && k.m_nSolved <= k.m_nSet, "tasks solved within 0..set",
+              Values({{"solved", k.m_nSolved}, {"set", k.m_nSet}}));
+    const CVerdict& verdict = k.m_verdict;
+    v.Require(verdict.m_bRevealed == (k.m_bShown || k.m_nWrong >= 2) &&
+                  (verdict.m_bRevealed || (verdict.m_strNear.empty() && verdict.m_strLow.empty() &&
+                                           verdict.m_strHigh.empty())),
+              "the answer is told after the solution or a second wrong answer, never before",
+              Values({{"revealed", verdict.m_bRevealed},
+                      // clang-format off
+                      {"shown", k.m_bShown},
+                      {"wrong", k.m_nWrong}}));
+    // clang-format on
+
     const CGestureState& g = f.m_gesture;
     const bool hold = m_host.TimerRunning(TIMER_HOLD), repeat = m_host.TimerRunning(TIMER_REPEAT);
     v.Require(m_bPressed || (!hold && !repeat), "no timer without a press under way",
@@ -146,7 +170,8 @@ std::string CInvariantChecker::After() {
     switch (e.kind) {
         case CheckedEvent::Press: press = true; break;
         case CheckedEvent::Release: release = true; break;
-        case CheckedEvent::Tap: press = release = true; break;
+        case CheckedEvent::Tap:
+        case CheckedEvent::TaskButton: press = release = true; break;
         case CheckedEvent::DoubleTap:
             // The fetch is no press; otherwise the double tap is a press and its release.
             press = release = !FetchCursor(was.rule, e.point);
@@ -211,7 +236,9 @@ std::string CInvariantChecker::After() {
     // of the cursor may move the rule or push onto its history.
     const bool trainingsOwn = e.kind == CheckedEvent::Press || e.kind == CheckedEvent::Tap ||
                               e.kind == CheckedEvent::DoubleTap || e.kind == CheckedEvent::Key ||
-                              e.kind == CheckedEvent::Fixture;
+                              e.kind == CheckedEvent::Fixture ||
+                              e.kind == CheckedEvent::TaskStart ||
+                              e.kind == CheckedEvent::TaskButton;
     if (m_bBlocked && !trainingsOwn)
         v.Require(now.rule == was.rule && now.undo == found.undo,
                   "training holds the rule: no drag, nudge, repeat or push while it runs",
@@ -221,6 +248,36 @@ std::string CInvariantChecker::After() {
                           {"cursor", now.rule.m_nCursor},
                           {"undo", now.undo.m_nUndoCount}}));
     // clang-format on
+
+    // A task's score: its first number checked before its solution shows, counted once.
+    const CTaskState& t = m_frame.State().m_tasks;
+    if (t.m_nSet != m_nSetBefore) {
+        v.Require(t.m_verdict == CVerdict{} && t.m_nSolved == m_nSolvedBefore && t.m_nWrong == 0 &&
+                      !t.m_bShown,
+                  "a new task starts with no verdict and the count as it was",
+                  Values({{"verdict", int(t.m_verdict.m_nKind)}, {"solved", t.m_nSolved}}));
+        m_bDecided = false;
+    } else {
+        const bool checks = e.kind == CheckedEvent::TaskButton || e.kind == CheckedEvent::Key ||
+                            e.kind == CheckedEvent::Press || e.kind == CheckedEvent::Tap ||
+                            e.kind == CheckedEvent::DoubleTap;
+        v.Require(checks || t.m_verdict == m_verdictBefore,
+                  "the verdict changes only with a press or a key on the task box",
+                  Values({{"verdict before", int(m_verdictBefore.m_nKind)},
+                          {"after", int(t.m_verdict.m_nKind)}}));
+        const int32_t counted = t.m_nSolved - m_nSolvedBefore;
+        v.Require(counted == 0 ||
+                      (counted == 1 && !m_bDecided &&
+                       t.m_verdict.m_nKind == training::Verdict::Right && t.m_verdict.m_bCounted),
+                  "only a task's first answer, right and before its solution, is counted",
+                  Values({{"counted", counted}, {"decided before", m_bDecided}}));
+        const int32_t wrong = t.m_nWrong - m_nWrongBefore;
+        v.Require(wrong == 0 || (wrong == 1 && t.m_verdict.m_nKind == training::Verdict::Wrong),
+                  "each wrong answer is one wrong verdict", Values({{"wrong", wrong}}));
+    }
+    if (t.m_bShown || t.m_verdict.m_nKind == training::Verdict::Right ||
+        t.m_verdict.m_nKind == training::Verdict::Wrong)
+        m_bDecided = true;
 
     if (e.kind != CheckedEvent::Fixture)
         v.Require(now.rule == was.rule || now.repaints > was.repaints,

@@ -24,6 +24,8 @@ struct CheckedEvent {
         Key,          // a key's press, its auto-repeats and its release
         Wheel,        // notches of the wheel
         Fixture,      // values stored straight into the rule
+        TaskStart,    // a task opened as the task chooser opens it
+        TaskButton,   // a press and release on a button of the task box or the step box
     };
     Kind kind;
     CPoint point;
@@ -75,6 +77,11 @@ class CInvariantChecker {
     bool m_bPressed = false;
     bool m_bCapturedPress = false;
     int64_t m_nPressAt = 0;
+    // The open task as the event found it, and whether its score was decided before: a
+    // number checked or the solution shown.
+    CVerdict m_verdictBefore;
+    int32_t m_nSetBefore = 0, m_nSolvedBefore = 0, m_nWrongBefore = 0;
+    bool m_bDecided = false;
 };
 
 // Aborts with "broken invariant: WHAT" on stderr.

@@ -35,8 +35,11 @@ const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 
 // Keys that expect may check besides the state line's: the open task's kind (0 when none),
 // the last verdict (right, wrong, invalid or -), the session's count, the shown solution's
-// step (-1 when none) and whether the panel shows the answer field.
-const char* const kTaskKeys[] = {"task", "verdict", "solved", "set", "showing", "field"};
+// step (-1 when none), whether the panel shows the answer field, whether the task counts as solved,
+// which way a wrong answer is off (more, less or -) and the answers the check accepts once
+// the verdict tells them (LOW..HIGH, - before).
+const char* const kTaskKeys[] = {"task",  "verdict", "solved", "set",     "showing",
+                                 "field", "counted", "hint",   "accepted"};
 
 // A key held this many auto-repeats is held for over an hour: more is a mistake.
 constexpr long kMaxKeyRepeats = 100000;
@@ -358,8 +361,10 @@ struct ReplayVerbs {
         f.OnPanelEdit(c.text);
         f.OnPanel(PanelCommand::Check, c.text);
         const CVerdict& v = f.State().m_tasks.m_verdict;
-        out << "verdict " << VerdictWord(v.m_nKind)
-            << (v.m_nKind == training::Verdict::Wrong ? " " + v.m_strNear : "") << "\n";
+        std::string words = VerdictText(v);
+        for (std::size_t n; (n = words.find('\n')) != std::string::npos;)
+            words.replace(n, 1, " | ");
+        out << "verdict " << VerdictWord(v.m_nKind) << ' ' << words << "\n";
     }
     static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
@@ -402,8 +407,11 @@ struct ReplayVerbs {
             out << "panel -\n";
             return;
         }
+        std::string verdict = p.verdict;  // its lines on one line
+        for (std::size_t n; (n = verdict.find('\n')) != std::string::npos;)
+            verdict.replace(n, 1, " / ");
         out << "panel " << p.title << " | " << p.problem << " | field=" << p.field
-            << (p.fieldKeys ? "* " : " ") << p.answer << " | " << p.verdict << " | " << p.count
+            << (p.fieldKeys ? "* " : " ") << p.answer << " | " << verdict << " | " << p.count
             << " |";
         for (const CPanel::Button& b : p.buttons)
             out << ' ' << (b.enabled ? '+' : '-') << b.caption;
@@ -761,12 +769,18 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
         return got == expected;
     }
     const CTaskState& t = m_frame->State().m_tasks;
+    const CVerdict& v = t.m_verdict;
     const std::string taskValues[] = {std::to_string(m_frame->TaskOpen() ? t.m_task.key : 0),
                                       VerdictWord(t.m_verdict.m_nKind),
                                       std::to_string(t.m_nSolved),
                                       std::to_string(t.m_nSet),
                                       std::to_string(m_frame->State().m_steps.m_nShowStep),
-                                      std::to_string(m_host.Panel().field)};
+                                      std::to_string(m_host.Panel().field),
+                                      std::to_string(t.m_bSolved),
+                                      v.m_nSide > 0   ? "more"
+                                      : v.m_nSide < 0 ? "less"
+                                                      : "-",
+                                      v.m_bRevealed ? v.m_strLow + ".." + v.m_strHigh : "-"};
     for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
         if (key != kTaskKeys[i]) continue;
         got = taskValues[i];
