@@ -126,7 +126,7 @@ std::string AnswerText(const FuzzEvent& e, CReplaySession& s) {
         }
         case 1: {
             const training::Task& t = s.Frame().State().m_tasks.m_task;
-            const double value = t.answer + int8_t(p[1]) % 13 * t.tolerance / 4;
+            const double value = t.answer + int8_t(p[1]) % 13 * (t.high - t.low) / 8;
             std::string text;
             if (t.form == training::AnswerForm::Minutes && p[3] % 2) {
                 const long seconds = std::lround(value * 60);

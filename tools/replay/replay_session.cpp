@@ -17,6 +17,7 @@
 #include "training/lesson_list.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
+#include "training/task_box.h"
 #include "training/task_kinds.h"
 
 namespace {
