@@ -41,6 +41,7 @@ void CMainFrame::CloseTaskChooser(int32_t r) {
     m_host.DestroyListBox();
     m_tasks.m_wndTaskList = nullptr;
     m_activity.m_nNow = m_activity.m_nUnder;
+    if (r > 0 && m_progress.SetLastKind(uint32_t(r))) StoreProgress();
     if (r > 0) StartTask(uint32_t(r), m_tasks.m_nNextSeed++);
     m_host.Invalidate();
 }
@@ -61,6 +62,7 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
     m_tasks.m_bSolved = 0;
     m_tasks.m_bShown = 0;
     ++m_tasks.m_nSet;
+    if (m_progress.TaskSet(key, Today())) StoreProgress();
     LayOutTaskBox();
     // The problem is solved on its kind's side.
     if (m_tasks.m_task.readOn >= model::Scale::S7)
@@ -100,6 +102,8 @@ bool CMainFrame::OnTaskBoxPress(CPoint point) {
         case kTaskClose: CloseTask(); break;
         case kTaskFlip:
             m_tasks.m_bAtBottom = !m_tasks.m_bAtBottom;
+            m_progress.SetTaskBoxAtBottom(m_tasks.m_bAtBottom);
+            StoreProgress();
             LayOutTaskBox();
             m_host.Invalidate();
             break;
@@ -116,7 +120,11 @@ training::Verdict CMainFrame::OnTaskCheck() {
     m_tasks.m_verdict =
         CVerdict{v, v == training::Verdict::Wrong ? training::RoundedAnswer(m_tasks.m_task) : ""};
     if (v == training::Verdict::Right) {
-        if (!m_tasks.m_bSolved && !m_tasks.m_bShown) ++m_tasks.m_nSolved;
+        if (!m_tasks.m_bSolved && !m_tasks.m_bShown) {
+            ++m_tasks.m_nSolved;
+            // Kept where the session counts a task solved.
+            if (m_progress.FirstAnswerRight(m_tasks.m_task.key)) StoreProgress();
+        }
         m_tasks.m_bSolved = 1;
     }
     m_host.Invalidate();
