@@ -61,7 +61,9 @@ void ShowProgressDialog(QWidget* parent, CMainFrame& frame) {
     table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     layout->addWidget(table);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    // The program's own captions: Qt's standard buttons would speak the toolkit's language.
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
     QPushButton* reset = buttons->addButton(QString(), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("ResetProgress"));
     layout->addWidget(buttons);
@@ -76,10 +78,13 @@ void ShowProgressDialog(QWidget* parent, CMainFrame& frame) {
         if (frame.CanUndoResetProgress()) {
             frame.UndoResetProgress();
         } else {
-            const auto answer =
-                QMessageBox::question(&dialog, QString::fromUtf8(training::kResetCaption),
-                                      QString::fromUtf8(training::kResetQuestion),
-                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            QMessageBox ask(QMessageBox::Question, QString::fromUtf8(training::kResetCaption),
+                            QString::fromUtf8(training::kResetQuestion),
+                            QMessageBox::Yes | QMessageBox::No, &dialog);
+            ask.button(QMessageBox::Yes)->setText(QStringLiteral("Сбросить"));
+            ask.button(QMessageBox::No)->setText(QStringLiteral("Оставить"));
+            ask.setDefaultButton(QMessageBox::No);
+            const int answer = ask.exec();
             if (answer != QMessageBox::Yes) return;
             frame.ResetProgress();
         }
