@@ -17,6 +17,10 @@ EM_JS(void, skalor_page_list_create, (int left, int top, int right, int bottom),
 EM_JS(void, skalor_page_list_insert, (int position, const char* text), {
     SkalorPage.listInsert(position, UTF8ToString(text));
 });
+EM_JS(void, skalor_page_list_mark, (int index, const char* mark), {
+    SkalorPage.listMark(index, UTF8ToString(mark));
+});
+EM_JS(void, skalor_page_show_progress, (), { SkalorPage.showProgress(); });
 EM_JS(void, skalor_page_list_select, (int index), { SkalorPage.listSelect(index); });
 EM_JS(void, skalor_page_list_destroy, (), { SkalorPage.listDestroy(); });
 EM_JS(void, skalor_page_edit_create, (), { SkalorPage.editCreate(); });
@@ -41,6 +45,11 @@ void CWebListBox::SetCurSel(int index) {
     skalor_page_list_select(GetCurSel());
 }
 
+void CWebListBox::SetItemMark(int index, const char* mark) {
+    CHeadlessListBox::SetItemMark(index, mark);
+    skalor_page_list_mark(index, mark);
+}
+
 void CWebEditBox::SetText(const char* text) {
     CHeadlessEditBox::SetText(text);
     skalor_page_edit_text(text);
@@ -56,6 +65,8 @@ void CWebEditBox::SetFocus() { skalor_page_edit_focus(1); }
 bool CWebEditBox::HasFocus() const { return skalor_page_edit_has_focus() != 0; }
 
 void CWebEditBox::KillFocus() { skalor_page_edit_focus(0); }
+
+void CWebHost::ShowProgress() { skalor_page_show_progress(); }
 
 void CWebHost::Invalidate() {
     if (m_bInvalid) return;

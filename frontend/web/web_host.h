@@ -15,6 +15,7 @@ class CWebListBox : public CHeadlessListBox {
   public:
     int InsertString(int position, const char* text) override;
     void SetCurSel(int index) override;
+    void SetItemMark(int index, const char* mark) override;
     void SelectByUser(int index) { CHeadlessListBox::SetCurSel(index); }
 };
 
@@ -41,6 +42,7 @@ class CWebHost : public IWindowHost {
     void PostClose() override;
     void MessageBox(const char* caption, const char* text) override;
     void ShowScaleHelp() override;
+    void ShowProgress() override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
     IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
