@@ -24,6 +24,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandMap[] = {
     {ID_TASKS, &CMainFrame::OnTasks, &CMainFrame::OnUpdateTasks},
     {ID_KEYS, &CMainFrame::OnKeys, &CMainFrame::OnUpdateAlways},
     {ID_HELP_SCALES, &CMainFrame::OnHelpScales, &CMainFrame::OnUpdateAlways},
+    {ID_PROGRESS, &CMainFrame::OnProgress, &CMainFrame::OnUpdateAlways},
     {ID_ABOUT, &CMainFrame::OnAbout, &CMainFrame::OnUpdateAlways},
     {ID_EXIT, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
     {IDOK, &CMainFrame::OnExit, &CMainFrame::OnUpdateAlways},
@@ -141,7 +142,10 @@ void CMainFrame::OnAbout() { m_host.MessageBox(kAboutCaption, kAboutText); }
 
 void CMainFrame::OnKeys() { m_host.MessageBox(kKeysCaption, kKeysText); }
 
-void CMainFrame::OnExit() { m_host.PostClose(); }
+void CMainFrame::OnExit() {
+    KeepAtExit();
+    m_host.PostClose();
+}
 
 void CMainFrame::OnUpdateSide1(CCmdUI& ui) const {
     ui.Enable(!Blocked());

@@ -12,6 +12,8 @@
 #include "model/position_rules.h"
 #include "platform/host.h"
 #include "platform/surface.h"
+#include "training/progress.h"
+#include "training/progress_store.h"
 #include "view/image_set.h"
 #include "view/rule_painter.h"
 
@@ -132,6 +134,27 @@ class CMainFrame : private CFrameState {
     void OnPanelEdit(const std::string& text);
     void OnPanelFocus(bool field);
 
+    // What the program remembers. UseProgress reads the store once, at start-up, and puts the
+    // rule, the side, the task box's end and the choosers' last choices back as they were
+    // kept; from then on each change worth keeping is recorded and stored, dated by now (the
+    // user's clock; a tool gives a fixed one). Without a store nothing is kept. The store
+    // outlives the window.
+    void UseProgress(training::CProgressStore& store, training::Stamp (*now)());
+    // After the first paint: what the store has to tell (a damaged file kept aside, a folder
+    // that cannot be written), once, in a message box.
+    void TellProgress();
+    const training::CProgress& Progress() const { return m_progress; }
+    // The front end's part: the window moved or was resized. Stored at once.
+    void KeepWindow(const training::WindowPlace& place);
+    // The window goes (the close request or the window's own close button): the rule as it
+    // is now, stored.
+    void KeepAtExit();
+    // "Сбросить прогресс": the lessons, tasks and tests forgotten; the window, the rule and
+    // the choices stay. Until the program exits UndoResetProgress brings them back.
+    void ResetProgress();
+    bool CanUndoResetProgress() const { return m_progressBeforeReset.has_value(); }
+    void UndoResetProgress();
+
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
     // The chooser, step box or task now shown, in words.
@@ -151,6 +174,7 @@ class CMainFrame : private CFrameState {
     void OnAbout();
     void OnKeys();
     void OnHelpScales();
+    void OnProgress();
     void OnExit();
 
     void OnUpdateSide1(CCmdUI& ui) const;
@@ -205,8 +229,21 @@ class CMainFrame : private CFrameState {
     // its position and lets the capture go.
     void EndGesture();
 
+    // Progress: a change recorded, then stored; a failed store is told once.
+    void StoreProgress();
+    std::string Today() const;
+    // What is kept, for the choosers' marks and last choices; null while nothing is kept, and
+    // then a chooser opens on its first item as it always did.
+    const training::CProgress* KeptProgress() const { return m_pStore ? &m_progress : nullptr; }
+    // The lesson's step now shown, counted from 1.
+    void KeepLessonStep();
+
     IWindowHost& m_host;
     CPanel m_panelShown;  // as the host was last given it
     CImageSet m_images;
     const CRulePens m_pens;
+    training::CProgress m_progress;
+    training::CProgressStore* m_pStore = nullptr;
+    training::Stamp (*m_pNow)() = nullptr;
+    std::optional<training::CProgress> m_progressBeforeReset;
 };

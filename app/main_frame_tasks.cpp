@@ -21,6 +21,7 @@ void CMainFrame::CloseTaskChooser(int32_t r) {
     m_host.DestroyListBox();
     m_tasks.m_wndTaskList = nullptr;
     m_activity.m_nNow = m_activity.m_nUnder;
+    if (r > 0 && m_progress.SetLastKind(uint32_t(r))) StoreProgress();
     if (r > 0) StartTask(uint32_t(r), m_tasks.m_nNextSeed++);
     m_host.Invalidate();
 }
@@ -43,6 +44,7 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
     m_tasks.m_bShown = 0;
     m_tasks.m_nWrong = 0;
     ++m_tasks.m_nSet;
+    if (m_progress.TaskSet(key, Today())) StoreProgress();
     // The problem is solved on its kind's side.
     if (m_tasks.m_task.readOn >= model::Scale::S7)
         OnSide2();
@@ -88,10 +90,11 @@ training::Verdict CMainFrame::OnTaskCheck() {
 }
 
 void CMainFrame::ScoreFirstAnswer(bool right) {
-    // Progress kept between runs hears of a first answer here too.
     if (!right) return;
     m_tasks.m_bSolved = 1;
     ++m_tasks.m_nSolved;
+    // What is kept between runs counts the same first answers.
+    if (m_progress.FirstAnswerRight(m_tasks.m_task.key)) StoreProgress();
 }
 
 void CMainFrame::RevealAnswer() {

@@ -26,10 +26,12 @@ void CMainFrame::CloseChooser(int32_t r) {
         CloseTask();  // a lesson takes the window over from an open task
         // Starting replaces a running lesson at once; neither leaves an undo entry. A key
         // without steps just closes the chooser.
+        m_progress.SetLastLesson(uint32_t(r));
         if (m_steps.PlayLesson(uint32_t(r))) {
             m_rule.m_bClamp = 0;
             ApplyStep(m_steps.Step());
             SetBase(Activity::Lesson);
+            KeepLessonStep();
         } else {
             SetBase(Activity::RuleFree);
         }
@@ -80,10 +82,16 @@ bool CMainFrame::OnStepKey(KeyCode key, bool repeat) {
 
 void CMainFrame::AdvanceSteps() {
     // Unlike the start, clamp mode is left as it is unless the step sets it.
-    if (m_steps.Advance())
+    if (m_steps.Advance()) {
         ApplyStep(m_steps.Step());
-    else
+        KeepLessonStep();
+    } else {
+        // "Закончить" on a lesson's last step finishes it; Escape leaves it begun.
+        if (Current() == Activity::Lesson &&
+            m_progress.LessonFinished(uint32_t(m_steps.m_nLesson), Today()))
+            StoreProgress();
         FinishSteps();
+    }
     m_host.Invalidate();
 }
 
@@ -125,14 +133,15 @@ void CMainFrame::AfterPaintActivity() {
                 m_training.m_rcLessonList = kLessonListRect;
                 m_training.m_wndLessonList =
                     m_host.CreateListBox(m_training.m_rcLessonList, IDC_LESSON_LIST);
-                if (m_training.m_wndLessonList) FillLessonList(*m_training.m_wndLessonList);
+                if (m_training.m_wndLessonList)
+                    FillLessonList(*m_training.m_wndLessonList, KeptProgress());
             }
             m_training.m_bListCreated = 1;
             break;
         case Activity::TaskChooser:
             if (!m_tasks.m_bChooserCreated) {
                 m_tasks.m_wndTaskList = m_host.CreateListBox(kLessonListRect, IDC_LESSON_LIST);
-                if (m_tasks.m_wndTaskList) FillTaskList(*m_tasks.m_wndTaskList);
+                if (m_tasks.m_wndTaskList) FillTaskList(*m_tasks.m_wndTaskList, KeptProgress());
                 m_tasks.m_bChooserCreated = 1;
             }
             break;

@@ -20,6 +20,9 @@ class IListBox {
     virtual int32_t GetItemData(int index) const = 0;  // -1 for an invalid index
     virtual int GetCount() const = 0;
     virtual int GetPageItems() const = 0;  // how many titles the list shows at once
+    // A short mark shown in a column before the item's title, apart from its text ("✓", "5 из
+    // 7"); "" for none.
+    virtual void SetItemMark(int index, const char* mark) = 0;
 };
 
 // What a panel button asks of the window: check the field's text, show the solution, close
@@ -85,4 +88,8 @@ class IWindowHost {
     // The help on the scales, a page for each, beside the window (not modal). A window that
     // has no help shows nothing.
     virtual void ShowScaleHelp() {}
+    // The table of what the program remembers, with "Сбросить прогресс" (and its undo), beside
+    // the window; it reads and resets through the main window. A window without one shows
+    // nothing.
+    virtual void ShowProgress() {}
 };

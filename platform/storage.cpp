@@ -16,6 +16,7 @@ std::string StorageError(int code) {
         case EINVAL: return "это не обычный файл";
         case EEXIST: return "все имена для копии заняты";
         case EIO: return "ошибка ввода-вывода";
+        case ENOENT: return "нет такой папки";
         default: return std::strerror(code);
     }
 }

@@ -18,6 +18,7 @@ constexpr int ID_TRAINING = 32797;
 constexpr int ID_TASKS = 32798;
 constexpr int ID_KEYS = 32805;         // a message box listing the keys
 constexpr int ID_HELP_SCALES = 32806;  // the help on the scales, a page for each
+constexpr int ID_PROGRESS = 32807;     // the table of what the program remembers
 // The window's size: the front end's own commands, which the main window's logic never sees.
 constexpr int ID_VIEW_LARGER = 32810;
 constexpr int ID_VIEW_SMALLER = 32811;

@@ -24,6 +24,7 @@ const MenuItem kOperationsMenu[] = {
     {nullptr, 0, nullptr},
     {"Oбучение...", ID_TRAINING, "б"},
     {"Задачи...", ID_TASKS, "З"},
+    {"Прогресс...", ID_PROGRESS, "р"},
     {nullptr, 0, nullptr},
     {"Клавиши", ID_KEYS, "К"},
     {"O программе...", ID_ABOUT, "г"},

@@ -4,6 +4,7 @@
 
 #include "platform/host.h"
 #include "training/lesson_list.h"
+#include "training/progress_table.h"
 #include "training/task_kinds.h"
 
 namespace {
@@ -73,24 +74,40 @@ void DrawChooser(CSurface& dc, const char* start) {
                 DT_CENTER | DT_VCENTER, caption);
 }
 
-void FillLessonList(IListBox& list) {
+namespace {
+
+// Selects the item of key; the first when none has it.
+void SelectKey(IListBox& list, uint32_t key) {
+    int sel = 0;
+    for (int i = 0; i < list.GetCount(); ++i)
+        if (key != 0 && list.GetItemData(i) == int32_t(key)) sel = i;
+    list.SetCurSel(sel);
+}
+
+}  // namespace
+
+void FillLessonList(IListBox& list, const training::CProgress* progress) {
     // Inserting at a position never sorts, so the list keeps the table's order (key 32
     // before key 31) whatever the control's own sorting style.
     for (int position = 0; kLessonList[position].key != 0; ++position) {
+        const uint32_t key = kLessonList[position].key;
         const int index = list.InsertString(position, kLessonList[position].pszText);
-        list.SetItemData(index, int32_t(kLessonList[position].key));
+        list.SetItemData(index, int32_t(key));
+        if (progress) list.SetItemMark(index, training::LessonMark(*progress, key));
     }
-    list.SetCurSel(0);
+    SelectKey(list, progress ? progress->LastLesson() : 0);
 }
 
-void FillTaskList(IListBox& list) {
+void FillTaskList(IListBox& list, const training::CProgress* progress) {
     int item = 0;
     for (int position = 0; kLessonList[position].key != 0; ++position) {
-        if (!training::HasTaskKind(kLessonList[position].key)) continue;
+        const uint32_t key = kLessonList[position].key;
+        if (!training::HasTaskKind(key)) continue;
         const int index = list.InsertString(item++, kLessonList[position].pszText);
-        list.SetItemData(index, int32_t(kLessonList[position].key));
+        list.SetItemData(index, int32_t(key));
+        if (progress) list.SetItemMark(index, training::KindCount(*progress, key).c_str());
     }
-    list.SetCurSel(0);
+    SelectKey(list, progress ? progress->LastKind() : 0);
 }
 
 CRect ChooserButtonRect(int button) {

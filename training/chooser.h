@@ -9,6 +9,9 @@
 #include "resources/keys.h"
 
 class IListBox;
+namespace training {
+class CProgress;
+}
 
 constexpr Colour kPanelColour = Rgb(245, 241, 239);  // light grey
 constexpr Colour kLineColour = Rgb(0, 128, 255);     // azure
@@ -32,11 +35,13 @@ void DrawPanelBox(CSurface& dc, const CRect& box);
 // "Выполнить" for the lessons, "Начать" for the tasks.
 void DrawChooser(CSurface& dc, const char* start = "Выполнить");
 
-// Inserts every lesson at its position with its key as item data; selects the first.
-void FillLessonList(IListBox& list);
+// Inserts every lesson at its position with its key as item data and, given what is kept,
+// its mark (finished, begun); selects the lesson last chosen, else the first.
+void FillLessonList(IListBox& list, const training::CProgress* progress = nullptr);
 
-// The same for the lessons that have a task kind, titled as the lessons are.
-void FillTaskList(IListBox& list);
+// The same for the lessons that have a task kind, titled as the lessons are, each marked with
+// its count of first answers right ("5 из 7").
+void FillTaskList(IListBox& list, const training::CProgress* progress = nullptr);
 
 // The chooser's buttons, their outlines included: "Отменить" (0) and the start button (1).
 CRect ChooserButtonRect(int button);

@@ -1,8 +1,10 @@
 #include "frontend/qt/list_box.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFont>
 #include <QFrame>
+#include <QPainter>
 #include <QString>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -43,6 +45,19 @@ int32_t CQtListBox::GetItemData(int index) const {
     return item ? int32_t(item->data(Qt::UserRole).toInt()) : -1;
 }
 
+namespace {
+
+// The item's mark, drawn in a column of its own before the title.
+constexpr int kMarkRole = Qt::UserRole + 1;
+
+}  // namespace
+
+void CQtListBox::SetItemMark(int index, const char* mark) {
+    if (!m_widget) return;
+    if (QListWidgetItem* item = m_widget->item(index))
+        item->setData(kMarkRole, QString::fromUtf8(mark));
+}
+
 int CQtListBox::GetCount() const { return m_widget ? m_widget->count() : 0; }
 
 int CQtListBox::GetPageItems() const {
@@ -66,12 +81,44 @@ QListWidget* MakeLessonListWidget(QWidget* parent) {
 
 namespace {
 
-// Rows of one height, whatever the style would give the font.
+// Rows of one height, whatever the style would give the font, and the items' marks in a
+// column before the titles, as wide as the widest mark: the titles stay in line.
 class CRowHeight : public QStyledItemDelegate {
   public:
     CRowHeight(QObject* parent, int height) : QStyledItemDelegate(parent), m_nHeight(height) {}
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), m_nHeight};
+        const int column = MarkColumn(option.fontMetrics, index.model());
+        return {QStyledItemDelegate::sizeHint(option, index).width() + column, m_nHeight};
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const int column = MarkColumn(option.fontMetrics, index.model());
+        if (column == 0) return QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, widget);
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(QRect(item.rect.left(), item.rect.top(), column, item.rect.height()),
+                          Qt::AlignCenter, index.data(kMarkRole).toString());
+        painter->restore();
+        item.rect.setLeft(item.rect.left() + column);
+        QStyledItemDelegate::paint(painter, item, index);
+    }
+
+  private:
+    // Room for the widest mark and a blank each side; 0 when no item has a mark.
+    static int MarkColumn(const QFontMetrics& metrics, const QAbstractItemModel* model) {
+        int widest = 0;
+        for (int row = 0; model && row < model->rowCount(); ++row) {
+            const QString mark = model->index(row, 0).data(kMarkRole).toString();
+            if (!mark.isEmpty()) widest = std::max(widest, metrics.horizontalAdvance(mark));
+        }
+        return widest == 0 ? 0 : widest + metrics.height() / 2;
     }
 
   private:

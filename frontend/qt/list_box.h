@@ -18,6 +18,7 @@ class CQtListBox : public IListBox {
     int32_t GetItemData(int index) const override;
     int GetCount() const override;
     int GetPageItems() const override;
+    void SetItemMark(int index, const char* mark) override;
 
     QListWidget* Widget() const { return m_widget; }
 

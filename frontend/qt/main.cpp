@@ -2,6 +2,7 @@
 // the window closes.
 #include <QApplication>
 #include <QDate>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -17,21 +18,25 @@ class CRuleApp : public QApplication {
   public:
     CRuleApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
-    bool InitInstance();
+    bool InitInstance(const std::string& progressFile);
 
   private:
     std::unique_ptr<CQtMainWindow> m_pMainWnd;
 };
 
-bool CRuleApp::InitInstance() {
+bool CRuleApp::InitInstance(const std::string& progressFile) {
     // The per-user settings key the program is filed under. Nothing is ever stored there.
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
 
     // The window builds its command bar and title, and creates its logic, CMainFrame.
     m_pMainWnd = std::make_unique<CQtMainWindow>();
+    // What was kept puts the window, the rule and the choices back as they were left.
+    m_pMainWnd->KeepProgressIn(QString::fromStdString(progressFile));
 
     m_pMainWnd->show();
     m_pMainWnd->UpdateWindow();  // the first paint now, not when the loop gets to it
+    // What the store has to tell comes over the window, once it is on the screen.
+    QTimer::singleShot(0, m_pMainWnd.get(), [this] { m_pMainWnd->TellProgress(); });
     return true;
 }
 
@@ -57,6 +62,6 @@ int main(int argc, char** argv) {
     DisplayFound();
     SayWhenNoUsableFont();
     SetDesktopIdentity();
-    if (!app.InitInstance()) return 1;
+    if (!app.InitInstance(line.progressFile)) return 1;
     return app.exec();
 }

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLayout>
@@ -22,9 +24,11 @@
 #include <optional>
 
 #include "frontend/qt/client_view.h"
+#include "frontend/qt/desktop/progress_file.h"
 #include "frontend/qt/help_window.h"
 #include "frontend/qt/list_box.h"
 #include "frontend/qt/menu_keys.h"
+#include "frontend/qt/progress_dialog.h"
 #include "frontend/qt/task_panel.h"
 #include "resources/ids.h"
 #include "resources/images.h"
@@ -139,6 +143,12 @@ CQtMainWindow::CQtMainWindow(int startFactor) {
     addAction(menuKey);
     new CMenuKeys(this, menuBar());
 
+    // A window dragged across the screen moves many times a second: its place is kept once
+    // it has stood still for a moment.
+    m_placeTimer.setSingleShot(true);
+    m_placeTimer.setInterval(500);
+    connect(&m_placeTimer, &QTimer::timeout, this, [this] { KeepPlace(); });
+
     m_frame = std::make_unique<CMainFrame>(*this);
     // Each run sets other tasks; a task is still the same for the same seed.
     m_frame->SetNextTaskSeed(QRandomGenerator::global()->generate());
@@ -154,6 +164,42 @@ CQtMainWindow::~CQtMainWindow() {
     if (QWindow* handle = windowHandle()) handle->removeEventFilter(this);
     delete m_view;
     m_view = nullptr;
+}
+
+void CQtMainWindow::KeepProgressIn(const QString& path) {
+    m_storage = std::make_unique<CQtFileStorage>(path);
+    m_store = std::make_unique<training::CProgressStore>(*m_storage);
+    m_frame->UseProgress(*m_store, training::LocalNow);
+    const std::optional<training::WindowPlace>& place = m_frame->Progress().Window();
+    if (!place) return;
+    SetFactor(place->factor);
+    // Only onto a screen there is now: a screen unplugged since would hide the window. The
+    // title bar's corner must be on one.
+    const QPoint corner(place->x + kDecorationHeight, place->y + kDecorationHeight / 2);
+    if (QGuiApplication::screenAt(corner)) move(place->x, place->y);
+}
+
+void CQtMainWindow::KeepPlace() {
+    m_placeTimer.stop();
+    if (m_frame) m_frame->KeepWindow({m_nFactor, pos().x(), pos().y()});
+}
+
+void CQtMainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible()) m_placeTimer.start();
+}
+
+void CQtMainWindow::closeEvent(QCloseEvent* event) {
+    // Ctrl+Q and the window's own close button alike: the place and the rule are kept.
+    KeepPlace();
+    if (m_frame) m_frame->KeepAtExit();
+    QMainWindow::closeEvent(event);
+}
+
+void CQtMainWindow::ShowProgress() {
+    LoseCapture();
+    ShowProgressDialog(this, *m_frame);
+    m_view->setFocus(Qt::OtherFocusReason);
 }
 
 void CQtMainWindow::BuildMenuBar() {
@@ -259,6 +305,7 @@ void CQtMainWindow::SetFactor(int factor) {
     m_view->SetPreferredFactor(factor);
     LayOutPanel();
     RefreshZoomUi();
+    if (isVisible()) KeepPlace();
 }
 
 void CQtMainWindow::RefreshZoomUi() {

@@ -6,6 +6,7 @@
 #include <QBasicTimer>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <utility>
@@ -16,6 +17,8 @@
 #include "frontend/qt/keys.h"
 #include "frontend/qt/scale.h"
 #include "platform/host.h"
+#include "platform/storage.h"
+#include "training/progress_store.h"
 
 class QAction;
 class QLineEdit;
@@ -33,6 +36,12 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     ~CQtMainWindow() override;
 
     CMainFrame& Frame() { return *m_frame; }
+
+    // Keeps what the program remembers in the file at path: read now (the window's factor and
+    // place, the rule and the choices put back), written at each change worth keeping and at
+    // exit. Call it once, before the window is shown; TellProgress after the first paint.
+    void KeepProgressIn(const QString& path);
+    void TellProgress() { m_frame->TellProgress(); }
     CClientView& View() { return *m_view; }
     QToolBar& CommandBar() { return *m_toolBar; }
     QListWidget* ListWidget() const;
@@ -68,6 +77,7 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     // both at the window's factor.
     bool PanelBeside() const;
     void ShowScaleHelp() override;
+    void ShowProgress() override;
     CHelpWindow* HelpWindow() const { return m_help; }
 
     // From the client view. A paint also gives the view the accessible name and description
@@ -89,6 +99,8 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
 
   protected:
     bool event(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -106,6 +118,8 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     // After a menu or a message box: the keys go back to the chooser's list, the answer field
     // that had them, or the client area.
     void GiveKeysBack();
+    // The window's factor and place, kept.
+    void KeepPlace();
 
     CClientView* m_view = nullptr;
     QBoxLayout* m_body = nullptr;  // the client area and the panel
@@ -121,5 +135,9 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     CRect m_rcList;
     QPointer<CHelpWindow> m_help;
     CNarration m_narration;  // as the view's accessible name and description last gave it
+    QTimer m_placeTimer;     // a move is kept once the window has come to rest
+    // What the program remembers; they outlive the logic, which stores through them.
+    std::unique_ptr<IStorage> m_storage;
+    std::unique_ptr<training::CProgressStore> m_store;
     std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above
 };

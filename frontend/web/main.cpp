@@ -8,17 +8,23 @@
 #include <string>
 
 #include "app/main_frame.h"
+#include "frontend/web/local_storage.h"
 #include "frontend/web/web_host.h"
 #include "resources/ids.h"
 #include "resources/images.h"
 #include "resources/keys.h"
 #include "resources/menus.h"
+#include "training/progress_table.h"
 #include "training/scale_help.h"
 #include "view/image_set.h"
 
 namespace {
 
 CWebHost g_host;
+// What the page remembers, in its localStorage; they outlive the window's logic.
+CLocalStorage g_storage("skalor.progress");
+training::CProgressStore g_store(g_storage);
+bool g_bTold = false;  // the store's message came after the first frame
 std::unique_ptr<CMainFrame> g_frame;
 std::unique_ptr<CSurface> g_window;
 CPixmap g_toolbar;
@@ -80,6 +86,7 @@ EMSCRIPTEN_KEEPALIVE int skalor_image_archive(const unsigned char* data, int siz
 EMSCRIPTEN_KEEPALIVE void skalor_start(uint32_t seed) {
     g_frame = std::make_unique<CMainFrame>(g_host);
     g_frame->SetNextTaskSeed(seed);
+    g_frame->UseProgress(g_store, training::LocalNow);
     g_window = std::make_unique<CSurface>(kClientWidth, kClientHeight);
     g_host.Invalidate();  // the first paint, as showing the window asks for it
 }
@@ -97,6 +104,10 @@ EMSCRIPTEN_KEEPALIVE void skalor_set_scale(int scale) {
 EMSCRIPTEN_KEEPALIVE const Colour* skalor_paint() {
     g_host.Painted();
     g_frame->OnPaint(*g_window);
+    if (!g_bTold) {
+        g_bTold = true;
+        g_frame->TellProgress();
+    }
     return g_window->Bits();
 }
 EMSCRIPTEN_KEEPALIVE int skalor_frame_width() { return g_window->Width(); }
@@ -286,6 +297,40 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_panel() {
     s << "]}";
     g_text = s.str();
     return g_text.c_str();
+}
+
+// The page goes (closed, reloaded, left): the rule as it is, kept.
+EMSCRIPTEN_KEEPALIVE void skalor_leave() { g_frame->KeepAtExit(); }
+
+// The progress table as JSON: its captions, then a row a lesson and a kind of task.
+EMSCRIPTEN_KEEPALIVE const char* skalor_progress_table() {
+    std::ostringstream s;
+    s << "{\"title\":" << Quoted(training::kProgressTitle) << ",\"columns\":[";
+    for (const char* c : training::kProgressColumns)
+        s << (c == training::kProgressColumns[0] ? "" : ",") << Quoted(c);
+    s << "],\"reset\":"
+      << Quoted(g_frame->CanUndoResetProgress() ? training::kUndoResetCaption
+                                                : training::kResetCaption)
+      << ",\"undo\":" << (g_frame->CanUndoResetProgress() ? 1 : 0)
+      << ",\"question\":" << Quoted(training::kResetQuestion) << ",\"rows\":[";
+    bool first = true;
+    for (const training::ProgressRow& r : training::ProgressRows(g_frame->Progress())) {
+        s << (first ? "" : ",") << "{\"lesson\":" << (r.lesson ? 1 : 0) << ",\"key\":" << r.key
+          << ",\"title\":" << Quoted(r.title.c_str()) << ",\"count\":" << Quoted(r.count.c_str())
+          << ",\"date\":" << Quoted(r.date.c_str()) << "}";
+        first = false;
+    }
+    s << "]}";
+    g_text = s.str();
+    return g_text.c_str();
+}
+
+// "Сбросить прогресс" (the page has asked first), or its undo.
+EMSCRIPTEN_KEEPALIVE void skalor_progress_reset(int undo) {
+    if (undo)
+        g_frame->UndoResetProgress();
+    else
+        g_frame->ResetProgress();
 }
 
 // The live window's state, as JSON, for the page's own tests.

@@ -173,6 +173,12 @@ const SkalorPage = {
 
   listen() {
     const c = this.canvas;
+    // The rule as it is left is kept when the page goes, or is hidden (a phone may end it
+    // there without a word).
+    window.addEventListener("pagehide", () => Module._skalor_leave());
+    document.addEventListener("visibilitychange", () => {
+      if (document.visibilityState === "hidden") Module._skalor_leave();
+    });
     c.addEventListener("pointerdown", (e) => {
       if (e.button !== 0 || this.pointerId !== null || this.modal()) return;
       e.preventDefault();
@@ -350,13 +356,51 @@ const SkalorPage = {
     document.body.classList.add("closed");
   },
 
-  modal() { return document.getElementById("message").open || document.getElementById("help").open; },
+  modal() {
+    return ["message", "help", "progress"].some((id) => document.getElementById(id).open);
+  },
 
   messageBox(caption, text) {
     this.loseCapture();
     const box = document.getElementById("message");
     box.querySelector("h2").textContent = caption;
     box.querySelector("p").textContent = text;
+    if (!box.open) box.showModal();
+  },
+
+  // "Операции → Прогресс...": a table of the lessons and kinds of task with what was done
+  // and when; "Сбросить прогресс" asks first, and then takes it back until the page goes.
+  showProgress() {
+    this.loseCapture();
+    this.closeMenus();
+    const box = document.getElementById("progress"), reset = document.getElementById("progress-reset");
+    const fill = () => {
+      const t = JSON.parse(UTF8ToString(Module._skalor_progress_table()));
+      box.querySelector("h2").textContent = t.title;
+      const head = box.querySelector("thead tr");
+      head.replaceChildren(...t.columns.map((c) => Object.assign(document.createElement("th"), { textContent: c, scope: "col" })));
+      const body = box.querySelector("tbody");
+      body.replaceChildren();
+      let group = null;
+      for (const r of t.rows) {
+        if (r.lesson !== group) {
+          group = r.lesson;
+          const th = Object.assign(document.createElement("th"), { colSpan: 3, scope: "colgroup",
+            textContent: r.lesson ? "Уроки" : "Задачи: верно с первого ответа" });
+          body.insertRow().appendChild(th);
+        }
+        const row = body.insertRow();
+        for (const text of [r.title, r.count, r.date]) row.insertCell().textContent = text;
+      }
+      reset.textContent = t.reset;
+      reset.onclick = () => {
+        if (!t.undo && !window.confirm(t.question)) return;
+        Module._skalor_progress_reset(t.undo);
+        fill();
+        this.refresh();
+      };
+    };
+    fill();
     if (!box.open) box.showModal();
   },
 
@@ -424,6 +468,14 @@ const SkalorPage = {
     const list = this.list.element;
     list.add(option, position < list.options.length ? position : null);
     if (list.options.length === 1) this.placeList();
+  },
+  listMark(index, mark) {
+    const list = this.list && this.list.element, option = list && list.options[index];
+    if (!option) return;
+    option.dataset.mark = mark;
+    // The column as wide as the widest mark and a blank.
+    const widest = Math.max(...Array.from(list.options, (o) => (o.dataset.mark || "").length));
+    list.style.setProperty("--mark-width", widest ? widest + 1 + "ch" : "0");
   },
   listSelect(index) { if (this.list) this.list.element.selectedIndex = index; },
   listDestroy() {

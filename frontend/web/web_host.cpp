@@ -17,6 +17,10 @@ EM_JS(void, skalor_page_list_create, (int left, int top, int right, int bottom),
 EM_JS(void, skalor_page_list_insert, (int position, const char* text), {
     SkalorPage.listInsert(position, UTF8ToString(text));
 });
+EM_JS(void, skalor_page_list_mark, (int index, const char* mark), {
+    SkalorPage.listMark(index, UTF8ToString(mark));
+});
+EM_JS(void, skalor_page_show_progress, (), { SkalorPage.showProgress(); });
 EM_JS(void, skalor_page_list_select, (int index), { SkalorPage.listSelect(index); });
 EM_JS(void, skalor_page_list_destroy, (), { SkalorPage.listDestroy(); });
 EM_JS(void, skalor_page_panel, (), { SkalorPage.panelChanged(); });
@@ -33,6 +37,13 @@ void CWebListBox::SetCurSel(int index) {
     CHeadlessListBox::SetCurSel(index);
     skalor_page_list_select(GetCurSel());
 }
+
+void CWebListBox::SetItemMark(int index, const char* mark) {
+    CHeadlessListBox::SetItemMark(index, mark);
+    skalor_page_list_mark(index, mark);
+}
+
+void CWebHost::ShowProgress() { skalor_page_show_progress(); }
 
 void CWebHost::Invalidate() {
     if (m_bInvalid) return;

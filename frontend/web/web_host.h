@@ -16,6 +16,7 @@ class CWebListBox : public CHeadlessListBox {
   public:
     int InsertString(int position, const char* text) override;
     void SetCurSel(int index) override;
+    void SetItemMark(int index, const char* mark) override;
     void SelectByUser(int index) { CHeadlessListBox::SetCurSel(index); }
 };
 
@@ -30,6 +31,7 @@ class CWebHost : public IWindowHost {
     void PostClose() override;
     void MessageBox(const char* caption, const char* text) override;
     void ShowScaleHelp() override;
+    void ShowProgress() override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
     // The page shows the panel once the paint that hands it is done (see page.js).

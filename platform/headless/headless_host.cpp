@@ -5,12 +5,17 @@
 int CHeadlessListBox::InsertString(int position, const char* text) {
     if (position < 0 || position > Count()) position = Count();
     m_items.insert(m_items.begin() + position, {text, 0});
+    m_marks.insert(m_marks.begin() + position, "");
     if (m_nSel >= position) ++m_nSel;
     return position;
 }
 
 void CHeadlessListBox::SetItemData(int index, int32_t data) {
     if (index >= 0 && index < Count()) m_items[index].second = data;
+}
+
+void CHeadlessListBox::SetItemMark(int index, const char* mark) {
+    if (index >= 0 && index < Count()) m_marks[index] = mark;
 }
 
 void CHeadlessListBox::SetCurSel(int index) { m_nSel = index >= 0 && index < Count() ? index : -1; }

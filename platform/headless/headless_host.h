@@ -22,13 +22,16 @@ class CHeadlessListBox : public IListBox {
     int GetCount() const override { return Count(); }
     // As many titles as the list's height holds at the platform's usual 16 pixels each.
     int GetPageItems() const override { return m_nPage; }
+    void SetItemMark(int index, const char* mark) override;
 
     int Count() const { return int(m_items.size()); }
     void SetPageItems(int page) { m_nPage = page; }
     const std::string& Text(int index) const { return m_items[index].first; }
+    const std::string& Mark(int index) const { return m_marks[index]; }
 
   private:
     std::vector<std::pair<std::string, int32_t>> m_items;
+    std::vector<std::string> m_marks;  // one an item
     int m_nSel = -1;
     int m_nPage = 1;
 };

@@ -125,7 +125,7 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     ASSERT_STREQ(kMenuBar[1].caption, "Операции");
     ASSERT_STREQ(kMenuBar[2].caption, "Справка");
     ASSERT_EQ(kMenuBar[0].count, 4);
-    ASSERT_EQ(kMenuBar[1].count, 9);
+    ASSERT_EQ(kMenuBar[1].count, 10);
     const MenuItem* file = kMenuBar[0].items;
     EXPECT_EQ(file[0].caption, latinC + "торона 1");
     EXPECT_EQ(file[0].id, ID_SIDE1);
@@ -143,9 +143,11 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     EXPECT_EQ(ops[4].id, ID_TRAINING);
     EXPECT_STREQ(ops[5].caption, "Задачи...");  // all Cyrillic
     EXPECT_EQ(ops[5].id, ID_TASKS);
-    EXPECT_EQ(ops[8].caption, latinO + " программе...");
-    EXPECT_EQ(ops[8].id, ID_ABOUT);
-    for (int i : {1, 3, 6}) EXPECT_EQ(ops[i].caption, nullptr) << i;
+    EXPECT_STREQ(ops[6].caption, "Прогресс...");  // all Cyrillic
+    EXPECT_EQ(ops[6].id, ID_PROGRESS);
+    EXPECT_EQ(ops[9].caption, latinO + " программе...");
+    EXPECT_EQ(ops[9].id, ID_ABOUT);
+    for (int i : {1, 3, 7}) EXPECT_EQ(ops[i].caption, nullptr) << i;
     // Each mnemonic is shown by a letter of its caption (or its Latin look-alike), and no two
     // items of a menu, nor two menus of the bar, answer the same key.
     for (const Menu& menu : kMenuBar) {

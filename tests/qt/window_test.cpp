@@ -37,7 +37,7 @@ const std::vector<ExpectedItem> kOperationsItems = {
     {"Oтменить", ID_UNDO, "O", "Ctrl+Z"},         {nullptr, 0, "", ""},
     {"Пpижать визирку", ID_CLAMP, "p", "Ctrl+L"}, {nullptr, 0, "", ""},
     {"Oбучение...", ID_TRAINING, "O", "Ctrl+T"},  {"Задачи...", ID_TASKS, "", "Ctrl+E"},
-    {nullptr, 0, "", ""},
+    {"Прогресс...", ID_PROGRESS, "", ""},         {nullptr, 0, "", ""},
     {"Клавиши", ID_KEYS, "", ""},                 {"O программе...", ID_ABOUT, "O", ""},
     // clang-format on
 };

@@ -61,6 +61,13 @@ async function openPage(viewport, at = url) {
   const own = at.startsWith("http:") ? new URL(at).origin : "file:";
   page.on("request", (r) => { if (!/^(data|blob):/.test(r.url()) && !r.url().startsWith(own)) fail("network request " + r.url()); });
   page.on("pageerror", (e) => fail("page error " + e.message));
+  // Each page starts with nothing kept (they share the file's localStorage); a reload of the
+  // same tab keeps what its page kept.
+  await page.evaluateOnNewDocument(() => {
+    if (sessionStorage.getItem("skalor.test")) return;
+    sessionStorage.setItem("skalor.test", "1");
+    localStorage.removeItem("skalor.progress");
+  });
   await page.goto(at, { waitUntil: "load" });
   await page.waitForFunction(() => window.skalor && window.skalor.firstFrameMs() !== null, { timeout: 10000 });
   return page;
@@ -362,6 +369,68 @@ async function task(page) {
 }
 await task(keysPage);
 console.log("ok task: chooser, answer field, Escape");
+
+// --- What the page remembers: a reload brings back the side, the rule, the task chooser's
+// count and the progress table; a localStorage that throws on write says so once and changes
+// nothing else.
+async function keyWith(page, mod, key) {
+  await page.keyboard.down(mod);
+  await page.keyboard.press(key);
+  await page.keyboard.up(mod);
+}
+async function workAndLeave(page) {
+  await page.mouse.move(...(await at(page, 120, 150)));
+  await keyWith(page, "Control", "Digit2");
+  await keyWith(page, "Shift", "ArrowLeft");
+  await keyWith(page, "Control", "ArrowRight");
+  await keyWith(page, "Control", "KeyE");
+  await page.waitForSelector("#lessons option");
+  await page.keyboard.press("Enter");  // a task of the first kind: the side it is solved on
+  await page.waitForSelector("#answer");
+  const message = await page.$eval("#message", (m) => m.open ? m.textContent : "");
+  if (message) await page.$eval("#message", (m) => m.close());
+  await page.keyboard.press("Escape");
+  await keyWith(page, "Control", "Digit2");
+  return { state: await state(page), message };
+}
+async function remembers() {
+  const page = await openPage({ width: 800, height: 700, deviceScaleFactor: 1 });
+  const left = await workAndLeave(page);
+  await page.reload({ waitUntil: "load" });
+  await page.waitForFunction(() => window.skalor && window.skalor.firstFrameMs() !== null, { timeout: 10000 });
+  const back = await state(page);
+  const same = ["side", "scroll", "slide", "cursor", "clamp"].every((k) => back[k] === left.state[k]);
+  check(left.message === "" && same && left.state.side === 1 && left.state.slide === 20,
+        `reload keeps the rule: left ${JSON.stringify(left)}, back ${JSON.stringify(back)}`);
+  await keyWith(page, "Control", "KeyE");
+  await page.waitForSelector("#lessons option");
+  const mark = await page.$eval("#lessons option", (o) => o.dataset.mark);
+  await page.keyboard.press("Escape");
+  await page.evaluate(() => window.skalor.command(32807));  // "Прогресс..."
+  const row = await page.$$eval("#progress tbody tr", (rows) => rows.map((r) => r.textContent).find((t) => t.includes("0 из 1")));
+  await page.screenshot({ path: path.join(outDir, "progress.png") });
+  check(mark === "0 из 1" && row !== undefined, `after the reload: the chooser's mark "${mark}", the table's row "${row}"`);
+  await page.close();
+
+  // The same work where every write throws: one message, and the rule as on the page above.
+  const full = await browser.newPage();
+  await full.setViewport({ width: 800, height: 700, deviceScaleFactor: 1 });
+  full.on("pageerror", (e) => fail("page error " + e.message));
+  await full.evaluateOnNewDocument(() => {
+    localStorage.removeItem("skalor.progress");
+    Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); };
+  });
+  await full.goto(url, { waitUntil: "load" });
+  await full.waitForFunction(() => window.skalor && window.skalor.firstFrameMs() !== null, { timeout: 10000 });
+  const thrown = await workAndLeave(full);
+  const again = await full.$eval("#message", (m) => m.open);
+  check(thrown.message.includes("Прогресс") && !again &&
+        ["side", "scroll", "slide", "cursor", "clamp", "undo"].every((k) => thrown.state[k] === left.state[k]),
+        `a throwing localStorage: ${JSON.stringify(thrown)} against ${JSON.stringify(left.state)}, a second message ${again}`);
+  await full.close();
+}
+await remembers();
+console.log("ok progress: a reload keeps the rule and the counts; a throwing localStorage is told once");
 
 const phone = await openPage({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
 await touchDrag(phone);

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <utility>
 
+#include "platform/file_storage.h"
 #include "resources/command_names.h"
 #include "resources/ids.h"
 #include "resources/images.h"
@@ -15,6 +16,7 @@
 #include "tools/replay/frame_file.h"
 #include "training/chooser.h"
 #include "training/lesson_list.h"
+#include "training/progress_table.h"
 #include "training/step_box.h"
 #include "training/step_table.h"
 #include "training/task_box.h"
@@ -41,6 +43,10 @@ const char* const kSettable[] = {"scroll", "slide", "cursor", "clamp"};
 // the verdict tells them (LOW..HIGH, - before).
 const char* const kTaskKeys[] = {"task",  "verdict", "solved", "set",     "showing",
                                  "field", "counted", "hint",   "accepted"};
+
+// The day a replayed session lives on, so that dates and the names of files kept aside are
+// the same from run to run.
+training::Stamp FixedNow() { return {2026, 1, 15, 12, 0, 0}; }
 
 // A key held this many auto-repeats is held for over an hour: more is a mistake.
 constexpr long kMaxKeyRepeats = 100000;
@@ -419,6 +425,27 @@ struct ReplayVerbs {
         out << "\n";
     }
 
+    // The session keeps what it remembers in FILE, read now as the program reads it at
+    // start-up; a message it has comes as after the first paint.
+    static void Store(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        if (s.m_store) {
+            out << "store already " << s.m_storage->Where() << "\n";
+            return;
+        }
+        s.m_storage = std::make_unique<CFileStorage>(c.words[0]);
+        s.m_store = std::make_unique<training::CProgressStore>(*s.m_storage);
+        s.m_frame->UseProgress(*s.m_store, FixedNow);
+        s.PaintIfInvalid();
+        s.m_frame->TellProgress();
+    }
+    // The rows of the progress table, one a lesson and a kind: what, key, count, date, title.
+    static void Progress(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        for (const training::ProgressRow& row : training::ProgressRows(s.m_frame->Progress()))
+            out << (row.lesson ? "lesson " : "kind ") << row.key << " | "
+                << (row.count.empty() ? "-" : row.count) << " | "
+                << (row.date.empty() ? "-" : row.date) << " | " << row.title << "\n";
+    }
+
     static void State(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         out << s.StateLine() << "\n";
     }
@@ -530,6 +557,10 @@ const Verb kVerbs[] = {
     // | field=0|1 ANSWER | VERDICT | COUNT | +CAPTION -CAPTION ...", a * after field=1 while
     // the field has the keys, + before an enabled button; "panel -" while there is none.
     {"panel", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Panel},
+    // What the program remembers: kept in FILE from now on (read as at start-up, dated
+    // 2026-01-15), and its table.
+    {"store", Args::Name, 0, Role::Event, "FILE", nullptr, ReplayVerbs::Store},
+    {"progress", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Progress},
     {"expect", Args::Pairs, 0, Role::Output, "K=V ...", CheckableKeys, ReplayVerbs::Expect},
     {"echo", Args::Text, 0, Role::Output, "TEXT", nullptr, ReplayVerbs::Echo},
     // Blocks nest; a count of 0 skips the block.

@@ -64,6 +64,9 @@ class CReplaySession {
     bool Check(const std::string& key, const std::string& expected, std::string& got) const;
 
     CHeadlessHost m_host;
+    // What the session remembers, once a script names its file; they outlive the window.
+    std::unique_ptr<IStorage> m_storage;
+    std::unique_ptr<training::CProgressStore> m_store;
     std::unique_ptr<CMainFrame> m_frame;
     CSurface m_window;
     std::string m_name;

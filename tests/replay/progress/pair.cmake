@@ -1,0 +1,33 @@
+# Runs replay scripts that keep their progress in one file, in a fresh folder, in order:
+#   cmake -DREPLAY=tool -DWORK=folder -DSCRIPTS=a.rpl,b.rpl -DEXPECTED=b.out [-DSEED=bytes] -P pair.cmake
+# Each script must pass; the last one's output must be EXPECTED. With SEED the file starts
+# with those bytes, and must be found kept aside afterwards, unchanged.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+if(DEFINED SEED)
+  file(WRITE ${WORK}/progress.json "${SEED}")
+endif()
+string(REPLACE "," ";" SCRIPTS "${SCRIPTS}")
+foreach(script IN LISTS SCRIPTS)
+  execute_process(COMMAND ${REPLAY} ${script} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE status
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${script} exited ${status}:\n${out}${err}")
+  endif()
+endforeach()
+file(READ ${EXPECTED} want)
+if(NOT out STREQUAL want)
+  file(WRITE ${WORK}/got.out "${out}")
+  message(FATAL_ERROR "${script} printed other than ${EXPECTED}: see ${WORK}/got.out")
+endif()
+if(DEFINED SEED)
+  file(GLOB aside ${WORK}/progress.json.bad-*)
+  list(LENGTH aside n)
+  if(NOT n EQUAL 1)
+    message(FATAL_ERROR "the damaged file was not kept aside once: ${aside}")
+  endif()
+  file(READ ${aside} kept)
+  if(NOT kept STREQUAL SEED)
+    message(FATAL_ERROR "the file kept aside is not the damaged file")
+  endif()
+endif()
