@@ -135,7 +135,7 @@ class CMainFrame : private CFrameState {
     void OnPanelFocus(bool field);
 
     // What the program remembers. UseProgress reads the store once, at start-up, and puts the
-    // rule, the side, the task box's end and the choosers' last choices back as they were
+    // rule, the side and the choosers' last choices back as they were
     // kept; from then on each change worth keeping is recorded and stored, dated by now (the
     // user's clock; a tool gives a fixed one). Without a store nothing is kept. The store
     // outlives the window.
