@@ -128,7 +128,10 @@ CPanel CMainFrame::Panel() const {
 }
 
 void CMainFrame::OnPanel(PanelCommand command, const std::string& field) {
+    // A button pressed ends what the keys or the stylus were doing on the rule, as a press
+    // anywhere off the rule does.
     EndKeyGesture();
+    EndGesture();
     // Only what the panel offers now: a button pressed as it went grey does nothing.
     const CPanel panel = Panel();
     bool offered = false;

@@ -112,8 +112,8 @@ std::string Printed(const char* format, Args... args) {
 }
 
 // The text an answer event types: as typed (up to seven characters of the table), the open
-// task's answer a few quarter tolerances off, degrees and minutes, minutes and seconds in
-// their several forms, or a long run of one character.
+// task's answer a few eighths of its accepted range off, degrees and minutes, minutes and seconds
+// in their several forms, or a long run of one character.
 std::string AnswerText(const FuzzEvent& e, CReplaySession& s) {
     uint8_t p[8];
     AnswerBytes(e, p);
