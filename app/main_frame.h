@@ -122,6 +122,14 @@ class CMainFrame : private CFrameState {
     // while something holds the rule; a changed view is one undo entry.
     bool ShowScale(model::Scale scale);
 
+    // A test of several tasks: the paper of variant for kinds and count, its tasks one after
+    // another in the task box on a free rule. Refused, false, while something holds the
+    // window that a test may not replace (a chooser, a test) or for no kinds.
+    bool StartTest(uint32_t variant, const std::vector<uint32_t>& kinds, int count);
+    // The solution of row's task of the test that ended, played as lesson steps; it ends on
+    // the free rule. Refused while a test runs or something holds the window.
+    bool ShowTestSolution(int row);
+
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
     // The chooser, step box or task box now shown, in words.
@@ -142,6 +150,9 @@ class CMainFrame : private CFrameState {
     void OnKeys();
     void OnHelpScales();
     void OnExit();
+    void OnTest();
+    void OnTestEnd();
+    void OnPrintSheets();
 
     void OnUpdateSide1(CCmdUI& ui) const;
     void OnUpdateSide2(CCmdUI& ui) const;
@@ -150,6 +161,8 @@ class CMainFrame : private CFrameState {
     void OnUpdateTraining(CCmdUI& ui) const;
     void OnUpdateTasks(CCmdUI& ui) const;
     void OnUpdateAlways(CCmdUI& ui) const;
+    void OnUpdateTestEnd(CCmdUI& ui) const;
+    void OnUpdatePrintSheets(CCmdUI& ui) const;
 
     // The activity: a chooser opens over what runs and gives the window back to it; SetBase
     // changes what runs, beneath a chooser when one is open.
@@ -183,6 +196,20 @@ class CMainFrame : private CFrameState {
     bool OnTaskBoxPress(CPoint point);
     void LayOutTaskBox();
     void StowAnswer();
+    // Puts task in the box, on its side and at the end of the window it hides least of.
+    void PutTask(const training::Task& task);
+    // What the box says now: a practice task's or a test's words.
+    CTaskBoxWords TaskBoxWords() const;
+
+    // The test: the box's buttons and keys while it runs, its current task put in the box,
+    // and its end, which keeps its result and shows it.
+    void OnTestBoxPart(TaskBoxPart part);
+    bool OnTestKey(KeyCode key, bool repeat);
+    void OnTestAnswer();
+    void OnTestNext();
+    void PutTestTask();
+    void FinishTest();
+    CTaskBoxWords TestWords() const;
 
     // The activity's part of a paint: a chooser's panel, a step box or the task box over the
     // composed rule, then, once the frame is on the window, the child window it shows (the

@@ -46,13 +46,13 @@ CNarration CMainFrame::Narration() const {
     }
     if (TaskBoxShown()) {
         const CTaskBoxLayout& l = m_tasks.m_layout;
-        n.heading = "Задача";
+        const CTaskBoxWords words = TaskBoxWords();
+        n.heading = Current() == Activity::Test ? "Зачёт" : "Задача";
         n.text = m_tasks.m_task.problem;
-        const std::string verdict = VerdictText(m_tasks.m_verdict);
-        if (!verdict.empty()) n.text += "\n" + verdict;
-        n.text += "\n" + SolvedCount(m_tasks.m_nSolved, m_tasks.m_nSet);
-        const char* const captions[] = {"Проверить", "Показать", "Закрыть"};
-        for (int b = 0; b < 3; ++b) n.buttons.push_back({captions[b], l.buttons[b]});
+        if (!words.verdict.empty()) n.text += "\n" + words.verdict;
+        n.text += "\n" + words.count;
+        for (int b = 0; b < 3; ++b)
+            if (words.captions[b]) n.buttons.push_back({words.captions[b], l.buttons[b]});
         n.buttons.push_back(
             {m_tasks.m_bAtBottom ? "Окно задачи наверх" : "Окно задачи вниз", l.flip});
     }

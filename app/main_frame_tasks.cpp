@@ -46,21 +46,26 @@ void CMainFrame::CloseTaskChooser(int32_t r) {
 }
 
 void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
-    if (!training::HasTaskKind(key)) return;
+    if (!training::HasTaskKind(key) || m_activity.Base() == Activity::Test) return;
     // A task replaces a running lesson, as another lesson would, and leaves no undo entry.
     if (m_activity.Base() == Activity::Lesson) {
         m_steps.Stop();
         SetBase(Activity::RuleFree);
     }
     CloseTask();
-    m_tasks.m_task = training::DrawTask(key, seed);
+    PutTask(training::DrawTask(key, seed));
     SetBase(Activity::Task);
-    m_tasks.m_bAtBottom = BoxAtBottom(m_tasks.m_task);
-    m_tasks.m_strAnswer.clear();
-    m_tasks.m_verdict = CVerdict{};
     m_tasks.m_bSolved = 0;
     m_tasks.m_bShown = 0;
     ++m_tasks.m_nSet;
+}
+
+void CMainFrame::PutTask(const training::Task& task) {
+    m_tasks.m_task = task;
+    m_tasks.m_bAtBottom = BoxAtBottom(m_tasks.m_task);
+    m_tasks.m_strAnswer.clear();
+    if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->SetText("");
+    m_tasks.m_verdict = CVerdict{};
     LayOutTaskBox();
     // The problem is solved on its kind's side.
     if (m_tasks.m_task.readOn >= model::Scale::S7)
@@ -94,7 +99,12 @@ bool CMainFrame::OnTaskBoxPress(CPoint point) {
     }
     // A press on the box leaves the keys with the answer field.
     if (m_tasks.m_wndAnswer) m_tasks.m_wndAnswer->SetFocus();
-    switch (HitTestTaskBox(m_tasks.m_layout, point.x, point.y)) {
+    const TaskBoxPart part = HitTestTaskBox(m_tasks.m_layout, point.x, point.y);
+    if (Current() == Activity::Test && part != kTaskFlip) {  // the switch is the same in a test
+        OnTestBoxPart(part);
+        return true;
+    }
+    switch (part) {
         case kTaskCheck: OnTaskCheck(); break;
         case kTaskShow: OnTaskShow(); break;
         case kTaskClose: CloseTask(); break;

@@ -89,7 +89,9 @@ void CMainFrame::AdvanceSteps() {
 void CMainFrame::FinishSteps() {
     // The rule stays where the steps left it, and that becomes undoable. A solution gives the
     // window back to its task's box.
-    const bool solution = Current() == Activity::Solution;
+    // One from a test's result gives it to the free rule.
+    const bool solution = Current() == Activity::Solution && !m_test.m_bFromResult;
+    m_test.m_bFromResult = 0;
     m_steps.Stop();
     SetBase(solution ? Activity::Task : Activity::RuleFree);
     m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);
@@ -113,8 +115,7 @@ void CMainFrame::PaintActivity(CSurface& dc) {
         case Activity::Test: {
             const std::string& answer =
                 m_tasks.m_wndAnswer ? m_tasks.m_wndAnswer->GetText() : m_tasks.m_strAnswer;
-            DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, m_tasks.m_verdict,
-                        m_tasks.m_nSolved, m_tasks.m_nSet);
+            DrawTaskBox(dc, m_tasks.m_layout, m_tasks.m_problemLines, answer, TaskBoxWords());
             break;
         }
         case Activity::RuleFree: break;

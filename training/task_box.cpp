@@ -14,8 +14,6 @@ constexpr int kSmallButton = 72;  // three buttons in a row
 constexpr int kFlipSize = 14;
 constexpr int kCountFontHeight = 14;
 
-const char* const kCaptions[3] = {"Проверить", "Показать", "Закрыть"};
-
 // A font cell of the text font: one line of the problem.
 int LineHeight() {
     static const int cell =
@@ -65,14 +63,23 @@ CTaskBoxLayout LayoutTaskBox(int textLines, bool atBottom) {
     return l;
 }
 
+CTaskBoxWords PracticeWords(const CVerdict& verdict, int solved, int set) {
+    CTaskBoxWords words;
+    words.verdict = VerdictText(verdict);
+    words.count = SolvedCount(solved, set);
+    return words;
+}
+
 void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::string_view>& lines,
-                 const std::string& answer, const CVerdict& verdict, int solved, int set) {
+                 const std::string& answer, const CTaskBoxWords& words) {
     const CRect& box = l.box;
     {
         const CSelection pen(dc, CPen{kLineColour, 1});
         DrawPanelBox(dc, box);
         const CSelection brush(dc, CBrush{kPanelColour, false});
-        for (const CRect& b : l.buttons) DrawRoundButton(dc, b.left, b.top, b.Width());
+        for (int i = 0; i < 3; ++i)
+            if (words.captions[i])
+                DrawRoundButton(dc, l.buttons[i].left, l.buttons[i].top, l.buttons[i].Width());
 
         // The switch: a small square with an arrow each way, up and down.
         const CRect& f = l.flip;
@@ -103,19 +110,18 @@ void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& l, const std::vector<std::s
     }
     dc.SetTextColour(Rgb(0, 0, 0));
     for (int i = 0; i < 3; ++i)
-        dc.DrawText(kCaptions[i], l.buttons[i], DT_CENTER | DT_VCENTER,
-                    CFont{kCountFontHeight});  // narrower buttons
+        if (words.captions[i])
+            dc.DrawText(words.captions[i], l.buttons[i], DT_CENTER | DT_VCENTER,
+                        CFont{kCountFontHeight});  // narrower buttons
     dc.DrawLines(lines, l.text, DT_WORDBREAK, CFont{kStepTextFontHeight});
     dc.DrawText(answer.c_str(),
                 {l.field.left + 4, l.field.top + 4, l.field.right - 3, l.field.bottom - 2}, DT_LEFT,
                 CFont{kStepTextFontHeight});
     const int half = (l.verdict.top + l.verdict.bottom) / 2;
-    dc.DrawText(VerdictText(verdict).c_str(),
-                {l.verdict.left, l.verdict.top, l.verdict.right, half}, DT_LEFT,
-                CFont{kCountFontHeight});
-    const std::string count = "Решено " + std::to_string(solved) + " из " + std::to_string(set);
-    dc.DrawText(count.c_str(), {l.verdict.left, half, l.verdict.right, l.verdict.bottom}, DT_LEFT,
-                CFont{kCountFontHeight});
+    dc.DrawText(words.verdict.c_str(), {l.verdict.left, l.verdict.top, l.verdict.right, half},
+                DT_LEFT, CFont{kCountFontHeight});
+    dc.DrawText(words.count.c_str(), {l.verdict.left, half, l.verdict.right, l.verdict.bottom},
+                DT_LEFT, CFont{kCountFontHeight});
 }
 
 TaskBoxPart HitTestTaskBox(const CTaskBoxLayout& l, int x, int y) {

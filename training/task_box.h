@@ -40,12 +40,23 @@ std::string SolvedCount(int solved, int set);
 // The problem text broken into the box's lines.
 std::vector<std::string_view> BreakTaskText(const std::string& problem);
 
+// What the box says besides the problem: the verdict line, the count line under it and the
+// buttons' captions (null: no button in that place).
+struct CTaskBoxWords {
+    std::string verdict;
+    std::string count;
+    const char* captions[3] = {"Проверить", "Показать", "Закрыть"};
+};
+
+// A practice task's: the verdict in words ("Верно", "Неверно: около X", "Введите число") and
+// the session's count ("Решено N из M").
+CTaskBoxWords PracticeWords(const CVerdict& verdict, int solved, int set);
+
 // The box with the field's place (white, edged, with what the field holds: the real control
-// paints itself over it), the verdict in words ("Верно", "Неверно: около X", "Введите число")
-// and the session's count ("Решено N из M").
+// paints itself over it) and its words.
 void DrawTaskBox(CSurface& dc, const CTaskBoxLayout& layout,
                  const std::vector<std::string_view>& lines, const std::string& answer,
-                 const CVerdict& verdict, int solved, int set);
+                 const CTaskBoxWords& words);
 
 // The button or switch under (x, y), strict bounds as the other buttons; kTaskNowhere
 // elsewhere (in the box or out of it).

@@ -25,6 +25,7 @@
 #include "frontend/qt/help_window.h"
 #include "frontend/qt/list_box.h"
 #include "frontend/qt/menu_keys.h"
+#include "frontend/qt/test_dialogs.h"
 #include "resources/ids.h"
 #include "resources/images.h"
 #include "resources/menus.h"
@@ -88,6 +89,7 @@ bool IsZoom(int id) {
 }  // namespace
 
 CQtMainWindow::CQtMainWindow(int startFactor) {
+    m_clock.start();
     // The name the logic's window class goes by.
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
@@ -331,6 +333,50 @@ void CQtMainWindow::MessageBox(const char* caption, const char* text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text),
                     QMessageBox::Ok, this);
     box.exec();
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void CQtMainWindow::AskYesNo(const char* caption, const char* text, int yesCommand) {
+    LoseCapture();
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, QString::fromUtf8(caption), QString::fromUtf8(text),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    m_view->setFocus(Qt::OtherFocusReason);
+    // After the handler that asked has returned, as a menu's command would come.
+    if (answer == QMessageBox::Yes)
+        QMetaObject::invokeMethod(
+            this, [this, yesCommand] { Command(yesCommand); }, Qt::QueuedConnection);
+}
+
+void CQtMainWindow::OpenTestDialog() {
+    LoseCapture();
+    uint32_t variant = 0;
+    std::vector<uint32_t> kinds;
+    int count = 0;
+    if (ChooseTest(this, variant, kinds, count)) m_frame->StartTest(variant, kinds, count);
+    m_view->setFocus(Qt::OtherFocusReason);
+    UpdateWindow();
+    RefreshCommandUi();
+}
+
+void CQtMainWindow::ShowTestResult() {
+    const std::optional<training::CExam>& exam = m_frame->State().m_test.m_exam;
+    if (!exam) return;
+    if (m_result) m_result->close();
+    m_result = new CTestResultDialog(
+        *exam,
+        [this](int row) {
+            m_frame->ShowTestSolution(row);
+            UpdateWindow();
+            RefreshCommandUi();
+        },
+        this);
+    m_result->show();
+}
+
+void CQtMainWindow::OpenSheetsDialog() {
+    LoseCapture();
+    PrintSheetsDialog(this);
     m_view->setFocus(Qt::OtherFocusReason);
 }
 

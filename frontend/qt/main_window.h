@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
@@ -57,8 +59,13 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void ReleaseCapture() override { m_bCapture = false; }
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
+    int64_t NowMs() const override { return m_clock.elapsed(); }
     void PostClose() override;
     void MessageBox(const char* caption, const char* text) override;
+    void AskYesNo(const char* caption, const char* text, int yesCommand) override;
+    void OpenTestDialog() override;
+    void ShowTestResult() override;
+    void OpenSheetsDialog() override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
     IEditBox* CreateEditBox(const CRect& rect, int controlId) override;
@@ -111,6 +118,8 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     std::unique_ptr<CQtEditBox> m_editBox;
     CRect m_rcList;
     QPointer<CHelpWindow> m_help;
-    CNarration m_narration;  // as the view's accessible name and description last gave it
+    QElapsedTimer m_clock;       // started with the window: the logic's clock
+    QPointer<QDialog> m_result;  // the last test's result
+    CNarration m_narration;      // as the view's accessible name and description last gave it
     std::unique_ptr<CMainFrame> m_frame;  // last: it may call back into all of the above
 };
