@@ -354,6 +354,8 @@ void CQtMainWindow::OpenTestDialog() {
     std::vector<uint32_t> kinds;
     int count = 0;
     if (ChooseTest(this, variant, kinds, count)) m_frame->StartTest(variant, kinds, count);
+    // The keys come back to the window, and to the test's answer field once it is made.
+    activateWindow();
     m_view->setFocus(Qt::OtherFocusReason);
     UpdateWindow();
     RefreshCommandUi();

@@ -82,6 +82,7 @@ CTestChoice::CTestChoice(QWidget* parent) : QWidget(parent) {
     m_count->setValue(10);
     form->addRow(QStringLiteral("Число задач:"), m_count);
     m_variant = new QLineEdit(this);
+    m_variant->setObjectName(QStringLiteral("variant"));
     m_variant->setValidator(
         new QIntValidator(int(training::kMinVariant), int(training::kMaxVariant), m_variant));
     m_variant->setPlaceholderText(QStringLiteral("пусто: новый"));
