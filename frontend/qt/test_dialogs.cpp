@@ -216,8 +216,11 @@ CTestResultDialog::CTestResultDialog(const training::CExam& exam, std::function<
         connect(button, &QPushButton::clicked, this, [show, i] { show(i); });
         table->setCellWidget(i, 5, button);
     }
+    // The problem takes the width left; each row is as tall as its problem then needs.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    table->resizeRowsToContents();
+    connect(table->horizontalHeader(), &QHeaderView::sectionResized, table,
+            [table] { table->resizeRowsToContents(); });
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* csv =
