@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/replay/replay_session.h"
+#include "training/exam.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
 
@@ -101,3 +102,36 @@ TEST(Narration, ATaskIsReadWithItsVerdictAndCountAndWorkedByItsButtons) {
 }
 
 }  // namespace
+
+// A test is read as its box draws it: the problem, whether the answer was taken, the task's
+// number and the clock; its buttons alone take it from the first task to the end.
+TEST(Narration, ATestIsReadAndWalkedByItsButtonsAlone) {
+    Session w;
+    w.Line("exam 17 all 5");
+    const training::CExam& exam = *w.s.Frame().State().m_test.m_exam;
+    const auto text = [&](int task, const std::string& taken, const std::string& clock) {
+        return exam.GetPaper().tasks[std::size_t(task)].problem + (taken.empty() ? "" : "\n") +
+               taken + "\nЗадача " + std::to_string(task + 1) + " из 5, " + clock;
+    };
+    EXPECT_EQ(w.Now().heading, "Зачёт");
+    EXPECT_EQ(w.Now().text, text(0, "", "0:00"));
+    w.Line("wait 75400");
+    EXPECT_EQ(w.Now().text, text(0, "", "1:15"));
+    w.s.Host().EditBox()->SetText("12x");
+    ASSERT_TRUE(w.Press("Проверить"));
+    EXPECT_EQ(w.Now().text, text(0, "Введите число", "1:15"));
+    w.s.Host().EditBox()->SetText(training::AcceptedRangeOf(exam.GetPaper().tasks[0]).lo.c_str());
+    ASSERT_TRUE(w.Press("Проверить"));
+    EXPECT_EQ(w.Now().text, text(0, "Ответ принят", "1:15"));
+    EXPECT_FALSE(w.Press("Показать"));
+    EXPECT_FALSE(w.Press("Закрыть"));
+    for (int task = 1; task < 5; ++task) {
+        ASSERT_TRUE(w.Press("Следующая"));
+        EXPECT_EQ(w.Now().text, text(task, "", "1:15"));
+        EXPECT_EQ(w.s.Host().EditBox()->GetText(), "");  // each task's field starts empty
+    }
+    EXPECT_FALSE(w.Press("Следующая"));
+    ASSERT_TRUE(w.Press("Завершить"));
+    EXPECT_EQ(w.Now(), CNarration{});
+    EXPECT_EQ(exam.Result().right, 1);
+}
