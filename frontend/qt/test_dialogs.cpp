@@ -219,7 +219,7 @@ CTestResultDialog::CTestResultDialog(const training::CExam& exam, std::function<
     // The problem takes the width left; each row is as tall as its problem then needs.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    connect(table->horizontalHeader(), &QHeaderView::sectionResized, table,
+    connect(table->horizontalHeader(), &QHeaderView::geometriesChanged, table,
             [table] { table->resizeRowsToContents(); });
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(this);
