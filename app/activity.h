@@ -37,7 +37,7 @@ constexpr ActivityRules kActivityRules[kActivityCount] = {
     {Activity::TaskChooser,    false,   false,   true,   Taker::TaskList,   false},
     {Activity::Task,           true,    true,    false,  Taker::TaskPanel,  false},
     {Activity::Solution,       false,   true,    false,  Taker::Steps,      false},
-    {Activity::Test,           true,    true,    false,  Taker::TaskPanel,  false},
+    {Activity::Test,           true,    false,   false,  Taker::TaskPanel,  false},
 };
 // clang-format on
 

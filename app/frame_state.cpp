@@ -30,5 +30,5 @@ bool operator==(const CTaskState& a, const CTaskState& b) {
 bool operator==(const CFrameState& a, const CFrameState& b) {
     return a.m_rule == b.m_rule && a.m_undo == b.m_undo && a.m_gesture == b.m_gesture &&
            a.m_training == b.m_training && a.m_keys == b.m_keys && a.m_tasks == b.m_tasks &&
-           a.m_steps == b.m_steps && a.m_activity == b.m_activity;
+           a.m_steps == b.m_steps && a.m_activity == b.m_activity && a.m_test == b.m_test;
 }

@@ -9,6 +9,7 @@
 #include "input/keys.h"
 #include "model/rule_state.h"
 #include "model/undo_history.h"
+#include "training/exam.h"
 #include "training/step_player.h"
 #include "training/task_state.h"
 #include "training/training_state.h"
@@ -22,6 +23,7 @@ struct CFrameState {
     CTaskState m_tasks;
     CStepPlayer m_steps;
     CActivity m_activity;
+    CTestState m_test;
 };
 
 bool operator==(const CFrameState& a, const CFrameState& b);

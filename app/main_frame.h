@@ -154,6 +154,13 @@ class CMainFrame : private CFrameState {
     void ResetProgress();
     bool CanUndoResetProgress() const { return m_progressBeforeReset.has_value(); }
     void UndoResetProgress();
+    // A test of several tasks: the paper of variant for kinds and count, its tasks one after
+    // another in the panel beside a free rule. Refused, false, while something holds the
+    // window that a test may not replace (a chooser, a test) or for no kinds.
+    bool StartTest(uint32_t variant, const std::vector<uint32_t>& kinds, int count);
+    // The solution of row's task of the test that ended, played as lesson steps; it ends on
+    // the free rule. Refused while a test runs or something holds the window.
+    bool ShowTestSolution(int row);
 
     // The current step box's button (a lesson's or a shown solution's), for the step tools.
     std::optional<CRect> StepBoxRect() const;
@@ -176,6 +183,9 @@ class CMainFrame : private CFrameState {
     void OnHelpScales();
     void OnProgress();
     void OnExit();
+    void OnTest();
+    void OnTestEnd();
+    void OnPrintSheets();
 
     void OnUpdateSide1(CCmdUI& ui) const;
     void OnUpdateSide2(CCmdUI& ui) const;
@@ -184,6 +194,8 @@ class CMainFrame : private CFrameState {
     void OnUpdateTraining(CCmdUI& ui) const;
     void OnUpdateTasks(CCmdUI& ui) const;
     void OnUpdateAlways(CCmdUI& ui) const;
+    void OnUpdateTestEnd(CCmdUI& ui) const;
+    void OnUpdatePrintSheets(CCmdUI& ui) const;
 
     // The activity: a chooser opens over what runs and gives the window back to it; SetBase
     // changes what runs, beneath a chooser when one is open.
@@ -219,6 +231,16 @@ class CMainFrame : private CFrameState {
     void ScoreFirstAnswer(bool right);
     // From here on the verdict tells the right answer and the range the check accepts.
     void RevealAnswer();
+    // Puts task in the panel, its field empty and with the keys, on the task's side.
+    void PutTask(const training::Task& task);
+
+    // The test: the panel's buttons and keys while it runs, its current task put in the
+    // panel, and its end, which keeps its result and shows it.
+    bool OnTestKey(KeyCode key, bool repeat);
+    void OnTestAnswer();
+    void OnTestNext();
+    void PutTestTask();
+    void FinishTest();
 
     // The activity's part of a paint: a chooser's panel or a step box over the composed rule,
     // then, once the frame is on the window, the chooser's list box at its first paint and the

@@ -94,6 +94,7 @@ bool CMainFrame::OnChooserKey(IListBox* list, void (CMainFrame::*close)(int32_t)
 }
 
 bool CMainFrame::OnTaskKey(KeyCode key, bool repeat) {
+    if (Current() == Activity::Test) return OnTestKey(key, repeat);
     switch (key) {
         case KEY_RETURN:
         case KEY_ENTER:

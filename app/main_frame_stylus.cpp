@@ -116,6 +116,13 @@ void CMainFrame::OnTimer(int id) {
         EndKeyGesture();
         return;
     }
+    if (id == TIMER_TEST) {  // the test's clock shows another second
+        if (m_activity.Base() == Activity::Test)
+            m_host.Invalidate();
+        else
+            m_host.KillTimer(TIMER_TEST);
+        return;
+    }
     if (id == TIMER_HOLD) {
         m_host.SetTimer(TIMER_REPEAT, kRepeatPeriodMs);
         return;

@@ -5,6 +5,7 @@
 #include "resources/ids.h"
 #include "training/chooser.h"
 #include "training/exam.h"
+#include "training/exam_panel.h"
 #include "training/task_answers.h"
 #include "training/task_box.h"
 
@@ -27,24 +28,28 @@ void CMainFrame::CloseTaskChooser(int32_t r) {
 }
 
 void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
-    if (!training::HasTaskKind(key)) return;
+    if (!training::HasTaskKind(key) || m_activity.Base() == Activity::Test) return;
     // A task replaces a running lesson, as another lesson would, and leaves no undo entry.
     if (m_activity.Base() == Activity::Lesson) {
         m_steps.Stop();
         SetBase(Activity::RuleFree);
     }
     CloseTask();
-    m_tasks.m_task = training::DrawTask(key, seed);
+    PutTask(training::DrawTask(key, seed));
     SetBase(Activity::Task);
-    m_tasks.m_strAnswer.clear();
-    m_tasks.m_bFieldKeys = 1;  // the answer is typed first: the field has the keys
-    m_tasks.m_verdict = CVerdict{};
     m_tasks.m_bAnswered = 0;
     m_tasks.m_bSolved = 0;
     m_tasks.m_bShown = 0;
     m_tasks.m_nWrong = 0;
     ++m_tasks.m_nSet;
     if (m_progress.TaskSet(key, Today())) StoreProgress();
+}
+
+void CMainFrame::PutTask(const training::Task& task) {
+    m_tasks.m_task = task;
+    m_tasks.m_strAnswer.clear();
+    m_tasks.m_bFieldKeys = 1;  // the answer is typed first: the field has the keys
+    m_tasks.m_verdict = CVerdict{};
     // The problem is solved on its kind's side.
     if (m_tasks.m_task.readOn >= model::Scale::S7)
         OnSide2();
@@ -56,6 +61,7 @@ void CMainFrame::StartTask(uint32_t key, uint32_t seed) {
 void CMainFrame::CloseTask() {
     if (!TaskOpen()) return;
     if (m_activity.Base() == Activity::Solution) m_steps.Stop();
+    m_test.m_bFromResult = 0;
     SetBase(Activity::RuleFree);
     m_host.Invalidate();
 }
@@ -121,6 +127,10 @@ void CMainFrame::OnTaskShow() {
 
 CPanel CMainFrame::Panel() const {
     if (!TaskOpen()) return CPanel{};
+    if (m_activity.Base() == Activity::Test)
+        return training::ExamPanel(*m_test.m_exam, m_tasks.m_strAnswer, m_tasks.m_bFieldKeys,
+                                   m_host.NowMs());
+    if (m_test.m_bFromResult) return training::ExamSolutionPanel(*m_test.m_exam, m_test.m_nRow);
     const TaskStage stage = RulesOf(Current()).chooser                ? TaskStage::Aside
                             : m_activity.Base() == Activity::Solution ? TaskStage::Solution
                                                                       : TaskStage::Open;
@@ -138,6 +148,11 @@ void CMainFrame::OnPanel(PanelCommand command, const std::string& field) {
     for (const CPanel::Button& b : panel.buttons) offered |= b.command == command && b.enabled;
     if (!offered) return;
     if (panel.field) m_tasks.m_strAnswer = field;
+    if (m_activity.Base() == Activity::Test) {
+        if (command == PanelCommand::Check) OnTestAnswer();
+        if (command == PanelCommand::Next) OnTestNext();
+        return;
+    }
     switch (command) {
         case PanelCommand::Check: OnTaskCheck(); break;
         case PanelCommand::Show: OnTaskShow(); break;

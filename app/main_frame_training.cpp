@@ -97,8 +97,10 @@ void CMainFrame::AdvanceSteps() {
 
 void CMainFrame::FinishSteps() {
     // The rule stays where the steps left it, and that becomes undoable. A solution gives the
-    // window back to its task's box.
-    const bool solution = Current() == Activity::Solution;
+    // window back to its task's panel.
+    // One from a test's result gives it to the free rule.
+    const bool solution = Current() == Activity::Solution && !m_test.m_bFromResult;
+    m_test.m_bFromResult = 0;
     m_steps.Stop();
     SetBase(solution ? Activity::Task : Activity::RuleFree);
     m_undo.PushUndo(m_rule.m_nSlide, m_rule.m_nScroll, m_rule.m_nCursor);

@@ -74,8 +74,14 @@ class IWindowHost {
     virtual void SetTimer(int id, int periodMs) = 0;
     virtual void KillTimer(int id) = 0;
 
+    // A clock in milliseconds from any origin, steady: it never goes back.
+    virtual int64_t NowMs() const = 0;
+
     virtual void PostClose() = 0;  // the close request; the window goes when it is handled
     virtual void MessageBox(const char* caption, const char* text) = 0;  // modal, OK only
+    // A question with "Да" and "Нет": "Да" carries out command yesCommand through the
+    // window's command routing, now or once the user answers; "Нет" does nothing.
+    virtual void AskYesNo(const char* caption, const char* text, int yesCommand) = 0;
 
     // The child list box in rect; one at a time. Destroying a list box that does not exist
     // does nothing.
@@ -92,4 +98,10 @@ class IWindowHost {
     // the window; it reads and resets through the main window. A window without one shows
     // nothing.
     virtual void ShowProgress() {}
+    // The dialogs of a test of several tasks, which read and start it through the window:
+    // the choice of kinds, count and variant; the result of the test that ended; the choice
+    // of a variant's sheets to print. A window without them shows nothing.
+    virtual void OpenTestDialog() {}
+    virtual void ShowTestResult() {}
+    virtual void OpenSheetsDialog() {}
 };

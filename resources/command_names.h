@@ -18,6 +18,8 @@ constexpr CommandName kCommandNames[] = {
     {"ID_UNDO", ID_UNDO},         {"ID_TB_UNDO", ID_TB_UNDO}, {"ID_CLAMP", ID_CLAMP},
     {"ID_TRAINING", ID_TRAINING}, {"ID_ABOUT", ID_ABOUT},     {"ID_TB_BUTTON1", ID_TB_BUTTON1},
     {"IDOK", IDOK},               {"ID_KEYS", ID_KEYS},       {"ID_TASKS", ID_TASKS},
+    {"ID_TEST", ID_TEST},         {"ID_TEST_END", ID_TEST_END},
+    {"ID_PRINT_SHEETS", ID_PRINT_SHEETS},
 };
 // clang-format on
 constexpr int kCommandNameCount = int(sizeof kCommandNames / sizeof *kCommandNames);

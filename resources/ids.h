@@ -16,9 +16,12 @@ constexpr int ID_TB_UNDO = 32791;
 constexpr int ID_ABOUT = 32793;
 constexpr int ID_TRAINING = 32797;
 constexpr int ID_TASKS = 32798;
-constexpr int ID_KEYS = 32805;         // a message box listing the keys
-constexpr int ID_HELP_SCALES = 32806;  // the help on the scales, a page for each
-constexpr int ID_PROGRESS = 32807;     // the table of what the program remembers
+constexpr int ID_KEYS = 32805;          // a message box listing the keys
+constexpr int ID_HELP_SCALES = 32806;   // the help on the scales, a page for each
+constexpr int ID_PROGRESS = 32807;      // the table of what the program remembers
+constexpr int ID_TEST = 32808;          // a test of several tasks: its dialog
+constexpr int ID_PRINT_SHEETS = 32809;  // the sheets of a variant for a class: their dialog
+constexpr int ID_TEST_END = 32813;      // "yes" to ending a test early
 // The window's size: the front end's own commands, which the main window's logic never sees.
 constexpr int ID_VIEW_LARGER = 32810;
 constexpr int ID_VIEW_SMALLER = 32811;
@@ -57,9 +60,11 @@ constexpr std::array<int, 15> kImageIds = {
 constexpr int TIMER_HOLD = 1;    // 300 ms after a press: start repeating
 constexpr int TIMER_REPEAT = 2;  // every 10 ms while held
 constexpr int TIMER_WHEEL = 3;   // 400 ms after a wheel notch: the run of notches is over
+constexpr int TIMER_TEST = 4;    // every second of a test: its clock
 constexpr int kHoldPeriodMs = 300;
 constexpr int kRepeatPeriodMs = 10;
 constexpr int kWheelRunMs = 400;
+constexpr int kTestTickMs = 1000;
 
 // The lesson list box is child control 1 (the task list takes its place and its id), and
 // tells its parent of a new selection and of a double click with these notification codes.

@@ -12,6 +12,8 @@ const MenuItem kFileMenu[] = {
     {"Cторона 1", ID_SIDE1, "1"},
     {"Cторона 2", ID_SIDE2, "2"},
     {nullptr, 0, nullptr},
+    {"Печать заданий...", ID_PRINT_SHEETS, "П"},
+    {nullptr, 0, nullptr},
     {"Bыход", ID_EXIT, "В"},
 };
 // clang-format on
@@ -25,6 +27,7 @@ const MenuItem kOperationsMenu[] = {
     {"Oбучение...", ID_TRAINING, "б"},
     {"Задачи...", ID_TASKS, "З"},
     {"Прогресс...", ID_PROGRESS, "р"},
+    {"Зачёт...", ID_TEST, "ч"},
     {nullptr, 0, nullptr},
     {"Клавиши", ID_KEYS, "К"},
     {"O программе...", ID_ABOUT, "г"},
@@ -69,13 +72,15 @@ const ToolbarButton kToolbar[2] = {
 // clang-format on
 
 // clang-format off
-const Accelerator kAccelerators[12] = {
+const Accelerator kAccelerators[14] = {
     {KeyLetter('Z'), MOD_CTRL, ID_UNDO},
     {KeyLetter('1'), MOD_CTRL, ID_SIDE1},
     {KeyLetter('2'), MOD_CTRL, ID_SIDE2},
     {KeyLetter('L'), MOD_CTRL, ID_CLAMP},
     {KeyLetter('T'), MOD_CTRL, ID_TRAINING},
     {KeyLetter('E'), MOD_CTRL, ID_TASKS},
+    {KeyLetter('K'), MOD_CTRL, ID_TEST},
+    {KeyLetter('P'), MOD_CTRL, ID_PRINT_SHEETS},
     {KeyLetter('Q'), MOD_CTRL, ID_EXIT},
     {KEY_PLUS, MOD_CTRL, ID_VIEW_LARGER},
     {KEY_EQUAL, MOD_CTRL, ID_VIEW_LARGER},
@@ -213,10 +218,12 @@ const char* const kKeysText =
     "PageUp, PageDown: линейка на 200 точек; Home, End: к её краям\n"
     "Колесо мыши: линейка на 40 точек\n"
     "Ctrl+Z: отменить; Ctrl+1, Ctrl+2: сторона; Ctrl+L: прижать визирку\n"
-    "Ctrl+T: обучение; Ctrl+E: задачи; Ctrl+Q: выход; F1: шкалы линейки\n"
+    "Ctrl+T: обучение; Ctrl+E: задачи; Ctrl+K: зачёт; Ctrl+P: печать заданий\n"
+    "Ctrl+Q: выход; F1: шкалы линейки\n"
     "Ctrl+Плюс, Ctrl+Минус, Ctrl+0, Ctrl+колесо: размер окна\n"
     "В уроке: Enter или пробел - дальше, Escape - закончить\n"
     "В списке уроков: Enter - выполнить, Escape - отменить\n"
-    "В задаче: Enter в поле ответа - проверить, Escape - закрыть";
+    "В задаче: Enter в поле ответа - проверить, Escape - закрыть\n"
+    "В зачёте: Enter в поле ответа - ответить, Escape - закончить досрочно";
 const char* const kHelpScalesCaption = "Шкалы линейки";
 const char* const kHelpShowScale = "Показать эту шкалу на линейке";

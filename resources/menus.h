@@ -38,7 +38,7 @@ struct Accelerator {
 
 extern const Menu kMenuBar[4];
 extern const ToolbarButton kToolbar[2];
-extern const Accelerator kAccelerators[12];
+extern const Accelerator kAccelerators[14];
 
 // The command of a key, 0 when none.
 int FindAccelerator(KeyCode key, uint32_t mods);

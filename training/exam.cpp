@@ -287,4 +287,51 @@ Score CExam::Result(const MarkScale& scale) const {
     return score;
 }
 
+bool CExam::operator==(const CExam& o) const {
+    // A task is drawn from its kind and seed: the same two give the same problem.
+    const auto sameTask = [](const training::Task& a, const training::Task& b) {
+        return a.key == b.key && a.seed == b.seed;
+    };
+    const auto sameRow = [](const Row& a, const Row& b) {
+        return a.answer == b.answer && a.outcome == b.outcome && a.ms == b.ms;
+    };
+    return m_paper.variant == o.m_paper.variant && m_paper.kinds == o.m_paper.kinds &&
+           std::equal(m_paper.tasks.begin(), m_paper.tasks.end(), o.m_paper.tasks.begin(),
+                      o.m_paper.tasks.end(), sameTask) &&
+           std::equal(m_rows.begin(), m_rows.end(), o.m_rows.begin(), o.m_rows.end(), sameRow) &&
+           m_current == o.m_current && m_finished == o.m_finished && m_start == o.m_start &&
+           m_taskStart == o.m_taskStart && m_end == o.m_end;
+}
+
+TestResult RecordOfTest(const CExam& exam, const std::string& date) {
+    const Paper& paper = exam.GetPaper();
+    const Score score = exam.Result();
+    TestResult result;
+    result.date = date;
+    result.variant = paper.variant;
+    result.kinds = paper.kinds;
+    result.count = int32_t(paper.tasks.size());
+    result.score = score.right;
+    result.mark = score.mark;
+    for (std::size_t i = 0; i < paper.tasks.size(); ++i) {
+        const Row& row = exam.Rows()[i];
+        TestRow kept;
+        kept.key = paper.tasks[i].key;
+        // Cut on a character's first byte, so that what is kept stays UTF-8.
+        std::size_t cut = std::min(row.answer.size(), kMaxAnswerBytes);
+        while (cut < row.answer.size() &&
+               (static_cast<unsigned char>(row.answer[cut]) & 0xC0) == 0x80)
+            --cut;
+        kept.answer = row.answer.substr(0, cut);
+        kept.verdict = row.outcome;
+        kept.seconds = int32_t(std::min<int64_t>((row.ms + 500) / 1000, kMaxTestSeconds));
+        result.rows.push_back(kept);
+    }
+    return result;
+}
+
 }  // namespace training
+
+bool operator==(const CTestState& a, const CTestState& b) {
+    return a.m_exam == b.m_exam && a.m_bFromResult == b.m_bFromResult && a.m_nRow == b.m_nRow;
+}

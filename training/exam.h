@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "training/progress.h"
 #include "training/task_kinds.h"
 #include "training/verdict.h"
 
@@ -101,6 +103,8 @@ class CExam {
 
     Score Result(const MarkScale& scale = {}) const;
 
+    bool operator==(const CExam& other) const;
+
   private:
     void Leave(int64_t now);
 
@@ -118,8 +122,26 @@ class CExam {
 // the right answers each mark needs: HTML that a rich text engine or a browser prints.
 std::string SheetsHtml(const Paper& paper, const std::string& date);
 
+// The result of a test that ended on date, as HTML to print: variant, kinds, the score and
+// the mark, and a row a task with the answer given, the range accepted, verdict and time.
+std::string ResultHtml(const CExam& exam, const std::string& date);
+
 // The result as CSV for a spreadsheet: UTF-8 with its byte order mark, a header row, one row
 // a task, CRLF line ends.
 std::string ResultCsv(const CExam& exam);
 
+// What progress keeps of a test that ended on date: its variant and kinds, a row a task with
+// what was typed (cut to what a record holds), the verdict and the whole seconds, the score
+// and the mark.
+TestResult RecordOfTest(const CExam& exam, const std::string& date);
+
 }  // namespace training
+
+// A test in the window: the one running, or the last one that ended, whose result is shown.
+struct CTestState {
+    std::optional<training::CExam> m_exam;
+    uint8_t m_bFromResult = 0;  // a solution shown from a row of the result: it ends on the rule
+    int32_t m_nRow = 0;         // that row, 0 the first
+};
+
+bool operator==(const CTestState& a, const CTestState& b);

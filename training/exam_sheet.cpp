@@ -73,4 +73,27 @@ std::string SheetsHtml(const Paper& paper, const std::string& date) {
     return html;
 }
 
+std::string ResultHtml(const CExam& exam, const std::string& date) {
+    const Paper& paper = exam.GetPaper();
+    const Score score = exam.Result();
+    std::string html = "<h2>Зачёт по навигационной линейке. Вариант " +
+                       std::to_string(paper.variant) + "</h2><p>Дата: " + Escaped(date) +
+                       ". Задачи: " + Escaped(KindsText(paper.kinds)) +
+                       ". Время: " + std::to_string((exam.Elapsed(0) + 500) / 1000) + " с.</p>";
+    html += "<p><b>Решено " + ScoreText(score) + ", оценка «" + std::to_string(score.mark) +
+            "»</b></p>";
+    html += Table(3,
+                  "<th width=\"12%\">Ответ</th><th width=\"20%\">Принимается</th>"
+                  "<th width=\"10%\">Итог</th><th width=\"8%\">Время, с</th>",
+                  paper, [&, i = std::size_t(0)](const training::Task& task) mutable {
+                      const Row& row = exam.Rows()[i++];
+                      const AcceptedRange range = AcceptedRangeOf(task);
+                      return "<td>" + Escaped(row.answer) + "</td><td>" + Escaped(range.lo) +
+                             "&nbsp;–&nbsp;" + Escaped(range.hi) + "</td><td>" +
+                             OutcomeWord(row.outcome) + "</td><td align=\"right\">" +
+                             std::to_string((row.ms + 500) / 1000) + "</td>";
+                  });
+    return html;
+}
+
 }  // namespace training

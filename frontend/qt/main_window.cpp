@@ -30,6 +30,7 @@
 #include "frontend/qt/menu_keys.h"
 #include "frontend/qt/progress_dialog.h"
 #include "frontend/qt/task_panel.h"
+#include "frontend/qt/test_dialogs.h"
 #include "resources/ids.h"
 #include "resources/images.h"
 #include "resources/menus.h"
@@ -93,6 +94,7 @@ bool IsZoom(int id) {
 }  // namespace
 
 CQtMainWindow::CQtMainWindow(int startFactor) {
+    m_clock.start();
     // The name the logic's window class goes by.
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
@@ -397,6 +399,52 @@ void CQtMainWindow::MessageBox(const char* caption, const char* text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text),
                     QMessageBox::Ok, this);
     box.exec();
+    GiveKeysBack();
+}
+
+void CQtMainWindow::AskYesNo(const char* caption, const char* text, int yesCommand) {
+    LoseCapture();
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, QString::fromUtf8(caption), QString::fromUtf8(text),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    GiveKeysBack();
+    // After the handler that asked has returned, as a menu's command would come.
+    if (answer == QMessageBox::Yes)
+        QMetaObject::invokeMethod(
+            this, [this, yesCommand] { Command(yesCommand); }, Qt::QueuedConnection);
+}
+
+void CQtMainWindow::OpenTestDialog() {
+    LoseCapture();
+    uint32_t variant = 0;
+    std::vector<uint32_t> kinds;
+    int count = 0;
+    if (ChooseTest(this, variant, kinds, count)) m_frame->StartTest(variant, kinds, count);
+    // The keys come back to the window, and to the test's answer field once the panel shows.
+    activateWindow();
+    UpdateWindow();
+    RefreshCommandUi();
+    GiveKeysBack();
+}
+
+void CQtMainWindow::ShowTestResult() {
+    const std::optional<training::CExam>& exam = m_frame->State().m_test.m_exam;
+    if (!exam) return;
+    if (m_result) m_result->close();
+    m_result = new CTestResultDialog(
+        *exam,
+        [this](int row) {
+            m_frame->ShowTestSolution(row);
+            UpdateWindow();
+            RefreshCommandUi();
+        },
+        this);
+    m_result->show();
+}
+
+void CQtMainWindow::OpenSheetsDialog() {
+    LoseCapture();
+    PrintSheetsDialog(this);
     GiveKeysBack();
 }
 

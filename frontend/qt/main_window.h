@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -67,8 +69,13 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     void ReleaseCapture() override { m_bCapture = false; }
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
+    int64_t NowMs() const override { return m_clock.elapsed(); }
     void PostClose() override;
     void MessageBox(const char* caption, const char* text) override;
+    void AskYesNo(const char* caption, const char* text, int yesCommand) override;
+    void OpenTestDialog() override;
+    void ShowTestResult() override;
+    void OpenSheetsDialog() override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
     void ShowPanel(const CPanel& panel) override;
@@ -134,8 +141,10 @@ class CQtMainWindow : public QMainWindow, public IWindowHost {
     std::unique_ptr<CQtListBox> m_listBox;
     CRect m_rcList;
     QPointer<CHelpWindow> m_help;
-    CNarration m_narration;  // as the view's accessible name and description last gave it
-    QTimer m_placeTimer;     // a move is kept once the window has come to rest
+    CNarration m_narration;      // as the view's accessible name and description last gave it
+    QTimer m_placeTimer;         // a move is kept once the window has come to rest
+    QElapsedTimer m_clock;       // started with the window: the logic's clock
+    QPointer<QDialog> m_result;  // the last test's result
     // What the program remembers; they outlive the logic, which stores through them.
     std::unique_ptr<IStorage> m_storage;
     std::unique_ptr<training::CProgressStore> m_store;

@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -14,6 +15,8 @@
 #include "resources/images.h"
 #include "resources/keys.h"
 #include "resources/menus.h"
+#include "training/exam.h"
+#include "training/lesson_list.h"
 #include "training/progress_table.h"
 #include "training/scale_help.h"
 #include "view/image_set.h"
@@ -31,12 +34,20 @@ CPixmap g_toolbar;
 CPixmap g_picture;   // the help page's picture last asked for
 std::string g_text;  // the last string handed to the page
 
+// A JSON string: every control character escaped, as a CSV's line ends or a tab typed into
+// an answer may bring them.
 std::string Quoted(const char* text) {
     std::string q = "\"";
     for (const char* p = text; *p; ++p) {
         if (*p == '"' || *p == '\\') q += '\\';
         if (*p == '\n') {
             q += "\\n";
+            continue;
+        }
+        if (static_cast<unsigned char>(*p) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(*p));
+            q += escaped;
             continue;
         }
         q += *p;
@@ -350,6 +361,87 @@ EMSCRIPTEN_KEEPALIVE const char* skalor_state() {
       << "}";
     g_text = s.str();
     return g_text.c_str();
+}
+
+// A test of several tasks. Its dialog's choices as JSON: the groups of kinds with their
+// titles, and the bounds of the count.
+EMSCRIPTEN_KEEPALIVE const char* skalor_test_kinds() {
+    std::ostringstream s;
+    s << "{\"min\":" << training::kMinTasks << ",\"max\":" << training::kMaxTasks
+      << ",\"groups\":[";
+    for (int g = 0; g < training::kKindGroupCount; ++g) {
+        s << (g ? "," : "") << "{\"title\":" << Quoted(training::kKindGroups[g].title)
+          << ",\"kinds\":[";
+        for (const uint32_t* k = training::kKindGroups[g].keys; *k; ++k)
+            for (int i = 0; kLessonList[i].key != 0; ++i)
+                if (kLessonList[i].key == *k)
+                    s << (k == training::kKindGroups[g].keys ? "" : ",") << "{\"key\":" << *k
+                      << ",\"title\":" << Quoted(kLessonList[i].pszText + 1) << "}";
+        s << "]}";
+    }
+    s << "]}";
+    g_text = s.str();
+    return g_text.c_str();
+}
+
+// A variant from two random numbers of the page's.
+EMSCRIPTEN_KEEPALIVE uint32_t skalor_fresh_variant(uint32_t high, uint32_t low) {
+    return training::FreshVariant(uint64_t(high) << 32 | low);
+}
+
+namespace {
+
+bool PaperOf(uint32_t variant, const char* kinds, std::vector<uint32_t>& keys) {
+    std::string error;
+    return variant >= training::kMinVariant && variant <= training::kMaxVariant &&
+           training::ParseKinds(kinds, keys, error) && !keys.empty();
+}
+
+}  // namespace
+
+// kinds as a command line writes them ("wind,35"); 1 when the test started.
+EMSCRIPTEN_KEEPALIVE int skalor_start_test(uint32_t variant, const char* kinds, int count) {
+    std::vector<uint32_t> keys;
+    return PaperOf(variant, kinds, keys) && g_frame->StartTest(variant, keys, count) ? 1 : 0;
+}
+
+// The sheets of a variant as HTML to print, dated date; empty for a choice out of range.
+EMSCRIPTEN_KEEPALIVE const char* skalor_sheets_html(uint32_t variant, const char* kinds, int count,
+                                                    const char* date) {
+    std::vector<uint32_t> keys;
+    g_text = PaperOf(variant, kinds, keys)
+                 ? training::SheetsHtml(training::DrawPaper(variant, keys, count), date)
+                 : "";
+    return g_text.c_str();
+}
+
+// The result of the test that ended, as JSON: its rows, the score and mark, the CSV and the
+// HTML to print; null while there is none.
+EMSCRIPTEN_KEEPALIVE const char* skalor_test_result(const char* date) {
+    const std::optional<training::CExam>& exam = g_frame->State().m_test.m_exam;
+    if (!exam || !exam->Finished()) return "null";
+    const training::Score score = exam->Result();
+    std::ostringstream s;
+    s << "{\"variant\":" << exam->GetPaper().variant
+      << ",\"score\":" << Quoted(training::ScoreText(score).c_str()) << ",\"mark\":" << score.mark
+      << ",\"rows\":[";
+    for (std::size_t i = 0; i < exam->Rows().size(); ++i) {
+        const training::Row& row = exam->Rows()[i];
+        const training::AcceptedRange range = training::AcceptedRangeOf(exam->GetPaper().tasks[i]);
+        s << (i ? "," : "") << "[" << Quoted(exam->GetPaper().tasks[i].problem.c_str()) << ","
+          << Quoted(row.answer.c_str()) << "," << Quoted((range.lo + " – " + range.hi).c_str())
+          << "," << Quoted(training::OutcomeWord(row.outcome)) << "," << (row.ms + 500) / 1000
+          << "]";
+    }
+    s << "],\"csv\":" << Quoted(training::ResultCsv(*exam).c_str())
+      << ",\"html\":" << Quoted(training::ResultHtml(*exam, date).c_str()) << "}";
+    g_text = s.str();
+    return g_text.c_str();
+}
+
+// A row's "Показать": 1 when its solution plays.
+EMSCRIPTEN_KEEPALIVE int skalor_show_test_solution(int row) {
+    return g_frame->ShowTestSolution(row) ? 1 : 0;
 }
 
 }  // extern "C"

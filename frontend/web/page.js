@@ -217,6 +217,8 @@ const SkalorPage = {
     document.addEventListener("keyup", (e) => this.keyUp(e));
     window.addEventListener("blur", () => { this.loseCapture(); Module._skalor_kill_focus(); });
     window.addEventListener("resize", () => this.layout());
+    document.getElementById("test-start").addEventListener("click", (e) => this.startTest(e));
+    document.getElementById("test-print").addEventListener("click", (e) => this.printSheets(e));
     this.watchRatio();
   },
 
@@ -356,9 +358,7 @@ const SkalorPage = {
     document.body.classList.add("closed");
   },
 
-  modal() {
-    return ["message", "help", "progress"].some((id) => document.getElementById(id).open);
-  },
+  modal() { return document.querySelector("dialog[open]") !== null; },
 
   messageBox(caption, text) {
     this.loseCapture();
@@ -401,6 +401,142 @@ const SkalorPage = {
       };
     };
     fill();
+    if (!box.open) box.showModal();
+  },
+
+  // A question with "Да" and "Нет"; "Да" carries out the command it names.
+  askYesNo(caption, text, id) {
+    this.loseCapture();
+    const box = document.getElementById("question");
+    box.querySelector("h2").textContent = caption;
+    box.querySelector("p").textContent = text;
+    box.onclose = () => { if (box.returnValue === "yes") this.command(id); };
+    box.returnValue = "";
+    if (!box.open) box.showModal();
+  },
+
+  // A test of several tasks: the kinds by group, the count and the variant (empty: a fresh
+  // one, then shown), to start a test or, with sheets, to print a variant's sheets.
+  openTest(sheets) {
+    this.loseCapture();
+    this.closeMenus();
+    const box = document.getElementById("test"), kinds = document.getElementById("test-kinds");
+    if (!kinds.firstChild) {
+      const choices = JSON.parse(UTF8ToString(Module._skalor_test_kinds()));
+      const count = document.getElementById("test-count");
+      count.min = choices.min;
+      count.max = choices.max;
+      for (const group of choices.groups) {
+        const set = document.createElement("fieldset"), legend = document.createElement("legend");
+        const all = document.createElement("input");
+        all.type = "checkbox";
+        all.checked = true;
+        const label = document.createElement("label");
+        label.append(all, " " + group.title);
+        legend.appendChild(label);
+        set.appendChild(legend);
+        const boxes = group.kinds.map((kind) => {
+          const item = document.createElement("label"), check = document.createElement("input");
+          check.type = "checkbox";
+          check.checked = true;
+          check.value = kind.key;
+          item.append(check, " " + kind.title);
+          set.appendChild(item);
+          check.addEventListener("change", () => {
+            const on = boxes.filter((b) => b.checked).length;
+            all.checked = on === boxes.length;
+            all.indeterminate = on > 0 && on < boxes.length;
+          });
+          return check;
+        });
+        all.addEventListener("change", () => boxes.forEach((b) => { b.checked = all.checked; }));
+        kinds.appendChild(set);
+      }
+    }
+    box.querySelector("h2").textContent = sheets ? "Печать заданий" : "Зачёт";
+    document.getElementById("test-start").hidden = sheets;
+    document.getElementById("test-print").hidden = !sheets;
+    document.getElementById("test-error").textContent = "";
+    box.returnValue = "";
+    box.onclose = null;
+    if (!box.open) box.showModal();
+  },
+  // The dialog's choice as {variant, kinds, count}, or null with the reason shown.
+  testChoice() {
+    const keys = [...document.querySelectorAll("#test-kinds label > input[value]")].filter((c) => c.checked).map((c) => c.value);
+    const error = document.getElementById("test-error"), field = document.getElementById("test-variant");
+    const count = Number(document.getElementById("test-count").value);
+    if (!keys.length) { error.textContent = "Выберите хотя бы один вид задач."; return null; }
+    if (!(count >= 5 && count <= 20)) { error.textContent = "Число задач: от 5 до 20."; return null; }
+    let variant = field.value.trim();
+    if (variant === "") {
+      const r = crypto.getRandomValues(new Uint32Array(2));
+      variant = String(Module._skalor_fresh_variant(r[0], r[1]));
+      field.value = variant;
+    }
+    if (!/^[0-9]{1,5}$/.test(variant) || Number(variant) < 1) { error.textContent = "Вариант: от 1 до 99999."; return null; }
+    return { variant: Number(variant), kinds: keys.join(","), count };
+  },
+  startTest(event) {
+    event.preventDefault();
+    const c = this.testChoice();
+    if (!c) return;
+    withBytes(c.kinds, (at) => Module._skalor_start_test(c.variant, at, c.count));
+    document.getElementById("test").close();
+    this.refresh();
+  },
+  today() { return new Date().toLocaleDateString("ru-RU"); },
+  // Prints html alone, with the print view's own stylesheet.
+  printHtml(html) {
+    const view = document.getElementById("print");
+    view.innerHTML = html;
+    document.body.classList.add("printing");
+    window.addEventListener("afterprint", () => document.body.classList.remove("printing"), { once: true });
+    window.print();
+  },
+  printSheets(event) {
+    event.preventDefault();
+    const c = this.testChoice();
+    if (!c) return;
+    const html = withBytes(c.kinds, (at) => withBytes(this.today(), (date) =>
+      UTF8ToString(Module._skalor_sheets_html(c.variant, at, c.count, date))));
+    this.printHtml(html);
+  },
+
+  // The result of the test that ended: its table with each row's "Показать", the score and
+  // the mark, a CSV to download and the print view.
+  showResult() {
+    const json = withBytes(this.today(), (date) => UTF8ToString(Module._skalor_test_result(date)));
+    const result = JSON.parse(json);
+    if (!result) return;
+    const box = document.getElementById("result");
+    box.querySelector(".score").textContent = `Вариант ${result.variant}. Решено ${result.score}, оценка «${result.mark}»`;
+    const body = box.querySelector("tbody");
+    body.replaceChildren();
+    result.rows.forEach((row, i) => {
+      const tr = document.createElement("tr");
+      for (const cell of [i + 1, ...row]) {
+        const td = document.createElement("td");
+        td.textContent = cell;
+        tr.appendChild(td);
+      }
+      const show = document.createElement("button");
+      show.type = "button";
+      show.textContent = "Показать";
+      show.addEventListener("click", () => {
+        box.close();
+        Module._skalor_show_test_solution(i);
+        this.refresh();
+      });
+      const td = document.createElement("td");
+      td.appendChild(show);
+      tr.appendChild(td);
+      body.appendChild(tr);
+    });
+    const csv = box.querySelector(".csv");
+    csv.href = "data:text/csv;charset=utf-8," + encodeURIComponent(result.csv);
+    csv.download = `zachet-${result.variant}.csv`;
+    box.querySelector(".print").onclick = () => this.printHtml(result.html);
     if (!box.open) box.showModal();
   },
 

@@ -25,6 +25,11 @@ EM_JS(void, skalor_page_list_select, (int index), { SkalorPage.listSelect(index)
 EM_JS(void, skalor_page_list_destroy, (), { SkalorPage.listDestroy(); });
 EM_JS(void, skalor_page_panel, (), { SkalorPage.panelChanged(); });
 EM_JS(void, skalor_page_show_help, (), { SkalorPage.showHelp(); });
+EM_JS(void, skalor_page_ask, (const char* caption, const char* text, int id), {
+    SkalorPage.askYesNo(UTF8ToString(caption), UTF8ToString(text), id);
+});
+EM_JS(void, skalor_page_test_dialog, (int sheets), { SkalorPage.openTest(sheets !== 0); });
+EM_JS(void, skalor_page_test_result, (), { SkalorPage.showResult(); });
 // clang-format on
 
 int CWebListBox::InsertString(int position, const char* text) {
@@ -76,6 +81,16 @@ void CWebHost::MessageBox(const char* caption, const char* text) {
 }
 
 void CWebHost::ShowScaleHelp() { skalor_page_show_help(); }
+
+int64_t CWebHost::NowMs() const { return int64_t(emscripten_get_now()); }
+
+void CWebHost::AskYesNo(const char* caption, const char* text, int yesCommand) {
+    skalor_page_ask(caption, text, yesCommand);
+}
+
+void CWebHost::OpenTestDialog() { skalor_page_test_dialog(0); }
+void CWebHost::ShowTestResult() { skalor_page_test_result(); }
+void CWebHost::OpenSheetsDialog() { skalor_page_test_dialog(1); }
 
 IListBox* CWebHost::CreateListBox(const CRect& rect, int /*controlId*/) {
     DestroyListBox();

@@ -28,10 +28,15 @@ class CWebHost : public IWindowHost {
     void ReleaseCapture() override;
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
+    int64_t NowMs() const override;
     void PostClose() override;
     void MessageBox(const char* caption, const char* text) override;
+    void AskYesNo(const char* caption, const char* text, int yesCommand) override;
     void ShowScaleHelp() override;
     void ShowProgress() override;
+    void OpenTestDialog() override;
+    void ShowTestResult() override;
+    void OpenSheetsDialog() override;
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override;
     // The page shows the panel once the paint that hands it is done (see page.js).

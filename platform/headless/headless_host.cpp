@@ -41,6 +41,12 @@ void CHeadlessHost::MessageBox(const char* caption, const char* text) {
     m_messages.push_back(entry);
 }
 
+void CHeadlessHost::AskYesNo(const char* caption, const char* text, int yesCommand) {
+    MessageBox(caption, text);
+    m_messages.back() += " | Да Нет";
+    m_nQuestion = yesCommand;
+}
+
 IListBox* CHeadlessHost::CreateListBox(const CRect& rect, int /*controlId*/) {
     m_list = std::make_unique<CHeadlessListBox>();
     m_list->SetPageItems(std::max(1, rect.Height() / kListItemHeight));

@@ -46,8 +46,14 @@ class CHeadlessHost : public IWindowHost {
     void ReleaseCapture() override { m_bCapture = false; }
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override { m_timers.erase(id); }
+    int64_t NowMs() const override { return m_nNow; }
     void PostClose() override { m_bClosed = true; }
     void MessageBox(const char* caption, const char* text) override;
+    // Logged as a message box; the answer waits for TakeQuestion.
+    void AskYesNo(const char* caption, const char* text, int yesCommand) override;
+    void OpenTestDialog() override { ++m_nDialogs; }
+    void ShowTestResult() override { ++m_nDialogs; }
+    void OpenSheetsDialog() override { ++m_nDialogs; }
     IListBox* CreateListBox(const CRect& rect, int controlId) override;
     void DestroyListBox() override { m_list.reset(); }
     void ShowPanel(const CPanel& panel) override { m_panel = panel; }
@@ -84,6 +90,10 @@ class CHeadlessHost : public IWindowHost {
     const CRect& ListBoxRect() const { return m_rcList; }
     int MessageBoxes() const { return int(m_messages.size()); }
     const std::string& LastMessageBox() const { return m_messages.back(); }
+    // The command a question carries out on "Да", 0 when none waits; the question is then
+    // answered.
+    int TakeQuestion() { return std::exchange(m_nQuestion, 0); }
+    int Dialogs() const { return m_nDialogs; }  // test dialogs and results opened so far
 
   private:
     std::map<int, Timer> m_timers;
@@ -96,4 +106,6 @@ class CHeadlessHost : public IWindowHost {
     CPanel m_panel;
     CRect m_rcList;
     std::vector<std::string> m_messages;  // caption, then the lines, joined by " | "
+    int m_nQuestion = 0;
+    int m_nDialogs = 0;
 };

@@ -124,16 +124,19 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     ASSERT_STREQ(kMenuBar[0].caption, "Файл");
     ASSERT_STREQ(kMenuBar[1].caption, "Операции");
     ASSERT_STREQ(kMenuBar[2].caption, "Справка");
-    ASSERT_EQ(kMenuBar[0].count, 4);
-    ASSERT_EQ(kMenuBar[1].count, 10);
+    ASSERT_EQ(kMenuBar[0].count, 6);
+    ASSERT_EQ(kMenuBar[1].count, 11);
     const MenuItem* file = kMenuBar[0].items;
     EXPECT_EQ(file[0].caption, latinC + "торона 1");
     EXPECT_EQ(file[0].id, ID_SIDE1);
     EXPECT_EQ(file[1].caption, latinC + "торона 2");
     EXPECT_EQ(file[1].id, ID_SIDE2);
     EXPECT_EQ(file[2].caption, nullptr);
-    EXPECT_EQ(file[3].caption, latinB + "ыход");
-    EXPECT_EQ(file[3].id, ID_EXIT);
+    EXPECT_STREQ(file[3].caption, "Печать заданий...");
+    EXPECT_EQ(file[3].id, ID_PRINT_SHEETS);
+    EXPECT_EQ(file[4].caption, nullptr);
+    EXPECT_EQ(file[5].caption, latinB + "ыход");
+    EXPECT_EQ(file[5].id, ID_EXIT);
     const MenuItem* ops = kMenuBar[1].items;
     EXPECT_EQ(ops[0].caption, latinO + "тменить");
     EXPECT_EQ(ops[0].id, ID_UNDO);
@@ -145,9 +148,11 @@ TEST(Commands, MenuCaptionsAreExactWithTheirLatinLetters) {
     EXPECT_EQ(ops[5].id, ID_TASKS);
     EXPECT_STREQ(ops[6].caption, "Прогресс...");  // all Cyrillic
     EXPECT_EQ(ops[6].id, ID_PROGRESS);
-    EXPECT_EQ(ops[9].caption, latinO + " программе...");
-    EXPECT_EQ(ops[9].id, ID_ABOUT);
-    for (int i : {1, 3, 7}) EXPECT_EQ(ops[i].caption, nullptr) << i;
+    EXPECT_STREQ(ops[7].caption, "Зачёт...");  // all Cyrillic
+    EXPECT_EQ(ops[7].id, ID_TEST);
+    EXPECT_EQ(ops[10].caption, latinO + " программе...");
+    EXPECT_EQ(ops[10].id, ID_ABOUT);
+    for (int i : {1, 3, 8}) EXPECT_EQ(ops[i].caption, nullptr) << i;
     // Each mnemonic is shown by a letter of its caption (or its Latin look-alike), and no two
     // items of a menu, nor two menus of the bar, answer the same key.
     for (const Menu& menu : kMenuBar) {

@@ -37,6 +37,8 @@ const KeyCase kKeyCases[] = {
     {0, "b", 'b', -1},       {0, "и", 'b', -1},       {0, "B", 0, -1},  // the look-alike is not it
     {0, "и", 'd', -1},       // a Cyrillic layout picks by what it types, not by the key's place
     {0, "1", '1', ID_SIDE1}, {0, "2", '2', ID_SIDE2},
+    {0, "g", 'g', ID_PRINT_SHEETS}, {0, "п", 'g', ID_PRINT_SHEETS},  // П is on G
+    {1, "x", 'x', ID_TEST},  {1, "ч", 'x', ID_TEST},  {1, "p", 'p', ID_TASKS},
     {1, "j", 'j', ID_UNDO},  {1, "o", 'o', -1},  {1, ",", ',', ID_TRAINING},
     {1, "б", ',', ID_TRAINING}, {1, "u", 'u', ID_ABOUT}, {1, "q", 'q', -1},
     {2, "i", 'i', ID_HELP_SCALES}, {2, "Ш", 0, ID_HELP_SCALES},

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tools/replay/replay_session.h"
+#include "training/exam.h"
 #include "training/lesson_list.h"
 #include "training/step_table.h"
 
@@ -95,6 +96,52 @@ TEST(Narration, ATaskIsReadWithItsVerdictAndCountItsPanelWorkedApart) {
     w.Line("close");
     EXPECT_FALSE(f.TaskOpen());
     EXPECT_EQ(w.Now(), CNarration{});
+}
+
+// A test is read as its panel shows it: the problem, whether the answer was taken, the task's
+// number and the clock; the panel's "Проверить" takes one answer a task, "Следующая" and at
+// last "Завершить" take it from the first task to the end.
+TEST(Narration, ATestIsReadAsItsPanelShowsItAndWalkedThroughThePanel) {
+    Session w;
+    w.Line("exam 17 all 5");
+    const training::CExam& exam = *w.s.Frame().State().m_test.m_exam;
+    const CPanel& panel = w.s.Host().Panel();
+    const auto text = [&](int task, const std::string& taken, const std::string& clock) {
+        return exam.GetPaper().tasks[std::size_t(task)].problem + (taken.empty() ? "" : "\n") +
+               taken + "\nЗадача " + std::to_string(task + 1) + " из 5, " + clock;
+    };
+    EXPECT_EQ(w.Now().heading, "Зачёт");
+    EXPECT_EQ(w.Now().text, text(0, "", "0:00"));
+    EXPECT_TRUE(w.Now().buttons.empty());  // the panel's buttons are the host's
+    w.Line("wait 75400");
+    EXPECT_EQ(w.Now().text, text(0, "", "1:15"));
+    w.Line("answer 12x");
+    EXPECT_EQ(w.Now().text, text(0, "Введите число", "1:15"));
+    const std::string lo = training::AcceptedRangeOf(exam.GetPaper().tasks[0]).lo;
+    w.Line("answer " + lo);
+    EXPECT_EQ(w.Now().text, text(0, "Ответ принят: " + lo, "1:15"));
+    // No second try: the field goes and "Проверить" greys; only moving on is left.
+    EXPECT_FALSE(panel.field);
+    ASSERT_EQ(panel.buttons.size(), 2u);
+    EXPECT_FALSE(panel.buttons[0].enabled);
+    EXPECT_EQ(panel.buttons[1].command, PanelCommand::Next);
+    w.out.str("");
+    w.Line("answer 1");
+    EXPECT_EQ(w.out.str(), "no task\n");
+    for (int task = 1; task < 5; ++task) {
+        EXPECT_EQ(panel.buttons[1].caption, "Следующая");
+        w.Line("next");
+        EXPECT_EQ(w.Now().text, text(task, "", "1:15"));
+        EXPECT_TRUE(panel.field && panel.fieldKeys);  // each task's field is empty, with the keys
+        EXPECT_EQ(panel.answer, "");
+        EXPECT_TRUE(panel.buttons[0].enabled);
+    }
+    EXPECT_EQ(panel.buttons[1].caption, "Завершить");
+    w.Line("next");
+    EXPECT_EQ(w.Now(), CNarration{});
+    EXPECT_FALSE(panel.visible);
+    EXPECT_TRUE(exam.Finished());
+    EXPECT_EQ(exam.Result().right, 1);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The sheets the program writes from the command line hold the problems the same variant
-// draws here, in order, and after them the key with each answer and its accepted range: the
-// PDF's text as pdftotext reads it.
+// draws here and sets in the window's test (skalor-replay's `exam`), in order, and after them
+// the key with each answer and its accepted range: the PDF's text as pdftotext reads it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -97,8 +97,22 @@ TEST(Sheet, ThePdfSetsTheVariantsProblemsAndItsKey) {
         ASSERT_TRUE(training::ParseKinds(c.kinds, kinds, error));
         const training::Paper paper =
             training::DrawPaper(uint32_t(std::atoi(c.variant)), kinds, std::atoi(c.count));
+        // The test the window starts with the same choice sets the same problems.
+        const std::string test = "test_" + std::string(c.variant) + ".txt";
+        const std::string replay = "echo exam " + std::string(c.variant) + " " + c.kinds + " " +
+                                   c.count + " | " + SKALOR_REPLAY + " - > " + test;
+        ASSERT_EQ(std::system(replay.c_str()), 0) << replay;
+        std::ifstream testOut(test);
+        std::vector<std::string> problems;
+        for (std::string line; std::getline(testOut, line);)
+            if (line.compare(0, 8, "problem ") == 0)
+                problems.push_back(line.substr(line.find(' ', line.find(' ', 8) + 1) + 1));
+        ASSERT_EQ(problems.size(), paper.tasks.size());
         std::vector<std::string> sheet{std::string("Вариант ") + c.variant, "Фамилия, имя"};
-        for (const training::Task& task : paper.tasks) sheet.push_back(task.problem);
+        for (std::size_t i = 0; i < paper.tasks.size(); ++i) {
+            EXPECT_EQ(problems[i], paper.tasks[i].problem);
+            sheet.push_back(problems[i]);
+        }
         std::size_t at = FindInOrder(text, 0, sheet);
         at = FindInOrder(text, at, {std::string("Ключ к варианту ") + c.variant});
         for (const training::Task& task : paper.tasks)

@@ -38,7 +38,8 @@ TEST(FuzzEvents, BytesReadAsEvents) {
         {{18 + 3, 0xf0, 0x00, 0x8a, 0x01}, {"dbl 104 258"}},
         {{4, 0x88, 0x00, 0x88, 0x00, 5, 0x2c, 0x01}, {"tap 0 0", "wait 300"}},
         {{5, 0xff, 0xff}, {"wait 2047"}},
-        {{6, 3, 6, 10, 6, 12}, {"cmd ID_UNDO", "cmd ID_KEYS", "cmd ID_SIDE1"}},
+        // A command: its index in the table of names, modulo its 15 rows.
+        {{6, 3, 6, 10, 6, 15}, {"cmd ID_UNDO", "cmd ID_KEYS", "cmd ID_SIDE1"}},
         {{7, 0, 7, 39, 8}, {"select -2", "select 37", "steal"}},
         // The fixture: field, then a word modulo the field's range, from its low end.
         {{9, 0, 0, 0, 9, 1, 0x5e, 0x09, 9, 2, 0xc4, 0x04, 9, 7, 3, 0}, {"set scroll=-12", "set slide=1199", "set cursor=87", "set clamp=1"}},

@@ -29,6 +29,8 @@ const std::vector<ExpectedItem> kFileItems = {
     {"Cторона 1", ID_SIDE1, "C", "Ctrl+1"},
     {"Cторона 2", ID_SIDE2, "C", "Ctrl+2"},
     {nullptr, 0, "", ""},
+    {"Печать заданий...", ID_PRINT_SHEETS, "", "Ctrl+P"},
+    {nullptr, 0, "", ""},
     {"Bыход", ID_EXIT, "B", "Ctrl+Q"},
     // clang-format on
 };
@@ -37,7 +39,8 @@ const std::vector<ExpectedItem> kOperationsItems = {
     {"Oтменить", ID_UNDO, "O", "Ctrl+Z"},         {nullptr, 0, "", ""},
     {"Пpижать визирку", ID_CLAMP, "p", "Ctrl+L"}, {nullptr, 0, "", ""},
     {"Oбучение...", ID_TRAINING, "O", "Ctrl+T"},  {"Задачи...", ID_TASKS, "", "Ctrl+E"},
-    {"Прогресс...", ID_PROGRESS, "", ""},         {nullptr, 0, "", ""},
+    {"Прогресс...", ID_PROGRESS, "", ""},         {"Зачёт...", ID_TEST, "", "Ctrl+K"},
+    {nullptr, 0, "", ""},
     {"Клавиши", ID_KEYS, "", ""},                 {"O программе...", ID_ABOUT, "O", ""},
     // clang-format on
 };

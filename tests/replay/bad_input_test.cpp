@@ -39,6 +39,9 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         "repeat 30\n  wait 1000000000\nend\nexpect repaints=3099999970 timers=repeat\n"
         "up 100 80\nwait 1000000000\nexpect undo=1 timers=- scroll=1056\n";
     const std::string kBom = "\xEF\xBB\xBF";
+    const std::string kExamUsage =
+        "SCRIPT:1: exam takes VARIANT (1 to 99999) KINDS (all, groups, lessons) COUNT (5 to 20), "
+        "end, or show N\n";
     // clang-format off
     const Case cases[] = {
         {"a directory", "", "DIR", 2, "", "DIR: cannot be read\n"},
@@ -49,11 +52,11 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
          "SCRIPT:2: a NUL byte in the line\n"},
         {"a byte-order mark", kBom + "expect scroll=0\necho ok\n", nullptr, 0, "ok\n", ""},
         {"an unknown key", "expect scroll=0 foo=1\n", nullptr, 2, "",
-         "SCRIPT:1: expect knows no key foo (the state line's keys, the task's keys, enabled.NAME, "
-         "checked.NAME)\n"},
-        {"an unknown command's key", "expect enabled.ID_NONE=1\n", nullptr, 2, "",
-         "SCRIPT:1: expect knows no key enabled.ID_NONE (the state line's keys, the task's keys, "
+         "SCRIPT:1: expect knows no key foo (the state line's keys, the task's and the test's keys, "
          "enabled.NAME, checked.NAME)\n"},
+        {"an unknown command's key", "expect enabled.ID_NONE=1\n", nullptr, 2, "",
+         "SCRIPT:1: expect knows no key enabled.ID_NONE (the state line's keys, the task's and the "
+         "test's keys, enabled.NAME, checked.NAME)\n"},
         {"a parse error after good lines", "echo before\nsate\n", nullptr, 2, "",
          "SCRIPT:2: unknown command: sate\n"},
         {"a garbled word", "\x01\xff 1\n", nullptr, 2, "",
@@ -104,6 +107,14 @@ TEST(ReplayTool, RefusesBadInputClearlyAndRunsGoodInputToItsEnd) {
         {"a task without its seed", "task 2\n", nullptr, 2, "", "SCRIPT:1: task takes 2 numbers: task KEY SEED\n"},
         {"answers and solutions without a task", "answer 5\nshow\nnext\nexpect task=0 verdict=- showing=-1\n",
          nullptr, 0, "no task\nno task\nno step\n", ""},
+        {"a test's variant out of range", "exam 100000 all 5\n", nullptr, 2, "", kExamUsage},
+        {"a test of a kind no lesson has", "exam 17 arith,5 5\n", nullptr, 2, "",
+         kExamUsage.substr(0, kExamUsage.size() - 1) + ": у урока 5 нет задач\n"},
+        {"a test of too few tasks", "exam 17 all 4\n", nullptr, 2, "", kExamUsage},
+        {"a solution of row 0", "exam show 0\n", nullptr, 2, "", kExamUsage},
+        {"a reply that is neither", "reply maybe\n", nullptr, 2, "", "SCRIPT:1: reply takes yes or no: maybe\n"},
+        {"a test's end, result and reply with none", "exam end\nresult\nreply yes\nexam show 1\nexpect exam=- kept=-\n",
+         nullptr, 0, "no exam\nno result\nno question\nno result\n", ""},
     };
     // clang-format on
     QTemporaryDir dir;

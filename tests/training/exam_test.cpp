@@ -234,3 +234,35 @@ TEST(Exam, ATestKeepsTheFirstNumberAndTheTimes) {
     EXPECT_EQ(rows[4][2], training::AcceptedRangeOf(t[3]).hi);
     EXPECT_EQ(rows[5][2], "");
 }
+
+// What progress keeps of a test is a record it accepts, whatever was typed and however long
+// it took: a long answer of Cyrillic text is cut on a letter's first byte, the hours a
+// forgotten test stood open are capped, and the score and mark are the test's.
+TEST(Exam, TheKeptRecordIsOneProgressTakes) {
+    training::CExam test(training::DrawPaper(11, {2, 24, 35}, 5), 0);
+    const std::vector<training::Task>& t = test.GetPaper().tasks;
+    std::string letters;
+    while (letters.size() < training::kMaxAnswerBytes + 11) letters += "ж";
+    letters = "x" + letters;  // odd: a cut at the limit falls inside a letter
+    EXPECT_FALSE(test.Answer(letters, 100));
+    test.Next(200);
+    EXPECT_TRUE(test.Answer(training::AcceptedRangeOf(t[1]).lo, 300));
+    test.Next(400);
+    test.End(int64_t(training::kMaxTestSeconds + 6) * 1000);
+
+    const training::TestResult kept = training::RecordOfTest(test, "2026-12-08");
+    training::CProgress progress;
+    EXPECT_TRUE(training::IsValid(kept));
+    EXPECT_TRUE(progress.AddTestResult(kept));
+    EXPECT_EQ(kept.variant, 11u);
+    EXPECT_EQ(kept.kinds, (std::vector<uint32_t>{2, 24, 35}));
+    EXPECT_EQ(kept.count, 5);
+    EXPECT_EQ(kept.score, 1);
+    EXPECT_EQ(kept.mark, 2);
+    ASSERT_EQ(kept.rows.size(), 5u);
+    EXPECT_EQ(kept.rows[0].answer, letters.substr(0, training::kMaxAnswerBytes - 1));
+    EXPECT_EQ(kept.rows[0].verdict, training::Verdict::Invalid);
+    EXPECT_EQ(kept.rows[1].seconds, 0);
+    EXPECT_EQ(kept.rows[2].seconds, training::kMaxTestSeconds);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(kept.rows[i].key, t[i].key);
+}

@@ -15,6 +15,7 @@
 #include "resources/keys.h"
 #include "tools/replay/frame_file.h"
 #include "training/chooser.h"
+#include "training/exam.h"
 #include "training/lesson_list.h"
 #include "training/progress_table.h"
 #include "training/step_box.h"
@@ -47,6 +48,11 @@ const char* const kTaskKeys[] = {"task",  "verdict", "solved", "set",     "showi
 // The day a replayed session lives on, so that dates and the names of files kept aside are
 // the same from run to run.
 training::Stamp FixedNow() { return {2026, 1, 15, 12, 0, 0}; }
+
+// Keys of a test of several tasks: whether one runs (running, ended or - before the first),
+// its current task (1 is the first; 0 without a test), its score "N/M" and mark so far, and
+// the last result kept, "N/M:MARK" (- while none is).
+const char* const kTestKeys[] = {"exam", "examtask", "score", "mark", "kept"};
 
 // A key held this many auto-repeats is held for over an hour: more is a mistake.
 constexpr long kMaxKeyRepeats = 100000;
@@ -231,6 +237,31 @@ bool ZoomFactor(const ReplayCommand& c, std::string& why) {
     return false;
 }
 
+// exam VARIANT KINDS COUNT | exam end | exam show N
+bool ExamWords(const ReplayCommand& c, std::string& why) {
+    const std::vector<std::string>& w = c.words;
+    long n = 0;
+    if (w.size() == 1 && w[0] == "end") return true;
+    if (w.size() == 2 && w[0] == "show" && Integer(w[1], n) && n >= 1) return true;
+    std::vector<uint32_t> keys;
+    std::string error;
+    if (w.size() == 3 && Integer(w[0], n) && n >= long(training::kMinVariant) &&
+        n <= long(training::kMaxVariant) && training::ParseKinds(w[1], keys, error) &&
+        Integer(w[2], n) && n >= training::kMinTasks && n <= training::kMaxTasks)
+        return true;
+    why =
+        "exam takes VARIANT (1 to 99999) KINDS (all, groups, lessons) COUNT (5 to 20), end, "
+        "or show N" +
+        (error.empty() ? "" : ": " + error);
+    return false;
+}
+
+bool YesOrNo(const ReplayCommand& c, std::string& why) {
+    if (c.words[0] == "yes" || c.words[0] == "no") return true;
+    why = "reply takes yes or no: " + Printable(c.words[0]);
+    return false;
+}
+
 bool CheckableKey(const std::string& key) {
     for (const char* prefix : {"enabled.", "checked."}) {
         const std::size_t length = std::strlen(prefix);
@@ -241,6 +272,8 @@ bool CheckableKey(const std::string& key) {
         if (key == k) return true;
     for (const char* k : kTaskKeys)
         if (key == k) return true;
+    for (const char* k : kTestKeys)
+        if (key == k) return true;
     return false;
 }
 
@@ -248,7 +281,8 @@ bool CheckableKeys(const ReplayCommand& c, std::string& why) {
     for (const auto& pair : c.pairs) {
         if (CheckableKey(pair.first)) continue;
         why = "expect knows no key " + Printable(pair.first) +
-              " (the state line's keys, the task's keys, enabled.NAME, checked.NAME)";
+              " (the state line's keys, the task's and the test's keys, enabled.NAME, "
+              "checked.NAME)";
         return false;
     }
     return true;
@@ -367,6 +401,13 @@ struct ReplayVerbs {
         f.OnPanelFocus(true);
         f.OnPanelEdit(c.text);
         f.OnPanel(PanelCommand::Check, c.text);
+        if (f.Current() == Activity::Test) {
+            const training::CExam& exam = *f.State().m_test.m_exam;
+            const training::Row& row = exam.Rows()[std::size_t(exam.Current())];
+            out << "answer " << exam.Current() + 1 << ' ' << VerdictWord(row.outcome) << ' '
+                << (row.answer.empty() ? "-" : row.answer) << "\n";
+            return;
+        }
         const CVerdict& v = f.State().m_tasks.m_verdict;
         std::string words = VerdictText(v);
         for (std::size_t n; (n = words.find('\n')) != std::string::npos;)
@@ -444,6 +485,70 @@ struct ReplayVerbs {
             out << (row.lesson ? "lesson " : "kind ") << row.key << " | "
                 << (row.count.empty() ? "-" : row.count) << " | "
                 << (row.date.empty() ? "-" : row.date) << " | " << row.title << "\n";
+    }
+
+    // Starts a test as its dialog does and prints its problems; ends it as "Да" to the
+    // question does; plays a task's solution as its row's "Показать".
+    static void Exam(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        CMainFrame& f = *s.m_frame;
+        if (c.words[0] == "end") {
+            if (!f.OnCommand(ID_TEST_END)) out << "no exam\n";
+            return;
+        }
+        if (c.words[0] == "show") {
+            if (!f.ShowTestSolution(std::atoi(c.words[1].c_str()) - 1)) out << "no result\n";
+            return;
+        }
+        std::vector<uint32_t> kinds;
+        std::string error;
+        training::ParseKinds(c.words[1], kinds, error);
+        if (!f.StartTest(uint32_t(std::atol(c.words[0].c_str())), kinds,
+                         std::atoi(c.words[2].c_str()))) {
+            out << "exam refused\n";
+            return;
+        }
+        const training::Paper& paper = f.State().m_test.m_exam->GetPaper();
+        out << "exam " << paper.variant << ' ' << training::KindsText(paper.kinds) << ' '
+            << paper.tasks.size() << "\n";
+        for (std::size_t i = 0; i < paper.tasks.size(); ++i)
+            out << "problem " << i + 1 << ' ' << paper.tasks[i].key << ' ' << paper.tasks[i].problem
+                << "\n";
+    }
+    // The answer to the question a message box asks.
+    static void Reply(CReplaySession& s, const ReplayCommand& c, std::ostream& out) {
+        const int id = s.m_host.TakeQuestion();
+        if (!id) {
+            out << "no question\n";
+            return;
+        }
+        if (c.words[0] == "yes") s.m_frame->OnCommand(id);
+    }
+    // The result of the test as its table shows it, and what is kept of it.
+    static void Result(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
+        const CTestState& test = s.m_frame->State().m_test;
+        if (!test.m_exam || !test.m_exam->Finished()) {
+            out << "no result\n";
+            return;
+        }
+        const training::CExam& exam = *test.m_exam;
+        for (std::size_t i = 0; i < exam.Rows().size(); ++i) {
+            const training::Row& row = exam.Rows()[i];
+            const training::AcceptedRange range =
+                training::AcceptedRangeOf(exam.GetPaper().tasks[i]);
+            out << "row " << i + 1 << " | " << exam.GetPaper().tasks[i].problem << " | "
+                << (row.answer.empty() ? "-" : row.answer) << " | " << range.lo << " - " << range.hi
+                << " | " << training::OutcomeWord(row.outcome) << " | " << (row.ms + 500) / 1000
+                << " с\n";
+        }
+        const training::Score score = exam.Result();
+        out << "score " << training::ScoreText(score) << "\nmark " << score.mark << "\n";
+        const std::vector<training::TestResult>& tests = s.m_frame->Progress().Tests();
+        if (!tests.empty()) {
+            const training::TestResult& kept = tests.back();
+            out << "kept variant=" << kept.variant << " kinds=" << training::KindsText(kept.kinds)
+                << " count=" << kept.count << " score=" << kept.score << " mark=" << kept.mark
+                << " valid=" << training::IsValid(kept) << "\n";
+        }
     }
 
     static void State(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
@@ -561,6 +666,13 @@ const Verb kVerbs[] = {
     // 2026-01-15), and its table.
     {"store", Args::Name, 0, Role::Event, "FILE", nullptr, ReplayVerbs::Store},
     {"progress", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Progress},
+    // A test of several tasks: `answer` and `next` work its box as a task's; the result is
+    // printed one `row N | problem | answer | range | verdict | seconds` a task, then its score,
+    // mark and what is kept; `reply` answers a question's message box (Escape's in a test).
+    {"exam", Args::Words, 3, Role::Event, "VARIANT KINDS COUNT | end | show N", ExamWords,
+     ReplayVerbs::Exam},
+    {"reply", Args::Name, 0, Role::Event, "yes|no", YesOrNo, ReplayVerbs::Reply},
+    {"result", Args::Numbers, 0, Role::Output, "", nullptr, ReplayVerbs::Result},
     {"expect", Args::Pairs, 0, Role::Output, "K=V ...", CheckableKeys, ReplayVerbs::Expect},
     {"echo", Args::Text, 0, Role::Output, "TEXT", nullptr, ReplayVerbs::Echo},
     // Blocks nest; a count of 0 skips the block.
@@ -770,7 +882,7 @@ std::string CReplaySession::StateLine() const {
     std::string timers;
     for (const auto& [id, name] :
          {std::make_pair(TIMER_HOLD, "hold"), std::make_pair(TIMER_REPEAT, "repeat"),
-          std::make_pair(TIMER_WHEEL, "wheel")})
+          std::make_pair(TIMER_WHEEL, "wheel"), std::make_pair(TIMER_TEST, "test")})
         if (host.TimerRunning(id)) timers += (timers.empty() ? "" : "+") + std::string(name);
     const char* button = !f.m_steps.Playing() ? "-" : f.m_steps.Last() ? "finish" : "next";
     std::ostringstream s;
@@ -816,6 +928,24 @@ bool CReplaySession::Check(const std::string& key, const std::string& expected,
     for (std::size_t i = 0; i < std::size(kTaskKeys); ++i) {
         if (key != kTaskKeys[i]) continue;
         got = taskValues[i];
+        return got == expected;
+    }
+    const CTestState& test = m_frame->State().m_test;
+    const std::vector<training::TestResult>& kept = m_frame->Progress().Tests();  // the last: back
+    const training::Score score = test.m_exam ? test.m_exam->Result() : training::Score{};
+    const std::string scoreText = std::to_string(score.right) + "/" + std::to_string(score.total);
+    const std::string testValues[] = {
+        !test.m_exam              ? "-"
+        : test.m_exam->Finished() ? "ended"
+                                  : "running",
+        std::to_string(test.m_exam && !test.m_exam->Finished() ? test.m_exam->Current() + 1 : 0),
+        test.m_exam ? scoreText : "-", test.m_exam ? std::to_string(score.mark) : "-",
+        kept.empty() ? "-"
+                     : std::to_string(kept.back().score) + "/" + std::to_string(kept.back().count) +
+                           ":" + std::to_string(kept.back().mark)};
+    for (std::size_t i = 0; i < std::size(kTestKeys); ++i) {
+        if (key != kTestKeys[i]) continue;
+        got = testValues[i];
         return got == expected;
     }
     std::istringstream in(StateLine().substr(6));
