@@ -171,9 +171,12 @@ AcceptedRange AcceptedRangeOf(const training::Task& task) {
     // key holds only answers the check takes.
     const double half = (task.high - task.low) / 2;
     const bool clock = task.form == training::AnswerForm::Minutes && half < 0.5;
+    // An angle the rule gives in minutes of arc is bounded in them too, as its answer is written.
+    const bool arc = task.form == training::AnswerForm::Degrees &&
+                     training::InArcMinutes(task.readOn, task.reading);
     int decimals = 0;
-    double grid = 60;  // steps a unit: seconds a minute on the clock
-    if (!clock) {
+    double grid = 60;  // steps a unit: seconds a minute on the clock, minutes a degree of arc
+    if (!clock && !arc) {
         // A power of ten no coarser than a quarter of half the range: rounding inward keeps
         // three quarters of the range or more.
         decimals = half > 0 ? std::clamp(int(std::ceil(-std::log10(half / 4) - 1e-9)), 0, 6) : 3;
@@ -181,6 +184,7 @@ AcceptedRange AcceptedRangeOf(const training::Task& task) {
     }
     const auto text = [&](long long n) {
         char s[48];
+        if (arc) return training::AngleText(double(n) / grid, true);
         if (clock)
             std::snprintf(s, sizeof s, "%lld:%02lld", n / 60, n % 60);
         else
