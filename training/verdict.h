@@ -1,4 +1,4 @@
-// What the check of an answer found, as a value: the task box words it when it draws it, the
+// What the check of an answer found, as a value: the task panel words it when it shows it, the
 // tools print it as they like.
 #pragma once
 
