@@ -4,18 +4,10 @@
 
 namespace {
 
-// A number as the panel shows it: a decimal comma and a true minus sign.
+// A number as the panel shows it: with a true minus sign. The accepted range's ends come as
+// the check reads them, with a hyphen; the rest of the number is written already.
 std::string Shown(const std::string& number) {
-    std::string s;
-    for (const char c : number) {
-        if (c == '.')
-            s += ',';
-        else if (c == '-')
-            s += "−";
-        else
-            s += c;
-    }
-    return s;
+    return number.rfind('-', 0) == 0 ? "−" + number.substr(1) : number;
 }
 
 }  // namespace
@@ -36,13 +28,13 @@ std::string VerdictText(const CVerdict& v) {
     }
     if (!v.m_bRevealed) return text;
     if (!text.empty()) text += "\n";
+    const std::string low = Shown(v.m_strLow), high = Shown(v.m_strHigh);
     text += "Верный ответ: около " + Shown(v.m_strNear) + ", засчитывается ";
-    if (v.m_strLow == v.m_strHigh) return text + Shown(v.m_strLow);
+    if (low == high) return text + low;
     // A dash after a negative number would read as a second minus; the low end is the first
     // to go below zero.
-    if (v.m_strLow.rfind('-', 0) == 0 || v.m_strLow.rfind("−", 0) == 0)
-        return text + "от " + Shown(v.m_strLow) + " до " + Shown(v.m_strHigh);
-    return text + Shown(v.m_strLow) + "–" + Shown(v.m_strHigh);
+    if (low.rfind("−", 0) == 0) return text + "от " + low + " до " + high;
+    return text + low + "–" + high;
 }
 
 std::string SolvedCount(int solved, int set) {

@@ -54,6 +54,12 @@ training::Stamp FixedNow() { return {2026, 1, 15, 12, 0, 0}; }
 // the last result kept, "N/M:MARK" (- while none is).
 const char* const kTestKeys[] = {"exam", "examtask", "score", "mark", "kept"};
 
+// A text of several lines on one output line, its lines joined by glue.
+std::string OneLine(std::string text, const char* glue) {
+    for (std::size_t n; (n = text.find('\n')) != std::string::npos;) text.replace(n, 1, glue);
+    return text;
+}
+
 // A key held this many auto-repeats is held for over an hour: more is a mistake.
 constexpr long kMaxKeyRepeats = 100000;
 
@@ -409,10 +415,8 @@ struct ReplayVerbs {
             return;
         }
         const CVerdict& v = f.State().m_tasks.m_verdict;
-        std::string words = VerdictText(v);
-        for (std::size_t n; (n = words.find('\n')) != std::string::npos;)
-            words.replace(n, 1, " | ");
-        out << "verdict " << VerdictWord(v.m_nKind) << ' ' << words << "\n";
+        out << "verdict " << VerdictWord(v.m_nKind) << ' ' << OneLine(VerdictText(v), " | ")
+            << "\n";
     }
     static void Show(CReplaySession& s, const ReplayCommand&, std::ostream& out) {
         CMainFrame& f = *s.m_frame;
@@ -455,9 +459,7 @@ struct ReplayVerbs {
             out << "panel -\n";
             return;
         }
-        std::string verdict = p.verdict;  // its lines on one line
-        for (std::size_t n; (n = verdict.find('\n')) != std::string::npos;)
-            verdict.replace(n, 1, " / ");
+        const std::string verdict = OneLine(p.verdict, " / ");
         out << "panel " << p.title << " | " << p.problem << " | field=" << p.field
             << (p.fieldKeys ? "* " : " ") << p.answer << " | " << verdict << " | " << p.count
             << " |";
